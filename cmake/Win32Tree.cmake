@@ -1,0 +1,22 @@
+# Settings of the Windows tree: small, static, warning-free 32-bit binaries,
+# whose tests run under Wine in a session (Xvfb display + prefix) of the test run's own.
+enable_language(RC)
+
+set(DISC_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
+
+add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections
+                    $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
+                    $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
+                    $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+# Deliverables carry no debug data and no unused sections; the build date is the
+# only date in them, and it follows SOURCE_DATE_EPOCH when that is set.
+add_link_options(-static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
+                 -Wl,--no-insert-timestamp)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+# Every program run by ctest goes through Wine on the session's display.
+set(WINE_SESSION_DIR ${CMAKE_BINARY_DIR}/wine-session)
+set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${WINE_SESSION_DIR})

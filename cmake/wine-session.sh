@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Starts or stops the Wine session of one test run: an Xvfb display and a Wine
+# prefix inside the build tree (never the user's ~/.wine), with Wine's virtual
+# desktop so that windows get focus and activation as on Windows.
+#   wine-session.sh start|stop SESSION_DIR
+set -u
+cmd=${1:?start or stop}; dir=${2:?session directory}
+mkdir -p "$dir"
+dir=$(cd "$dir" && pwd)
+export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+start_display() {
+  if [ -f "$dir/display" ] && [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; then
+    return 0
+  fi
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  echo ":$n" >"$dir/display"
+}
+
+boot_prefix() {
+  export DISPLAY=$(cat "$dir/display")
+  if [ ! -f "$dir/prefix/.booted" ]; then
+    wineboot -i >"$dir/wineboot.log" 2>&1
+    # Every program of the session shares one virtual desktop of Wine's own.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$dir/prefix/.booted"
+  fi
+}
+
+case "$cmd" in
+  start)
+    exec 9>"$dir/lock"; flock 9
+    start_display
+    # A test run starts from a new prefix, so no state of an earlier run leaks in.
+    [ -d "$dir/prefix" ] && { DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null; rm -rf "$dir/prefix"; }
+    boot_prefix
+    echo "wine session: display $(cat "$dir/display"), prefix $dir/prefix"
+    ;;
+  stop)
+    [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null
+    if [ -f "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null; rm -f "$dir/xvfb.pid"; fi
+    rm -f "$dir/display"
+    echo "wine session stopped"
+    ;;
+  *) echo "usage: wine-session.sh start|stop DIR" >&2; exit 2 ;;
+esac

@@ -1,0 +1,5 @@
+# Pure code of the control library: control-text parsing and paint geometry.
+add_library(glyphkey_pure STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/control_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/paint_geometry.cpp)
+target_include_directories(glyphkey_pure PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,10 @@
+# Pure code of the launcher: texts, the menu-file reader, copy directives,
+# command classification and composition, association lookups over a registry view.
+add_library(launcher_pure STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/copy_directive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/association.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/elevation.cpp)
+target_include_directories(launcher_pure PUBLIC ${CMAKE_CURRENT_LIST_DIR})

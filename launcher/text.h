@@ -1,0 +1,61 @@
+// Text: a small owned, growable, zero-terminated byte string, and the few text
+// procedures that the launcher's pure code shares. No standard library strings:
+// they would cost more than the whole launcher in a static Windows build.
+#pragma once
+#include <stddef.h>
+
+class Text {
+ public:
+  Text() {}
+  explicit Text(const char* text) { Assign(text); }
+  Text(const char* text, size_t length) { Assign(text, length); }
+  Text(const Text& other) { Assign(other.c_str(), other.length()); }
+  Text& operator=(const Text& other) {
+    if (this != &other) Assign(other.c_str(), other.length());
+    return *this;
+  }
+  ~Text();
+
+  const char* c_str() const { return data_ ? data_ : ""; }
+  size_t length() const { return length_; }
+  bool empty() const { return length_ == 0; }
+  char operator[](size_t i) const { return data_[i]; }
+
+  void Clear();
+  void Assign(const char* text);
+  void Assign(const char* text, size_t length);
+  void Append(const char* text);
+  void Append(const char* text, size_t length);
+  void AppendChar(char c);
+  void AppendInt(long value);  // signed decimal, like "%d"
+  // Gives up the buffer to the caller (free() it); the text is empty afterwards.
+  char* Release();
+  // False when an allocation failed at some point: the text then holds what fit.
+  bool ok() const { return ok_; }
+
+ private:
+  bool Reserve(size_t length);
+  char* data_ = nullptr;
+  size_t length_ = 0;
+  size_t capacity_ = 0;
+  bool ok_ = true;
+};
+
+// Is the byte the first byte of a double-byte character in the text's code page?
+// Null means a single-byte code page.
+typedef bool (*LeadByteTest)(unsigned char byte);
+
+// White space as the launcher trims it: blank and the characters 9 to 13.
+inline bool IsTrimSpace(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+// Reads a number the way the C library's atoi does: leading white space, an
+// optional sign, decimal digits up to the first other character; 0 without
+// digits. Values beyond the int range saturate instead of overflowing.
+int LeadingNumber(const char* text);
+
+// The range [begin, end) of text with white space removed at both ends, stepping
+// over double-byte characters whole so that a trail byte is never taken for space.
+void TrimRange(const char* text, size_t length, LeadByteTest isLeadByte, size_t* begin, size_t* end);
+
+// First occurrence of c in text at a character boundary (double-byte aware), or null.
+const char* FindCharacter(const char* text, char c, LeadByteTest isLeadByte);

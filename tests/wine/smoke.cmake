@@ -1,0 +1,1 @@
+add_wine_test(wine_smoke smoke_test.cpp)

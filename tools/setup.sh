@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs, on a Debian machine as root, everything the build and the tests need
+# from Debian's packages; skips what is there already.
+set -u
+
+need_pkgs=(cmake make g++ clang googletest libgtest-dev
+           g++-mingw-w64-i686 binutils-mingw-w64-i686
+           wine wine32:i386 xvfb x11-utils imagemagick xorriso zip unzip)
+# A command that proves each package is usable, so a present tool is not reinstalled.
+declare -A probe=(
+  [cmake]="command -v cmake" [make]="command -v make" [g++]="command -v g++"
+  [clang]="command -v clang" [googletest]="test -d /usr/src/googletest"
+  [libgtest-dev]="test -f /usr/include/gtest/gtest.h"
+  [g++-mingw-w64-i686]="command -v i686-w64-mingw32-g++"
+  [binutils-mingw-w64-i686]="command -v i686-w64-mingw32-windres"
+  [wine]="command -v wine" [wine32:i386]="test -x /usr/lib/wine/wine || dpkg -s wine32:i386"
+  [xvfb]="command -v Xvfb" [x11-utils]="command -v xwininfo"
+  [imagemagick]="test -x /usr/bin/import" [xorriso]="command -v xorriso"
+  [zip]="command -v zip" [unzip]="command -v unzip"
+)
+
+missing=()
+for p in "${need_pkgs[@]}"; do
+  eval "${probe[$p]}" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: everything is installed"
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [ "$(id -u)" != 0 ]; then
+  echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+  echo "setup: run 'sudo bash tools/setup.sh' once, then try again" >&2
+  exit 1
+fi
+if ! command -v apt-get >/dev/null; then
+  echo "setup: this is not a Debian machine (no apt-get); install by hand: ${missing[*]}" >&2
+  exit 1
+fi
+log=$(mktemp)
+export DEBIAN_FRONTEND=noninteractive
+if ! { dpkg --add-architecture i386 && apt-get update -q && apt-get install -y -q "${missing[@]}"; } >"$log" 2>&1; then
+  echo "setup: could not install the packages (${missing[*]}); the last lines of apt:" >&2
+  tail -n 15 "$log" >&2
+  rm -f "$log"
+  exit 1
+fi
+rm -f "$log"
+echo "setup: done"

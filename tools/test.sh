@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the host tree (pure code, sanitizers,
+# disc tools) and the Windows tree (the deliverables under Wine).
+set -u
+cd "$(dirname "$0")/.."
+bash tools/setup.sh || exit 1
+status=0
+for tree in host win32; do
+  echo "=== $tree tree ==="
+  cmake --preset "$tree" >/dev/null || { echo "configure of the $tree tree failed" >&2; exit 1; }
+  cmake --build --preset "$tree" || { echo "build of the $tree tree failed" >&2; exit 1; }
+  ctest --preset "$tree" || status=1
+done
+exit $status
