@@ -1,0 +1,326 @@
+// The menu-file reader: line ends, line kinds, key prefixes, pairing, icon lists,
+// the thirty-entry stop, read errors and double-byte text.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher_menu_source.h"
+#include "menu_reader.h"
+
+using menu::LineKind;
+using menu::LineReader;
+using menu::ReadResult;
+using testing_menu::MemorySource;
+using testing_menu::RecordingSink;
+using Events = std::vector<std::string>;
+
+namespace {
+
+struct Outcome {
+  Events events;
+  ReadResult result;
+  size_t consumed;
+};
+
+Outcome Read(const std::string& bytes, size_t chunk = 4096, LeadByteTest lead = nullptr,
+             long failAfter = -1) {
+  MemorySource source(bytes, chunk, failAfter);
+  LineReader reader(source);
+  RecordingSink sink;
+  ReadResult result = menu::ReadMenu(reader, lead, sink);
+  return {sink.events, result, source.consumed()};
+}
+
+// Every line the reader gives, with its length, for the line-splitting tests.
+std::vector<std::string> Lines(const std::string& bytes, size_t chunk, LineReader::Status* last = nullptr) {
+  MemorySource source(bytes, chunk);
+  LineReader reader(source);
+  std::vector<std::string> lines;
+  const char* line;
+  size_t length;
+  LineReader::Status status;
+  while ((status = reader.Next(&line, &length)) == LineReader::kLine) {
+    EXPECT_EQ(line[length], '\0');
+    lines.push_back(std::string(line, length));
+    EXPECT_EQ(reader.lineNumber(), (int)lines.size());
+  }
+  if (last) *last = status;
+  // Once ended, it stays ended.
+  EXPECT_EQ(reader.Next(&line, &length), status);
+  return lines;
+}
+
+const size_t kChunkSizes[] = {1, 2, 7, 4096};
+
+TEST(MenuReader, WorkedExample) {
+  const std::string file =
+      "[autorun]\r\n"
+      "open=autorun.exe\r\n"
+      "title=Demo disc\r\n"
+      "QXicon=1,2\r\n"
+      "shell\\install=&Install\r\n"
+      "shell\\install\\command=setup\\setup.exe\r\n"
+      "QXspace=10\r\n"
+      "shell\\guide=Read me\r\n"
+      "shell\\guide\\command=guide.txt\r\n";
+  Events expected = {
+      "title Demo disc", "icons 1,2",         "caption 0 &Install",    "entry 0 setup\\setup.exe @201",
+      "gap 10",          "caption 1 Read me", "entry 1 guide.txt @202"};
+  for (size_t chunk : kChunkSizes) {
+    Outcome o = Read(file, chunk);
+    EXPECT_EQ(o.events, expected) << "chunk " << chunk;
+    EXPECT_EQ(o.result, ReadResult::kEndOfFile);
+  }
+}
+
+TEST(MenuReader, KeysAreRecognisedByTheirFirstCharacters) {
+  Outcome o = Read(
+      "TITLE = Demo\n"
+      " TITLE=ignored, a blank before the key\n"
+      "titlebar=x\n"
+      "qxName=Disc 1\n"
+      "QXNAMEfoo = Disc 2\n"
+      "QXiconic=4\n"
+      "QXspaceship=3\n"
+      "qxcopy=a|b\n"
+      "QXcopying = c|d\n"
+      "QXtitle=not a key\n"
+      "titl=e\n"
+      "open=autorun.exe\n");
+  EXPECT_EQ(o.events, (Events{"title Demo", "title x", "name Disc 1", "name Disc 2", "icons 4", "gap 3",
+                              "copy a|b", "copy c|d"}));
+}
+
+TEST(MenuReader, ValueIsTrimmedAndKeepsLaterEquals) {
+  Outcome o = Read(
+      "shell\\setup=Setup\n"
+      "shell\\setup\\command = setup.exe /mode=1 \t\x0b\x0c\r\n"
+      "title=\n"
+      "title=   \n");
+  EXPECT_EQ(o.events, (Events{"caption 0 Setup", "entry 0 setup.exe /mode=1 @200", "title ", "title "}));
+}
+
+TEST(MenuReader, IgnoredLinesChangeNothing) {
+  MemorySource source(
+      "[autorun]\n"
+      "; title=comment\n"
+      "[title=section]\n"
+      "title without equals\n"
+      "\n"
+      "   \n"
+      "icon=autorun.ico\n");
+  LineReader reader(source);
+  RecordingSink sink;
+  EXPECT_EQ(menu::ReadMenu(reader, nullptr, sink), ReadResult::kEndOfFile);
+  EXPECT_TRUE(sink.events.empty());
+  EXPECT_EQ(sink.ignored, 7);
+}
+
+TEST(MenuReader, ClassifiesInOrder) {
+  Text value;
+  EXPECT_EQ(menu::ClassifyLine("", nullptr, &value), LineKind::kEmpty);
+  EXPECT_EQ(menu::ClassifyLine("[shell=x]", nullptr, &value), LineKind::kSkipped);
+  EXPECT_EQ(menu::ClassifyLine(";shell=x", nullptr, &value), LineKind::kSkipped);
+  EXPECT_EQ(menu::ClassifyLine(" [shell=x", nullptr, &value), LineKind::kOtherKey);
+  EXPECT_EQ(menu::ClassifyLine("shell", nullptr, &value), LineKind::kNoEquals);
+  EXPECT_EQ(menu::ClassifyLine("shellex\\ContextMenuHandlers=x", nullptr, &value), LineKind::kShell);
+  EXPECT_STREQ(value.c_str(), "x");
+  EXPECT_EQ(menu::ClassifyLine("QXSHELL\\a=b", nullptr, &value), LineKind::kShell);
+  EXPECT_EQ(menu::ClassifyLine("QXshel=b", nullptr, &value), LineKind::kOtherKey);
+  EXPECT_EQ(menu::ClassifyLine("=value", nullptr, &value), LineKind::kOtherKey);
+  EXPECT_STREQ(value.c_str(), "value");
+  EXPECT_EQ(menu::ClassifyLine("title=a", nullptr, nullptr), LineKind::kTitle);  // no value wanted
+}
+
+TEST(MenuReader, ShellLinesAlternateWhateverTheirKeySays) {
+  // The AutoRun default-verb line counts as a caption, shifting every pair.
+  Outcome o = Read(
+      "shell=install\n"
+      "shell\\install=Install\n"
+      "shell\\install\\command=setup.exe\n");
+  EXPECT_EQ(o.events, (Events{"caption 0 install", "entry 0 Install @200", "caption 1 setup.exe"}));
+
+  o = Read("QXshell\\a=A\nshellex=B\nshell\\c=C\n");
+  EXPECT_EQ(o.events, (Events{"caption 0 A", "entry 0 B @200", "caption 1 C"}));
+  EXPECT_EQ(o.result, ReadResult::kEndOfFile);
+}
+
+TEST(MenuReader, IconListGivesOneItemPerEntry) {
+  const std::string threeEntries = "shell=a\nshell=1\nshell=b\nshell=2\nshell=c\nshell=3\n";
+  Outcome o = Read("QXicon=3,,5\n" + threeEntries);
+  EXPECT_EQ(o.events, (Events{"icons 3,,5", "caption 0 a", "entry 0 1 @203", "caption 1 b", "entry 1 2 @205",
+                              "caption 2 c", "entry 2 3 @200"}));
+
+  // Before any list, and items made of text or padding, give 200 + their atoi number.
+  o = Read(
+      "shell=a\nshell=1\nQXicon=,, 7x,abc,-3,\nshell=b\nshell=2\nshell=c\nshell=3\nshell=d\nshell=4\n"
+      "shell=e\nshell=5\n");
+  EXPECT_EQ(o.events[1], "entry 0 1 @200");
+  EXPECT_EQ(o.events[4], "entry 1 2 @207");
+  EXPECT_EQ(o.events[6], "entry 2 3 @200");
+  EXPECT_EQ(o.events[8], "entry 3 4 @197");
+  EXPECT_EQ(o.events[10], "entry 4 5 @200");
+
+  // A second list starts from its own first item; a copy directive moves nothing.
+  o = Read("QXicon=1,2,3\nshell=a\nshell=1\nQXcopy=x|y\nshell=b\nshell=2\nQXicon=9,8\nshell=c\nshell=3\n");
+  EXPECT_EQ(o.events, (Events{"icons 1,2,3", "caption 0 a", "entry 0 1 @201", "copy x|y", "caption 1 b",
+                              "entry 1 2 @202", "icons 9,8", "caption 2 c", "entry 2 3 @209"}));
+
+  // A list waiting for a caption's command: the number is taken when the entry completes.
+  o = Read("shell=a\nQXicon=4\nshell=1\n");
+  EXPECT_EQ(o.events.back(), "entry 0 1 @204");
+}
+
+TEST(MenuReader, IconListCountsOnlyItsFirst63Characters) {
+  std::string list;
+  while (list.size() < 60) list += "1,";  // 60 characters, item 31 starts at 60
+  list += "25";                           // characters 61 and 62
+  std::string atLimit = list + "6";       // exactly 63: item "256"
+  std::string over = atLimit + "7,12";    // cut back to "256"
+  Outcome o = Read("QXicon=" + atLimit + "\n");
+  EXPECT_EQ(o.events[0], "icons " + atLimit);
+  o = Read("QXicon=" + over + "\n");
+  EXPECT_EQ(o.events[0], "icons(cut) " + atLimit);
+
+  // 60 commas then "1,256,7": the cut leaves the items 1 and 2.
+  std::string commas(60, ',');
+  o = Read("QXicon=" + commas + "1,256,7\nshell=a\nshell=x\nshell=b\nshell=y\nshell=c\nshell=z\n");
+  EXPECT_EQ(o.events[0], "icons(cut) " + commas + "1,2");
+  EXPECT_EQ(o.events[2], "entry 0 x @201");
+  EXPECT_EQ(o.events[4], "entry 1 y @202");
+  EXPECT_EQ(o.events[6], "entry 2 z @200");
+}
+
+TEST(MenuReader, HugeIconNumbersSaturate) {
+  Outcome o = Read("QXicon=99999999999,-99999999999\nshell=a\nshell=b\nshell=c\nshell=d\n");
+  EXPECT_EQ(o.events[2], "entry 0 b @2147483647");
+  EXPECT_EQ(o.events[4], "entry 1 d @" + std::to_string(-2147483647 - 1 + 200));
+}
+
+TEST(MenuReader, GapNumbersReadLikeAtoi) {
+  Outcome o = Read("QXspace=-10\nQXspace=abc\nQXspace= 12px\nQXspace=\n");
+  EXPECT_EQ(o.events, (Events{"gap -10", "gap 0", "gap 12", "gap 0"}));
+}
+
+TEST(MenuReader, StopsRightAfterTheThirtiethEntry) {
+  std::string head;
+  for (int i = 0; i < 30; i++)
+    head += "shell\\v" + std::to_string(i) + "=C" + std::to_string(i) + "\nshell\\v" + std::to_string(i) +
+            "\\command=p" + std::to_string(i) + "\n";
+  std::string tail = "title=too late\nshell=C30\nshell=p30\nQXName=late\n";
+  for (size_t chunk : {(size_t)1, (size_t)4096}) {
+    Outcome o = Read(head + tail, chunk);
+    EXPECT_EQ(o.result, ReadResult::kEntryLimit);
+    ASSERT_EQ(o.events.size(), 60u);
+    EXPECT_EQ(o.events[58], "caption 29 C29");
+    EXPECT_EQ(o.events[59], "entry 29 p29 @200");
+    // Byte by byte, not a single byte after the thirtieth command's line end was taken.
+    if (chunk == 1) {
+      EXPECT_EQ(o.consumed, head.size());
+    }
+  }
+}
+
+TEST(MenuReader, CaptionWaitingAtTheEndStaysACaption) {
+  Outcome o = Read("shell=a\nshell=b\nshell=dangling");
+  EXPECT_EQ(o.events.back(), "caption 1 dangling");
+  EXPECT_EQ(o.result, ReadResult::kEndOfFile);
+}
+
+TEST(LineReader, LineEnds) {
+  for (size_t chunk : kChunkSizes) {
+    // LF and CR LF alike; a lone CR is an ordinary byte; only one CR goes with the LF.
+    EXPECT_EQ(Lines("a\nb\r\nc", chunk), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(Lines("a\rb\r\r\n\r", chunk), (std::vector<std::string>{"a\rb\r", "\r"}));
+    EXPECT_EQ(Lines("\n\r\n\n", chunk), (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(Lines("", chunk), (std::vector<std::string>{}));
+    EXPECT_EQ(Lines("x\n", chunk), (std::vector<std::string>{"x"}));
+  }
+}
+
+TEST(LineReader, CtrlZEndsTheFile) {
+  LineReader::Status last;
+  for (size_t chunk : kChunkSizes) {
+    EXPECT_EQ(Lines("a\nb\x1a"
+                    "c\nd\n",
+                    chunk, &last),
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(last, LineReader::kEnd);
+    EXPECT_EQ(Lines("a\n\x1a"
+                    "b\n",
+                    chunk),
+              (std::vector<std::string>{"a"}));
+    EXPECT_EQ(Lines("a\r\x1a", chunk), (std::vector<std::string>{"a\r"}));
+  }
+  // In a menu: a title after the Ctrl-Z is never seen, a caption cut by it stays.
+  Outcome o = Read("shell=Cap\x1ation\ntitle=after\n");
+  EXPECT_EQ(o.events, (Events{"caption 0 Cap"}));
+  o = Read("title=before\n\x1a\x1a\x1atitle=after\n");
+  EXPECT_EQ(o.events, (Events{"title before"}));
+}
+
+TEST(LineReader, LongLinesAreReadWhole) {
+  std::string line300 = "shell=" + std::string(294, 'x');
+  Outcome o = Read(line300 + "\nshell=cmd\n", 7);
+  EXPECT_EQ(o.events[0], "caption 0 " + std::string(294, 'x'));
+
+  std::string big(16 * 1024 * 1024, 'y');
+  big.replace(0, 6, "title=");
+  o = Read(big + "\r\ntitle=next\n");
+  ASSERT_EQ(o.events.size(), 2u);
+  EXPECT_EQ(o.events[0].size(), 6 + big.size() - 6);
+  EXPECT_EQ(o.events[0].compare(0, 8, "title yy"), 0);
+  EXPECT_EQ(o.events[1], "title next");
+}
+
+TEST(LineReader, NulEndsTheTextOfALine) {
+  std::vector<std::string> lines = Lines(std::string("ab\0cd\nx", 7), 3);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], std::string("ab\0cd", 5));  // the reader keeps the bytes
+
+  // The classification sees "title=a" and nothing after the NUL, not even its "=".
+  const char file[] = "title=a\0b\nshell\0=x\nshell=c\0=d\n";
+  Outcome o = Read(std::string(file, sizeof file - 1));
+  EXPECT_EQ(o.events, (Events{"title a", "caption 0 c"}));
+}
+
+TEST(LineReader, ReadErrorStopsTheMenu) {
+  const std::string file = "title=T\nshell=a\nshell=b\nshell=c\nshell=d\n";
+  // Fails in the middle of "shell=c": the two lines before it stand, the partial one is lost.
+  Outcome o = Read(file, 4096, nullptr, (long)file.find("=c") + 1);
+  EXPECT_EQ(o.result, ReadResult::kReadError);
+  EXPECT_EQ(o.events, (Events{"title T", "caption 0 a", "entry 0 b @200"}));
+  // At once, before any byte.
+  o = Read(file, 3, nullptr, 0);
+  EXPECT_EQ(o.result, ReadResult::kReadError);
+  EXPECT_TRUE(o.events.empty());
+}
+
+class LyingSource : public menu::ByteSource {
+ public:
+  long Read(char*, size_t size) override { return (long)size + 1; }  // claims more than asked
+};
+
+TEST(LineReader, SourceClaimingTooMuchIsAnError) {
+  LyingSource source;
+  LineReader reader(source);
+  const char* line;
+  size_t length;
+  EXPECT_EQ(reader.Next(&line, &length), LineReader::kError);
+}
+
+TEST(MenuReader, DoubleByteTextIsSteppedOverWhole) {
+  using testing_menu::ShiftJisLead;
+  // 0x81 0x3D is one character: its second byte is not the "=" of the line.
+  Outcome o = Read("shell\\\x81=x=Cap\nshell=cmd \x81 \n", 4096, ShiftJisLead);
+  EXPECT_EQ(o.events, (Events{"caption 0 Cap", "entry 0 cmd \x81  @200"}));
+  // Without the code page's lead bytes the same bytes split at the first "=".
+  o = Read("shell\\\x81=x=Cap\nshell=cmd \x81 \n", 4096, nullptr);
+  EXPECT_EQ(o.events, (Events{"caption 0 x=Cap", "entry 0 cmd \x81 @200"}));
+  // A line with its only "=" as a trail byte has no "=".
+  o = Read("title\x81=\n", 4096, ShiftJisLead);
+  EXPECT_TRUE(o.events.empty());
+}
+
+}  // namespace

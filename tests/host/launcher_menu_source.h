@@ -1,0 +1,68 @@
+// Test helpers for the menu reader: byte sources over memory, and a sink that
+// records what the reader reports as one line of text per event.
+#pragma once
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "menu_reader.h"
+
+namespace testing_menu {
+
+// The bytes of a string, handed out in chunks of at most chunkSize bytes; after
+// failAfter bytes (if set) every read fails.
+class MemorySource : public menu::ByteSource {
+ public:
+  explicit MemorySource(const std::string& bytes, size_t chunkSize = 4096, long failAfter = -1)
+      : bytes_(bytes), chunkSize_(chunkSize), failAfter_(failAfter) {}
+  long Read(char* buffer, size_t size) override {
+    reads++;
+    size_t left = bytes_.size() - pos_;
+    if (failAfter_ >= 0 && pos_ >= (size_t)failAfter_) return -1;
+    if (failAfter_ >= 0 && left > (size_t)failAfter_ - pos_) left = (size_t)failAfter_ - pos_;
+    size_t n = left < size ? left : size;
+    if (n > chunkSize_) n = chunkSize_;
+    memcpy(buffer, bytes_.data() + pos_, n);
+    pos_ += n;
+    return (long)n;
+  }
+  size_t consumed() const { return pos_; }
+  int reads = 0;
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+  size_t chunkSize_;
+  long failAfter_;
+};
+
+// Records every event as "kind index: text" (see Describe below).
+class RecordingSink : public menu::MenuSink {
+ public:
+  void OnTitle(const char* value, int) override { Add("title " + std::string(value)); }
+  void OnIconList(const char* value, bool cut, int) override {
+    Add(std::string(cut ? "icons(cut) " : "icons ") + value);
+  }
+  void OnMenuName(const char* value, int) override { Add("name " + std::string(value)); }
+  void OnCaption(int index, const char* caption, int) override {
+    Add("caption " + std::to_string(index) + " " + caption);
+  }
+  void OnEntry(int index, const char* command, int iconNumber, int) override {
+    Add("entry " + std::to_string(index) + " " + command + " @" + std::to_string(iconNumber));
+  }
+  void OnGap(int number, int) override { Add("gap " + std::to_string(number)); }
+  void OnCopy(const char* value, int) override { Add("copy " + std::string(value)); }
+  void OnIgnoredLine(menu::LineKind, const char*, int) override { ignored++; }
+  std::vector<std::string> events;
+  int ignored = 0;
+
+ private:
+  void Add(const std::string& event) { events.push_back(event); }
+};
+
+inline bool ShiftJisLead(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+}  // namespace testing_menu
