@@ -1,0 +1,32 @@
+// Declarations shared by the parts of GlyphKey32.dll: window procedure, paint, input, text.
+#pragma once
+#include <windows.h>
+#include "control_record.h"
+#include "control_text.h"
+#include "paint_geometry.h"
+
+extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern "C" BOOL CALLBACK GrayIcon(HDC dc, LPARAM data, int count);
+
+namespace glyphkey {
+
+// The library's module, first place where icons are looked up; null if registration failed.
+extern HINSTANCE g_library;
+
+// control_text_win32.cpp
+void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit);
+
+// paint.cpp
+void PaintControl(HWND window, ControlRecord* record);
+void DrawFocus(HWND window, const ControlRecord* record, HDC dc);
+
+// input.cpp
+void OnSetFocus(HWND window, ControlRecord* record);
+void OnKillFocus(HWND window, ControlRecord* record);
+LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key);
+LRESULT OnKeyUp(HWND window, ControlRecord* record, WPARAM key);
+void OnLButtonDown(HWND window, ControlRecord* record);
+void OnMouseMove(HWND window, ControlRecord* record, LPARAM point);
+void OnLButtonUp(HWND window, ControlRecord* record, LPARAM point);
+
+}  // namespace glyphkey

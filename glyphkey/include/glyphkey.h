@@ -1,0 +1,19 @@
+// Public interface of GlyphKey32.dll for hosts: the class name and the GKM_ messages.
+#pragma once
+
+#define GLYPHKEY_CLASS "GlyphKey"
+#define GLYPHKEY_LIBRARY "GlyphKey32.dll"
+
+// lParam: a writable "caption@up-icon[@down-icon]" text, cut in place.
+#define GKM_SETTEXT 0x0110
+// Icon messages take the icon in wParam; the handle stays the caller's.
+#define GKM_SETDOWNICON 0x0464
+#define GKM_SETUPICON 0x0465
+#define GKM_GETDOWNICON 0x0466
+#define GKM_GETUPICON 0x0467
+#define GKM_DELETEFONT 0x0468
+#define GKM_GETFONT 0x0469
+// Colour messages take the colour in lParam; 0xFFFFFFFF restores the system colour.
+#define GKM_SETBKCOLOR 0x046A
+#define GKM_SETTEXTCOLOR 0x046B
+#define GKM_SYSTEMCOLOR 0xFFFFFFFFu

@@ -1,0 +1,99 @@
+// Input of a GlyphKey control: focus, space bar and accelerator, mouse tracking, notifications.
+#include "glyphkey_internal.h"
+#include "paint_geometry.h"
+
+namespace glyphkey {
+namespace {
+constexpr WPARAM kSpaceKey = VK_SPACE;
+
+bool IsActivatingKey(const ControlRecord* record, WPARAM key) {
+  return key == kSpaceKey || (record->accelerator != 0 && key == static_cast<WPARAM>(record->accelerator));
+}
+
+// A completed activation: an on/off switch toggles, every other type ends off.
+void ApplyOnFlagRule(HWND window, ControlRecord* record) {
+  if (IsOnOff(window)) record->state ^= kStateOn;
+  else record->state &= ~kStateOn;
+}
+
+// Sent synchronously; the parent may destroy this control (and its siblings) before it
+// returns, so callers touch neither the record nor the window afterwards.
+void Notify(HWND window, WORD highWord, LPARAM lParam) {
+  HWND parent = reinterpret_cast<HWND>(GetWindowLongA(window, GWL_HWNDPARENT));
+  WORD id = LOWORD(GetWindowLongA(window, GWL_ID));
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, highWord), lParam);
+}
+
+bool IsInside(HWND window, LPARAM point) {
+  POINT p = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+  ClientToScreen(window, &p);
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  return PtInRect(&bounds, p) != FALSE;
+}
+
+}  // namespace
+
+void OnSetFocus(HWND window, ControlRecord* record) {
+  // A dialog manager moves the focus here when this control's mnemonic is typed: if the key
+  // is still down, the control presses itself and completes the press with a posted key-up.
+  if (record->accelerator != 0 && GetKeyState(record->accelerator) < 0) {
+    record->state |= kStatePressed;
+    PostMessageA(window, WM_KEYUP, kSpaceKey, 0);
+  }
+  record->focus = 1;
+  DrawFocus(window, record, nullptr);
+}
+
+void OnKillFocus(HWND window, ControlRecord* record) {
+  record->focus = 0;
+  DrawFocus(window, record, nullptr);  // inverting the same rectangle again removes it
+}
+
+LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key) {
+  if (!IsActivatingKey(record, key)) return 0;
+  if (!(record->state & kStatePressed)) {  // auto-repeat changes nothing
+    record->state |= kStatePressed;
+    RedrawLater(window);
+  }
+  return 1;
+}
+
+LRESULT OnKeyUp(HWND window, ControlRecord* record, WPARAM key) {
+  if (!IsActivatingKey(record, key)) return 0;
+  if (!(record->state & kStatePressed)) return 1;
+  record->state &= ~kStatePressed;
+  ApplyOnFlagRule(window, record);
+  RedrawLater(window);
+  Notify(window, static_cast<WORD>(record->state & kStateOn), 0);  // high word: on after the toggle
+  return 1;
+}
+
+void OnLButtonDown(HWND window, ControlRecord* record) {
+  SetFocus(window);
+  record->state |= kStatePressed;
+  RedrawNow(window);
+  SetCapture(window);
+  record->tracking = 1;
+}
+
+void OnMouseMove(HWND window, ControlRecord* record, LPARAM point) {
+  if (!record->tracking) return;
+  DWORD state = IsInside(window, point) ? (record->state | kStatePressed) : (record->state & ~kStatePressed);
+  if (state == record->state) return;
+  record->state = state;
+  RedrawNow(window);
+}
+
+void OnLButtonUp(HWND window, ControlRecord* record, LPARAM point) {
+  if (!record->tracking) return;
+  record->tracking = 0;
+  ReleaseCapture();
+  if (!IsInside(window, point)) return;  // released outside: abandoned silently
+  record->state &= kStateOn | kStateDefault | kStateDisabled;
+  ApplyOnFlagRule(window, record);
+  RedrawNow(window);
+  Notify(window, BN_CLICKED, reinterpret_cast<LPARAM>(window));
+}
+
+}  // namespace glyphkey

@@ -1,0 +1,120 @@
+// Painting of a GlyphKey control: frame, 3-D edges, icon, caption and focus rectangle.
+#include "control_text.h"
+#include "glyphkey_internal.h"
+#include "paint_geometry.h"
+
+namespace glyphkey {
+namespace {
+
+COLORREF ColourOr(COLORREF chosen, int systemColour) {
+  return chosen == kSystemColour ? GetSysColor(systemColour) : chosen;
+}
+
+int SystemColourOf(EdgeColour colour) {
+  return colour == EdgeColour::kShadow ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+}
+
+// Each new edge pen replaces the one before it, which is deleted at once; the frame pen
+// is the first to go. Returns the last pen, still selected.
+HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan) {
+  HPEN current = framePen;
+  for (int i = 0; i < plan.count; ++i) {
+    const EdgePath& path = plan.paths[i];
+    if (path.newPen) {
+      HPEN pen = CreatePen(PS_SOLID, path.penWidth, GetSysColor(SystemColourOf(path.colour)));
+      SelectObject(dc, pen);
+      DeleteObject(current);
+      current = pen;
+    }
+    MoveToEx(dc, path.points[0].x, path.points[0].y, nullptr);
+    LineTo(dc, path.points[1].x, path.points[1].y);
+    LineTo(dc, path.points[2].x, path.points[2].y);
+  }
+  return current;
+}
+
+void DrawLookIcon(HDC dc, const ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption) {
+  int cx = GetSystemMetrics(SM_CXICON);
+  int cy = GetSystemMetrics(SM_CYICON);
+  int t = 0;
+  if (hasCaption) {
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    t = metrics.tmHeight;
+  }
+  Point at = IconPosition(leftLayout, o, record->width, record->height, cx, cy, t);
+  if (record->state & kStateDisabled)
+    GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, at.x, at.y, cx, cy);
+  else
+    DrawIcon(dc, at.x, at.y, icon);
+}
+
+RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o) {
+  int w = record->width, h = record->height;
+  COLORREF colour = (record->state & kStateDisabled) ? GetSysColor(COLOR_GRAYTEXT)
+                                                     : ColourOr(record->captionColour, COLOR_BTNTEXT);
+  COLORREF oldColour = SetTextColor(dc, colour);
+  SetBkMode(dc, TRANSPARENT);
+  if (record->upIcon || record->downIcon) {
+    CaptionPlan plan = CaptionWithIcon(leftLayout, o, w, h);
+    RECT r = ToRECT(plan.rect);
+    DrawTextA(dc, text, -1, &r, plan.flags);
+  } else {
+    RECT r = ToRECT(CaptionMeasureRect(o, w, h));
+    DrawTextA(dc, text, -1, &r, kMeasureFlags);
+    r = ToRECT(CentreWrappedCaption(Rect{r.left, r.top, r.right, r.bottom}, o, w, h));
+    DrawTextA(dc, text, -1, &r, kWrappedCaptionFlags);
+  }
+  SetTextColor(dc, oldColour);
+}
+
+}  // namespace
+
+void PaintControl(HWND window, ControlRecord* record) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  char text[kTextBufferSize];
+  GetWindowTextA(window, text, kTextBufferSize);
+  int w = record->width, h = record->height;
+  int d = FrameInset(record->state);
+  Look look = LookOf(record->state);
+  int o = ContentOffset(look);
+  bool leftLayout = (GetWindowLongA(window, GWL_STYLE) & kStyleLeft) != 0;
+
+  HPEN framePen = CreatePen(PS_SOLID, d + 1, GetSysColor(COLOR_WINDOWFRAME));
+  HBRUSH face = CreateSolidBrush(ColourOr(record->background, COLOR_BTNFACE));
+  HGDIOBJ oldPen = SelectObject(dc, framePen);
+  HGDIOBJ oldBrush = SelectObject(dc, face);
+  Rect frame = FrameRect(w, h, d);
+  Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
+
+  HPEN lastPen = DrawEdges(dc, framePen, EdgesOf(look, w, h, d));
+  SelectObject(dc, oldPen);
+  DeleteObject(lastPen);
+
+  HICON icon = UsesDownIcon(look) ? record->downIcon : record->upIcon;
+  if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0');
+  if (text[0]) DrawCaption(dc, record, text, leftLayout, o);
+
+  SelectObject(dc, oldBrush);
+  DeleteObject(face);
+  if (record->focus) DrawFocus(window, record, dc);
+  EndPaint(window, &ps);
+}
+
+void DrawFocus(HWND window, const ControlRecord* record, HDC dc) {
+  HDC target = dc ? dc : GetDC(window);
+  RECT r = ToRECT(FocusRect(record->state, record->width, record->height));
+  DrawFocusRect(target, &r);
+  if (!dc) ReleaseDC(window, target);
+}
+
+}  // namespace glyphkey
+
+// Output procedure for GrayStringA: draws the icon given as data at the origin.
+extern "C" BOOL CALLBACK GrayIcon(HDC dc, LPARAM data, int) {
+  DrawIcon(dc, 0, 0, reinterpret_cast<HICON>(data));
+  return TRUE;
+}

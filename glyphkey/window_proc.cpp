@@ -1,0 +1,106 @@
+// The GlyphKey window procedure: one case per message; data messages answered here.
+#include "glyphkey.h"
+#include "glyphkey_internal.h"
+
+namespace glyphkey {
+namespace {
+
+LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
+  auto* record = static_cast<ControlRecord*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(ControlRecord)));
+  if (!record) return -1;  // the window system then abandons the creation
+  SetWindowLongA(window, kRecordIndex, reinterpret_cast<LONG>(record));
+  record->width = create->cx;
+  record->height = create->cy;
+  record->state = ControlTypeOf(window) == kTypeDefaultPush ? kStateDefault : 0;
+  record->background = kSystemColour;
+  record->captionColour = kSystemColour;
+  char text[kTextBufferSize];
+  GetWindowTextA(window, text, kTextBufferSize);
+  ApplyControlText(window, record, text, kCreationTextLimit);
+  return 1;
+}
+
+void DeleteFont(ControlRecord* record) {
+  if (!record->font) return;
+  DeleteObject(record->font);
+  record->font = nullptr;  // a deleted font never stays in the slot
+}
+
+void OnDestroy(HWND window, ControlRecord* record) {
+  DeleteFont(record);
+  SetWindowLongA(window, kRecordIndex, 0);
+  HeapFree(GetProcessHeap(), 0, record);
+}
+
+void OnEnable(HWND window, ControlRecord* record, WPARAM enabled) {
+  if (enabled) record->state &= ~kStateDisabled;
+  else record->state |= kStateDisabled;
+  RedrawNow(window);
+}
+
+LRESULT OnGetDlgCode(HWND window, const ControlRecord* record) {
+  if (IsOnOff(window)) return DLGC_BUTTON;
+  return (record->state & kStateDefault) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+}
+
+void OnSetCheck(HWND window, ControlRecord* record, WPARAM check) {
+  // 2 (indeterminate) differs from "on" and clears it through its bit 0.
+  if (check == (record->state & kStateOn)) return;
+  record->state = (record->state & ~kStateOn) | (check & kStateOn);
+  RedrawNow(window);
+}
+
+void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw) {
+  // A dialog manager demoting a default button changes the record only, never the style.
+  if (style == BS_PUSHBUTTON && !IsOnOff(window)) record->state &= ~kStateDefault;
+  else if (style == BS_DEFPUSHBUTTON && !IsOnOff(window)) record->state |= kStateDefault;
+  else if (style == BS_AUTOCHECKBOX)
+    SetWindowLongA(window, GWL_STYLE, (GetWindowLongA(window, GWL_STYLE) & ~kTypeMask) | kTypeOnOff);
+  if (redraw) InvalidateRect(window, nullptr, TRUE);
+}
+
+void OnSetText(HWND window, ControlRecord* record, char* text) {
+  SetWindowTextA(window, text);
+  ApplyControlText(window, record, text, kNoTextLimit);
+}
+
+}  // namespace
+}  // namespace glyphkey
+
+extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  using namespace glyphkey;
+  if (message == WM_CREATE) return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+  ControlRecord* record = RecordOf(window);
+  // Before WM_CREATE and after WM_DESTROY there is no record: the window system handles all.
+  if (!record) return DefWindowProcA(window, message, wParam, lParam);
+  switch (message) {
+    case WM_DESTROY: OnDestroy(window, record); return 1;
+    case WM_SIZE:
+      record->width = static_cast<short>(LOWORD(lParam));
+      record->height = static_cast<short>(HIWORD(lParam));
+      return 1;
+    case WM_SETFOCUS: OnSetFocus(window, record); return 1;
+    case WM_KILLFOCUS: OnKillFocus(window, record); return 1;
+    case WM_ENABLE: OnEnable(window, record, wParam); return 1;
+    case WM_PAINT: PaintControl(window, record); return 1;
+    case WM_GETDLGCODE: return OnGetDlgCode(window, record);
+    case BM_GETCHECK: return record->state & kStateOn;
+    case BM_SETCHECK: OnSetCheck(window, record, wParam); return 1;
+    case BM_SETSTYLE: OnSetStyle(window, record, wParam, lParam); return 1;
+    case WM_KEYDOWN: return OnKeyDown(window, record, wParam);
+    case WM_KEYUP: return OnKeyUp(window, record, wParam);
+    case GKM_SETTEXT: OnSetText(window, record, reinterpret_cast<char*>(lParam)); return 1;
+    case WM_MOUSEMOVE: OnMouseMove(window, record, lParam); return 1;
+    case WM_LBUTTONDOWN: OnLButtonDown(window, record); return 1;
+    case WM_LBUTTONUP: OnLButtonUp(window, record, lParam); return 1;
+    case GKM_SETDOWNICON: record->downIcon = reinterpret_cast<HICON>(wParam); return 1;
+    case GKM_SETUPICON: record->upIcon = reinterpret_cast<HICON>(wParam); return 1;
+    case GKM_GETDOWNICON: return reinterpret_cast<LRESULT>(record->downIcon);
+    case GKM_GETUPICON: return reinterpret_cast<LRESULT>(record->upIcon);
+    case GKM_DELETEFONT: DeleteFont(record); return 1;
+    case GKM_GETFONT: return reinterpret_cast<LRESULT>(record->font);
+    case GKM_SETBKCOLOR: record->background = static_cast<COLORREF>(lParam); return 1;
+    case GKM_SETTEXTCOLOR: record->captionColour = static_cast<COLORREF>(lParam); return 1;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
