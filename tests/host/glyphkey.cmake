@@ -1,0 +1,1 @@
+add_host_test(glyphkey_test LIBS glyphkey_pure SOURCES glyphkey_text_test.cpp glyphkey_geometry_test.cpp)

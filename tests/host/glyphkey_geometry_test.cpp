@@ -1,0 +1,141 @@
+// Paint geometry of the picture button: frame, edges, icon, caption and focus positions.
+#include <gtest/gtest.h>
+
+#include "paint_geometry.h"
+
+using namespace glyphkey;
+
+namespace {
+void ExpectPath(const EdgePath& path, Point a, Point b, Point c) {
+  EXPECT_EQ(path.points[0].x, a.x); EXPECT_EQ(path.points[0].y, a.y);
+  EXPECT_EQ(path.points[1].x, b.x); EXPECT_EQ(path.points[1].y, b.y);
+  EXPECT_EQ(path.points[2].x, c.x); EXPECT_EQ(path.points[2].y, c.y);
+}
+void ExpectRect(Rect r, int l, int t, int rr, int b) {
+  EXPECT_EQ(r.left, l); EXPECT_EQ(r.top, t); EXPECT_EQ(r.right, rr); EXPECT_EQ(r.bottom, b);
+}
+}  // namespace
+
+TEST(PaintGeometry, LooksAndOffsets) {
+  EXPECT_EQ(LookOf(0), Look::kRaised);
+  EXPECT_EQ(LookOf(kStateOn), Look::kOn);
+  EXPECT_EQ(LookOf(kStatePressed), Look::kPressed);
+  EXPECT_EQ(LookOf(kStatePressed | kStateOn), Look::kPressed);
+  // Default and disabled do not change the look.
+  EXPECT_EQ(LookOf(kStateDefault | kStateDisabled | kStateOn), Look::kOn);
+  EXPECT_EQ(ContentOffset(Look::kRaised), 0);
+  EXPECT_EQ(ContentOffset(Look::kOn), 1);
+  EXPECT_EQ(ContentOffset(Look::kPressed), 2);
+  EXPECT_FALSE(UsesDownIcon(Look::kRaised));
+  EXPECT_TRUE(UsesDownIcon(Look::kOn));
+  EXPECT_TRUE(UsesDownIcon(Look::kPressed));
+  EXPECT_EQ(FrameInset(kStateDefault), 1);
+  EXPECT_EQ(FrameInset(kStatePressed | kStateOn | kStateDisabled), 0);
+}
+
+TEST(PaintGeometry, RaisedSixtyFourByFortyEight) {
+  ExpectRect(FrameRect(64, 48, 0), 0, 0, 64, 48);
+  EdgePlan e = EdgesOf(Look::kRaised, 64, 48, 0);
+  ASSERT_EQ(e.count, 3);
+  EXPECT_TRUE(e.paths[0].newPen);
+  EXPECT_EQ(e.paths[0].penWidth, 2);
+  EXPECT_EQ(e.paths[0].colour, EdgeColour::kShadow);
+  ExpectPath(e.paths[0], {62, 2}, {62, 46}, {2, 46});
+  EXPECT_TRUE(e.paths[1].newPen);
+  EXPECT_EQ(e.paths[1].penWidth, 1);
+  EXPECT_EQ(e.paths[1].colour, EdgeColour::kHighlight);
+  ExpectPath(e.paths[1], {1, 46}, {1, 1}, {63, 1});
+  EXPECT_FALSE(e.paths[2].newPen);  // the second highlight line shares the pen
+  ExpectPath(e.paths[2], {2, 45}, {2, 2}, {62, 2});
+
+  Point icon = IconPosition(false, 0, 64, 48, 32, 32, 13);
+  EXPECT_EQ(icon.x, 16);
+  EXPECT_EQ(icon.y, 1);  // (48 - 13 - 32) / 2
+  CaptionPlan c = CaptionWithIcon(false, 0, 64, 48);
+  ExpectRect(c.rect, 2, 0, 62, 42);
+  EXPECT_EQ(c.flags, 0x139u);
+  ExpectRect(FocusRect(0, 64, 48), 5, 5, 59, 43);
+}
+
+TEST(PaintGeometry, PressedSixtyFourByFortyEight) {
+  EdgePlan e = EdgesOf(Look::kPressed, 64, 48, 0);
+  ASSERT_EQ(e.count, 1);
+  EXPECT_EQ(e.paths[0].penWidth, 2);
+  EXPECT_EQ(e.paths[0].colour, EdgeColour::kShadow);
+  ExpectPath(e.paths[0], {2, 46}, {2, 2}, {62, 2});
+  int o = ContentOffset(Look::kPressed);
+  Point icon = IconPosition(false, o, 64, 48, 32, 32, 13);
+  EXPECT_EQ(icon.x, 18);
+  EXPECT_EQ(icon.y, 3);
+  ExpectRect(CaptionWithIcon(false, o, 64, 48).rect, 4, 0, 62, 44);
+  ExpectRect(FocusRect(kStatePressed, 64, 48), 7, 7, 61, 45);
+  ExpectRect(FocusRect(kStatePressed | kStateOn | kStateDefault, 64, 48), 7, 7, 61, 45);
+}
+
+TEST(PaintGeometry, OnLookAndDefaultFrame) {
+  EdgePlan on = EdgesOf(Look::kOn, 64, 48, 0);
+  ASSERT_EQ(on.count, 1);
+  EXPECT_EQ(on.paths[0].penWidth, 1);
+  ExpectPath(on.paths[0], {1, 46}, {1, 1}, {62, 1});
+  ExpectRect(FocusRect(kStateOn, 64, 48), 6, 6, 60, 44);
+  ExpectRect(FocusRect(kStateOn | kStateDefault, 64, 48), 6, 6, 60, 44);
+
+  ExpectRect(FrameRect(80, 40, 1), 1, 1, 80, 40);
+  EdgePlan def = EdgesOf(Look::kRaised, 80, 40, 1);
+  ExpectPath(def.paths[0], {77, 3}, {77, 37}, {3, 37});
+  ExpectPath(def.paths[1], {2, 37}, {2, 2}, {78, 2});
+  ExpectPath(def.paths[2], {3, 36}, {3, 3}, {77, 3});
+  // The focus rectangle ignores the frame inset.
+  ExpectRect(FocusRect(kStateDefault, 80, 40), 5, 5, 75, 35);
+}
+
+TEST(PaintGeometry, DisabledFocusRectangleInEveryLook) {
+  for (unsigned look : {0u, kStateOn, kStatePressed, kStatePressed | kStateOn})
+    ExpectRect(FocusRect(look | kStateDisabled, 64, 48), 5, 5, 59, 43);
+}
+
+TEST(PaintGeometry, LeftLayout) {
+  Point raised = IconPosition(true, 0, 200, 40, 32, 32, 13);
+  EXPECT_EQ(raised.x, 6);
+  EXPECT_EQ(raised.y, 4);  // centred in the full height, text height ignored
+  Point pressed = IconPosition(true, 2, 200, 40, 32, 32, 13);
+  EXPECT_EQ(pressed.x, 8);
+  EXPECT_EQ(pressed.y, 6);
+  CaptionPlan c = CaptionWithIcon(true, 1, 200, 40);
+  ExpectRect(c.rect, 3, 0, 198, 41);
+  EXPECT_EQ(c.flags, 0x135u);
+}
+
+TEST(PaintGeometry, NegativeHalvesTruncateTowardZero) {
+  // 20 by 15 control, 32 by 32 icon, text height 13: (20-32)/2 = -6, (15-13-32)/2 = -15.
+  Point p = IconPosition(false, 0, 20, 15, 32, 32, 13);
+  EXPECT_EQ(p.x, -6);
+  EXPECT_EQ(p.y, -15);
+  // Odd negative differences: (25-32)/2 = -3 (not -4), (30-0-32)/2 = -1.
+  Point q = IconPosition(false, 0, 25, 30, 32, 32, 0);
+  EXPECT_EQ(q.x, -3);
+  EXPECT_EQ(q.y, -1);
+  Point left = IconPosition(true, 1, 25, 25, 32, 32, 13);
+  EXPECT_EQ(left.y, 1 + (-7) / 2);
+  EXPECT_EQ(left.y, -2);
+}
+
+TEST(PaintGeometry, EmptyCaptionCentresTheIcon) {
+  Point p = IconPosition(false, 0, 64, 48, 32, 32, 0);
+  EXPECT_EQ(p.y, 8);
+}
+
+TEST(PaintGeometry, WrappedCaptionWithoutIcons) {
+  EXPECT_EQ(kMeasureFlags, 0x511u);
+  EXPECT_EQ(kWrappedCaptionFlags, 0x111u);
+  ExpectRect(CaptionMeasureRect(0, 100, 60), 2, 0, 98, 60);
+  // Two lines of 13 pixels measured (bottom 26) are centred: (60 - 26) / 2 = 17.
+  Rect r = CentreWrappedCaption(Rect{2, 0, 98, 26}, 0, 100, 60);
+  ExpectRect(r, 2, 17, 98, 26);
+  // A word wider than the control widens the measured rectangle; the sides go back.
+  Rect wide = CentreWrappedCaption(Rect{-20, 0, 120, 13}, 2, 100, 60);
+  ExpectRect(wide, 4, 24, 98, 13);
+  // Taller than the control: the top goes negative and truncates toward zero.
+  Rect tall = CentreWrappedCaption(Rect{2, 0, 98, 65}, 0, 100, 60);
+  EXPECT_EQ(tall.top, -2);
+}

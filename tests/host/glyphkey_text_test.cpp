@@ -1,0 +1,141 @@
+// Control text parsing of the picture button: caption, accelerator, icon names, cuts.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "control_text.h"
+
+using namespace glyphkey;
+
+namespace {
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+// Upper-cases like a Latin-1 code page: 0xE9 (e acute) becomes 0xC9.
+char Latin1Upper(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  if (u >= 0xE0 && u != 0xF7 && u != 0xFF) return char(u - 0x20);
+  return AsciiUpper(c);
+}
+
+struct Parsed {
+  std::string buffer;
+  ControlText text;
+};
+Parsed Parse(const std::string& s, int limit = kNoTextLimit) {
+  Parsed p{s, {}};
+  p.buffer.reserve(kTextBufferSize + s.size() + 1);
+  p.text = ParseControlText(p.buffer.data(), limit, AsciiUpper);
+  return p;
+}
+}  // namespace
+
+TEST(ControlText, CaptionAndTwoIcons) {
+  Parsed p = Parse("&Push@PushBtn@PushBtn2");
+  ASSERT_TRUE(p.text.hasSeparator);
+  EXPECT_STREQ(p.text.caption, "&Push");
+  EXPECT_EQ(p.text.captionLength, 5);
+  EXPECT_EQ(p.text.accelerator, 'P');
+  EXPECT_TRUE(p.text.up.present);
+  EXPECT_FALSE(p.text.up.isInteger);
+  EXPECT_STREQ(p.text.up.text, "PushBtn");
+  EXPECT_TRUE(p.text.down.present);
+  EXPECT_STREQ(p.text.down.text, "PushBtn2");
+}
+
+TEST(ControlText, IntegerIdentifiersAndMissingDownIcon) {
+  Parsed ok = Parse("OK@1@101");
+  EXPECT_EQ(ok.text.accelerator, 0);
+  EXPECT_TRUE(ok.text.up.isInteger);
+  EXPECT_EQ(ok.text.up.id, 1u);
+  EXPECT_TRUE(ok.text.down.isInteger);
+  EXPECT_EQ(ok.text.down.id, 101u);
+
+  Parsed menu = Parse("Install@205");
+  EXPECT_EQ(menu.text.up.id, 205u);
+  EXPECT_FALSE(menu.text.down.present);
+}
+
+TEST(ControlText, ThirdAtBelongsToTheDownIconName) {
+  Parsed p = Parse("Go@up@down@more");
+  EXPECT_STREQ(p.text.caption, "Go");
+  EXPECT_STREQ(p.text.up.text, "up");
+  EXPECT_STREQ(p.text.down.text, "down@more");
+  // The caller's text is cut at both of the first two "@".
+  EXPECT_EQ(p.buffer[2], '\0');
+  EXPECT_EQ(p.buffer[5], '\0');
+  EXPECT_EQ(p.buffer[10], '@');
+}
+
+TEST(ControlText, NamesThatAreNotIdentifiers) {
+  // "0" and "000" are names; so is the empty name and digits followed by letters.
+  for (const char* name : {"0", "000", "", "12AB", "1 2", "-5", "+7"}) {
+    IconName n = ClassifyIconName(name);
+    EXPECT_TRUE(n.present) << name;
+    EXPECT_FALSE(n.isInteger) << name;
+    EXPECT_STREQ(n.text, name);
+  }
+  Parsed empty = Parse("Caption@");
+  EXPECT_TRUE(empty.text.hasSeparator);
+  EXPECT_STREQ(empty.text.up.text, "");
+  EXPECT_FALSE(empty.text.up.isInteger);
+}
+
+TEST(ControlText, IdentifiersAreTakenModulo65536) {
+  EXPECT_EQ(ClassifyIconName("65737").id, 201u);  // 201 + 65536
+  EXPECT_TRUE(ClassifyIconName("65737").isInteger);
+  EXPECT_EQ(ClassifyIconName("0201").id, 201u);
+  EXPECT_EQ(ClassifyIconName("65535").id, 65535u);
+  // A non-zero value that is a multiple of 65536 is identifier 0, not a name.
+  IconName wrap = ClassifyIconName("65536");
+  EXPECT_TRUE(wrap.isInteger);
+  EXPECT_EQ(wrap.id, 0u);
+  // Far beyond 32 bits the remainder stays exact.
+  unsigned long long big = 0;
+  const char* digits = "123456789012345678901234567890";
+  for (const char* p = digits; *p; ++p) big = (big * 10 + unsigned(*p - '0')) % 65536;
+  EXPECT_EQ(ClassifyIconName(digits).id, unsigned(big));
+}
+
+TEST(ControlText, AcceleratorRules) {
+  EXPECT_EQ(Parse("O&nOff@a").text.accelerator, 'N');
+  EXPECT_EQ(Parse("&&Both@a").text.accelerator, '&');  // a second "&" is the character
+  EXPECT_EQ(Parse("Ends&@a").text.accelerator, 0);     // nothing after the "&"
+  EXPECT_EQ(Parse("A&b&c@a").text.accelerator, 'B');   // only the first "&" counts
+  EXPECT_EQ(Parse("&7@a").text.accelerator, '7');
+  EXPECT_EQ(Parse("None@a").text.accelerator, 0);
+  // The "&" after the first "@" is part of an icon name, not the caption.
+  EXPECT_EQ(Parse("None@&x").text.accelerator, 0);
+  // High characters are widened as signed 8-bit values, so they never equal a key code.
+  std::string high = "\xE9t\xE9";
+  std::string text = "&" + high + "@1";
+  ControlText t = ParseControlText(text.data(), kNoTextLimit, Latin1Upper);
+  EXPECT_EQ(t.accelerator, int(static_cast<signed char>('\xC9')));
+  EXPECT_LT(t.accelerator, 0);
+}
+
+TEST(ControlText, NoSeparatorLeavesTextWhole) {
+  Parsed p = Parse("Save &all");
+  EXPECT_FALSE(p.text.hasSeparator);
+  EXPECT_EQ(p.text.captionLength, 9);
+  EXPECT_EQ(p.text.accelerator, 0);  // no "@": the accelerator is not read
+  EXPECT_FALSE(p.text.up.present);
+  EXPECT_FALSE(p.text.down.present);
+  EXPECT_EQ(p.buffer, "Save &all");
+}
+
+TEST(ControlText, CreationCutsAfter255Characters) {
+  std::string caption(254, 'x');
+  // "@" as the 255th character still counts ...
+  Parsed inside = Parse(caption + "@7@8", kCreationTextLimit);
+  EXPECT_TRUE(inside.text.hasSeparator);
+  EXPECT_STREQ(inside.text.up.text, "");  // the icon names were cut away
+  EXPECT_FALSE(inside.text.down.present);
+  // ... as the 256th it does not: the text is a caption without icons.
+  Parsed outside = Parse(caption + "x@7", kCreationTextLimit);
+  EXPECT_FALSE(outside.text.hasSeparator);
+  EXPECT_EQ(outside.text.captionLength, 255);
+  // GKM_SETTEXT parses the whole text.
+  Parsed whole = Parse(caption + "x@7", kNoTextLimit);
+  EXPECT_TRUE(whole.text.hasSeparator);
+  EXPECT_EQ(whole.text.up.id, 7u);
+  EXPECT_EQ(whole.text.captionLength, 255);
+}
