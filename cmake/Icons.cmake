@@ -1,7 +1,47 @@
 # Icon drawing: readable icon sources rendered into .ico files at build time by
 # tools/icondraw, compiled with the machine's own C++ compiler in either tree.
 #   add_icon_set(<target> <output-dir> <source.icon>...)
-# makes the custom target <target>, which leaves <output-dir>/<name>.ico for each source.
+# makes the custom target <target>, which leaves <output-dir>/<name>.ico for each source,
+# and sets <target>_FILES to those .ico paths (for OBJECT_DEPENDS of the .rc that uses them).
+#   icondraw_tool(<var>)
+# sets <var> to the path of the tool; targets that run it depend on icondraw_tool.
+
+# The tool runs on the build machine, so it is built with the native compiler even
+# in the Windows tree, where CMAKE_CXX_COMPILER is the cross compiler.
+find_program(ICONDRAW_NATIVE_CXX NAMES g++ c++ clang++ REQUIRED)
+set(ICONDRAW_DIR ${CMAKE_SOURCE_DIR}/tools/icondraw)
+set(ICONDRAW_EXE ${CMAKE_BINARY_DIR}/icondraw/icondraw)
+
+function(icondraw_tool var)
+  if(NOT TARGET icondraw_tool)
+    add_custom_command(
+      OUTPUT ${ICONDRAW_EXE}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icondraw
+      COMMAND ${ICONDRAW_NATIVE_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ICONDRAW_EXE}
+              ${ICONDRAW_DIR}/icondraw.cpp
+      DEPENDS ${ICONDRAW_DIR}/icondraw.cpp ${ICONDRAW_DIR}/icondraw.h
+      COMMENT "Building the icon drawing tool"
+      VERBATIM)
+    add_custom_target(icondraw_tool DEPENDS ${ICONDRAW_EXE})
+  endif()
+  set(${var} ${ICONDRAW_EXE} PARENT_SCOPE)
+endfunction()
+
 function(add_icon_set target outdir)
-  add_custom_target(${target})
+  icondraw_tool(tool)
+  set(outputs)
+  foreach(source ${ARGN})
+    get_filename_component(name ${source} NAME_WE)
+    set(output ${outdir}/${name}.ico)
+    add_custom_command(
+      OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
+      COMMAND ${tool} ${source} ${output}
+      DEPENDS ${source} ${tool} icondraw_tool
+      COMMENT "Drawing icon ${name}.ico"
+      VERBATIM)
+    list(APPEND outputs ${output})
+  endforeach()
+  add_custom_target(${target} DEPENDS ${outputs})
+  set(${target}_FILES ${outputs} PARENT_SCOPE)
 endfunction()

@@ -1,0 +1,29 @@
+# The launcher's icon sources 201 to 226; each becomes <name>.ico in the icon output directory.
+set(LAUNCHER_ICON_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/201-disc.icon
+  ${CMAKE_CURRENT_LIST_DIR}/202-camera.icon
+  ${CMAKE_CURRENT_LIST_DIR}/203-labelled-disc.icon
+  ${CMAKE_CURRENT_LIST_DIR}/204-video-camera.icon
+  ${CMAKE_CURRENT_LIST_DIR}/205-film-reel.icon
+  ${CMAKE_CURRENT_LIST_DIR}/206-drive.icon
+  ${CMAKE_CURRENT_LIST_DIR}/207-teal-diskette.icon
+  ${CMAKE_CURRENT_LIST_DIR}/208-red-diskette.icon
+  ${CMAKE_CURRENT_LIST_DIR}/209-blue-diskette.icon
+  ${CMAKE_CURRENT_LIST_DIR}/210-home-page.icon
+  ${CMAKE_CURRENT_LIST_DIR}/211-island.icon
+  ${CMAKE_CURRENT_LIST_DIR}/212-sunset.icon
+  ${CMAKE_CURRENT_LIST_DIR}/213-skyline.icon
+  ${CMAKE_CURRENT_LIST_DIR}/214-mountains.icon
+  ${CMAKE_CURRENT_LIST_DIR}/215-framed-landscape.icon
+  ${CMAKE_CURRENT_LIST_DIR}/216-hills.icon
+  ${CMAKE_CURRENT_LIST_DIR}/217-fir-trees.icon
+  ${CMAKE_CURRENT_LIST_DIR}/218-globe-stand.icon
+  ${CMAKE_CURRENT_LIST_DIR}/219-earth.icon
+  ${CMAKE_CURRENT_LIST_DIR}/220-lighthouse.icon
+  ${CMAKE_CURRENT_LIST_DIR}/221-ships-wheel.icon
+  ${CMAKE_CURRENT_LIST_DIR}/222-newspaper.icon
+  ${CMAKE_CURRENT_LIST_DIR}/223-earth-page.icon
+  ${CMAKE_CURRENT_LIST_DIR}/224-web-page.icon
+  ${CMAKE_CURRENT_LIST_DIR}/225-portrait.icon
+  ${CMAKE_CURRENT_LIST_DIR}/226-flowers.icon
+)

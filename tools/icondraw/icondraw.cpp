@@ -1,0 +1,628 @@
+// icondraw: renders icon sources (text: "image 32 4bpp", then fill/rect/line/disc/poly/pixels... lines) into .ico files and galleries.
+#include "icondraw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace icondraw {
+
+const Rgb kPalette[kPaletteSize] = {
+    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},   {0, 0, 128},   {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+const char* const kColourNames[kPaletteSize] = {
+    "black", "maroon", "green", "olive",  "navy", "purple",  "teal", "silver",
+    "gray",  "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white"};
+
+namespace {
+
+constexpr int kBlack = 0;
+constexpr int kWhite = 15;
+constexpr int kKeep = -2;  // in an overlay row: leave the pixel as it is
+
+// Parsing state of one source; every drawing command works on the last picture.
+class Parser {
+ public:
+  Parser(const std::string& name, IconSource* icon, std::string* error)
+      : name_(name), icon_(icon), error_(error) {}
+
+  bool Parse(const std::string& text);
+
+ private:
+  bool Fail(const std::string& message) {
+    *error_ = name_ + ":" + std::to_string(line_) + ": " + message;
+    return false;
+  }
+  bool Command(const std::vector<std::string>& words);
+  bool Number(const std::string& word, double* value);
+  bool Numbers(const std::vector<std::string>& words, size_t first, size_t count, double* values);
+  bool Colour(const std::string& word, int* colour);
+  bool Expect(const std::vector<std::string>& words, size_t least, size_t most, const char* usage);
+  bool PixelRow(const std::string& row);
+
+  Picture& Current() { return icon_->pictures.back(); }
+  void Set(int x, int y, int colour) {
+    Picture& p = Current();
+    if (x >= 0 && y >= 0 && x < p.size && y < p.size) p.pixels[y * p.size + x] = colour;
+  }
+  template <typename Inside>
+  void FillWhere(int colour, Inside inside) {
+    for (int y = 0; y < Current().size; ++y)
+      for (int x = 0; x < Current().size; ++x)
+        if (inside(x, y)) Set(x, y, colour);
+  }
+  void Stamp(int cx, int cy, int width, int colour);
+  void Line(int x0, int y0, int x1, int y1, int width, int colour);
+
+  std::string name_;
+  IconSource* icon_;
+  std::string* error_;
+  int line_ = 0;
+  int rowsLeft_ = 0;  // rows still expected after "pixels" or "overlay"
+  int rowX_ = 0, rowY_ = 0, rowWidth_ = 0;
+  bool overlay_ = false;
+};
+
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line.substr(0, line.find('#')));
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+bool Parser::Parse(const std::string& text) {
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    ++line_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (rowsLeft_ > 0) {
+      if (!PixelRow(line)) return false;
+      continue;
+    }
+    std::vector<std::string> words = SplitWords(line);
+    if (!words.empty() && !Command(words)) return false;
+  }
+  if (rowsLeft_ > 0) return Fail("the source ends " + std::to_string(rowsLeft_) + " pixel rows early");
+  if (icon_->pictures.empty()) return Fail("no image: the source needs an 'image SIZE DEPTH' line");
+  return true;
+}
+
+bool Parser::PixelRow(const std::string& raw) {
+  std::string row = raw.substr(0, raw.find_last_not_of(" \t") + 1);
+  size_t start = row.find_first_not_of(" \t");
+  row = start == std::string::npos ? std::string() : row.substr(start);
+  if (static_cast<int>(row.size()) != rowWidth_)
+    return Fail("a pixel row needs " + std::to_string(rowWidth_) + " characters, this one has " +
+                std::to_string(row.size()));
+  const bool mono = Current().bitsPerPixel == 1;
+  for (int i = 0; i < rowWidth_; ++i) {
+    char c = row[i];
+    int colour;
+    if (c >= '0' && c <= '9') colour = c - '0';
+    else if (c >= 'a' && c <= 'f') colour = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') colour = c - 'A' + 10;
+    else if (c == '.') colour = kTransparent;
+    else if (c == '-' && overlay_) colour = kKeep;
+    else
+      return Fail(std::string("'") + c + "' is no pixel: use 0-9, a-f, '.'" +
+                  (overlay_ ? " or '-'" : ""));
+    if (mono && colour != kBlack && colour != kWhite && colour >= 0)
+      return Fail("a 1bpp image has only black (0), white (f) and '.'");
+    if (colour != kKeep) Set(rowX_ + i, rowY_, colour);
+  }
+  ++rowY_;
+  --rowsLeft_;
+  return true;
+}
+
+bool Parser::Number(const std::string& word, double* value) {
+  char* end = nullptr;
+  *value = std::strtod(word.c_str(), &end);
+  if (word.empty() || *end != '\0' || !std::isfinite(*value) || std::fabs(*value) > 1000)
+    return Fail("'" + word + "' is not a number");
+  return true;
+}
+
+bool Parser::Numbers(const std::vector<std::string>& words, size_t first, size_t count,
+                     double* values) {
+  for (size_t i = 0; i < count; ++i)
+    if (!Number(words[first + i], &values[i])) return false;
+  return true;
+}
+
+bool Parser::Colour(const std::string& word, int* colour) {
+  if (word == "none") {
+    *colour = kTransparent;
+    return true;
+  }
+  for (int i = 0; i < kPaletteSize; ++i) {
+    if (word == kColourNames[i]) {
+      if (Current().bitsPerPixel == 1 && i != kBlack && i != kWhite)
+        return Fail("a 1bpp image has only black, white and none, not '" + word + "'");
+      *colour = i;
+      return true;
+    }
+  }
+  return Fail("'" + word + "' is no colour: use one of the 16 VGA names or none");
+}
+
+bool Parser::Expect(const std::vector<std::string>& words, size_t least, size_t most,
+                    const char* usage) {
+  if (words.size() < least || words.size() > most) return Fail(std::string("usage: ") + usage);
+  return true;
+}
+
+int Round(double v) { return static_cast<int>(std::lround(v)); }
+
+void Parser::Stamp(int cx, int cy, int width, int colour) {
+  // Odd widths centre on the pixel, even widths on its lower right corner; round pen tips.
+  const double half = width / 2.0;
+  const double centre = (width % 2 == 0) ? 0.5 : 0.0;
+  const int lo = -(width - 1) / 2, hi = width / 2;
+  for (int dy = lo; dy <= hi; ++dy)
+    for (int dx = lo; dx <= hi; ++dx) {
+      double ex = dx - centre, ey = dy - centre;
+      if (width <= 3 || ex * ex + ey * ey <= half * half) Set(cx + dx, cy + dy, colour);
+    }
+}
+
+void Parser::Line(int x0, int y0, int x1, int y1, int width, int colour) {
+  int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    Stamp(x0, y0, width, colour);
+    if (x0 == x1 && y0 == y1) break;
+    int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x0 += sx; }
+    if (e2 <= dx) { err += dx; y0 += sy; }
+  }
+}
+
+double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
+  double vx = bx - ax, vy = by - ay;
+  double len2 = vx * vx + vy * vy;
+  double t = len2 > 0 ? ((px - ax) * vx + (py - ay) * vy) / len2 : 0;
+  t = t < 0 ? 0 : (t > 1 ? 1 : t);
+  double qx = ax + t * vx - px, qy = ay + t * vy - py;
+  return std::sqrt(qx * qx + qy * qy);
+}
+
+int Luminance(int colour) {
+  const Rgb& c = kPalette[colour];
+  return (299 * c.r + 587 * c.g + 114 * c.b) / 1000;
+}
+
+bool Parser::Command(const std::vector<std::string>& w) {
+  const std::string& op = w[0];
+  double v[8];
+  int colour = 0;
+
+  if (op == "image") {
+    if (!Expect(w, 3, 3, "image SIZE DEPTH (SIZE 16, 32 or 48; DEPTH 4bpp or 1bpp)")) return false;
+    if (!Number(w[1], v)) return false;
+    int size = Round(v[0]);
+    if (size != 16 && size != 32 && size != 48) return Fail("an image is 16, 32 or 48 pixels square");
+    int bits = w[2] == "4bpp" ? 4 : (w[2] == "1bpp" ? 1 : 0);
+    if (bits == 0) return Fail("the depth is 4bpp or 1bpp, not '" + w[2] + "'");
+    for (const Picture& p : icon_->pictures)
+      if (p.size == size && p.bitsPerPixel == bits) return Fail("a second " + w[1] + " " + w[2] + " image");
+    Picture picture;
+    picture.size = size;
+    picture.bitsPerPixel = bits;
+    picture.pixels.assign(size * size, kTransparent);
+    icon_->pictures.push_back(picture);
+    return true;
+  }
+  if (icon_->pictures.empty()) return Fail("'" + op + "' before the first 'image' line");
+  const int size = Current().size;
+
+  if (op == "fill") {
+    if (!Expect(w, 2, 2, "fill COLOUR") || !Colour(w[1], &colour)) return false;
+    FillWhere(colour, [](int, int) { return true; });
+  } else if (op == "dot") {
+    if (!Expect(w, 4, 4, "dot X Y COLOUR") || !Numbers(w, 1, 2, v) || !Colour(w[3], &colour)) return false;
+    Set(Round(v[0]), Round(v[1]), colour);
+  } else if (op == "rect" || op == "frame") {
+    if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) ||
+        !Colour(w[5], &colour))
+      return false;
+    int x0 = Round(std::fmin(v[0], v[2])), x1 = Round(std::fmax(v[0], v[2]));
+    int y0 = Round(std::fmin(v[1], v[3])), y1 = Round(std::fmax(v[1], v[3]));
+    const bool outline = op == "frame";
+    FillWhere(colour, [=](int x, int y) {
+      bool in = x >= x0 && x <= x1 && y >= y0 && y <= y1;
+      return in && (!outline || x == x0 || x == x1 || y == y0 || y == y1);
+    });
+  } else if (op == "line") {
+    if (!Expect(w, 6, 7, "line X0 Y0 X1 Y1 COLOUR [WIDTH]") || !Numbers(w, 1, 4, v) ||
+        !Colour(w[5], &colour))
+      return false;
+    v[4] = 1;
+    if (w.size() == 7 && !Number(w[6], &v[4])) return false;
+    if (v[4] < 1 || v[4] > size) return Fail("a line's width is 1 to the image size");
+    Line(Round(v[0]), Round(v[1]), Round(v[2]), Round(v[3]), Round(v[4]), colour);
+  } else if (op == "disc" || op == "ring") {
+    if (!Expect(w, 5, op == "ring" ? 6 : 5, op == "ring" ? "ring CX CY R COLOUR [WIDTH]" : "disc CX CY R COLOUR") ||
+        !Numbers(w, 1, 3, v) || !Colour(w[4], &colour))
+      return false;
+    v[3] = 1;
+    if (w.size() == 6 && !Number(w[5], &v[3])) return false;
+    double cx = v[0], cy = v[1], r = v[2], width = v[3];
+    // Pixel centres inside r + 1/2 make round circles on the pixel grid; a ring is
+    // the band of the given width around r, so ring and disc of one r meet.
+    double outer = r + 0.5, inner = op == "ring" ? r + 0.5 - width : -1;
+    FillWhere(colour, [=](int x, int y) {
+      double d = std::hypot(x - cx, y - cy);
+      return d < outer && d >= inner;
+    });
+  } else if (op == "ellipse") {
+    if (!Expect(w, 6, 6, "ellipse CX CY RX RY COLOUR") || !Numbers(w, 1, 4, v) ||
+        !Colour(w[5], &colour))
+      return false;
+    double cx = v[0], cy = v[1], rx = v[2] + 0.5, ry = v[3] + 0.5;
+    FillWhere(colour, [=](int x, int y) {
+      double ex = (x - cx) / rx, ey = (y - cy) / ry;
+      return ex * ex + ey * ey < 1;
+    });
+  } else if (op == "poly") {
+    if (w.size() < 8 || w.size() % 2 != 0) return Fail("usage: poly COLOUR X0 Y0 X1 Y1 X2 Y2 ...");
+    if (!Colour(w[1], &colour)) return false;
+    std::vector<double> xs, ys;
+    for (size_t i = 2; i < w.size(); i += 2) {
+      if (!Numbers(w, i, 2, v)) return false;
+      xs.push_back(v[0]);
+      ys.push_back(v[1]);
+    }
+    const size_t n = xs.size();
+    // Inside by the crossing rule, plus the pixels the outline passes through, so
+    // that thin shapes and their corners are not lost.
+    FillWhere(colour, [&](int x, int y) {
+      bool inside = false;
+      for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        if (SegmentDistance(x, y, xs[i], ys[i], xs[j], ys[j]) <= 0.5) return true;
+        if ((ys[i] > y) != (ys[j] > y) &&
+            x < (xs[j] - xs[i]) * (y - ys[i]) / (ys[j] - ys[i]) + xs[i])
+          inside = !inside;
+      }
+      return inside;
+    });
+  } else if (op == "pixels") {
+    if (!Expect(w, 1, 1, "pixels (then one row of SIZE characters per line)")) return false;
+    rowsLeft_ = rowWidth_ = size;
+    rowX_ = rowY_ = 0;
+    overlay_ = false;
+  } else if (op == "overlay") {
+    if (!Expect(w, 5, 5, "overlay X Y WIDTH HEIGHT (then HEIGHT rows, '-' keeps a pixel)") ||
+        !Numbers(w, 1, 4, v))
+      return false;
+    if (v[2] < 1 || v[3] < 1 || v[2] > size || v[3] > size) return Fail("an overlay fits inside the image");
+    rowX_ = Round(v[0]);
+    rowY_ = Round(v[1]);
+    rowWidth_ = Round(v[2]);
+    rowsLeft_ = Round(v[3]);
+    overlay_ = true;
+  } else if (op == "replace") {
+    int to = 0;
+    if (!Expect(w, 3, 3, "replace COLOUR NEWCOLOUR") || !Colour(w[1], &colour) || !Colour(w[2], &to))
+      return false;
+    for (int& p : Current().pixels)
+      if (p == colour) p = to;
+  } else if (op == "shift") {
+    if (!Expect(w, 3, 3, "shift DX DY") || !Numbers(w, 1, 2, v)) return false;
+    std::vector<int> old = Current().pixels;
+    int dx = Round(v[0]), dy = Round(v[1]);
+    FillWhere(kTransparent, [](int, int) { return true; });
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) Set(x + dx, y + dy, old[y * size + x]);
+  } else if (op == "from") {
+    if (!Expect(w, 2, 2, "from N (copies image N of this source, counted from 1)") || !Number(w[1], v))
+      return false;
+    int n = Round(v[0]);
+    if (n < 1 || n >= static_cast<int>(icon_->pictures.size())) return Fail("'from' names an earlier image");
+    const Picture& source = icon_->pictures[n - 1];
+    if (source.size != size) return Fail("'from' copies an image of the same size");
+    const bool mono = Current().bitsPerPixel == 1;
+    // A monochrome copy keeps the shape: light colours become white, the rest black.
+    std::vector<int> copy = source.pixels;
+    for (int& p : copy)
+      if (mono && p >= 0) p = Luminance(p) > 128 ? kWhite : kBlack;
+    Current().pixels = copy;
+  } else {
+    return Fail("unknown command '" + op + "'");
+  }
+  return true;
+}
+
+void Put16(std::vector<uint8_t>& out, unsigned v) {
+  out.push_back(v & 0xFF);
+  out.push_back((v >> 8) & 0xFF);
+}
+void Put32(std::vector<uint8_t>& out, unsigned v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+// Rows of a DIB are padded to whole 32-bit words.
+int RowBytes(int width, int bits) { return (width * bits + 31) / 32 * 4; }
+
+int ColourCount(const Picture& p) { return 1 << p.bitsPerPixel; }
+
+unsigned ImageBytes(const Picture& p) {
+  return 40 + 4 * ColourCount(p) + p.size * (RowBytes(p.size, p.bitsPerPixel) + RowBytes(p.size, 1));
+}
+
+void PutImage(std::vector<uint8_t>& out, const Picture& p) {
+  const int n = p.size;
+  Put32(out, 40);  // BITMAPINFOHEADER
+  Put32(out, n);
+  Put32(out, 2 * n);  // the height counts the XOR and the AND mask
+  Put16(out, 1);
+  Put16(out, p.bitsPerPixel);
+  Put32(out, 0);
+  Put32(out, n * (RowBytes(n, p.bitsPerPixel) + RowBytes(n, 1)));
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  if (p.bitsPerPixel == 4) {
+    for (const Rgb& c : kPalette) {
+      out.push_back(c.b);
+      out.push_back(c.g);
+      out.push_back(c.r);
+      out.push_back(0);
+    }
+  } else {
+    Put32(out, 0x000000);
+    Put32(out, 0xFFFFFF);
+  }
+  // XOR bits, bottom row first; transparent pixels are 0 so the AND mask shows the screen.
+  for (int y = n - 1; y >= 0; --y) {
+    std::vector<uint8_t> row(RowBytes(n, p.bitsPerPixel), 0);
+    for (int x = 0; x < n; ++x) {
+      int c = p.At(x, y);
+      if (c < 0) continue;
+      if (p.bitsPerPixel == 4)
+        row[x / 2] |= (x % 2 == 0) ? (c << 4) : c;
+      else if (c == kWhite)
+        row[x / 8] |= 0x80 >> (x % 8);
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  for (int y = n - 1; y >= 0; --y) {
+    std::vector<uint8_t> row(RowBytes(n, 1), 0);
+    for (int x = 0; x < n; ++x)
+      if (p.At(x, y) < 0) row[x / 8] |= 0x80 >> (x % 8);
+    out.insert(out.end(), row.begin(), row.end());
+  }
+}
+
+// A 5 by 7 font of the capital letters, the digits and '-', one byte per row.
+const uint8_t* Glyph(char c) {
+  static const uint8_t kLetters[26][7] = {
+      {14, 17, 17, 31, 17, 17, 17}, {30, 17, 17, 30, 17, 17, 30}, {14, 17, 16, 16, 16, 17, 14},
+      {30, 17, 17, 17, 17, 17, 30}, {31, 16, 16, 30, 16, 16, 31}, {31, 16, 16, 30, 16, 16, 16},
+      {14, 17, 16, 23, 17, 17, 15}, {17, 17, 17, 31, 17, 17, 17}, {14, 4, 4, 4, 4, 4, 14},
+      {7, 2, 2, 2, 2, 18, 12},      {17, 18, 20, 24, 20, 18, 17}, {16, 16, 16, 16, 16, 16, 31},
+      {17, 27, 21, 21, 17, 17, 17}, {17, 17, 25, 21, 19, 17, 17}, {14, 17, 17, 17, 17, 17, 14},
+      {30, 17, 17, 30, 16, 16, 16}, {14, 17, 17, 17, 21, 18, 13}, {30, 17, 17, 30, 20, 18, 17},
+      {15, 16, 16, 14, 1, 1, 30},   {31, 4, 4, 4, 4, 4, 4},       {17, 17, 17, 17, 17, 17, 14},
+      {17, 17, 17, 17, 17, 10, 4},  {17, 17, 17, 21, 21, 21, 10}, {17, 17, 10, 4, 10, 17, 17},
+      {17, 17, 17, 10, 4, 4, 4},    {31, 1, 2, 4, 8, 16, 31}};
+  static const uint8_t kDigits[10][7] = {
+      {14, 17, 19, 21, 25, 17, 14}, {4, 12, 4, 4, 4, 4, 14},  {14, 17, 1, 2, 4, 8, 31},
+      {31, 2, 4, 2, 1, 17, 14},     {2, 6, 10, 18, 31, 2, 2}, {31, 16, 30, 1, 1, 17, 14},
+      {6, 8, 16, 30, 17, 17, 14},   {31, 1, 2, 4, 8, 8, 8},   {14, 17, 17, 14, 17, 17, 14},
+      {14, 17, 17, 15, 1, 2, 12}};
+  static const uint8_t kDash[7] = {0, 0, 0, 31, 0, 0, 0};
+  static const uint8_t kBlank[7] = {0, 0, 0, 0, 0, 0, 0};
+  if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+  if (c >= 'A' && c <= 'Z') return kLetters[c - 'A'];
+  if (c >= '0' && c <= '9') return kDigits[c - '0'];
+  return c == '-' ? kDash : kBlank;
+}
+
+constexpr int kFontScale = 2;
+constexpr int kCharWidth = 6 * kFontScale;
+constexpr int kCharHeight = 7 * kFontScale;
+constexpr int kMargin = 12;
+constexpr int kGap = 8;
+const Rgb kBackground = {236, 236, 236};
+const Rgb kInk = {32, 32, 32};
+
+void PutPixel(RgbImage& image, int x, int y, const Rgb& c) {
+  if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
+  uint8_t* p = &image.rgb[3 * (y * image.width + x)];
+  p[0] = c.r;
+  p[1] = c.g;
+  p[2] = c.b;
+}
+
+void DrawText(RgbImage& image, int x, int y, const std::string& text) {
+  for (char c : text) {
+    const uint8_t* rows = Glyph(c);
+    for (int r = 0; r < 7; ++r)
+      for (int b = 0; b < 5; ++b)
+        if (rows[r] & (0x10 >> b))
+          for (int sy = 0; sy < kFontScale; ++sy)
+            for (int sx = 0; sx < kFontScale; ++sx)
+              PutPixel(image, x + b * kFontScale + sx, y + r * kFontScale + sy, kInk);
+    x += kCharWidth;
+  }
+}
+
+int PicturesWidth(const IconSource& icon, int scale) {
+  int width = 0;
+  for (const Picture& p : icon.pictures) width += p.size * scale + kGap;
+  return width - kGap;
+}
+
+}  // namespace
+
+bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon,
+                     std::string* error) {
+  icon->pictures.clear();
+  Parser parser(name, icon, error);
+  return parser.Parse(text);
+}
+
+std::vector<uint8_t> WriteIco(const IconSource& icon) {
+  std::vector<uint8_t> out;
+  const unsigned count = icon.pictures.size();
+  Put16(out, 0);  // ICONDIR: reserved, type 1 = icon, count
+  Put16(out, 1);
+  Put16(out, count);
+  unsigned offset = 6 + 16 * count;
+  for (const Picture& p : icon.pictures) {
+    out.push_back(p.size);  // ICONDIRENTRY
+    out.push_back(p.size);
+    out.push_back(ColourCount(p));
+    out.push_back(0);
+    Put16(out, 1);
+    Put16(out, p.bitsPerPixel);
+    Put32(out, ImageBytes(p));
+    Put32(out, offset);
+    offset += ImageBytes(p);
+  }
+  for (const Picture& p : icon.pictures) PutImage(out, p);
+  return out;
+}
+
+RgbImage RenderGallery(const std::vector<GalleryItem>& items, int scale, int columns) {
+  int cellWidth = 0, picturesHeight = 0;
+  for (const GalleryItem& item : items) {
+    cellWidth = std::max(cellWidth, PicturesWidth(item.icon, scale));
+    cellWidth = std::max(cellWidth, static_cast<int>(item.label.size()) * kCharWidth);
+    for (const Picture& p : item.icon.pictures) picturesHeight = std::max(picturesHeight, p.size * scale);
+  }
+  cellWidth += 2 * kMargin;
+  const int cellHeight = picturesHeight + kGap + kCharHeight + 2 * kMargin;
+  const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+  RgbImage image;
+  image.width = std::max(1, std::min<int>(columns, items.size()) * cellWidth);
+  image.height = std::max(1, rows * cellHeight);
+  image.rgb.resize(3 * image.width * image.height);
+  for (int i = 0; i < image.width * image.height; ++i) PutPixel(image, i % image.width, i / image.width, kBackground);
+
+  for (size_t i = 0; i < items.size(); ++i) {
+    const GalleryItem& item = items[i];
+    const int left = (i % columns) * cellWidth, top = (i / columns) * cellHeight;
+    int x = left + (cellWidth - PicturesWidth(item.icon, scale)) / 2;
+    for (const Picture& p : item.icon.pictures) {
+      const int y0 = top + kMargin + picturesHeight - p.size * scale;
+      for (int y = 0; y < p.size * scale; ++y)
+        for (int px = 0; px < p.size * scale; ++px) {
+          int c = p.At(px / scale, y / scale);
+          if (c >= 0) PutPixel(image, x + px, y0 + y, kPalette[c]);
+        }
+      x += p.size * scale + kGap;
+    }
+    const int textWidth = static_cast<int>(item.label.size()) * kCharWidth - kFontScale;
+    DrawText(image, left + (cellWidth - textWidth) / 2, top + kMargin + picturesHeight + kGap, item.label);
+  }
+  return image;
+}
+
+std::vector<uint8_t> EncodePpm(const RgbImage& image) {
+  std::string header = "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
+  std::vector<uint8_t> out(header.begin(), header.end());
+  out.insert(out.end(), image.rgb.begin(), image.rgb.end());
+  return out;
+}
+
+std::string LabelFromFileName(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  name = name.substr(0, name.find('.'));
+  name = name.substr(0, name.find('-'));
+  for (char& c : name)
+    if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+  return name;
+}
+
+}  // namespace icondraw
+
+#ifndef ICONDRAW_NO_MAIN
+namespace {
+
+bool ReadFile(const std::string& path, std::string* text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  *text = buffer.str();
+  return true;
+}
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return static_cast<bool>(out);
+}
+
+bool Load(const std::string& path, icondraw::IconSource* icon) {
+  std::string text, error;
+  if (!ReadFile(path, &text)) {
+    std::cerr << "icondraw: cannot read " << path << "\n";
+    return false;
+  }
+  if (!icondraw::ParseIconSource(text, path, icon, &error)) {
+    std::cerr << error << "\n";
+    return false;
+  }
+  return true;
+}
+
+int Usage() {
+  std::cerr << "usage: icondraw SOURCE.icon OUTPUT.ico\n"
+               "       icondraw --gallery OUTPUT.ppm [--scale N] [--columns N] SOURCE.icon...\n";
+  return 2;
+}
+
+int RenderGalleryFile(int argc, char** argv) {
+  std::string output = argv[2];
+  int scale = 3, columns = 8;
+  std::vector<icondraw::GalleryItem> items;
+  for (int i = 3; i < argc; ++i) {
+    std::string arg = argv[i];
+    if ((arg == "--scale" || arg == "--columns") && i + 1 < argc) {
+      int value = std::atoi(argv[++i]);
+      if (value < 1 || value > 16) return Usage();
+      (arg == "--scale" ? scale : columns) = value;
+      continue;
+    }
+    icondraw::GalleryItem item;
+    item.label = icondraw::LabelFromFileName(arg);
+    if (!Load(arg, &item.icon)) return 1;
+    items.push_back(item);
+  }
+  if (items.empty()) return Usage();
+  if (!WriteFile(output, icondraw::EncodePpm(icondraw::RenderGallery(items, scale, columns)))) {
+    std::cerr << "icondraw: cannot write " << output << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--gallery") == 0) return RenderGalleryFile(argc, argv);
+  if (argc != 3) return Usage();
+  icondraw::IconSource icon;
+  if (!Load(argv[1], &icon)) return 1;
+  if (!WriteFile(argv[2], icondraw::WriteIco(icon))) {
+    std::cerr << "icondraw: cannot write " << argv[2] << "\n";
+    return 1;
+  }
+  return 0;
+}
+#endif

@@ -1,0 +1,56 @@
+// The icon drawing tool's pieces: icon source parser, .ico writer and gallery renderer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace icondraw {
+
+constexpr int kTransparent = -1;  // a pixel that shows what lies behind the icon
+constexpr int kPaletteSize = 16;
+
+struct Rgb {
+  uint8_t r, g, b;
+};
+// The standard 16-colour VGA palette, in the order of the Windows system palette.
+extern const Rgb kPalette[kPaletteSize];
+extern const char* const kColourNames[kPaletteSize];
+
+// One image of an icon: a square of palette indexes (or kTransparent), row 0 at the top.
+struct Picture {
+  int size = 32;
+  int bitsPerPixel = 4;  // 4 (16 colours) or 1 (monochrome: black and white only)
+  std::vector<int> pixels;
+  int At(int x, int y) const { return pixels[y * size + x]; }
+};
+
+// All images of one icon source, in the order the source gives them.
+struct IconSource {
+  std::vector<Picture> pictures;
+};
+
+// Reads an icon source. On failure returns false and sets *error to
+// "<name>:<line>: <message>".
+bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon,
+                     std::string* error);
+
+// The bytes of a .ico file: one directory entry and one DIB (XOR and AND mask) per image.
+std::vector<uint8_t> WriteIco(const IconSource& icon);
+
+// The gallery: every icon's images side by side with its label underneath.
+struct GalleryItem {
+  std::string label;
+  IconSource icon;
+};
+struct RgbImage {
+  int width = 0, height = 0;
+  std::vector<uint8_t> rgb;
+};
+RgbImage RenderGallery(const std::vector<GalleryItem>& items, int scale, int columns);
+std::vector<uint8_t> EncodePpm(const RgbImage& image);
+
+// "res/201-disc.icon" gives "201", "glyphkey2.icon" gives "GLYPHKEY2".
+std::string LabelFromFileName(const std::string& path);
+
+}  // namespace icondraw
