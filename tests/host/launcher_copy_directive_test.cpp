@@ -1,0 +1,67 @@
+// The QXcopy directive: strtok-like fields, "%windir%", the added "\", the file
+// name after the last "\", and the limits that make it copy nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "copy_directive.h"
+
+namespace {
+
+const char kWindows[] = "C:\\WINDOWS";
+
+// "source -> destination", or "none" when there is nothing to copy.
+std::string Parse(const std::string& value, const char* windowsDir = kWindows) {
+  Text source("stale"), destination("stale");
+  if (!menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination)) {
+    EXPECT_TRUE(source.empty() && destination.empty()) << value;
+    return "none";
+  }
+  return std::string(source.c_str()) + " -> " + destination.c_str();
+}
+
+TEST(CopyDirective, Examples) {
+  EXPECT_EQ(Parse("setup\\tool.dll|%windir%"), "setup\\tool.dll -> C:\\WINDOWS\\tool.dll");
+  EXPECT_EQ(Parse("a.txt|%WINDIR%"), "a.txt -> %WINDIR%\\a.txt");  // not the Windows directory
+  EXPECT_EQ(Parse("a.txt"), "none");
+  EXPECT_EQ(Parse("a.txt| %windir%"), "a.txt ->  %windir%\\a.txt");  // blanks stay in the field
+  EXPECT_EQ(Parse("a.txt|%windir%x"), "a.txt -> %windir%x\\a.txt");
+  EXPECT_EQ(Parse("x.dll|%windir%", "C:\\"), "x.dll -> C:\\x.dll");  // a root keeps its one "\"
+}
+
+TEST(CopyDirective, FieldsSplitLikeStrtok) {
+  EXPECT_EQ(Parse("a.txt||dest"), "a.txt -> dest\\a.txt");
+  EXPECT_EQ(Parse("|a.txt|dest"), "a.txt -> dest\\a.txt");
+  EXPECT_EQ(Parse("|||a.txt|||dest|||"), "a.txt -> dest\\a.txt");
+  EXPECT_EQ(Parse("a.txt|dest|ignored|more"), "a.txt -> dest\\a.txt");
+  EXPECT_EQ(Parse("a.txt|dest\\"), "a.txt -> dest\\a.txt");  // no second "\"
+  EXPECT_EQ(Parse("||"), "none");
+  EXPECT_EQ(Parse("a.txt|"), "none");
+  EXPECT_EQ(Parse("|a.txt"), "none");
+  EXPECT_EQ(Parse(""), "none");
+}
+
+TEST(CopyDirective, FileNameFollowsTheLastBackslash) {
+  EXPECT_EQ(Parse("d\\e\\f.txt|t"), "d\\e\\f.txt -> t\\f.txt");
+  EXPECT_EQ(Parse("d/e/f.txt|t"), "d/e/f.txt -> t\\d/e/f.txt");  // "/" separates nothing
+  EXPECT_EQ(Parse("d\\|t"), "d\\ -> t\\");
+  // A Shift-JIS name whose trail byte is "\" (0x5C) is cut there, byte by byte.
+  EXPECT_EQ(Parse("\x95\x5c.txt|t"), "\x95\x5c.txt -> t\\.txt");
+}
+
+TEST(CopyDirective, LimitsCopyNothing) {
+  std::string folder(240, 'f');
+  std::string name(14, 'n');  // folder + "\" + name = 255
+  EXPECT_EQ(Parse(name + "|" + folder), name + " -> " + folder + "\\" + name);
+  EXPECT_EQ(Parse(name + "x|" + folder), "none");  // 256
+  // The Windows directory counts toward the destination too.
+  std::string longWindows(250, 'w');
+  EXPECT_EQ(Parse("abcd|%windir%", longWindows.c_str()), "abcd -> " + longWindows + "\\abcd");
+  EXPECT_EQ(Parse("abcde|%windir%", longWindows.c_str()), "none");
+  // The value itself: 255 characters are taken, 256 are not.
+  std::string value = std::string(250, 's') + "|dest";  // 255
+  EXPECT_EQ(Parse("\\" + value.substr(1)).substr(0, 10), "\\sssssssss");
+  EXPECT_EQ(Parse(value + "x"), "none");
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// Every real-world autorun.inf of the corpus goes through the menu reader; a few
+// files whose menus are obvious are checked entry by entry.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "launcher_menu_source.h"
+#include "menu_reader.h"
+
+using testing_menu::RecordingSink;
+using Events = std::vector<std::string>;
+
+namespace {
+
+class FileSource : public menu::ByteSource {
+ public:
+  explicit FileSource(FILE* file) : file_(file) {}
+  long Read(char* buffer, size_t size) override {
+    size_t n = fread(buffer, 1, size, file_);
+    return (n == 0 && ferror(file_)) ? -1 : (long)n;
+  }
+
+ private:
+  FILE* file_;
+};
+
+std::vector<std::string> CorpusFiles() {
+  std::vector<std::string> names;
+  if (DIR* dir = opendir(CORPUS_DIR)) {
+    while (dirent* e = readdir(dir)) {
+      std::string name = e->d_name;
+      if (name.size() > 4 && name.compare(name.size() - 4, 4, ".inf") == 0) names.push_back(name);
+    }
+    closedir(dir);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+struct Reading {
+  Events events;
+  menu::ReadResult result;
+};
+
+Reading ReadCorpusFile(const std::string& name, LeadByteTest lead) {
+  Reading r{{}, menu::ReadResult::kReadError};
+  FILE* file = fopen((std::string(CORPUS_DIR) + "/" + name).c_str(), "rb");
+  EXPECT_TRUE(file) << name;
+  if (!file) return r;
+  FileSource source(file);
+  menu::LineReader reader(source);
+  RecordingSink sink;
+  r.result = menu::ReadMenu(reader, lead, sink);
+  r.events = sink.events;
+  fclose(file);
+  return r;
+}
+
+std::string FileStartingWith(const std::string& prefix) {
+  for (const std::string& name : CorpusFiles())
+    if (name.compare(0, prefix.size(), prefix) == 0) return name;
+  ADD_FAILURE() << "no corpus file " << prefix;
+  return "";
+}
+
+TEST(Corpus, EveryFileReadsToItsEnd) {
+  std::vector<std::string> files = CorpusFiles();
+  ASSERT_GE(files.size(), 50u) << "corpus missing at " << CORPUS_DIR;
+  for (const std::string& name : files) {
+    for (LeadByteTest lead : {(LeadByteTest) nullptr, (LeadByteTest)testing_menu::ShiftJisLead}) {
+      Reading r = ReadCorpusFile(name, lead);
+      EXPECT_EQ(r.result, menu::ReadResult::kEndOfFile) << name;
+    }
+  }
+}
+
+TEST(Corpus, ShellVerbsBecomeEntries) {
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("03-"), nullptr).events,
+            (Events{"caption 0 &Configure...", "entry 0 SETUP.EXE @200", "caption 1 &Install...",
+                    "entry 1 SETUP.EXE @200"}));
+  // Mixed-case key, CR LF line ends.
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("09-"), nullptr).events,
+            (Events{"caption 0 Hiren's BootCD", "entry 0 HBCD\\HBCDMenu.exe @200"}));
+  // Blanks around "=".
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("29-"), nullptr).events,
+            (Events{"caption 0 &Instalar", "entry 0 Instalar.exe @200", "caption 1 &Ver Leame",
+                    "entry 1 notepad readme.txt @200"}));
+}
+
+TEST(Corpus, PairingFollowsLineOrderNotVerbs) {
+  // The command lines come before their captions: each pair comes out swapped.
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("04-"), nullptr).events,
+            (Events{"caption 0 Setup.exe", "entry 0 &Install MapPoint North America @200",
+                    "caption 1 dvdrun.exe VIEW=readme.htm", "entry 1 &View Read Me @200"}));
+  // Default-verb lines "shell=open" take part in the alternation.
+  Events u3 = ReadCorpusFile(FileStartingWith("33-"), nullptr).events;
+  ASSERT_EQ(u3.size(), 9u);
+  EXPECT_EQ(u3[0], "caption 0 LaunchU3.exe -a");
+  EXPECT_EQ(u3[1], "entry 0 @twinui.dll,-1040 @200");
+  EXPECT_EQ(u3[2], "caption 1 open");
+  EXPECT_EQ(u3[8], "caption 4 pintohome");
+  // "shellexecute" is a shell-type line: a caption left waiting.
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("45-"), nullptr).events,
+            (Events{"caption 0 \"\"Windows\\Gdium Mobile PC.exe\"\""}));
+}
+
+TEST(Corpus, FilesWithoutLauncherKeysGiveNothing) {
+  // Ctrl-Z padding, and UTF-16, where every line's text ends at its first zero byte.
+  for (const char* prefix : {"06-", "07-", "08-"}) {
+    Reading r = ReadCorpusFile(FileStartingWith(prefix), nullptr);
+    EXPECT_TRUE(r.events.empty()) << prefix << " " << (r.events.empty() ? "" : r.events[0]);
+  }
+}
+
+TEST(Corpus, TitleIdLinesAreTitleLines) {
+  // 10 000 lines of driver sections: only the "TitleID=" lines count, as titles.
+  EXPECT_EQ(ReadCorpusFile(FileStartingWith("26-"), nullptr).events,
+            (Events{"title 1004", "title 1000", "title 1002", "title 1004"}));
+}
+
+}  // namespace
