@@ -1,0 +1,260 @@
+// The disc checker on crafted discs (a clean one and one per kind of warning),
+// on every file of the corpus of real autorun.inf files, and its command view.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+#include "command_kind.h"
+#include "disc_check.h"
+#include "message_keys.h"
+#include "report_format.h"
+
+namespace {
+
+std::string Disc(const char* name) { return std::string(DISCS_DIR) + "/" + name; }
+
+std::vector<std::string> Places(const check::DiscReport& report) {
+  std::vector<std::string> places;
+  for (const check::Warning& w : report.warnings) places.push_back(w.file + ":" + std::to_string(w.line));
+  return places;
+}
+
+std::string Printed(const check::DiscReport& report, check::Format format) {
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  check::PrintReport(report, format, out);
+  fclose(out);
+  std::string result(text, size);
+  free(text);
+  return result;
+}
+
+TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
+  check::DiscReport report = check::CheckPath(Disc("clean"));
+  ASSERT_EQ(report.unreadable, "");
+  EXPECT_EQ(check::ExitStatus(report), 0) << Printed(report, check::Format::kPlain);
+  ASSERT_EQ(report.menus.size(), 3u);
+  EXPECT_EQ(report.menus[0].file, "autorun.inf");
+  EXPECT_EQ(report.menus[0].title, "Clean disc");
+  EXPECT_EQ(report.menus[0].name, "CleanDisc");
+  EXPECT_EQ(report.menus[1].file, "tools.inf");
+  EXPECT_TRUE(report.menus[1].popup);
+  EXPECT_EQ(report.menus[1].openedFrom, "autorun.inf:16");
+  EXPECT_EQ(report.menus[2].file, "page2.inf");
+  EXPECT_FALSE(report.menus[2].popup);
+
+  // Entries, the gap and the copy in file order, with icons and kinds.
+  const std::vector<check::MenuItem>& items = report.menus[0].items;
+  ASSERT_EQ(items.size(), 7u);
+  EXPECT_EQ(items[0].caption, "&Install");
+  EXPECT_EQ(items[0].iconNumber, 201);
+  EXPECT_EQ(items[0].captionLine, 8);
+  EXPECT_EQ(items[0].line, 9);
+  EXPECT_EQ(items[0].view.kind, check::CommandKind::kProgram);
+  EXPECT_EQ(items[1].view.kind, check::CommandKind::kDocument);
+  EXPECT_EQ(items[1].iconNumber, 210);
+  EXPECT_EQ(items[2].type, check::MenuItem::kGap);
+  EXPECT_EQ(items[2].gap, 10);
+  EXPECT_EQ(items[3].view.kind, check::CommandKind::kWebLink);
+  EXPECT_EQ(items[3].view.target, "https://example.org/");
+  EXPECT_EQ(items[4].view.kind, check::CommandKind::kPopup);
+  EXPECT_EQ(items[5].type, check::MenuItem::kCopy);
+  EXPECT_EQ(items[5].copyDestination, "C:\\WINDOWS\\tool.dll");
+  EXPECT_EQ(items[6].view.kind, check::CommandKind::kPage);
+  EXPECT_EQ(items[6].index, 4);  // the gap and the copy take no entry
+  EXPECT_EQ(items[6].iconNumber, 222);
+
+  std::string terminal = Printed(report, check::Format::kTerminal);
+  EXPECT_NE(terminal.find("icon 24: a text page with a globe (a web page)"), std::string::npos);
+  EXPECT_NE(terminal.find("-- separator --"), std::string::npos);  // the popup's gap
+  EXPECT_NE(terminal.find("0 warnings"), std::string::npos);
+}
+
+struct Expected {
+  const char* disc;
+  std::vector<std::string> places;  // every warning's file:line, in order
+  std::vector<std::string> fragments;  // a piece of each warning's text, in the same order
+};
+
+class BrokenDisc : public testing::TestWithParam<Expected> {};
+
+TEST_P(BrokenDisc, WarnsAtTheRightLines) {
+  const Expected& expected = GetParam();
+  check::DiscReport report = check::CheckPath(Disc(expected.disc));
+  ASSERT_EQ(report.unreadable, "");
+  EXPECT_EQ(check::ExitStatus(report), 1);
+  std::string printed = Printed(report, check::Format::kPlain);
+  ASSERT_EQ(Places(report), expected.places) << printed;
+  for (size_t i = 0; i < expected.fragments.size(); ++i)
+    EXPECT_NE(report.warnings[i].text.find(expected.fragments[i]), std::string::npos)
+        << report.warnings[i].text << "\nlacks: " << expected.fragments[i];
+  // Scripts can pick the warnings out by their file:line: prefix.
+  EXPECT_NE(printed.find(expected.places[0] + ": warning: "), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Discs, BrokenDisc,
+    testing::Values(
+        Expected{"broken-caption", {"autorun.inf:5"}, {"'Left alone' has no command"}},
+        Expected{"broken-limit", {"autorun.inf:63"}, {"2 more entries and 1 other launcher line from here on"}},
+        Expected{"broken-icons",
+                 {"autorun.inf:3", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12"},
+                 {"no QXicon line comes before it", "icon number 27, which names no icon",
+                  "icon number -1", "the icon list is used up"}},
+        Expected{"broken-missing",
+                 {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
+                  "autorun.inf:13"},
+                 {"program 'setup\\setup.exe' is not on the disc", "document 'manual.htm'", "'nowhere.inf' of this page",
+                  "'gone.inf' of this popup", "document (%) 'docs\\guide.txt'", "copy source 'tool.dll'"}},
+        Expected{"broken-circle",
+                 {"autorun.inf:4", "other.inf:3"},
+                 {"reloads the page it is on", "popups form a circle: autorun.inf -> one.inf -> other.inf -> one.inf"}},
+        Expected{"broken-cut",
+                 {"autorun.inf:2", "autorun.inf:5", "autorun.inf:6", "autorun.inf:7", "autorun.inf:10"},
+                 {"reads only '1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,'",
+                  "copy directive is longer than 255", "copy destination is longer than 255", "names no folder",
+                  "ErrorMsg is longer than 511"}},
+        Expected{"broken-messages",
+                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "more.inf:4"},
+                 {"did you mean 'QuitButton'?", "SelectItem is given twice", "AboutBoxMenu is empty",
+                  "unknown Messages key 'Colour'; the launcher reads", "Messages only from the disc's autorun.inf"}},
+        Expected{"broken-blank",
+                 {"autorun.inf:3", "autorun.inf:6"},
+                 {"does not see its key 'title'", "does not see its key 'QXspace'"}},
+        Expected{"broken-pairing",
+                 {"autorun.inf:5", "autorun.inf:5", "autorun.inf:7", "autorun.inf:7"},
+                 {"paired out of step from here: 'shell\\install' is taken as the command of entry 1",
+                  "program '&Install' is not on the disc", "'shellexecute' begins with 'shell'",
+                  "program 'setup.exe' is not on the disc"}},
+        Expected{"broken-commands",
+                 {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
+                  "autorun.inf:14"},
+                 {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
+                  "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start 'viewer.exe'",
+                  "'%' included; write: %open readme.txt", "write: rundll32.exe url.dll,FileProtocolHandler http://",
+                  "opens 'Guide.txt'", "empty command"}}),
+    [](const testing::TestParamInfo<Expected>& info) {
+      std::string name = info.param.disc;
+      for (char& c : name)
+        if (c == '-') c = '_';
+      return name;
+    });
+
+TEST(AutorunCheck, UnreadableStartsGiveExitStatusTwo) {
+  EXPECT_EQ(check::ExitStatus(check::CheckPath(Disc("no-such-disc"))), 2);
+  // A folder without autorun.inf: the disc checker's own test folder.
+  check::DiscReport report = check::CheckPath(DISCS_DIR);
+  EXPECT_EQ(check::ExitStatus(report), 2);
+  EXPECT_NE(report.unreadable.find("has no autorun.inf"), std::string::npos);
+}
+
+TEST(AutorunCheck, MenuFileGivenAloneIsReadAsTheStartPage) {
+  // Its Messages section is not the disc's: the launcher reads that only from autorun.inf.
+  check::DiscReport report = check::CheckPath(Disc("broken-messages") + "/more.inf");
+  ASSERT_EQ(report.unreadable, "");
+  ASSERT_FALSE(report.menus.empty());
+  EXPECT_EQ(report.menus[0].file, "more.inf");
+  EXPECT_EQ(report.menus[1].file, "autorun.inf");
+  bool toldIgnored = false;
+  for (const check::Warning& w : report.warnings)
+    toldIgnored |= w.file == "more.inf" && w.text.find("Messages only from") != std::string::npos;
+  EXPECT_TRUE(toldIgnored);
+}
+
+TEST(AutorunCheck, FindsFilesWhateverTheirCaseOnTheDisc) {
+  // broken-circle's autorun.inf reloads "[AUTORUN.INF]": found, and known to be itself.
+  check::DiscReport report = check::CheckPath(Disc("broken-circle"));
+  for (const check::Warning& w : report.warnings) EXPECT_EQ(w.text.find("not on the disc"), std::string::npos) << w.text;
+}
+
+TEST(MessageKeys, SuggestTheNearestKnownKey) {
+  ASSERT_NE(check::FindMessageKey("quitbutton"), nullptr);
+  EXPECT_EQ(check::FindMessageKey("quitbutton")->number, 115);
+  EXPECT_EQ(check::FindMessageKey("Quit"), nullptr);
+  struct { const char* typed; const char* meant; } slips[] = {
+      {"QuitButon", "QuitButton"}, {"AboutBoxTitel", "AboutBoxTitle"}, {"ErrorStrtMsg", "ErrorStartMsg"},
+      {"errormsgs", "ErrorMsg"},   {"SelectItems", "SelectItem"},      {"NonText", "NoneText"},
+      {"AutoStrat", "AutoStart"},  {"AboutBoxMenue", "AboutBoxMenu"},  {"ErrorOpenMessage", "ErrorOpenMsg"},
+      {"Colour", nullptr},
+  };
+  for (const auto& slip : slips) {
+    const check::MessageKey* nearest = check::NearestMessageKey(slip.typed);
+    if (slip.meant) {
+      ASSERT_NE(nearest, nullptr) << slip.typed;
+      EXPECT_STREQ(nearest->name, slip.meant) << slip.typed;
+    } else {
+      EXPECT_EQ(nearest, nullptr) << slip.typed << " -> " << nearest->name;
+    }
+  }
+}
+
+TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
+  struct { const char* command; check::CommandKind kind; const char* target; bool onDisc; bool note; } rows[] = {
+      {"setup\\setup.exe /q", check::CommandKind::kProgram, "setup\\setup.exe", true, false},
+      {"tools\\check", check::CommandKind::kProgram, "tools\\check", true, false},
+      {"notepad.exe", check::CommandKind::kSystemProgram, "notepad.exe", false, false},
+      {"rundll32.exe shell32.dll,Control_RunDLL", check::CommandKind::kSystemProgram, "rundll32.exe", false, false},
+      {"readme.txt", check::CommandKind::kDocument, "readme.txt", true, false},
+      {"SETUP.EXE", check::CommandKind::kProgram, "SETUP.EXE", true, false},
+      {"rundll32.exe url.dll,FileProtocolHandler docs\\index.htm", check::CommandKind::kDocument, "docs\\index.htm", true, false},
+      {"rundll32.exe url.dll,FileProtocolHandler https://example.org/", check::CommandKind::kWebLink, "https://example.org/", false, false},
+      {"https://example.org/index.html", check::CommandKind::kWebLink, "https://example.org/index.html", false, false},
+      {"%open docs\\guide.txt", check::CommandKind::kPercentDocument, "docs\\guide.txt", true, false},
+      {"%guide.txt", check::CommandKind::kPercentDocument, "%guide.txt", false, true},
+      {"[more.inf] trailing", check::CommandKind::kPage, "more.inf", true, false},
+      {"<tools.inf", check::CommandKind::kPopup, "tools.inf", true, false},
+      {"\"setup files\\setup.exe\" /q", check::CommandKind::kProgram, "setup files\\setup.exe", true, false},
+      {"C:\\Windows\\notepad.exe", check::CommandKind::kProgram, "C:\\Windows\\notepad.exe", false, false},
+      {"viewer.exe manual.pdf /p", check::CommandKind::kDocument, "manual.pdf", true, true},
+      {"manual.pdf /p", check::CommandKind::kDocument, "/p", false, true},
+      {"", check::CommandKind::kNothing, "", false, false},
+  };
+  for (const auto& row : rows) {
+    check::CommandView view = check::ViewCommand(row.command);
+    EXPECT_EQ(view.kind, row.kind) << row.command;
+    EXPECT_EQ(view.target, row.target) << row.command;
+    EXPECT_EQ(view.onDisc, row.onDisc) << row.command;
+    EXPECT_EQ(!view.notes.empty(), row.note) << row.command;
+  }
+}
+
+TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
+  DIR* dir = opendir(CORPUS_DIR);
+  ASSERT_NE(dir, nullptr) << CORPUS_DIR;
+  int files = 0, withEntries = 0;
+  while (dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.size() < 5 || name.substr(name.size() - 4) != ".inf") continue;
+    ++files;
+    check::DiscReport report = check::CheckPath(std::string(CORPUS_DIR) + "/" + name);
+    int status = check::ExitStatus(report);
+    EXPECT_TRUE(status == 0 || status == 1) << name << ": " << report.unreadable;
+    ASSERT_FALSE(report.menus.empty()) << name;
+    const check::MenuView& start = report.menus[0];
+    EXPECT_EQ(start.file, name);
+    int last = 0;
+    for (const check::MenuItem& item : start.items) {
+      EXPECT_GT(item.line, last) << name;  // items in file order
+      last = item.line;
+      if (item.type != check::MenuItem::kEntry) continue;
+      EXPECT_LT(item.captionLine, item.line) << name;
+      EXPECT_LT(item.index, 30) << name;
+    }
+    for (const check::Warning& w : report.warnings) {
+      EXPECT_FALSE(w.text.empty()) << name;
+      EXPECT_GE(w.line, 0) << name;
+    }
+    withEntries += !start.items.empty();
+    EXPECT_FALSE(Printed(report, check::Format::kTerminal).empty());
+    EXPECT_FALSE(Printed(report, check::Format::kPlain).empty());
+  }
+  closedir(dir);
+  EXPECT_GT(files, 50);
+  EXPECT_GE(withEntries, 5);  // the files with shell verbs, which the launcher turns into entries
+}
+
+}  // namespace

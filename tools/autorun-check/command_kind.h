@@ -1,0 +1,35 @@
+// What a menu command does, seen from the disc: which kind of command it is,
+// which file or address it names, and the surprises of how the launcher
+// composes its command line.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace check {
+
+enum class CommandKind {
+  kNothing,        // empty command: starting it fails
+  kPage,           // "[file]": the window's menu is replaced by the file's
+  kPopup,          // "<file>": the file's menu opens as a popup
+  kProgram,        // a program on the disc
+  kSystemProgram,  // a program that Windows provides (not looked for on the disc)
+  kDocument,       // a document opened through the program associated with it
+  kPercentDocument,  // "%verb document": opened through its association's open command
+  kWebLink,        // a web address
+};
+
+struct CommandView {
+  CommandKind kind = CommandKind::kNothing;
+  // The menu file, program or document the command names, as written; the address of a link.
+  std::string target;
+  // Whether target is a disc file the checker should find (not a URL, not outside the disc).
+  bool onDisc = false;
+  // Advice about how the launcher will treat the command (no file checks here).
+  std::vector<std::string> notes;
+};
+
+const char* KindName(CommandKind kind);
+CommandView ViewCommand(const std::string& command);
+bool IsWebAddress(const std::string& text);
+
+}  // namespace check

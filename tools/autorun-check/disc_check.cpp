@@ -1,0 +1,159 @@
+// Follows a disc's menu from autorun.inf through every page and popup that its
+// commands name, and checks that what the commands name is on the disc.
+#include "disc_check.h"
+
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <set>
+
+#include "disc_files.h"
+#include "menu_scan.h"
+#include "message_section.h"
+
+namespace check {
+
+namespace {
+const char kStartFile[] = "autorun.inf";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+class DiscWalker {
+ public:
+  DiscWalker(const std::string& root, DiscReport& report) : files_(root), report_(report) {}
+
+  // Reads one menu file and, after it, the files its commands open.
+  // popupChain: the files of the popups open when this one opens, outermost first.
+  void Visit(const std::string& name, bool popup, const std::string& openedFrom,
+             std::vector<std::string> popupChain) {
+    std::string spelled = files_.DiscSpelling(name);
+    std::string key = Lower(spelled) + (popup ? "<>" : "[]");
+    if (!visited_.insert(key).second) return;
+
+    MenuScan scan = ScanMenuFile(files_.FindFile(name), name, popup);
+    scan.view.openedFrom = openedFrom;
+    bool start = openedFrom.empty();
+    if (start && !scan.opened) {
+      report_.unreadable = "cannot open " + name;
+      return;
+    }
+    if (start && scan.readError) {
+      report_.unreadable = "read error in " + name;
+      return;
+    }
+    if (!scan.opened) return;  // the opener's warning says so
+    if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
+    report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
+    CheckMessageSection(scan.lines, name, start && strcasecmp(spelled.c_str(), kStartFile) == 0, &report_.warnings);
+    if (start && scan.view.name.empty())
+      Warn(name, 0, "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
+                    "other disc that has none");
+    report_.menus.push_back(scan.view);
+
+    std::string here = Lower(spelled);
+    popupChain.push_back(here);
+    struct Next {
+      std::string file;
+      bool popup;
+      std::string from;
+    };
+    std::vector<Next> next;
+    for (const MenuItem& item : scan.view.items) {
+      if (item.type == MenuItem::kCopy) {
+        CheckCopy(name, item);
+        continue;
+      }
+      if (item.type != MenuItem::kEntry) continue;
+      for (const std::string& note : item.view.notes) Warn(name, item.line, note);
+      const CommandView& view = item.view;
+      std::string from = name + ":" + std::to_string(item.line);
+      if (view.kind == CommandKind::kPage || view.kind == CommandKind::kPopup) {
+        bool isPopup = view.kind == CommandKind::kPopup;
+        std::string target = files_.DiscSpelling(view.target);
+        if (target.empty()) {
+          Warn(name, item.line, "the menu file '" + view.target + "' of this " + (isPopup ? "popup" : "page") +
+                                    " is not on the disc");
+          continue;
+        }
+        std::string lower = Lower(target);
+        if (!isPopup && !popup && lower == here) {
+          Warn(name, item.line, "the entry reloads the page it is on");
+          continue;
+        }
+        if (isPopup && std::find(popupChain.begin(), popupChain.end(), lower) != popupChain.end()) {
+          std::string circle;
+          for (const std::string& f : popupChain) circle += f + " -> ";
+          Warn(name, item.line, "popups form a circle: " + circle + lower);
+          continue;
+        }
+        next.push_back({view.target, isPopup, from});
+      } else if (view.onDisc && files_.FindFile(view.target).empty()) {
+        Warn(name, item.line, std::string(KindName(view.kind)) + " '" + view.target + "' is not on the disc");
+      }
+    }
+    for (const Next& n : next) Visit(n.file, n.popup, n.from, n.popup ? popupChain : std::vector<std::string>());
+  }
+
+ private:
+  void Warn(const std::string& file, int line, const std::string& text) { report_.warnings.push_back({file, line, text}); }
+
+  void CheckCopy(const std::string& file, const MenuItem& item) {
+    if (item.copySource.empty() || IsOutsideDisc(item.copySource)) return;
+    if (files_.FindFile(item.copySource).empty())
+      Warn(file, item.line, "the copy source '" + item.copySource + "' is not on the disc");
+  }
+
+  DiscFiles files_;
+  DiscReport& report_;
+  std::set<std::string> visited_;
+};
+}  // namespace
+
+DiscReport CheckDisc(const std::string& root, const std::string& startFile) {
+  DiscReport report;
+  DiscWalker walker(root, report);
+  walker.Visit(startFile, false, "", {});
+  // Warnings read file by file in the order of the listing, line by line within a file.
+  std::vector<std::string> order;
+  for (const MenuView& menu : report.menus) order.push_back(menu.file);
+  auto rank = [&](const Warning& w) {
+    return std::find(order.begin(), order.end(), w.file) - order.begin();
+  };
+  std::stable_sort(report.warnings.begin(), report.warnings.end(), [&](const Warning& a, const Warning& b) {
+    if (rank(a) != rank(b)) return rank(a) < rank(b);
+    return a.line < b.line;
+  });
+  return report;
+}
+
+DiscReport CheckPath(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
+    DiscReport report;
+    report.unreadable = "no such file or folder: " + path;
+    return report;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    std::string name = DiscFiles(path).DiscSpelling(kStartFile);
+    if (name.empty()) {
+      DiscReport report;
+      report.unreadable = "the folder " + path + " has no autorun.inf";
+      return report;
+    }
+    return CheckDisc(path, name);
+  }
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return CheckDisc(".", path);
+  return CheckDisc(slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1));
+}
+
+int ExitStatus(const DiscReport& report) {
+  if (!report.unreadable.empty()) return 2;
+  return report.warnings.empty() ? 0 : 1;
+}
+
+}  // namespace check

@@ -1,0 +1,58 @@
+// The disc checker: what the launcher will show for a disc, page by page and
+// popup by popup, and what a disc author should hear about before burning it.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "command_kind.h"
+
+namespace check {
+
+struct Warning {
+  std::string file;  // disc-relative menu file name
+  int line = 0;      // 0 when the warning is about the file as a whole
+  std::string text;
+};
+
+struct MenuItem {
+  enum Type { kEntry, kGap, kCopy } type = kEntry;
+  int line = 0;
+  // kEntry
+  int index = 0;  // 0 to 29: button 1001 + index, popup item 1101 + index
+  std::string caption;
+  int captionLine = 0;
+  std::string command;
+  int iconNumber = 0;  // 200 + n
+  CommandView view;
+  // kGap
+  int gap = 0;
+  // kCopy: the directive as written, and where it goes ("" when it copies nothing)
+  std::string copyValue, copySource, copyDestination;
+};
+
+struct MenuView {
+  std::string file;  // as the command named it ("autorun.inf" for the start file)
+  bool popup = false;
+  std::string openedFrom;  // "file:line" of the command that opens it; "" for the start file
+  bool readable = false;
+  std::string title, name;   // "" when the file has none
+  int titleLine = 0, nameLine = 0;
+  std::vector<MenuItem> items;
+  bool entryLimit = false;  // the thirtieth entry stopped the reading
+};
+
+struct DiscReport {
+  std::vector<MenuView> menus;  // in the order a reader of the disc meets them
+  std::vector<Warning> warnings;
+  std::string unreadable;  // why the start file could not be read ("" when it could)
+};
+
+// Checks the disc whose root folder holds startFile (a disc-relative name).
+// Messages are looked at only when startFile is the disc's autorun.inf.
+DiscReport CheckDisc(const std::string& root, const std::string& startFile);
+// Checks a disc folder (its autorun.inf) or one menu file, as given on the command line.
+DiscReport CheckPath(const std::string& path);
+// Exit status of the checker: 0 clean, 1 warnings, 2 the start file cannot be read.
+int ExitStatus(const DiscReport& report);
+
+}  // namespace check

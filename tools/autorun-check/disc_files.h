@@ -1,0 +1,30 @@
+// The files of a disc folder as Windows sees them: names relative to the disc
+// root, "\" or "/" between folders, letters matched without regard to case.
+#pragma once
+#include <string>
+
+namespace check {
+
+class DiscFiles {
+ public:
+  explicit DiscFiles(const std::string& root) : root_(root) {}
+  const std::string& root() const { return root_; }
+  // The host path of a disc-relative name that names a file, or "" when the
+  // disc has no such file. Names that leave the disc (a drive letter, a leading
+  // "\", "..") are not looked for.
+  std::string FindFile(const std::string& discName) const;
+  // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE").
+  std::string DiscSpelling(const std::string& discName) const;
+
+ private:
+  std::string Resolve(const std::string& discName, bool spelling) const;
+  std::string root_;
+};
+
+// Does the name lie outside the disc (a drive letter, a UNC or rooted path, an
+// environment variable)? Such names are not checked.
+bool IsOutsideDisc(const std::string& discName);
+// Is the program one that Windows itself provides (named without a folder)?
+bool IsSystemProgram(const std::string& program);
+
+}  // namespace check

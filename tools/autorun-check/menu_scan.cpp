@@ -1,0 +1,265 @@
+// One menu file through the launcher's reader (ReadMenu and its sink) for what
+// the launcher shows, and through its line reader and line classifier for what
+// it passes over: keys behind a blank, lines past the thirtieth entry.
+#include "menu_scan.h"
+
+#include <stdio.h>
+#include <strings.h>
+
+#include "copy_directive.h"
+#include "icon_names.h"
+
+namespace check {
+
+namespace {
+const char kWindowsDir[] = "C:\\WINDOWS";  // how a copy to %windir% is shown
+
+class FileSource : public menu::ByteSource {
+ public:
+  explicit FileSource(FILE* file) : file_(file) {}
+  long Read(char* buffer, size_t size) override {
+    size_t got = fread(buffer, 1, size, file_);
+    if (got == 0 && ferror(file_)) return -1;
+    return static_cast<long>(got);
+  }
+
+ private:
+  FILE* file_;
+};
+
+bool IsLauncherKey(menu::LineKind kind) {
+  return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kCopy;
+}
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// The key part of a key line: the text before its first "=".
+std::string KeyOf(const std::string& line) { return line.substr(0, line.find('=')); }
+
+bool KeyNamesCommand(const std::string& key) {
+  std::string lower;
+  for (char c : key) lower += static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return lower.find("\\command") != std::string::npos;
+}
+
+// Fields of a copy value split at "|", empty ones skipped as strtok skips them.
+int CopyFieldCount(const std::string& value) {
+  int count = 0;
+  bool inField = false;
+  for (char c : value) {
+    if (c == '|') {
+      inField = false;
+    } else if (!inField) {
+      inField = true;
+      ++count;
+    }
+  }
+  return count;
+}
+
+class ViewSink : public menu::MenuSink {
+ public:
+  ViewSink(MenuScan& scan) : scan_(scan) {}
+  void OnTitle(const char* value, int line) override {
+    scan_.view.title = value;
+    scan_.view.titleLine = line;
+  }
+  void OnIconList(const char* value, bool cut, int line) override {
+    haveIconList_ = true;
+    if (cut)
+      Warn(line, "the icon list is longer than " + std::to_string(menu::kIconListLimit) +
+                     " characters; the launcher reads only " + Quoted(value));
+  }
+  void OnMenuName(const char* value, int line) override {
+    scan_.view.name = value;
+    scan_.view.nameLine = line;
+  }
+  void OnCaption(int index, const char* caption, int line) override {
+    waiting_ = true;
+    caption_ = caption;
+    captionLine_ = line;
+    (void)index;
+  }
+  void OnEntry(int index, const char* command, int iconNumber, int line) override {
+    waiting_ = false;
+    MenuItem item;
+    item.type = MenuItem::kEntry;
+    item.line = line;
+    item.index = index;
+    item.caption = caption_;
+    item.captionLine = captionLine_;
+    item.command = command;
+    item.iconNumber = iconNumber;
+    item.view = ViewCommand(item.command);
+    lastEntryLine_ = line;
+    CheckEntry(item);
+    scan_.view.items.push_back(item);
+  }
+  void OnGap(int number, int line) override {
+    MenuItem item;
+    item.type = MenuItem::kGap;
+    item.line = line;
+    item.gap = number;
+    scan_.view.items.push_back(item);
+  }
+  void OnCopy(const char* value, int line) override {
+    MenuItem item;
+    item.type = MenuItem::kCopy;
+    item.line = line;
+    item.copyValue = value;
+    Text source, destination;
+    if (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination)) {
+      item.copySource = source.c_str();
+      item.copyDestination = destination.c_str();
+    } else if (item.copyValue.size() > menu::kCopyValueLimit) {
+      Warn(line, "the copy directive is longer than " + std::to_string(menu::kCopyValueLimit) +
+                     " characters; the launcher copies nothing");
+    } else if (CopyFieldCount(item.copyValue) < 2) {
+      Warn(line, "the copy directive " + Quoted(item.copyValue) +
+                     " names no folder (write source|folder); the launcher copies nothing");
+    } else {
+      Warn(line, "the copy destination is longer than " + std::to_string(menu::kCopyDestinationLimit) +
+                     " characters; the launcher copies nothing");
+    }
+    scan_.view.items.push_back(item);
+  }
+
+  bool waiting() const { return waiting_; }
+  const std::string& caption() const { return caption_; }
+  int captionLine() const { return captionLine_; }
+  int lastEntryLine() const { return lastEntryLine_; }
+
+ private:
+  void Warn(int line, const std::string& text) { scan_.warnings.push_back({scan_.view.file, line, text}); }
+
+  void CheckEntry(const MenuItem& item) {
+    std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
+    int n = item.iconNumber - kIconBase;
+    if (!scan_.view.popup && !IconPicture(n)) {
+      if (n != 0)
+        Warn(item.line, name + " gets icon number " + std::to_string(n) + ", which names no icon (1 to 26)");
+      else if (haveIconList_)
+        Warn(item.line, name + " has no icon: the icon list is used up");
+      else
+        Warn(item.line, name + " has no icon: no QXicon line comes before it");
+    }
+    if (item.command.empty()) Warn(item.line, name + " has an empty command; choosing it shows the launch error");
+    if (item.caption.empty()) Warn(item.captionLine, "entry " + std::to_string(item.index + 1) + " has an empty caption");
+  }
+
+  MenuScan& scan_;
+  bool haveIconList_ = false, waiting_ = false;
+  std::string caption_;
+  int captionLine_ = 0, lastEntryLine_ = 0;
+};
+
+// Reads every line of the file with the reader's own line rules and classifier.
+bool ScanLines(FILE* file, std::vector<ScannedLine>* lines) {
+  FileSource source(file);
+  menu::LineReader reader(source);
+  const char* line;
+  size_t length;
+  menu::LineReader::Status status;
+  while ((status = reader.Next(&line, &length)) == menu::LineReader::kLine) {
+    ScannedLine scanned;
+    scanned.number = reader.lineNumber();
+    scanned.text = line;
+    Text value;
+    scanned.kind = menu::ClassifyLine(line, nullptr, &value);
+    scanned.value = value.c_str();
+    lines->push_back(scanned);
+  }
+  return status == menu::LineReader::kEnd;
+}
+
+const ScannedLine* LineAt(const MenuScan& scan, int number) {
+  if (number < 1 || number > static_cast<int>(scan.lines.size())) return nullptr;
+  return &scan.lines[number - 1];
+}
+
+void CheckLines(MenuScan& scan, const ViewSink& sink) {
+  const std::string& file = scan.view.file;
+  auto warn = [&](int line, const std::string& text) { scan.warnings.push_back({file, line, text}); };
+
+  if (!scan.lines.empty() && scan.lines[0].text.size() >= 2 && (unsigned char)scan.lines[0].text[0] == 0xFF &&
+      (unsigned char)scan.lines[0].text[1] == 0xFE)
+    warn(1, "the file is in UTF-16; the launcher reads ANSI text and finds no keys in it (save it as ANSI)");
+
+  for (const ScannedLine& line : scan.lines) {
+    if (line.kind == menu::LineKind::kOtherKey && !line.text.empty() && IsTrimSpace(line.text[0])) {
+      size_t start = line.text.find_first_not_of(" \t\v\f\r");
+      Text ignored;
+      menu::LineKind hidden = menu::ClassifyLine(line.text.c_str() + start, nullptr, &ignored);
+      if (IsLauncherKey(hidden))
+        warn(line.number, "the line starts with a blank, so the launcher does not see its key " +
+                              Quoted(KeyOf(line.text.substr(start))));
+    }
+    if (line.kind == menu::LineKind::kShell && strncasecmp(line.text.c_str(), "shellex", 7) == 0 &&
+        (!scan.view.entryLimit || line.number <= sink.lastEntryLine()))
+      warn(line.number, "the key " + Quoted(KeyOf(line.text)) +
+                            " begins with 'shell', so the launcher takes the line as a menu caption or command");
+  }
+
+  // Captions and commands pair strictly; say where the AutoRun names first disagree.
+  for (const MenuItem& item : scan.view.items) {
+    if (item.type != MenuItem::kEntry) continue;
+    const ScannedLine* caption = LineAt(scan, item.captionLine);
+    const ScannedLine* command = LineAt(scan, item.line);
+    std::string entry = "entry " + std::to_string(item.index + 1);
+    if (caption && KeyNamesCommand(KeyOf(caption->text))) {
+      warn(caption->number, "captions and commands are paired out of step from here: " + Quoted(KeyOf(caption->text)) +
+                                " names a command but the launcher takes it as the caption of " + entry);
+      break;
+    }
+    if (command && strncasecmp(command->text.c_str(), "shell", 5) == 0 && !KeyNamesCommand(KeyOf(command->text))) {
+      warn(command->number, "captions and commands are paired out of step from here: " + Quoted(KeyOf(command->text)) +
+                                " is taken as the command of " + entry + " (captions come first, then a \\command line)");
+      break;
+    }
+  }
+
+  if (sink.waiting())
+    warn(sink.captionLine(), "the caption " + Quoted(sink.caption()) + " has no command after it; no button is made for it");
+
+  if (scan.view.entryLimit) {
+    int shellLines = 0, otherKeys = 0, first = 0;
+    for (const ScannedLine& line : scan.lines) {
+      if (line.number <= sink.lastEntryLine() || !IsLauncherKey(line.kind)) continue;
+      if (!first) first = line.number;
+      if (line.kind == menu::LineKind::kShell) ++shellLines;
+      else ++otherKeys;
+    }
+    if (first) {
+      std::string text = "the menu holds " + std::to_string(menu::kMaxEntries) + " entries already; ";
+      int entries = (shellLines + 1) / 2;
+      if (shellLines) text += std::to_string(entries) + (entries == 1 ? " more entry " : " more entries ");
+      if (shellLines && otherKeys) text += "and ";
+      if (otherKeys) text += std::to_string(otherKeys) + (otherKeys == 1 ? " other launcher line " : " other launcher lines ");
+      warn(first, text + "from here on are ignored");
+    }
+  }
+}
+}  // namespace
+
+MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup) {
+  MenuScan scan;
+  scan.view.file = discName;
+  scan.view.popup = popup;
+  FILE* file = fopen(hostPath.c_str(), "rb");
+  if (!file) return scan;
+  scan.opened = true;
+  bool whole = ScanLines(file, &scan.lines);
+  rewind(file);
+  FileSource source(file);
+  menu::LineReader reader(source);
+  ViewSink sink(scan);
+  menu::ReadResult result = menu::ReadMenu(reader, nullptr, sink);
+  fclose(file);
+  scan.readError = !whole || result == menu::ReadResult::kReadError;
+  scan.view.readable = !scan.readError;
+  scan.view.entryLimit = result == menu::ReadResult::kEntryLimit;
+  CheckLines(scan, sink);
+  return scan;
+}
+
+}  // namespace check

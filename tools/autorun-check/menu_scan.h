@@ -1,0 +1,31 @@
+// Reads one menu file with the launcher's own reader and notes, line by line,
+// what the launcher will make of it and what it will quietly pass over.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "disc_check.h"
+#include "menu_reader.h"
+
+namespace check {
+
+struct ScannedLine {
+  int number = 0;
+  std::string text;  // up to the first NUL byte, as the reader sees it
+  menu::LineKind kind = menu::LineKind::kEmpty;
+  std::string value;  // trimmed value of a key line
+};
+
+struct MenuScan {
+  bool opened = false;
+  bool readError = false;
+  std::vector<ScannedLine> lines;  // every line of the file, past the thirtieth entry too
+  MenuView view;
+  std::vector<Warning> warnings;  // about this file alone; no other file is looked at
+};
+
+// Scans the file at hostPath; discName is how warnings name it. A popup shows
+// no icons, so its entries are not warned about theirs.
+MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup);
+
+}  // namespace check

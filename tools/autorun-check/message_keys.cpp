@@ -1,0 +1,68 @@
+// The Messages keys with their numbers and built-in texts; a misspelling finder.
+#include "message_keys.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace check {
+
+namespace {
+const MessageKey kKeys[kMessageKeyCount] = {
+    {"QuitButton", 115, "&Quit"},
+    {"AboutBoxTitle", 104, "About Autorun"},
+    {"AboutBoxMenu", 101, "&About Autorun..."},
+    {"ErrorStartMsg", 105, "Unable to launch:"},
+    {"ErrorOpenMsg", 106, "Unable to open the file:"},
+    {"ErrorMsg", 107, "Error !"},
+    {"SelectItem", 109, "Select an item:"},
+    {"NoneText", 111, "<none>"},
+    {"AutoStart", 113, "Auto start:"},
+};
+
+std::string Lower(const std::string& text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// Edit distance with adjacent swaps counted as one edit (a common typing slip).
+size_t Distance(const std::string& a, const std::string& b) {
+  std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    for (size_t j = 1; j <= b.size(); ++j) {
+      size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[a.size()][b.size()];
+}
+}  // namespace
+
+const MessageKey& MessageKeyAt(int i) { return kKeys[i]; }
+
+const MessageKey* FindMessageKey(const std::string& name) {
+  std::string lower = Lower(name);
+  for (const MessageKey& key : kKeys)
+    if (Lower(key.name) == lower) return &key;
+  return nullptr;
+}
+
+const MessageKey* NearestMessageKey(const std::string& name) {
+  std::string lower = Lower(name);
+  const MessageKey* best = nullptr;
+  size_t bestDistance = 0;
+  for (const MessageKey& key : kKeys) {
+    size_t distance = Distance(lower, Lower(key.name));
+    if (!best || distance < bestDistance) best = &key, bestDistance = distance;
+  }
+  // A third of the key's letters wrong is still a slip; more is another word.
+  size_t allowed = std::max<size_t>(2, std::string(best->name).size() / 3);
+  return bestDistance <= allowed ? best : nullptr;
+}
+
+}  // namespace check
