@@ -51,11 +51,29 @@ class Parser {
     Picture& p = Current();
     if (x >= 0 && y >= 0 && x < p.size && y < p.size) p.pixels[y * p.size + x] = colour;
   }
+  // Shapes are tested in the turned frame: each pixel centre is turned back by the
+  // current angle about the image centre before it is compared with the shape.
   template <typename Inside>
   void FillWhere(int colour, Inside inside) {
+    const double c = (Current().size - 1) / 2.0;
     for (int y = 0; y < Current().size; ++y)
-      for (int x = 0; x < Current().size; ++x)
-        if (inside(x, y)) Set(x, y, colour);
+      for (int x = 0; x < Current().size; ++x) {
+        double u = c + (x - c) * cos_ + (y - c) * sin_;
+        double v = c - (x - c) * sin_ + (y - c) * cos_;
+        if (inside(u, v)) Set(x, y, colour);
+      }
+  }
+  // A point of the turned frame on the image: turned clockwise about the centre.
+  void Turn(double u, double v, int* x, int* y) {
+    const double c = (Current().size - 1) / 2.0;
+    *x = static_cast<int>(std::lround(c + (u - c) * cos_ - (v - c) * sin_));
+    *y = static_cast<int>(std::lround(c + (u - c) * sin_ + (v - c) * cos_));
+  }
+  void TurnedLine(double u0, double v0, double u1, double v1, int width, int colour) {
+    int x0, y0, x1, y1;
+    Turn(u0, v0, &x0, &y0);
+    Turn(u1, v1, &x1, &y1);
+    Line(x0, y0, x1, y1, width, colour);
   }
   void Stamp(int cx, int cy, int width, int colour);
   void Line(int x0, int y0, int x1, int y1, int width, int colour);
@@ -67,6 +85,7 @@ class Parser {
   int rowsLeft_ = 0;  // rows still expected after "pixels" or "overlay"
   int rowX_ = 0, rowY_ = 0, rowWidth_ = 0;
   bool overlay_ = false;
+  double cos_ = 1, sin_ = 0;  // the angle of "turn"
 };
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -220,6 +239,8 @@ bool Parser::Command(const std::vector<std::string>& w) {
     picture.bitsPerPixel = bits;
     picture.pixels.assign(size * size, kTransparent);
     icon_->pictures.push_back(picture);
+    cos_ = 1;
+    sin_ = 0;
     return true;
   }
   if (icon_->pictures.empty()) return Fail("'" + op + "' before the first 'image' line");
@@ -227,20 +248,24 @@ bool Parser::Command(const std::vector<std::string>& w) {
 
   if (op == "fill") {
     if (!Expect(w, 2, 2, "fill COLOUR") || !Colour(w[1], &colour)) return false;
-    FillWhere(colour, [](int, int) { return true; });
+    FillWhere(colour, [](double, double) { return true; });
   } else if (op == "dot") {
     if (!Expect(w, 4, 4, "dot X Y COLOUR") || !Numbers(w, 1, 2, v) || !Colour(w[3], &colour)) return false;
-    Set(Round(v[0]), Round(v[1]), colour);
+    int x, y;
+    Turn(v[0], v[1], &x, &y);
+    Set(x, y, colour);
   } else if (op == "rect" || op == "frame") {
     if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) ||
         !Colour(w[5], &colour))
       return false;
-    int x0 = Round(std::fmin(v[0], v[2])), x1 = Round(std::fmax(v[0], v[2]));
-    int y0 = Round(std::fmin(v[1], v[3])), y1 = Round(std::fmax(v[1], v[3]));
+    // Both corners are inside: the rectangle reaches half a pixel beyond them.
+    double x0 = std::fmin(v[0], v[2]) - 0.5, x1 = std::fmax(v[0], v[2]) + 0.5;
+    double y0 = std::fmin(v[1], v[3]) - 0.5, y1 = std::fmax(v[1], v[3]) + 0.5;
     const bool outline = op == "frame";
-    FillWhere(colour, [=](int x, int y) {
-      bool in = x >= x0 && x <= x1 && y >= y0 && y <= y1;
-      return in && (!outline || x == x0 || x == x1 || y == y0 || y == y1);
+    FillWhere(colour, [=](double x, double y) {
+      bool in = x >= x0 && x < x1 && y >= y0 && y < y1;
+      bool edge = x < x0 + 1 || x >= x1 - 1 || y < y0 + 1 || y >= y1 - 1;
+      return in && (!outline || edge);
     });
   } else if (op == "line") {
     if (!Expect(w, 6, 7, "line X0 Y0 X1 Y1 COLOUR [WIDTH]") || !Numbers(w, 1, 4, v) ||
@@ -249,7 +274,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     v[4] = 1;
     if (w.size() == 7 && !Number(w[6], &v[4])) return false;
     if (v[4] < 1 || v[4] > size) return Fail("a line's width is 1 to the image size");
-    Line(Round(v[0]), Round(v[1]), Round(v[2]), Round(v[3]), Round(v[4]), colour);
+    TurnedLine(v[0], v[1], v[2], v[3], Round(v[4]), colour);
   } else if (op == "disc" || op == "ring") {
     if (!Expect(w, 5, op == "ring" ? 6 : 5, op == "ring" ? "ring CX CY R COLOUR [WIDTH]" : "disc CX CY R COLOUR") ||
         !Numbers(w, 1, 3, v) || !Colour(w[4], &colour))
@@ -260,7 +285,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     // Pixel centres inside r + 1/2 make round circles on the pixel grid; a ring is
     // the band of the given width around r, so ring and disc of one r meet.
     double outer = r + 0.5, inner = op == "ring" ? r + 0.5 - width : -1;
-    FillWhere(colour, [=](int x, int y) {
+    FillWhere(colour, [=](double x, double y) {
       double d = std::hypot(x - cx, y - cy);
       return d < outer && d >= inner;
     });
@@ -269,7 +294,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
         !Colour(w[5], &colour))
       return false;
     double cx = v[0], cy = v[1], rx = v[2] + 0.5, ry = v[3] + 0.5;
-    FillWhere(colour, [=](int x, int y) {
+    FillWhere(colour, [=](double x, double y) {
       double ex = (x - cx) / rx, ey = (y - cy) / ry;
       return ex * ex + ey * ey < 1;
     });
@@ -285,7 +310,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     const size_t n = xs.size();
     // Inside by the crossing rule, plus the pixels the outline passes through, so
     // that thin shapes and their corners are not lost.
-    FillWhere(colour, [&](int x, int y) {
+    FillWhere(colour, [&](double x, double y) {
       bool inside = false;
       for (size_t i = 0, j = n - 1; i < n; j = i++) {
         if (SegmentDistance(x, y, xs[i], ys[i], xs[j], ys[j]) <= 0.5) return true;
@@ -295,6 +320,25 @@ bool Parser::Command(const std::vector<std::string>& w) {
       }
       return inside;
     });
+  } else if (op == "outline") {
+    if (w.size() < 6 || w.size() % 2 != 0) return Fail("usage: outline COLOUR X0 Y0 X1 Y1 ...");
+    if (!Colour(w[1], &colour)) return false;
+    std::vector<double> p;
+    for (size_t i = 2; i < w.size(); ++i) {
+      if (!Number(w[i], v)) return false;
+      p.push_back(v[0]);
+    }
+    for (size_t i = 0; i < p.size(); i += 2) {
+      size_t j = (i + 2) % p.size();
+      TurnedLine(p[i], p[i + 1], p[j], p[j + 1], 1, colour);
+    }
+  } else if (op == "turn") {
+    if (!Expect(w, 2, 2, "turn DEGREES (clockwise, about the image centre; turn 0 ends it)") ||
+        !Number(w[1], v))
+      return false;
+    const double kPi = 3.14159265358979323846;
+    cos_ = std::cos(v[0] * kPi / 180);
+    sin_ = std::sin(v[0] * kPi / 180);
   } else if (op == "pixels") {
     if (!Expect(w, 1, 1, "pixels (then one row of SIZE characters per line)")) return false;
     rowsLeft_ = rowWidth_ = size;
@@ -320,7 +364,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     if (!Expect(w, 3, 3, "shift DX DY") || !Numbers(w, 1, 2, v)) return false;
     std::vector<int> old = Current().pixels;
     int dx = Round(v[0]), dy = Round(v[1]);
-    FillWhere(kTransparent, [](int, int) { return true; });
+    Current().pixels.assign(size * size, kTransparent);
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x) Set(x + dx, y + dy, old[y * size + x]);
   } else if (op == "from") {
