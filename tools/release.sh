@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the release package: a zip with autorun.exe, GlyphKey32.dll, a sample
+# autorun.inf, the authoring guide (with the pictures it shows) and the licence.
+# The same sources give the same bytes: every file carries one fixed time
+# (SOURCE_DATE_EPOCH, or the last commit's date), entries are sorted, and zip -X
+# leaves out owner and extra time fields.
+#   release.sh [BIN_DIR] [OUT.zip]     (defaults: build/win32/bin, build/autorun-menu-<version>.zip)
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(dirname "$here")
+version=$(sed -n 's/^project(AutorunMenu VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+bin=${1:-$repo/build/win32/bin}
+out=${2:-$repo/build/autorun-menu-$version.zip}
+command -v zip >/dev/null || { echo "release: zip is missing (bash tools/setup.sh installs it)" >&2; exit 2; }
+for deliverable in autorun.exe GlyphKey32.dll; do
+  [ -f "$bin/$deliverable" ] || { echo "release: $bin has no $deliverable (build the win32 tree first)" >&2; exit 2; }
+done
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "$repo" log -1 --format=%ct 2>/dev/null) || SOURCE_DATE_EPOCH=
+  [ -n "$SOURCE_DATE_EPOCH" ] || { echo "release: set SOURCE_DATE_EPOCH (no git history here)" >&2; exit 2; }
+fi
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+top=$stage/autorun-menu-$version
+mkdir -p "$top/docs"
+cp "$bin/autorun.exe" "$bin/GlyphKey32.dll" "$repo/LICENSE" "$top/"
+cp "$repo/docs/authoring-guide.md" "$top/docs/"
+# The pictures the guide shows, where they have been made.
+for picture in $(grep -o '([a-z-]*\.png)' "$repo/docs/authoring-guide.md" | tr -d '()' | sort -u); do
+  [ -f "$repo/docs/$picture" ] && cp "$repo/docs/$picture" "$top/docs/"
+done
+# The sample menu: every kind of entry once, ready to edit.
+tr -d '\r' <<'INF' | sed 's/$/\r/' >"$top/autorun.inf"
+; A sample menu for the Autorun menu launcher. Put autorun.exe and
+; GlyphKey32.dll beside this file at the root of the disc. See
+; docs/authoring-guide.md for every key.
+[autorun]
+open=autorun.exe
+icon=autorun.exe
+
+title=My product
+QXName=MyProduct
+QXicon=1,10,24,18
+shell\install=&Install My product
+shell\install\command=setup\setup.exe
+shell\readme=&Read me
+shell\readme\command=readme.txt
+QXspace=10
+shell\web=Visit the &web site
+shell\web\command=rundll32.exe url.dll,FileProtocolHandler https://example.org/
+shell\tools=&Tools
+shell\tools\command=<tools.inf>
+
+[Messages]
+QuitButton=&Quit
+INF
+
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+chmod -R u=rwX,go=rX "$stage"
+out_abs=$(cd "$(dirname "$out")" && pwd)/$(basename "$out")
+rm -f "$out_abs"
+(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | TZ=UTC zip -X -D -q -9 "$out_abs" -@) ||
+  { echo "release: zip failed" >&2; exit 2; }
+echo "release: $out ($(wc -c <"$out_abs") bytes)"
