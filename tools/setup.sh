@@ -3,13 +3,15 @@
 # from Debian's packages; skips what is there already.
 set -u
 
-need_pkgs=(cmake make g++ clang googletest libgtest-dev
+need_pkgs=(cmake make g++ clang libclang-rt-dev googletest libgtest-dev
            g++-mingw-w64-i686 binutils-mingw-w64-i686
            wine wine32:i386 xvfb x11-utils imagemagick xorriso zip unzip)
 # A command that proves each package is usable, so a present tool is not reinstalled.
 declare -A probe=(
   [cmake]="command -v cmake" [make]="command -v make" [g++]="command -v g++"
-  [clang]="command -v clang" [googletest]="test -d /usr/src/googletest"
+  [clang]="command -v clang"
+  [libclang-rt-dev]="clang -print-file-name=libclang_rt.fuzzer-x86_64.a | grep -q /"
+  [googletest]="test -d /usr/src/googletest"
   [libgtest-dev]="test -f /usr/include/gtest/gtest.h"
   [g++-mingw-w64-i686]="command -v i686-w64-mingw32-g++"
   [binutils-mingw-w64-i686]="command -v i686-w64-mingw32-windres"

@@ -1,0 +1,43 @@
+// Fuzzes the control-text parser of the picture button with and without the
+// creation buffer's limit: every part it returns lies inside the text.
+#include <stdint.h>
+#include <string.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "control_text.h"
+#include "fuzz_check.h"
+
+namespace {
+
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? (char)(c - 'a' + 'A') : c;
+}
+
+bool Inside(const char* p, const std::vector<char>& buffer) {
+  return p >= buffer.data() && p < buffer.data() + buffer.size();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  for (int limit : {glyphkey::kNoTextLimit, glyphkey::kCreationTextLimit}) {
+    // Room for the limit's terminating zero, as the control's fixed buffer has.
+    std::vector<char> buffer(size + glyphkey::kTextBufferSize + 1, '\0');
+    memcpy(buffer.data(), data, size);
+    glyphkey::ControlText parsed = glyphkey::ParseControlText(buffer.data(), limit, UpperAscii);
+    FUZZ_CHECK(parsed.caption == buffer.data());
+    FUZZ_CHECK(parsed.captionLength == (int)strlen(parsed.caption));
+    if (limit > 0) FUZZ_CHECK(parsed.captionLength <= limit);
+    if (!parsed.hasSeparator) FUZZ_CHECK(!parsed.up.present && !parsed.down.present);
+    for (const glyphkey::IconName* icon : {&parsed.up, &parsed.down}) {
+      if (!icon->present) continue;
+      FUZZ_CHECK(Inside(icon->text, buffer));
+      FUZZ_CHECK(!icon->isInteger || (icon->id > 0 || strlen(icon->text) >= 5));
+      FUZZ_CHECK(icon->id < 65536);
+    }
+    FUZZ_CHECK(!parsed.down.present || parsed.up.present);
+  }
+  return 0;
+}

@@ -1,0 +1,92 @@
+// Fuzzes the menu reader with a hostile file, handed out in chunks of varying
+// size and sometimes cut by a read error, in a single- and a double-byte code page.
+#include <stdint.h>
+#include <string.h>
+
+#include <initializer_list>
+
+#include "fuzz_check.h"
+#include "menu_reader.h"
+
+namespace {
+
+bool ShiftJisLead(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// The chunking comes from the data itself, so every input replays exactly.
+class ChunkedSource : public menu::ByteSource {
+ public:
+  ChunkedSource(const uint8_t* data, size_t size) : data_(data), size_(size) {
+    uint32_t h = 2166136261u;  // FNV-1a
+    for (size_t i = 0; i < size; i++) h = (h ^ data[i]) * 16777619u;
+    state_ = h | 1;
+    failAt_ = (h % 16 == 0) ? (long)(h % (size + 1)) : -1;
+  }
+  long Read(char* buffer, size_t size) override {
+    if (failAt_ >= 0 && pos_ >= (size_t)failAt_) return -1;
+    state_ ^= state_ << 13, state_ ^= state_ >> 17, state_ ^= state_ << 5;
+    size_t chunk = (state_ % 8 == 0) ? 1 + state_ % 4096 : 1 + state_ % 16;
+    size_t left = size_ - pos_;
+    if (failAt_ >= 0 && left > (size_t)failAt_ - pos_) left = (size_t)failAt_ - pos_;
+    size_t n = chunk < size ? chunk : size;
+    if (n > left) n = left;
+    memcpy(buffer, data_ + pos_, n);
+    pos_ += n;
+    return (long)n;
+  }
+
+ private:
+  const uint8_t* data_;
+  size_t size_, pos_ = 0;
+  uint32_t state_;
+  long failAt_;
+};
+
+// Checks what the reader reports against its rules while it reads.
+class CheckingSink : public menu::MenuSink {
+ public:
+  void OnIconList(const char* value, bool cut, int line) override {
+    FUZZ_CHECK(strlen(value) <= menu::kIconListLimit);
+    FUZZ_CHECK(!cut || strlen(value) == menu::kIconListLimit);
+    Line(line);
+  }
+  void OnCaption(int index, const char*, int line) override {
+    FUZZ_CHECK(index == entries && !captionWaiting);
+    captionWaiting = true;
+    Line(line);
+  }
+  void OnEntry(int index, const char*, int, int line) override {
+    FUZZ_CHECK(index == entries && captionWaiting && index < menu::kMaxEntries);
+    captionWaiting = false;
+    entries++;
+    Line(line);
+  }
+  void OnTitle(const char*, int line) override { Line(line); }
+  void OnMenuName(const char*, int line) override { Line(line); }
+  void OnGap(int, int line) override { Line(line); }
+  void OnCopy(const char*, int line) override { Line(line); }
+  void OnIgnoredLine(menu::LineKind, const char*, int line) override { Line(line); }
+  int entries = 0;
+  bool captionWaiting = false;
+
+ private:
+  void Line(int line) {
+    FUZZ_CHECK(line == lastLine + 1);  // every line reported once, in order
+    lastLine = line;
+  }
+  int lastLine = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  for (LeadByteTest lead : {(LeadByteTest) nullptr, (LeadByteTest)ShiftJisLead}) {
+    ChunkedSource source(data, size);
+    menu::LineReader reader(source);
+    CheckingSink sink;
+    menu::ReadResult result = menu::ReadMenu(reader, lead, sink);
+    FUZZ_CHECK((result == menu::ReadResult::kEntryLimit) == (sink.entries == menu::kMaxEntries));
+  }
+  return 0;
+}
