@@ -18,8 +18,11 @@ bool ReadDefault(RegistryView& registry, RegistryView::Key key, Text* value) {
   char buffer[kValueBufferSize];
   unsigned long size = kValueBufferSize;
   if (!registry.QueryDefault(key, buffer, &size)) return false;
-  // Data stored without its zero must not be read past the buffer.
-  value->Assign(buffer, strnlen(buffer, sizeof buffer));
+  // Data stored without its zero must not be read past the buffer (and strnlen
+  // is missing from older msvcrt.dll).
+  size_t length = 0;
+  while (length < sizeof buffer && buffer[length]) length++;
+  value->Assign(buffer, length);
   return true;
 }
 

@@ -58,6 +58,13 @@ TEST_F(Association, DocumentClass) {
   }
 }
 
+TEST_F(Association, ValueWithoutItsZeroIsNotReadPastTheBuffer) {
+  registry.AddUnterminatedValue(".bin", std::string(256, 'b'));
+  bool found;
+  EXPECT_EQ(Class(".bin", &found), std::string(256, 'b'));
+  EXPECT_TRUE(found);
+}
+
 TEST_F(Association, OpenCommandLosesOneTrailingSwitch) {
   const struct {
     const char* value;

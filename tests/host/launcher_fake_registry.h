@@ -22,6 +22,11 @@ class FakeRegistry : public assoc::RegistryView {
     values_[Fold(path)] = value;
     AddKey(path);
   }
+  // A value stored without its terminating zero (binary data, for instance).
+  void AddUnterminatedValue(const std::string& path, const std::string& value) {
+    AddValue(path, value);
+    unterminated_.insert({Fold(path), true});
+  }
   void AddKey(const std::string& path) {
     std::string folded = Fold(path);
     for (size_t i = 0; i <= folded.size(); i++)
@@ -61,7 +66,8 @@ class FakeRegistry : public assoc::RegistryView {
     log.push_back("query " + it->second);
     auto value = values_.find(Fold(it->second));
     if (value == values_.end()) return false;
-    unsigned long needed = (unsigned long)value->second.size() + 1;
+    bool zero = !unterminated_.count(Fold(it->second));
+    unsigned long needed = (unsigned long)value->second.size() + (zero ? 1 : 0);
     if (needed > *size) {
       *size = needed;  // as ERROR_MORE_DATA reports it
       return false;
@@ -106,6 +112,7 @@ class FakeRegistry : public assoc::RegistryView {
   }
   std::map<std::string, bool> keys_;
   std::map<std::string, std::string> values_;
+  std::map<std::string, bool> unterminated_;
   std::map<Key, std::string> open_;
   size_t lastHandle_ = 0;
 };
