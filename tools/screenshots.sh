@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Makes the guide's screenshots from the real launcher: runs the demo disc under
+# Wine on the build tree's own Xvfb display and saves the launcher window, the
+# window with its popup open, and the About box, each cropped to its window.
+# Each picture must show more than one colour, or the script fails.
+#   screenshots.sh WIN32_BUILD_DIR OUT_DIR [DISC_FOLDER]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(dirname "$here")
+build=$(cd "${1:?win32 build folder}" && pwd)
+out=${2:?output folder}
+disc=${3:-$repo/examples/demo}
+mkdir -p "$out"; out=$(cd "$out" && pwd)
+session=$build/wine-session
+poke=$build/tests/wine/screenshot_poke.exe
+for f in "$build/bin/autorun.exe" "$build/bin/GlyphKey32.dll" "$poke" "$disc/autorun.inf"; do
+  [ -f "$f" ] || { echo "screenshots: $f is missing (build the win32 tree first)" >&2; exit 2; }
+done
+if [ ! -f "$session/display" ] || [ ! -f "$session/prefix/.booted" ]; then
+  bash "$repo/cmake/wine-session.sh" start "$session" >/dev/null || exit 2
+fi
+display=$(cat "$session/display")
+run() { bash "$repo/cmake/wine-run.sh" "$session" "$@"; }
+
+# The disc in a folder of its own, as it will be burnt.
+work=$(mktemp -d)
+launcher_pid=
+cleanup() {
+  run "$poke" quit >/dev/null 2>&1
+  [ -n "$launcher_pid" ] && { sleep 1; kill "$launcher_pid" 2>/dev/null; }
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp -R "$disc"/. "$work/"
+cp "$build/bin/autorun.exe" "$build/bin/GlyphKey32.dll" "$work/"
+cp "$poke" "$work/poke.exe"
+
+# Where Wine's virtual desktop sits on the X screen: window rectangles are inside it.
+desktop_origin() {
+  local id
+  id=$(DISPLAY=$display xwininfo -root -tree | awk '/Wine desktop/ { print $1; exit }')
+  if [ -z "$id" ]; then echo "0 0"; return; fi
+  DISPLAY=$display xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }'
+}
+
+# shoot NAME "left top right bottom": the screen, cropped to the rectangle.
+shoot() {
+  local name=$1 left top right bottom dx dy
+  read -r left top right bottom <<<"$2"
+  read -r dx dy <<<"$(desktop_origin)"
+  DISPLAY=$display import -window root "$work/screen.png" || return 1
+  convert "$work/screen.png" -crop "$((right - left))x$((bottom - top))+$((left + dx))+$((top + dy))" +repage \
+    -strip "$out/$name" || return 1
+  echo "screenshots: $out/$name ($((right - left))x$((bottom - top)))"
+}
+
+(cd "$work" && exec bash "$repo/cmake/wine-run.sh" "$session" autorun.exe) >/dev/null 2>&1 &
+launcher_pid=$!
+status=0
+rect=$(cd "$work" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] || { echo "screenshots: no launcher window" >&2; exit 1; }
+shoot screenshot-demo.png "$rect" || status=1
+rect=$(cd "$work" && run poke.exe popup autorun.inf | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-popup.png "$rect" ||
+  { echo "screenshots: no popup" >&2; status=1; }
+(cd "$work" && run poke.exe escape >/dev/null)
+rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-about.png "$rect" ||
+  { echo "screenshots: no About box" >&2; status=1; }
+(cd "$work" && run poke.exe quit >/dev/null)
+wait "$launcher_pid" 2>/dev/null; launcher_pid=
+
+# A blank or single-coloured picture means the window was not drawn.
+for name in screenshot-demo.png screenshot-popup.png screenshot-about.png; do
+  [ -f "$out/$name" ] || { status=1; continue; }
+  colours=$(convert "$out/$name" -format '%k' info:)
+  deviation=$(convert "$out/$name" -format '%[fx:standard_deviation]' info:)
+  echo "screenshots: $name has $colours colours, deviation $deviation"
+  if [ "$colours" -lt 8 ] || awk -v d="$deviation" 'BEGIN { exit !(d < 0.02) }'; then
+    echo "screenshots: $name looks blank" >&2; status=1
+  fi
+done
+exit $status
