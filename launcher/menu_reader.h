@@ -92,7 +92,8 @@ enum class ReadResult {
 };
 
 // Reads the menu from the source's current position, reporting to the sink.
-// When the result is kEntryLimit, reader (if given) is where the rest begins.
+// When the result is kEntryLimit, reading stopped at the line that completed the
+// thirtieth entry: no later line was taken from the reader.
 ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink);
 
 }  // namespace menu
