@@ -49,7 +49,9 @@ class Parser {
   Picture& Current() { return icon_->pictures.back(); }
   void Set(int x, int y, int colour) {
     Picture& p = Current();
-    if (x >= 0 && y >= 0 && x < p.size && y < p.size) p.pixels[y * p.size + x] = colour;
+    if (x < 0 || y < 0 || x >= p.size || y >= p.size) return;
+    if (clipRadius_ >= 0 && std::hypot(x - clipX_, y - clipY_) >= clipRadius_ + 0.5) return;
+    p.pixels[y * p.size + x] = colour;
   }
   // Shapes are tested in the turned frame: each pixel centre is turned back by the
   // current angle about the image centre before it is compared with the shape.
@@ -86,6 +88,7 @@ class Parser {
   int rowX_ = 0, rowY_ = 0, rowWidth_ = 0;
   bool overlay_ = false;
   double cos_ = 1, sin_ = 0;  // the angle of "turn"
+  double clipX_ = 0, clipY_ = 0, clipRadius_ = -1;  // "clip": only this disc is painted
 };
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -241,6 +244,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     icon_->pictures.push_back(picture);
     cos_ = 1;
     sin_ = 0;
+    clipRadius_ = -1;
     return true;
   }
   if (icon_->pictures.empty()) return Fail("'" + op + "' before the first 'image' line");
@@ -288,6 +292,20 @@ bool Parser::Command(const std::vector<std::string>& w) {
     FillWhere(colour, [=](double x, double y) {
       double d = std::hypot(x - cx, y - cy);
       return d < outer && d >= inner;
+    });
+  } else if (op == "arc") {
+    if (!Expect(w, 7, 8, "arc CX CY R COLOUR FROM TO [WIDTH] (degrees clockwise from 3 o'clock)") ||
+        !Numbers(w, 1, 3, v) || !Colour(w[4], &colour) || !Numbers(w, 5, 2, v + 3))
+      return false;
+    v[5] = 1;
+    if (w.size() == 8 && !Number(w[7], &v[5])) return false;
+    const double cx = v[0], cy = v[1], outer = v[2] + 0.5, inner = v[2] + 0.5 - v[5];
+    const double from = v[3], span = std::fmod(std::fmod(v[4] - v[3], 360) + 360, 360);
+    FillWhere(colour, [=](double x, double y) {
+      double d = std::hypot(x - cx, y - cy);
+      double a = std::atan2(y - cy, x - cx) * 180 / 3.14159265358979323846;
+      double into = std::fmod(std::fmod(a - from, 360) + 360, 360);
+      return d < outer && d >= inner && into <= span;
     });
   } else if (op == "ellipse") {
     if (!Expect(w, 6, 6, "ellipse CX CY RX RY COLOUR") || !Numbers(w, 1, 4, v) ||
@@ -339,6 +357,17 @@ bool Parser::Command(const std::vector<std::string>& w) {
     const double kPi = 3.14159265358979323846;
     cos_ = std::cos(v[0] * kPi / 180);
     sin_ = std::sin(v[0] * kPi / 180);
+  } else if (op == "clip") {
+    if (w.size() == 2 && w[1] == "off") {
+      clipRadius_ = -1;
+      return true;
+    }
+    if (!Expect(w, 4, 4, "clip CX CY R (later drawing stays inside that disc) or clip off") ||
+        !Numbers(w, 1, 3, v))
+      return false;
+    clipX_ = v[0];
+    clipY_ = v[1];
+    clipRadius_ = v[2];
   } else if (op == "pixels") {
     if (!Expect(w, 1, 1, "pixels (then one row of SIZE characters per line)")) return false;
     rowsLeft_ = rowWidth_ = size;
