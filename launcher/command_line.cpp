@@ -17,10 +17,7 @@ const char kUrlHandlerPrefix[] = "rundll32.exe url.dll,FileProtocolHandler ";
 bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
   if (strlen(b) != length) return false;
   for (size_t i = 0; i < length; i++) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = (char)(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = (char)(y - 'A' + 'a');
-    if (x != y) return false;
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   }
   return true;
 }

@@ -25,10 +25,6 @@ const KeyName kKeys[] = {
     {"QXcopy", 6, LineKind::kCopy},
 };
 
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
 // Do the first length characters of line equal name, ignoring the case of ASCII
 // letters? A shorter line stops at its zero, which matches no letter.
 bool StartsWithKey(const char* line, const char* name, size_t length) {

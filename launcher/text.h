@@ -46,7 +46,15 @@ class Text {
 typedef bool (*LeadByteTest)(unsigned char byte);
 
 // White space as the launcher trims it: blank and the characters 9 to 13.
-inline bool IsTrimSpace(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+inline bool IsTrimSpace(unsigned char c) {
+  return c == ' ' || (c >= 9 && c <= 13);
+}
+
+// Lower case for ASCII letters only: key names and program names compare this way
+// whatever the code page, so a double-byte character never matches a letter.
+inline char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+}
 
 // Reads a number the way the C library's atoi does: leading white space, an
 // optional sign, decimal digits up to the first other character; 0 without

@@ -6,13 +6,10 @@
 #include <initializer_list>
 
 #include "fuzz_check.h"
+#include "launcher_menu_source.h"
 #include "menu_reader.h"
 
 namespace {
-
-bool ShiftJisLead(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 // The chunking comes from the data itself, so every input replays exactly.
 class ChunkedSource : public menu::ByteSource {
@@ -81,7 +78,7 @@ class CheckingSink : public menu::MenuSink {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  for (LeadByteTest lead : {(LeadByteTest) nullptr, (LeadByteTest)ShiftJisLead}) {
+  for (LeadByteTest lead : {(LeadByteTest) nullptr, (LeadByteTest)testing_menu::ShiftJisLead}) {
     ChunkedSource source(data, size);
     menu::LineReader reader(source);
     CheckingSink sink;

@@ -136,12 +136,9 @@ TEST_F(Association, EmptyClassNameOpensShellUnderTheRoot) {
 }
 
 TEST_F(Association, BuildsTheCommandLineOfADocument) {
-  registry.AddValue(".txt", "txtfile");
-  registry.AddValue("txtfile\\shell\\open\\command", "editor.exe %1");
-  registry.AddValue(".doc", "docfile");
-  registry.AddValue("docfile\\shell\\open\\command", "word.exe");
-  registry.AddValue(".htm", "htmfile");
-  registry.AddValue("htmfile\\shell\\open\\command", "browser.exe \"%1\" /s");
+  registry.AddAssociation(".txt", "txtfile", "editor.exe %1");
+  registry.AddAssociation(".doc", "docfile", "word.exe");
+  registry.AddAssociation(".htm", "htmfile", "browser.exe \"%1\" /s");
 
   EXPECT_EQ(Build("docs\\a.txt"), "editor.exe docs\\a.txt");
   EXPECT_EQ(registry.log, (Log{"open .txt", "query .txt", "open txtfile\\shell\\open\\command",
@@ -155,12 +152,10 @@ TEST_F(Association, BuildsTheCommandLineOfADocument) {
 }
 
 TEST_F(Association, DocumentFailuresGiveEmptyTextAndCloseTheirKeys) {
-  registry.AddValue(".txt", "txtfile");
-  registry.AddValue("txtfile\\shell\\open\\command", "editor.exe %1");
+  registry.AddAssociation(".txt", "txtfile", "editor.exe %1");
   registry.AddKey(".noclass");
   registry.AddValue(".nocmd", "nocmdfile");
-  registry.AddValue(".unreadable", "badfile");
-  registry.AddValue("badfile\\shell\\open\\command", std::string(256, 'x'));
+  registry.AddAssociation(".unreadable", "badfile", std::string(256, 'x'));
 
   // No "." at all: not a single registry call.
   EXPECT_EQ(Build("README"), "");

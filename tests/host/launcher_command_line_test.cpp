@@ -55,13 +55,10 @@ TEST(MenuCommands, ReloadAndPopupFileNames) {
 class Compose : public ::testing::Test {
  protected:
   void SetUp() override {
-    registry.AddValue(".txt", "txtfile");
-    registry.AddValue("txtfile\\shell\\open\\command", "editor.exe \"%1\"");
-    registry.AddValue(".pdf", "pdffile");
-    registry.AddValue("pdffile\\shell\\open\\command", "reader.exe /s");
+    registry.AddAssociation(".txt", "txtfile", "editor.exe \"%1\"");
+    registry.AddAssociation(".pdf", "pdffile", "reader.exe /s");
     registry.AddValue(".htm", "htmfile");
-    registry.AddValue(".exe", "exefile");
-    registry.AddValue("exefile\\shell\\open\\command", "\"%1\" %*");
+    registry.AddAssociation(".exe", "exefile", "\"%1\" %*");
   }
   void TearDown() override {
     EXPECT_EQ(registry.openKeys(), 0u);
@@ -152,8 +149,7 @@ TEST_F(Compose, PercentCommandsGoThroughTheAssociationFirst) {
 
   // Without the quotes the line ends in .txt and is opened through url.dll.
   FakeRegistry plain;
-  plain.AddValue(".txt", "txtfile");
-  plain.AddValue("txtfile\\shell\\open\\command", "editor.exe %1");
+  plain.AddAssociation(".txt", "txtfile", "editor.exe %1");
   line = assoc::BuildAssociationCommand(plain, document.c_str());
   EXPECT_STREQ(line.c_str(), "editor.exe docs\\guide.txt");
   EXPECT_STREQ(command::ComposeCommandLine(plain, line.c_str()).c_str(),

@@ -22,6 +22,12 @@ class FakeRegistry : public assoc::RegistryView {
     values_[Fold(path)] = value;
     AddKey(path);
   }
+  // An extension's class and that class's open command.
+  void AddAssociation(const std::string& extension, const std::string& className,
+                      const std::string& openCommand) {
+    AddValue(extension, className);
+    AddValue(className + "\\shell\\open\\command", openCommand);
+  }
   // A value stored without its terminating zero (binary data, for instance).
   void AddUnterminatedValue(const std::string& path, const std::string& value) {
     AddValue(path, value);
