@@ -92,8 +92,10 @@ TEST_P(BrokenDisc, WarnsAtTheRightLines) {
   for (size_t i = 0; i < expected.fragments.size(); ++i)
     EXPECT_NE(report.warnings[i].text.find(expected.fragments[i]), std::string::npos)
         << report.warnings[i].text << "\nlacks: " << expected.fragments[i];
-  // Scripts can pick the warnings out by their file:line: prefix.
-  EXPECT_NE(printed.find(expected.places[0] + ": warning: "), std::string::npos);
+  // Scripts can pick the warnings out by their file:line: prefix (file: alone for the whole file).
+  std::string place = expected.places[0];
+  if (place.size() > 2 && place.compare(place.size() - 2, 2, ":0") == 0) place.resize(place.size() - 2);
+  EXPECT_NE(printed.find(place + ": warning: "), std::string::npos) << printed;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,10 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
                  {"autorun.inf:3", "autorun.inf:6"},
                  {"does not see its key 'title'", "does not see its key 'QXspace'"}},
         Expected{"broken-pairing",
-                 {"autorun.inf:5", "autorun.inf:5", "autorun.inf:7", "autorun.inf:7"},
+                 {"autorun.inf:5", "autorun.inf:5", "autorun.inf:7", "autorun.inf:7", "autorun.inf:7"},
                  {"paired out of step from here: 'shell\\install' is taken as the command of entry 1",
                   "program '&Install' is not on the disc", "'shellexecute' begins with 'shell'",
-                  "program 'setup.exe' is not on the disc"}},
+                  "antivirus programs flag the key 'shellexecute'", "program 'setup.exe' is not on the disc"}},
+        Expected{"broken-windows",
+                 {"autorun.inf:2", "autorun.inf:4", "autorun.inf:8"},
+                 {"open= starts 'setup.exe /autorun', not the menu", "flag the key 'UseAutoPlay'",
+                  "flag the key 'shell\\open\\command'"}},
+        Expected{"broken-noopen", {"autorun.inf:0"}, {"no open= line in [autorun]"}},
         Expected{"broken-commands",
                  {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
                   "autorun.inf:14"},

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "autorun_section.h"
 #include "disc_files.h"
 #include "menu_scan.h"
 #include "message_section.h"
@@ -48,7 +49,9 @@ class DiscWalker {
     if (!scan.opened) return;  // the opener's warning says so
     if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
-    CheckMessageSection(scan.lines, name, start && strcasecmp(spelled.c_str(), kStartFile) == 0, &report_.warnings);
+    bool discFile = start && strcasecmp(spelled.c_str(), kStartFile) == 0;
+    CheckMessageSection(scan.lines, name, discFile, &report_.warnings);
+    if (discFile) CheckAutorunSection(scan.lines, name, &report_.warnings);
     if (start && scan.view.name.empty())
       Warn(name, 0, "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
                     "other disc that has none");

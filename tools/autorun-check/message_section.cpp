@@ -8,33 +8,12 @@
 #include <set>
 
 #include "message_keys.h"
+#include "profile_lines.h"
 
 namespace check {
 
 namespace {
 const char kSection[] = "Messages";
-
-std::string Trim(const std::string& text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && IsTrimSpace(text[begin])) ++begin;
-  while (end > begin && IsTrimSpace(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
-std::string Unquote(const std::string& value) {
-  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-    return value.substr(1, value.size() - 2);
-  return value;
-}
-
-// The section a header line opens, or "" when the line is no header.
-bool SectionOf(const std::string& line, std::string* name) {
-  std::string trimmed = Trim(line);
-  if (trimmed.empty() || trimmed[0] != '[') return false;
-  size_t close = trimmed.find(']');
-  *name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-  return true;
-}
 }  // namespace
 
 void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::string& file, bool startFile,
@@ -51,12 +30,8 @@ void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::strin
       continue;
     }
     if (!inSection || !startFile) continue;
-    std::string text = Trim(line.text);
-    if (text.empty() || text[0] == ';') continue;
-    size_t equals = text.find('=');
-    if (equals == std::string::npos) continue;
-    std::string key = Trim(text.substr(0, equals));
-    std::string value = Unquote(Trim(text.substr(equals + 1)));
+    std::string key, value;
+    if (!KeyValueOf(line.text, &key, &value)) continue;
     const MessageKey* known = FindMessageKey(key);
     if (!known) {
       const MessageKey* nearest = NearestMessageKey(key);
