@@ -9,7 +9,9 @@
 
 #include "command_kind.h"
 #include "disc_check.h"
+#include "disc_files.h"
 #include "message_keys.h"
+#include "profile_lines.h"
 #include "report_format.h"
 
 namespace {
@@ -262,6 +264,59 @@ TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
   closedir(dir);
   EXPECT_GT(files, 50);
   EXPECT_GE(withEntries, 5);  // the files with shell verbs, which the launcher turns into entries
+}
+
+TEST(DiscFiles, FindsNamesAsWindowsDoes) {
+  check::DiscFiles files(Disc("clean"));
+  struct { const char* name; const char* spelled; } rows[] = {
+      {"setup\\setup.exe", "setup\\setup.exe"},
+      {"SETUP\\SETUP.EXE", "setup\\setup.exe"},   // any case
+      {"setup/setup.exe", "setup\\setup.exe"},      // either separator
+      {".\\docs\\.\\index.htm", "docs\\index.htm"},
+      {"docs", ""},                                // a folder is no file
+      {"setup\\missing.exe", ""},
+      {"..\\clean\\readme.txt", ""},             // leaves the disc
+      {"C:\\readme.txt", ""},
+      {"\\readme.txt", ""},
+      {"", ""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(files.DiscSpelling(row.name), row.spelled) << row.name;
+    EXPECT_EQ(files.FindFile(row.name).empty(), *row.spelled == 0) << row.name;
+  }
+  EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
+  EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
+  EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's
+  EXPECT_FALSE(check::IsSystemProgram("setup.exe"));
+  EXPECT_TRUE(check::IsOutsideDisc("%windir%\\notepad.exe"));
+  EXPECT_TRUE(check::IsOutsideDisc("\\\\server\\share\\a.exe"));
+  EXPECT_FALSE(check::IsOutsideDisc("a..b.txt"));
+}
+
+TEST(ProfileLines, SplitAsTheSystemsProfileReaderDoes) {
+  std::string name, key, value;
+  EXPECT_TRUE(check::SectionOf("  [ Messages ]  ", &name));
+  EXPECT_EQ(name, "Messages");
+  EXPECT_TRUE(check::SectionOf("[autorun", &name));  // no closing bracket: the rest is the name
+  EXPECT_EQ(name, "autorun");
+  EXPECT_FALSE(check::SectionOf("key=[x]", &name));
+  struct { const char* line; bool isKey; const char* key; const char* value; } rows[] = {
+      {"QuitButton=&Fermer", true, "QuitButton", "&Fermer"},
+      {"  ErrorMsg  =  \"Erreur !\"  ", true, "ErrorMsg", "Erreur !"},
+      {"NoneText='<aucun>'", true, "NoneText", "<aucun>"},
+      {"NoneText=\"<aucun>'", true, "NoneText", "\"<aucun>'"},  // quotes must pair
+      {"SelectItem=a=b", true, "SelectItem", "a=b"},
+      {"AutoStart=", true, "AutoStart", ""},
+      {"; QuitButton=x", false, "", ""},
+      {"no equals here", false, "", ""},
+  };
+  for (const auto& row : rows) {
+    key.clear(), value.clear();
+    EXPECT_EQ(check::KeyValueOf(row.line, &key, &value), row.isKey) << row.line;
+    if (!row.isKey) continue;
+    EXPECT_EQ(key, row.key) << row.line;
+    EXPECT_EQ(value, row.value) << row.line;
+  }
 }
 
 }  // namespace
