@@ -1,10 +1,12 @@
 // Fuzzes the menu reader with a hostile file, handed out in chunks of varying
-// size and sometimes cut by a read error, in a single- and a double-byte code page.
+// size and sometimes cut by a read error, in a single- and a double-byte code
+// page; its copy directives go through the directive parser.
 #include <stdint.h>
 #include <string.h>
 
 #include <initializer_list>
 
+#include "copy_directive.h"
 #include "fuzz_check.h"
 #include "launcher_menu_source.h"
 #include "menu_reader.h"
@@ -62,7 +64,14 @@ class CheckingSink : public menu::MenuSink {
   void OnTitle(const char*, int line) override { Line(line); }
   void OnMenuName(const char*, int line) override { Line(line); }
   void OnGap(int, int line) override { Line(line); }
-  void OnCopy(const char*, int line) override { Line(line); }
+  void OnCopy(const char* value, int line) override {
+    // A copy directive from the disc: never a destination beyond its limit.
+    Text source, destination;
+    if (menu::ParseCopyDirective(value, "C:\\WINDOWS", &source, &destination)) {
+      FUZZ_CHECK(!source.empty() && destination.length() <= menu::kCopyDestinationLimit);
+    }
+    Line(line);
+  }
   void OnIgnoredLine(menu::LineKind, const char*, int line) override { Line(line); }
   int entries = 0;
   bool captionWaiting = false;
