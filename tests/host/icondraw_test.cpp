@@ -1,10 +1,10 @@
 // The icon drawing tool: what the commands paint, the .ico bytes, and the errors it reports.
+#include "icondraw.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "icondraw.h"
 
 namespace {
 using icondraw::IconSource;
@@ -42,8 +42,12 @@ std::string Block(const std::string& text, int size = 16) {
   return "image " + std::to_string(size) + " 4bpp\n" + text;
 }
 
-unsigned U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | b[at + 1] << 8; }
-unsigned U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+unsigned U16(const std::vector<uint8_t>& b, size_t at) {
+  return b[at] | b[at + 1] << 8;
+}
+unsigned U32(const std::vector<uint8_t>& b, size_t at) {
+  return U16(b, at) | U16(b, at + 2) << 16;
+}
 
 TEST(IconDrawCommands, RectanglesIncludeBothCornersAndClipAtTheEdge) {
   Picture p = Parse(Block("rect 1 1 3 2 red\nframe 10 10 12 12 blue\nrect 14 14 40 40 white\n")).pictures[0];
@@ -79,7 +83,8 @@ TEST(IconDrawCommands, CirclesAreRoundAndRingsMeetTheirDisc) {
 
 TEST(IconDrawCommands, LinesPolygonsAndArcs) {
   Picture p = Parse(Block("line 0 0 15 15 navy\nline 0 15 3 15 red 3\n"
-                          "poly green 8 0 15 0 15 7\narc 7.5 7.5 7 white 80 100\n")).pictures[0];
+                          "poly green 8 0 15 0 15 7\narc 7.5 7.5 7 white 80 100\n"))
+                  .pictures[0];
   for (int i = 0; i < 8; ++i) EXPECT_EQ(p.At(i, i), 4);
   EXPECT_EQ(p.At(3, 14), 9);  // three pixels wide around the line
   EXPECT_EQ(p.At(1, 13), kTransparent);
@@ -95,8 +100,8 @@ TEST(IconDrawCommands, LinesPolygonsAndArcs) {
 TEST(IconDrawCommands, PixelRowsOverlaysAndTransforms) {
   std::string rows;
   for (int y = 0; y < 16; ++y) rows += y == 2 ? "..9abcdef.......\n" : "1...............\n";
-  IconSource icon = Parse(Block("pixels\n" + rows + "overlay 2 2 3 2\n-0-\n.--\n") +
-                          "image 16 1bpp\nfrom 1\n");
+  IconSource icon =
+      Parse(Block("pixels\n" + rows + "overlay 2 2 3 2\n-0-\n.--\n") + "image 16 1bpp\nfrom 1\n");
   const Picture& p = icon.pictures[0];
   EXPECT_EQ(Rows(p).substr(2 * 17, 17), "..90bcdef.......\n");
   EXPECT_EQ(p.At(2, 3), kTransparent);
@@ -120,9 +125,9 @@ TEST(IconDrawCommands, PixelRowsOverlaysAndTransforms) {
 
 TEST(IconDrawIco, DirectoryAndImagesOfThreeKinds) {
   // A red pixel at the top left and a transparent one beside it, in every image.
-  IconSource icon = Parse(Block("fill white\ndot 0 0 red\ndot 1 0 none\n", 32) +
-                          "image 32 1bpp\nfill white\ndot 0 0 black\ndot 1 0 none\n" +
-                          Block("fill blue\ndot 1 0 none\n"));
+  IconSource icon =
+      Parse(Block("fill white\ndot 0 0 red\ndot 1 0 none\n", 32) +
+            "image 32 1bpp\nfill white\ndot 0 0 black\ndot 1 0 none\n" + Block("fill blue\ndot 1 0 none\n"));
   std::vector<uint8_t> ico = icondraw::WriteIco(icon);
   const unsigned sizes[3] = {744, 304, 296};
   ASSERT_EQ(ico.size(), 6u + 3 * 16 + 744 + 304 + 296);
@@ -186,10 +191,12 @@ TEST(IconDrawErrors, NameTheFileLineAndProblem) {
       {"image 16 4bpp\nrect 1 2 3 red\n", "t.icon:2: usage: rect|frame X0 Y0 X1 Y1 COLOUR"},
       {"image 16 4bpp\nsplat 1 2\n", "t.icon:2: unknown command 'splat'"},
       {"image 16 4bpp\npoly red 1 1 2 2\n", "t.icon:2: usage: poly"},
-      {"image 16 4bpp\npixels\n................\n.......\n", "t.icon:4: a pixel row needs 16 characters, this one has 7"},
+      {"image 16 4bpp\npixels\n................\n.......\n",
+       "t.icon:4: a pixel row needs 16 characters, this one has 7"},
       {"image 16 4bpp\npixels\n.......x........\n", "t.icon:3: 'x' is no pixel"},
       {"image 16 4bpp\npixels\n................\n", "t.icon:3: the source ends 15 pixel rows early"},
-      {"image 16 1bpp\noverlay 0 0 2 1\n09\n", "t.icon:3: a 1bpp image has only black (0), white (f) and '.'"},
+      {"image 16 1bpp\noverlay 0 0 2 1\n09\n",
+       "t.icon:3: a 1bpp image has only black (0), white (f) and '.'"},
       {"image 16 4bpp\nfrom 1\n", "t.icon:2: 'from' names an earlier image"},
       {"image 32 4bpp\nimage 16 1bpp\nfrom 1\n", "t.icon:3: 'from' copies an image of the same size"},
   };
@@ -218,8 +225,9 @@ TEST(IconDrawGallery, LabelsAndLayout) {
   EXPECT_NE(at(0, 0)[1], 0);  // the background is light
   std::vector<uint8_t> ppm = icondraw::EncodePpm(image);
   EXPECT_EQ(std::string(ppm.begin(), ppm.begin() + 3), "P6\n");
-  EXPECT_EQ(ppm.size() - image.rgb.size(), std::string("P6\n" + std::to_string(image.width) + " " +
-                                                       std::to_string(image.height) + "\n255\n").size());
+  EXPECT_EQ(ppm.size() - image.rgb.size(),
+            std::string("P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n")
+                .size());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// icondraw: renders icon sources (text: "image 32 4bpp", then fill/rect/line/disc/poly/pixels... lines) into .ico files and galleries.
+// icondraw: renders icon sources (text: "image 32 4bpp", then fill/rect/line/disc/poly/pixels... lines) into
+// .ico files and galleries.
 #include "icondraw.h"
 
 #include <algorithm>
@@ -12,13 +13,13 @@
 
 namespace icondraw {
 
-const Rgb kPalette[kPaletteSize] = {
-    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},   {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
-const char* const kColourNames[kPaletteSize] = {
-    "black", "maroon", "green", "olive",  "navy", "purple",  "teal", "silver",
-    "gray",  "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white"};
+const Rgb kPalette[kPaletteSize] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                    {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                    {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                                    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+const char* const kColourNames[kPaletteSize] = {"black", "maroon",  "green", "olive", "navy", "purple",
+                                                "teal",  "silver",  "gray",  "red",   "lime", "yellow",
+                                                "blue",  "fuchsia", "aqua",  "white"};
 
 namespace {
 
@@ -87,7 +88,7 @@ class Parser {
   int rowsLeft_ = 0;  // rows still expected after "pixels" or "overlay"
   int rowX_ = 0, rowY_ = 0, rowWidth_ = 0;
   bool overlay_ = false;
-  double cos_ = 1, sin_ = 0;  // the angle of "turn"
+  double cos_ = 1, sin_ = 0;                        // the angle of "turn"
   double clipX_ = 0, clipY_ = 0, clipRadius_ = -1;  // "clip": only this disc is painted
 };
 
@@ -128,14 +129,18 @@ bool Parser::PixelRow(const std::string& raw) {
   for (int i = 0; i < rowWidth_; ++i) {
     char c = row[i];
     int colour;
-    if (c >= '0' && c <= '9') colour = c - '0';
-    else if (c >= 'a' && c <= 'f') colour = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') colour = c - 'A' + 10;
-    else if (c == '.') colour = kTransparent;
-    else if (c == '-' && overlay_) colour = kKeep;
+    if (c >= '0' && c <= '9')
+      colour = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      colour = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      colour = c - 'A' + 10;
+    else if (c == '.')
+      colour = kTransparent;
+    else if (c == '-' && overlay_)
+      colour = kKeep;
     else
-      return Fail(std::string("'") + c + "' is no pixel: use 0-9, a-f, '.'" +
-                  (overlay_ ? " or '-'" : ""));
+      return Fail(std::string("'") + c + "' is no pixel: use 0-9, a-f, '.'" + (overlay_ ? " or '-'" : ""));
     if (mono && colour != kBlack && colour != kWhite && colour >= 0)
       return Fail("a 1bpp image has only black (0), white (f) and '.'");
     if (colour != kKeep) Set(rowX_ + i, rowY_, colour);
@@ -153,8 +158,7 @@ bool Parser::Number(const std::string& word, double* value) {
   return true;
 }
 
-bool Parser::Numbers(const std::vector<std::string>& words, size_t first, size_t count,
-                     double* values) {
+bool Parser::Numbers(const std::vector<std::string>& words, size_t first, size_t count, double* values) {
   for (size_t i = 0; i < count; ++i)
     if (!Number(words[first + i], &values[i])) return false;
   return true;
@@ -176,13 +180,14 @@ bool Parser::Colour(const std::string& word, int* colour) {
   return Fail("'" + word + "' is no colour: use one of the 16 VGA names or none");
 }
 
-bool Parser::Expect(const std::vector<std::string>& words, size_t least, size_t most,
-                    const char* usage) {
+bool Parser::Expect(const std::vector<std::string>& words, size_t least, size_t most, const char* usage) {
   if (words.size() < least || words.size() > most) return Fail(std::string("usage: ") + usage);
   return true;
 }
 
-int Round(double v) { return static_cast<int>(std::lround(v)); }
+int Round(double v) {
+  return static_cast<int>(std::lround(v));
+}
 
 void Parser::Stamp(int cx, int cy, int width, int colour) {
   // Odd widths centre on the pixel, even widths on its lower right corner; round pen tips.
@@ -204,8 +209,14 @@ void Parser::Line(int x0, int y0, int x1, int y1, int width, int colour) {
     Stamp(x0, y0, width, colour);
     if (x0 == x1 && y0 == y1) break;
     int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x0 += sx; }
-    if (e2 <= dx) { err += dx; y0 += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
   }
 }
 
@@ -259,8 +270,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     Turn(v[0], v[1], &x, &y);
     Set(x, y, colour);
   } else if (op == "rect" || op == "frame") {
-    if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) ||
-        !Colour(w[5], &colour))
+    if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
     // Both corners are inside: the rectangle reaches half a pixel beyond them.
     double x0 = std::fmin(v[0], v[2]) - 0.5, x1 = std::fmax(v[0], v[2]) + 0.5;
@@ -272,15 +282,15 @@ bool Parser::Command(const std::vector<std::string>& w) {
       return in && (!outline || edge);
     });
   } else if (op == "line") {
-    if (!Expect(w, 6, 7, "line X0 Y0 X1 Y1 COLOUR [WIDTH]") || !Numbers(w, 1, 4, v) ||
-        !Colour(w[5], &colour))
+    if (!Expect(w, 6, 7, "line X0 Y0 X1 Y1 COLOUR [WIDTH]") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
     v[4] = 1;
     if (w.size() == 7 && !Number(w[6], &v[4])) return false;
     if (v[4] < 1 || v[4] > size) return Fail("a line's width is 1 to the image size");
     TurnedLine(v[0], v[1], v[2], v[3], Round(v[4]), colour);
   } else if (op == "disc" || op == "ring") {
-    if (!Expect(w, 5, op == "ring" ? 6 : 5, op == "ring" ? "ring CX CY R COLOUR [WIDTH]" : "disc CX CY R COLOUR") ||
+    if (!Expect(w, 5, op == "ring" ? 6 : 5,
+                op == "ring" ? "ring CX CY R COLOUR [WIDTH]" : "disc CX CY R COLOUR") ||
         !Numbers(w, 1, 3, v) || !Colour(w[4], &colour))
       return false;
     v[3] = 1;
@@ -308,8 +318,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
       return d < outer && d >= inner && into <= span;
     });
   } else if (op == "ellipse") {
-    if (!Expect(w, 6, 6, "ellipse CX CY RX RY COLOUR") || !Numbers(w, 1, 4, v) ||
-        !Colour(w[5], &colour))
+    if (!Expect(w, 6, 6, "ellipse CX CY RX RY COLOUR") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
     double cx = v[0], cy = v[1], rx = v[2] + 0.5, ry = v[3] + 0.5;
     FillWhere(colour, [=](double x, double y) {
@@ -332,8 +341,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
       bool inside = false;
       for (size_t i = 0, j = n - 1; i < n; j = i++) {
         if (SegmentDistance(x, y, xs[i], ys[i], xs[j], ys[j]) <= 0.5) return true;
-        if ((ys[i] > y) != (ys[j] > y) &&
-            x < (xs[j] - xs[i]) * (y - ys[i]) / (ys[j] - ys[i]) + xs[i])
+        if ((ys[i] > y) != (ys[j] > y) && x < (xs[j] - xs[i]) * (y - ys[i]) / (ys[j] - ys[i]) + xs[i])
           inside = !inside;
       }
       return inside;
@@ -425,9 +433,13 @@ void Put32(std::vector<uint8_t>& out, unsigned v) {
 }
 
 // Rows of a DIB are padded to whole 32-bit words.
-int RowBytes(int width, int bits) { return (width * bits + 31) / 32 * 4; }
+int RowBytes(int width, int bits) {
+  return (width * bits + 31) / 32 * 4;
+}
 
-int ColourCount(const Picture& p) { return 1 << p.bitsPerPixel; }
+int ColourCount(const Picture& p) {
+  return 1 << p.bitsPerPixel;
+}
 
 unsigned ImageBytes(const Picture& p) {
   return 40 + 4 * ColourCount(p) + p.size * (RowBytes(p.size, p.bitsPerPixel) + RowBytes(p.size, 1));
@@ -490,11 +502,11 @@ const uint8_t* Glyph(char c) {
       {15, 16, 16, 14, 1, 1, 30},   {31, 4, 4, 4, 4, 4, 4},       {17, 17, 17, 17, 17, 17, 14},
       {17, 17, 17, 17, 17, 10, 4},  {17, 17, 17, 21, 21, 21, 10}, {17, 17, 10, 4, 10, 17, 17},
       {17, 17, 17, 10, 4, 4, 4},    {31, 1, 2, 4, 8, 16, 31}};
-  static const uint8_t kDigits[10][7] = {
-      {14, 17, 19, 21, 25, 17, 14}, {4, 12, 4, 4, 4, 4, 14},  {14, 17, 1, 2, 4, 8, 31},
-      {31, 2, 4, 2, 1, 17, 14},     {2, 6, 10, 18, 31, 2, 2}, {31, 16, 30, 1, 1, 17, 14},
-      {6, 8, 16, 30, 17, 17, 14},   {31, 1, 2, 4, 8, 8, 8},   {14, 17, 17, 14, 17, 17, 14},
-      {14, 17, 17, 15, 1, 2, 12}};
+  static const uint8_t kDigits[10][7] = {{14, 17, 19, 21, 25, 17, 14}, {4, 12, 4, 4, 4, 4, 14},
+                                         {14, 17, 1, 2, 4, 8, 31},     {31, 2, 4, 2, 1, 17, 14},
+                                         {2, 6, 10, 18, 31, 2, 2},     {31, 16, 30, 1, 1, 17, 14},
+                                         {6, 8, 16, 30, 17, 17, 14},   {31, 1, 2, 4, 8, 8, 8},
+                                         {14, 17, 17, 14, 17, 17, 14}, {14, 17, 17, 15, 1, 2, 12}};
   static const uint8_t kDash[7] = {0, 0, 0, 31, 0, 0, 0};
   static const uint8_t kBlank[7] = {0, 0, 0, 0, 0, 0, 0};
   if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
@@ -540,8 +552,7 @@ int PicturesWidth(const IconSource& icon, int scale) {
 
 }  // namespace
 
-bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon,
-                     std::string* error) {
+bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon, std::string* error) {
   icon->pictures.clear();
   Parser parser(name, icon, error);
   return parser.Parse(text);
@@ -583,7 +594,8 @@ RgbImage RenderGallery(const std::vector<GalleryItem>& items, int scale, int col
   image.width = std::max(1, std::min<int>(columns, items.size()) * cellWidth);
   image.height = std::max(1, rows * cellHeight);
   image.rgb.resize(3 * image.width * image.height);
-  for (int i = 0; i < image.width * image.height; ++i) PutPixel(image, i % image.width, i / image.width, kBackground);
+  for (int i = 0; i < image.width * image.height; ++i)
+    PutPixel(image, i % image.width, i / image.width, kBackground);
 
   for (size_t i = 0; i < items.size(); ++i) {
     const GalleryItem& item = items[i];

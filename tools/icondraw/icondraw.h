@@ -32,8 +32,7 @@ struct IconSource {
 
 // Reads an icon source. On failure returns false and sets *error to
 // "<name>:<line>: <message>".
-bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon,
-                     std::string* error);
+bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon, std::string* error);
 
 // The bytes of a .ico file: one directory entry and one DIB (XOR and AND mask) per image.
 std::vector<uint8_t> WriteIco(const IconSource& icon);
