@@ -8,7 +8,9 @@ namespace {
 
 // The focus rectangle is drawn inverted 5 pixels inside the button, across the
 // icon; those two rows say nothing about the icon.
-bool OnFocusRow(int y, int height) { return y == 5 || y == height - 6; }
+bool OnFocusRow(int y, int height) {
+  return y == 5 || y == height - 6;
+}
 
 // The icon drawn on the face colour, as a button draws it: cx * cy colours.
 bool RenderIcon(HICON icon, COLORREF face, int cx, int cy, COLORREF* out) {
@@ -32,7 +34,8 @@ bool RenderIcon(HICON icon, COLORREF face, int cx, int cy, COLORREF* out) {
     DeleteObject(brush);
     if (icon) DrawIcon(dc, 0, 0, icon);
     GdiFlush();
-    for (int i = 0; i < cx * cy; i++) out[i] = RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF);
+    for (int i = 0; i < cx * cy; i++)
+      out[i] = RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF);
     SelectObject(dc, old);
   }
   if (bitmap) DeleteObject(bitmap);
@@ -42,7 +45,9 @@ bool RenderIcon(HICON icon, COLORREF face, int cx, int cy, COLORREF* out) {
 
 }  // namespace
 
-ScreenCopy::~ScreenCopy() { Free(); }
+ScreenCopy::~ScreenCopy() {
+  Free();
+}
 
 void ScreenCopy::Free() {
   if (memory_) {

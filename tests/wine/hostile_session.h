@@ -1,8 +1,8 @@
 // One launcher run in the hostile-disc and soak tests: started, checked alive and
 // answering, ended within the wait. A launcher that does not answer hangs.
 #pragma once
-#include <windows.h>
 #include <stdio.h>
+#include <windows.h>
 
 #include "check.h"
 #include "launcher_driver.h"
@@ -20,8 +20,8 @@ inline bool Answers(HWND window) {
 // the crashed process (and this test's output) waiting for a click.
 inline void QuietCrashes() {
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                      nullptr))
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key, nullptr))
     return;
   DWORD no = 0;
   RegSetValueExA(key, "ShowCrashDialog", 0, REG_DWORD, (const BYTE*)&no, sizeof no);
@@ -43,7 +43,8 @@ inline bool Start(driver::Launcher& launcher, const driver::Disc& disc) {
   bool up = launcher.window && driver::IsRunning(launcher) && Answers(launcher.window);
   CHECK(up);
   if (!up) {
-    printf("note: [%s] no answering launcher window after %lu ms\n", check::counts().testCase, GetTickCount() - begin);
+    printf("note: [%s] no answering launcher window after %lu ms\n", check::counts().testCase,
+           GetTickCount() - begin);
     ReportEnd(launcher);
   }
   return up;

@@ -1,11 +1,11 @@
 // Hostile discs: menu files that anyone may have written, generated here at run
 // time. For each the launcher must neither crash nor hang, must show what the
 // reader's rules give, and must never copy a file over an existing one.
-#include <windows.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 #include "check.h"
 #include "hostile_screen.h"
@@ -179,7 +179,8 @@ int CountFiles(const char* dir) {
 // A disc whose autorun.inf is these bytes, loaded; checks the buttons and title
 // against the rules and leaves the launcher running for further checks.
 bool LoadDisc(Disc& disc, Launcher& launcher, const char* name, const Bytes& inf, ExpectedMenu* want) {
-  if (!driver::MakeDisc(disc, name) || !driver::WriteDiscBytes(disc, "autorun.inf", inf.data(), (DWORD)inf.size())) {
+  if (!driver::MakeDisc(disc, name) ||
+      !driver::WriteDiscBytes(disc, "autorun.inf", inf.data(), (DWORD)inf.size())) {
     CHECK(!"disc made");
     return false;
   }
@@ -190,7 +191,9 @@ bool LoadDisc(Disc& disc, Launcher& launcher, const char* name, const Bytes& inf
   return true;
 }
 
-HWND ButtonWindow(HWND window, int index) { return GetDlgItem(window, kFirstButtonId + index); }
+HWND ButtonWindow(HWND window, int index) {
+  return GetDlgItem(window, kFirstButtonId + index);
+}
 
 // Waits until the recorder has logged count lines and the last one holds text.
 bool Recorded(const Disc& disc, int count, const char* text) {
@@ -262,8 +265,9 @@ void TestLongLines() {
     TEST_CASE("16 MB line without =");
     Bytes inf;
     inf.Repeat('z', kSixteenMegabytes);
-    inf.Add("\ntitle=After the long line\nshell\\1=One\nshell\\1\\command=rec.exe one\n"
-            "shell\\2=Two\nshell\\2\\command=rec.exe two\n");
+    inf.Add(
+        "\ntitle=After the long line\nshell\\1=One\nshell\\1\\command=rec.exe one\n"
+        "shell\\2=Two\nshell\\2\\command=rec.exe two\n");
     Disc disc;
     Launcher launcher;
     ExpectedMenu want;
@@ -299,7 +303,8 @@ void TestTenThousandEntries() {
   TEST_CASE("10,000 entries");
   Bytes inf;
   inf.Add("title=Ten thousand\n");
-  for (int i = 1; i <= 10000; i++) inf.Printf("shell\\e%d=Entry %d\nshell\\e%d\\command=rec.exe e%d\n", i, i, i, i);
+  for (int i = 1; i <= 10000; i++)
+    inf.Printf("shell\\e%d=Entry %d\nshell\\e%d\\command=rec.exe e%d\n", i, i, i, i);
   inf.Add("title=Too late\n");
   Disc disc;
   Launcher launcher;
@@ -331,7 +336,8 @@ void TestMegabyteTitle() {
     wchar_t* title = FullWindowText(launcher.window, &length);
     CHECK_EQ(length, kTitleLength);
     bool same = title && length == kTitleLength;
-    for (int i = 0; same && i < kTitleLength; i++) same = title[i] == (wchar_t)inf.data()[strlen("title=short\ntitle=") + i];
+    for (int i = 0; same && i < kTitleLength; i++)
+      same = title[i] == (wchar_t)inf.data()[strlen("title=short\ntitle=") + i];
     CHECK(same);
     free(title);
     CheckAliveThenEnd(launcher);
@@ -373,8 +379,8 @@ void TestLongIconList() {
       hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, i), icon, 2000);
       CHECK(hostile::LooksRight(look, icon != nullptr));
       if (!hostile::LooksRight(look, icon != nullptr))
-        printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face, look.iconPresent,
-               look.iconMatches);
+        printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face,
+               look.iconPresent, look.iconMatches);
     }
     CheckAliveThenEnd(launcher);
   }
@@ -464,8 +470,9 @@ void TestNestedPopups() {
     CHECK(!"disc made");
     return;
   }
-  driver::WriteDiscFile(disc, "autorun.inf",
-                        "shell\\1=&Nest\nshell\\1\\command=<p1.inf>\nshell\\2=&Own\nshell\\2\\command=rec.exe own-2\n");
+  driver::WriteDiscFile(
+      disc, "autorun.inf",
+      "shell\\1=&Nest\nshell\\1\\command=<p1.inf>\nshell\\2=&Own\nshell\\2\\command=rec.exe own-2\n");
   for (int level = 1; level <= kNestedPopups; level++) {
     char name[32], text[128];
     snprintf(name, sizeof name, "p%d.inf", level);
@@ -526,7 +533,8 @@ void TestReloadCircle() {
       {"reload circle of two files", "hostile-circle-2",
        "QXName=hostile-circle-2\nshell\\1=&Other\nshell\\1\\command=[other.inf]\n"
        "shell\\2=&Own\nshell\\2\\command=rec.exe circle-own\n",
-       "shell\\1=&Back\nshell\\1\\command=[autorun.inf]\nshell\\2=&Own\nshell\\2\\command=rec.exe circle-own\n"},
+       "shell\\1=&Back\nshell\\1\\command=[autorun.inf]\nshell\\2=&Own\nshell\\2\\command=rec.exe "
+       "circle-own\n"},
   };
   for (const Circle& circle : circles) {
     TEST_CASE(circle.label);
@@ -584,9 +592,10 @@ void TestPopupFileIsFolder() {
   char path[MAX_PATH];
   driver::DiscPath(disc, "folder.inf", path, sizeof path);
   CreateDirectoryA(path, nullptr);
-  driver::WriteDiscFile(disc, "autorun.inf",
-                        "shell\\1=Popup\nshell\\1\\command=<folder.inf>\nshell\\2=Own\nshell\\2\\command=rec.exe "
-                        "folder-own\nshell\\3=Reload\nshell\\3\\command=[folder.inf]\n");
+  driver::WriteDiscFile(
+      disc, "autorun.inf",
+      "shell\\1=Popup\nshell\\1\\command=<folder.inf>\nshell\\2=Own\nshell\\2\\command=rec.exe "
+      "folder-own\nshell\\3=Reload\nshell\\3\\command=[folder.inf]\n");
   if (Start(launcher, disc)) {
     CheckOpenError(launcher, 0, "folder.inf");
     static Button buttons[driver::kMaxButtons];
@@ -637,6 +646,86 @@ void TestVanishingMenuFile() {
   driver::RemoveDisc(disc);
 }
 
+// Reads the text of the next message box and closes it; false when none came.
+bool TakeMessageBox(Launcher& launcher, char* text, int size) {
+  HWND box = driver::WaitForMessageBox(launcher);
+  text[0] = 0;
+  if (!box) return false;
+  driver::MessageBoxText(box, text, size);
+  return driver::CloseMessageBox(box);
+}
+
+bool StartsWith(const char* text, const char* prefix) {
+  return strncmp(text, prefix, strlen(prefix)) == 0;
+}
+
+void TestLongNamesInCommands() {
+  TEST_CASE("10 KB names in commands");
+  // Every message box that names a command or a file composes a text far longer
+  // than any fixed buffer: the boxes must come, with their texts' beginnings.
+  Bytes name;
+  name.Repeat('n', 10 * 1024);
+  Bytes inf;
+  inf.Add("shell\\1=Long popup\nshell\\1\\command=<");
+  inf.Add(name.data(), name.size());
+  inf.Add(".inf>\nshell\\2=Long program\nshell\\2\\command=");
+  inf.Add(name.data(), name.size());
+  inf.Add(".exe /q\nshell\\3=Long document\nshell\\3\\command=%open ");
+  inf.Add(name.data(), name.size());
+  inf.Add(
+      ".txt\nshell\\4=Own\nshell\\4\\command=rec.exe long-own\nshell\\5=Long reload\nshell\\5\\command=[");
+  inf.Add(name.data(), name.size());
+  inf.Add(".inf]\n");
+  Disc disc;
+  Launcher launcher;
+  ExpectedMenu want;
+  if (LoadDisc(disc, launcher, "longnames", inf, &want)) {
+    char text[1024];
+    driver::PostClick(ButtonWindow(launcher.window, 0));
+    CHECK(TakeMessageBox(launcher, text, sizeof text));
+    CHECK(StartsWith(text, "Unable to open the file: 'nnnnnnnn"));
+    CHECK(driver::WaitForPopup(launcher, driver::kQuietMs) == 0);
+    driver::PostClick(ButtonWindow(launcher.window, 1));
+    CHECK(TakeMessageBox(launcher, text, sizeof text));
+    CHECK(StartsWith(text, "Unable to launch:\n'nnnnnnnn"));
+    driver::PostClick(ButtonWindow(launcher.window, 2));
+    CHECK(TakeMessageBox(launcher, text, sizeof text));
+    CHECK(StartsWith(text, "Unable to launch:\n'%open nnnnnnnn"));
+    driver::PostClick(ButtonWindow(launcher.window, 3));
+    CHECK(Recorded(disc, 1, "rec.exe long-own"));
+    driver::PostClick(ButtonWindow(launcher.window, 4));
+    CHECK(TakeMessageBox(launcher, text, sizeof text));
+    CHECK(StartsWith(text, "Unable to open the file: 'nnnnnnnn"));
+    CheckAliveThenEnd(launcher);
+  }
+  driver::ForgetLauncher(launcher);
+  driver::RemoveDisc(disc);
+}
+
+void TestLongMessageText() {
+  TEST_CASE("10 KB message text");
+  // A text of the Messages section counts up to its 511th character.
+  const int kMessageLimit = 511;
+  Bytes inf;
+  inf.Add("[Messages]\nErrorOpenMsg=");
+  inf.Repeat('m', 10 * 1024);
+  inf.Add("\n[autorun]\nshell\\1=Missing\nshell\\1\\command=<missing.inf>\n");
+  Disc disc;
+  Launcher launcher;
+  ExpectedMenu want;
+  if (LoadDisc(disc, launcher, "longmessage", inf, &want)) {
+    driver::PostClick(ButtonWindow(launcher.window, 0));
+    static char text[2048], expected[2048];
+    memset(expected, 'm', kMessageLimit);
+    lstrcpyA(expected + kMessageLimit, " 'missing.inf'");
+    CHECK(TakeMessageBox(launcher, text, sizeof text));
+    CHECK_STR(text, expected);
+    CheckAliveThenEnd(launcher);
+  }
+  driver::ForgetLauncher(launcher);
+  driver::RemoveDisc(disc);
+}
+
 void TestMenuFileIsFolder() {
   TEST_CASE("autorun.inf that is a folder");
   Disc disc;
@@ -676,6 +765,8 @@ int main() {
   TestReloadCircle();
   TestPopupFileIsFolder();
   TestVanishingMenuFile();
+  TestLongNamesInCommands();
+  TestLongMessageText();
   TestMenuFileIsFolder();
   return check::Summary();
 }

@@ -1,10 +1,10 @@
 // Soak: one launcher process through thousands of reloads and popup openings,
 // driven by posted messages. Its memory must stay flat, and at the end every
 // button must still paint right and run its own command.
-#include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 #include "check.h"
 #include "hostile_screen.h"
@@ -13,8 +13,8 @@
 
 namespace {
 
-const int kIterations = 5000;   // reloads and popup openings, taking turns
-const int kSampleEvery = 500;   // iterations between two memory samples
+const int kIterations = 5000;  // reloads and popup openings, taking turns
+const int kSampleEvery = 500;  // iterations between two memory samples
 // Flat: the last sample may exceed the one after the first kSampleEvery
 // iterations by this much at most (the heap grows in steps, never by a leak's slope).
 const SIZE_T kMarginBytes = 1024 * 1024;
@@ -55,9 +55,9 @@ bool TakeSample(HANDLE process, int iteration, Sample* sample) {
   sample->workingSet = counters.WorkingSetSize;
   sample->gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
   sample->userObjects = GetGuiResources(process, GR_USEROBJECTS);
-  printf("sample after %4d: private %6lu KB, working set %6lu KB, GDI objects %lu, USER objects %lu\n", iteration,
-         (unsigned long)(sample->privateBytes / 1024), (unsigned long)(sample->workingSet / 1024), sample->gdiObjects,
-         sample->userObjects);
+  printf("sample after %4d: private %6lu KB, working set %6lu KB, GDI objects %lu, USER objects %lu\n",
+         iteration, (unsigned long)(sample->privateBytes / 1024), (unsigned long)(sample->workingSet / 1024),
+         sample->gdiObjects, sample->userObjects);
   fflush(stdout);
   return true;
 }
@@ -128,8 +128,8 @@ void CheckButtonsAtTheEnd(const driver::Disc& disc, HWND window) {
     hostile::ButtonLook look = hostile::WaitForButtonLook(button, icon, 2000);
     CHECK(hostile::LooksRight(look, icon != nullptr));
     if (!hostile::LooksRight(look, icon != nullptr))
-      printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face, look.iconPresent,
-             look.iconMatches);
+      printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face,
+             look.iconPresent, look.iconMatches);
   }
   // Their commands are their own: the third runs the recorder with its own text.
   driver::PostClick(GetDlgItem(window, 1003));
@@ -147,7 +147,8 @@ int main() {
   driver::Launcher launcher;
   TEST_CASE("soak disc");
   bool made = driver::MakeDisc(disc, "soak") && driver::CopyRecorder(disc, "rec.exe") &&
-              driver::WriteDiscFile(disc, "autorun.inf", kMenu) && driver::WriteDiscFile(disc, "page.inf", kMenu) &&
+              driver::WriteDiscFile(disc, "autorun.inf", kMenu) &&
+              driver::WriteDiscFile(disc, "page.inf", kMenu) &&
               driver::WriteDiscFile(disc, "popup.inf", kPopup);
   CHECK(made);
   if (made && hostile::Start(launcher, disc)) {
@@ -159,7 +160,8 @@ int main() {
     for (int i = 1; i <= kIterations; i++) {
       bool ok = i % 2 ? Reload(window) : OpenAndDismissPopup(window, launcher.pi.dwProcessId);
       if (!ok) {
-        printf("note: iteration %d (%s) failed after %lu ms\n", i, i % 2 ? "reload" : "popup", GetTickCount() - begin);
+        printf("note: iteration %d (%s) failed after %lu ms\n", i, i % 2 ? "reload" : "popup",
+               GetTickCount() - begin);
         break;
       }
       done = i;

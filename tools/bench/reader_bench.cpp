@@ -37,7 +37,9 @@ class CountingSink : public menu::MenuSink {
   void OnIconList(const char* value, bool, int) override { Count(value); }
   void OnMenuName(const char* value, int) override { Count(value); }
   void OnCaption(int, const char* caption, int) override { Count(caption); }
-  void OnEntry(int, const char* command, int iconNumber, int) override { Count(command), bytes += iconNumber; }
+  void OnEntry(int, const char* command, int iconNumber, int) override {
+    Count(command), bytes += iconNumber;
+  }
   void OnGap(int number, int) override { events++, bytes += number; }
   void OnCopy(const char* value, int) override { Count(value); }
   void OnIgnoredLine(menu::LineKind, const char*, int) override { ignored++; }
@@ -78,8 +80,8 @@ FILE* WriteMenuFile(size_t size) {
   if (!file) return nullptr;
   size_t written = 0;
   for (int i = 0; i < menu::kMaxEntries - 1; i++) {
-    written += (size_t)fprintf(file, "shell\\entry%d=Entry &%d\nshell\\entry%d\\command=tools\\program%d.exe /q\n",
-                               i, i, i, i);
+    written += (size_t)fprintf(
+        file, "shell\\entry%d=Entry &%d\nshell\\entry%d\\command=tools\\program%d.exe /q\n", i, i, i, i);
   }
   size_t count = sizeof kFillerLines / sizeof kFillerLines[0];
   for (size_t i = 0; written < size; i++) {
@@ -161,10 +163,11 @@ void MeasureLongLine(const char* label, const char* prefix) {
   double elapsed = Seconds() - start;
   long after = PeakKilobytes();
   fclose(file);
-  printf("reader: one 16 MB line, %s: %s in %.3f s; peak memory %ld KB before, %ld KB after, growth %.1f MB "
-         "(%.2f x the line)\n",
-         label, ok ? "read" : "NOT read", elapsed, before, after, (after - before) / 1024.0,
-         (after - before) / 1024.0 / 16.0);
+  printf(
+      "reader: one 16 MB line, %s: %s in %.3f s; peak memory %ld KB before, %ld KB after, growth %.1f MB "
+      "(%.2f x the line)\n",
+      label, ok ? "read" : "NOT read", elapsed, before, after, (after - before) / 1024.0,
+      (after - before) / 1024.0 / 16.0);
 }
 
 }  // namespace
@@ -186,6 +189,7 @@ int main(int argc, char** argv) {
   double small = MeasureThroughput(8);
   double large = MeasureThroughput(64);
   if (small > 0 && large > 0)
-    printf("reader: throughput ratio 64 MB / 8 MB = %.2f (1.00 means the cost grows linearly)\n", large / small);
+    printf("reader: throughput ratio 64 MB / 8 MB = %.2f (1.00 means the cost grows linearly)\n",
+           large / small);
   return 0;
 }

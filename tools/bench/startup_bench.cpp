@@ -3,10 +3,10 @@
 // minimal dialog program in the same session; medians and their ratio. Prints
 // figures, never judges them.
 //   startup_bench.exe [runs]   (DISC_BIN_DIR names the folder of the deliverables)
-#include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 namespace {
 
@@ -94,7 +94,8 @@ bool GlyphKeyPainted(HWND button, const ScreenCopy& screen) {
   GetWindowRect(button, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   COLORREF frame = GetSysColor(COLOR_WINDOWFRAME), face = GetSysColor(COLOR_BTNFACE);
-  if (screen.At(r.left, r.top + h / 2) != frame || screen.At(r.right - 1, r.top + h / 2) != frame) return false;
+  if (screen.At(r.left, r.top + h / 2) != frame || screen.At(r.right - 1, r.top + h / 2) != frame)
+    return false;
   if (screen.At(r.left + w / 2, r.top + 5) != face) return false;
   int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
   for (int y = 0; y < cy; y += 2)
@@ -165,7 +166,8 @@ bool MeasureOnce(Program* program, const char* disc, double* shownMs, double* pa
   wsprintfA(commandLine, "\"%s\"", program->path);
   LARGE_INTEGER start, now;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(program->path, commandLine, nullptr, nullptr, FALSE, 0, nullptr, disc, &startup, &process)) {
+  if (!CreateProcessA(program->path, commandLine, nullptr, nullptr, FALSE, 0, nullptr, disc, &startup,
+                      &process)) {
     printf("startup: cannot start %s (error %lu)\n", program->path, GetLastError());
     return false;
   }
@@ -232,7 +234,8 @@ bool MakeDisc(const char* binDir, char* disc) {
   if (!file) return false;
   fprintf(file, "[autorun]\nopen=autorun.exe\ntitle=Start-up benchmark\nQXName=startup-bench\n");
   fprintf(file, "QXicon=1,2,3,4,5,6,7,8,9,10\n");
-  for (int i = 1; i <= kEntries; i++) fprintf(file, "shell\\e%d=Entry %d\nshell\\e%d\\command=tool%d.exe\n", i, i, i, i);
+  for (int i = 1; i <= kEntries; i++)
+    fprintf(file, "shell\\e%d=Entry %d\nshell\\e%d\\command=tool%d.exe\n", i, i, i, i);
   fclose(file);
   return true;
 }
@@ -273,14 +276,16 @@ int main(int argc, char** argv) {
     }
   }
   for (int p = 0; p < measured; p++) PrintProgram(programs[p]);
-  double dialogShown = Median(shownLists[0], dialog.runs), launcherShown = Median(shownLists[1], launcher.runs);
+  double dialogShown = Median(shownLists[0], dialog.runs),
+         launcherShown = Median(shownLists[1], launcher.runs);
   double dialogPainted = Median(dialog.paintedMs, dialog.runs);
   double launcherPainted = Median(launcher.paintedMs, launcher.runs);
-  printf("startup: minimal_dialog.exe: median %.0f ms to its window shown, %.0f ms to it painted\n", dialogShown,
-         dialogPainted);
+  printf("startup: minimal_dialog.exe: median %.0f ms to its window shown, %.0f ms to it painted\n",
+         dialogShown, dialogPainted);
   if (launcher.runs > 0)
-    printf("startup: autorun.exe:        median %.0f ms to its window shown, %.0f ms to every button painted\n",
-         launcherShown, launcherPainted);
+    printf(
+        "startup: autorun.exe:        median %.0f ms to its window shown, %.0f ms to every button painted\n",
+        launcherShown, launcherPainted);
   if (dialogPainted > 0 && launcher.runs > 0)
     printf("startup: ratio autorun.exe / minimal dialog = %.2f (painted), %.2f (shown)\n",
            launcherPainted / dialogPainted, launcherShown / dialogShown);
