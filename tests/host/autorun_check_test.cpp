@@ -16,7 +16,9 @@
 
 namespace {
 
-std::string Disc(const char* name) { return std::string(DISCS_DIR) + "/" + name; }
+std::string Disc(const char* name) {
+  return std::string(DISCS_DIR) + "/" + name;
+}
 
 std::vector<std::string> Places(const check::DiscReport& report) {
   std::vector<std::string> places;
@@ -78,7 +80,7 @@ TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
 
 struct Expected {
   const char* disc;
-  std::vector<std::string> places;  // every warning's file:line, in order
+  std::vector<std::string> places;     // every warning's file:line, in order
   std::vector<std::string> fragments;  // a piece of each warning's text, in the same order
 };
 
@@ -104,36 +106,41 @@ INSTANTIATE_TEST_SUITE_P(
     Discs, BrokenDisc,
     testing::Values(
         Expected{"broken-caption", {"autorun.inf:5"}, {"'Left alone' has no command"}},
-        Expected{"broken-limit", {"autorun.inf:63"}, {"2 more entries and 1 other launcher line from here on"}},
+        Expected{
+            "broken-limit", {"autorun.inf:63"}, {"2 more entries and 1 other launcher line from here on"}},
         Expected{"broken-icons",
                  {"autorun.inf:3", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12"},
-                 {"no QXicon line comes before it", "icon number 27, which names no icon",
-                  "icon number -1", "the icon list is used up"}},
+                 {"no QXicon line comes before it", "icon number 27, which names no icon", "icon number -1",
+                  "the icon list is used up"}},
         Expected{"broken-missing",
                  {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
                   "autorun.inf:13"},
-                 {"program 'setup\\setup.exe' is not on the disc", "document 'manual.htm'", "'nowhere.inf' of this page",
-                  "'gone.inf' of this popup", "document (%) 'docs\\guide.txt'", "copy source 'tool.dll'"}},
+                 {"program 'setup\\setup.exe' is not on the disc", "document 'manual.htm'",
+                  "'nowhere.inf' of this page", "'gone.inf' of this popup", "document (%) 'docs\\guide.txt'",
+                  "copy source 'tool.dll'"}},
         Expected{"broken-circle",
                  {"autorun.inf:4", "other.inf:3"},
-                 {"reloads the page it is on", "popups form a circle: autorun.inf -> one.inf -> other.inf -> one.inf"}},
+                 {"reloads the page it is on",
+                  "popups form a circle: autorun.inf -> one.inf -> other.inf -> one.inf"}},
         Expected{"broken-cut",
                  {"autorun.inf:2", "autorun.inf:5", "autorun.inf:6", "autorun.inf:7", "autorun.inf:10"},
                  {"reads only '1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,'",
-                  "copy directive is longer than 255", "copy destination is longer than 255", "names no folder",
-                  "ErrorMsg is longer than 511"}},
+                  "copy directive is longer than 255", "copy destination is longer than 255",
+                  "names no folder", "ErrorMsg is longer than 511"}},
         Expected{"broken-messages",
                  {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "more.inf:4"},
                  {"did you mean 'QuitButton'?", "SelectItem is given twice", "AboutBoxMenu is empty",
-                  "unknown Messages key 'Colour'; the launcher reads", "Messages only from the disc's autorun.inf"}},
+                  "unknown Messages key 'Colour'; the launcher reads",
+                  "Messages only from the disc's autorun.inf"}},
         Expected{"broken-blank",
                  {"autorun.inf:3", "autorun.inf:6"},
                  {"does not see its key 'title'", "does not see its key 'QXspace'"}},
-        Expected{"broken-pairing",
-                 {"autorun.inf:5", "autorun.inf:5", "autorun.inf:7", "autorun.inf:7", "autorun.inf:7"},
-                 {"paired out of step from here: 'shell\\install' is taken as the command of entry 1",
-                  "program '&Install' is not on the disc", "'shellexecute' begins with 'shell'",
-                  "antivirus programs flag the key 'shellexecute'", "program 'setup.exe' is not on the disc"}},
+        Expected{
+            "broken-pairing",
+            {"autorun.inf:5", "autorun.inf:5", "autorun.inf:7", "autorun.inf:7", "autorun.inf:7"},
+            {"paired out of step from here: 'shell\\install' is taken as the command of entry 1",
+             "program '&Install' is not on the disc", "'shellexecute' begins with 'shell'",
+             "antivirus programs flag the key 'shellexecute'", "program 'setup.exe' is not on the disc"}},
         Expected{"broken-windows",
                  {"autorun.inf:2", "autorun.inf:4", "autorun.inf:8"},
                  {"open= starts 'setup.exe /autorun', not the menu", "flag the key 'UseAutoPlay'",
@@ -143,9 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
                   "autorun.inf:14"},
                  {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
-                  "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start 'viewer.exe'",
-                  "'%' included; write: %open readme.txt", "write: rundll32.exe url.dll,FileProtocolHandler http://",
-                  "opens 'Guide.txt'", "empty command"}}),
+                  "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
+                  "'viewer.exe'",
+                  "'%' included; write: %open readme.txt",
+                  "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'",
+                  "empty command"}}),
     [](const testing::TestParamInfo<Expected>& info) {
       std::string name = info.param.disc;
       for (char& c : name)
@@ -177,14 +186,18 @@ TEST(AutorunCheck, MenuFileGivenAloneIsReadAsTheStartPage) {
 TEST(AutorunCheck, FindsFilesWhateverTheirCaseOnTheDisc) {
   // broken-circle's autorun.inf reloads "[AUTORUN.INF]": found, and known to be itself.
   check::DiscReport report = check::CheckPath(Disc("broken-circle"));
-  for (const check::Warning& w : report.warnings) EXPECT_EQ(w.text.find("not on the disc"), std::string::npos) << w.text;
+  for (const check::Warning& w : report.warnings)
+    EXPECT_EQ(w.text.find("not on the disc"), std::string::npos) << w.text;
 }
 
 TEST(MessageKeys, SuggestTheNearestKnownKey) {
   ASSERT_NE(check::FindMessageKey("quitbutton"), nullptr);
   EXPECT_EQ(check::FindMessageKey("quitbutton")->number, 115);
   EXPECT_EQ(check::FindMessageKey("Quit"), nullptr);
-  struct { const char* typed; const char* meant; } slips[] = {
+  struct {
+    const char* typed;
+    const char* meant;
+  } slips[] = {
       {"QuitButon", "QuitButton"}, {"AboutBoxTitel", "AboutBoxTitle"}, {"ErrorStrtMsg", "ErrorStartMsg"},
       {"errormsgs", "ErrorMsg"},   {"SelectItems", "SelectItem"},      {"NonText", "NoneText"},
       {"AutoStrat", "AutoStart"},  {"AboutBoxMenue", "AboutBoxMenu"},  {"ErrorOpenMessage", "ErrorOpenMsg"},
@@ -202,16 +215,26 @@ TEST(MessageKeys, SuggestTheNearestKnownKey) {
 }
 
 TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
-  struct { const char* command; check::CommandKind kind; const char* target; bool onDisc; bool note; } rows[] = {
+  struct {
+    const char* command;
+    check::CommandKind kind;
+    const char* target;
+    bool onDisc;
+    bool note;
+  } rows[] = {
       {"setup\\setup.exe /q", check::CommandKind::kProgram, "setup\\setup.exe", true, false},
       {"tools\\check", check::CommandKind::kProgram, "tools\\check", true, false},
       {"notepad.exe", check::CommandKind::kSystemProgram, "notepad.exe", false, false},
-      {"rundll32.exe shell32.dll,Control_RunDLL", check::CommandKind::kSystemProgram, "rundll32.exe", false, false},
+      {"rundll32.exe shell32.dll,Control_RunDLL", check::CommandKind::kSystemProgram, "rundll32.exe", false,
+       false},
       {"readme.txt", check::CommandKind::kDocument, "readme.txt", true, false},
       {"SETUP.EXE", check::CommandKind::kProgram, "SETUP.EXE", true, false},
-      {"rundll32.exe url.dll,FileProtocolHandler docs\\index.htm", check::CommandKind::kDocument, "docs\\index.htm", true, false},
-      {"rundll32.exe url.dll,FileProtocolHandler https://example.org/", check::CommandKind::kWebLink, "https://example.org/", false, false},
-      {"https://example.org/index.html", check::CommandKind::kWebLink, "https://example.org/index.html", false, false},
+      {"rundll32.exe url.dll,FileProtocolHandler docs\\index.htm", check::CommandKind::kDocument,
+       "docs\\index.htm", true, false},
+      {"rundll32.exe url.dll,FileProtocolHandler https://example.org/", check::CommandKind::kWebLink,
+       "https://example.org/", false, false},
+      {"https://example.org/index.html", check::CommandKind::kWebLink, "https://example.org/index.html",
+       false, false},
       {"%open docs\\guide.txt", check::CommandKind::kPercentDocument, "docs\\guide.txt", true, false},
       {"%guide.txt", check::CommandKind::kPercentDocument, "%guide.txt", false, true},
       {"[more.inf] trailing", check::CommandKind::kPage, "more.inf", true, false},
@@ -268,14 +291,17 @@ TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
 
 TEST(DiscFiles, FindsNamesAsWindowsDoes) {
   check::DiscFiles files(Disc("clean"));
-  struct { const char* name; const char* spelled; } rows[] = {
+  struct {
+    const char* name;
+    const char* spelled;
+  } rows[] = {
       {"setup\\setup.exe", "setup\\setup.exe"},
-      {"SETUP\\SETUP.EXE", "setup\\setup.exe"},   // any case
-      {"setup/setup.exe", "setup\\setup.exe"},      // either separator
+      {"SETUP\\SETUP.EXE", "setup\\setup.exe"},  // any case
+      {"setup/setup.exe", "setup\\setup.exe"},   // either separator
       {".\\docs\\.\\index.htm", "docs\\index.htm"},
-      {"docs", ""},                                // a folder is no file
+      {"docs", ""},  // a folder is no file
       {"setup\\missing.exe", ""},
-      {"..\\clean\\readme.txt", ""},             // leaves the disc
+      {"..\\clean\\readme.txt", ""},  // leaves the disc
       {"C:\\readme.txt", ""},
       {"\\readme.txt", ""},
       {"", ""},
@@ -300,7 +326,12 @@ TEST(ProfileLines, SplitAsTheSystemsProfileReaderDoes) {
   EXPECT_TRUE(check::SectionOf("[autorun", &name));  // no closing bracket: the rest is the name
   EXPECT_EQ(name, "autorun");
   EXPECT_FALSE(check::SectionOf("key=[x]", &name));
-  struct { const char* line; bool isKey; const char* key; const char* value; } rows[] = {
+  struct {
+    const char* line;
+    bool isKey;
+    const char* key;
+    const char* value;
+  } rows[] = {
       {"QuitButton=&Fermer", true, "QuitButton", "&Fermer"},
       {"  ErrorMsg  =  \"Erreur !\"  ", true, "ErrorMsg", "Erreur !"},
       {"NoneText='<aucun>'", true, "NoneText", "<aucun>"},

@@ -20,7 +20,8 @@ std::string Lower(std::string text) {
 
 // Verbs that take over a double-click on the drive: what worms set.
 bool IsHijackVerb(const std::string& lowerKey) {
-  static const char* const kVerbs[] = {"shell\\open\\", "shell\\explore\\", "shell\\autoplay\\", "shell\\find\\"};
+  static const char* const kVerbs[] = {"shell\\open\\", "shell\\explore\\", "shell\\autoplay\\",
+                                       "shell\\find\\"};
   for (const char* verb : kVerbs)
     if (lowerKey.compare(0, strlen(verb), verb) == 0) return true;
   return false;
@@ -44,11 +45,13 @@ void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::strin
       std::string program = Lower(value.substr(0, value.find(' ')));
       size_t slash = program.find_last_of("\\/");
       if ((slash == std::string::npos ? program : program.substr(slash + 1)) != kLauncher)
-        warn(line.number, "open= starts '" + value + "', not the menu: write open=autorun.exe so that the AutoPlay "
-                          "dialog offers the menu");
+        warn(line.number, "open= starts '" + value +
+                              "', not the menu: write open=autorun.exe so that the AutoPlay "
+                              "dialog offers the menu");
     } else if (lower == "shellexecute" || lower == "useautoplay" || IsHijackVerb(lower)) {
-      warn(line.number, "antivirus programs flag the key '" + key + "', which worms use to take over the drive; "
-                        "use the launcher's QXshell lines and a verb of your own");
+      warn(line.number, "antivirus programs flag the key '" + key +
+                            "', which worms use to take over the drive; "
+                            "use the launcher's QXshell lines and a verb of your own");
     }
   }
   if (!sawOpen)

@@ -82,8 +82,9 @@ void ViewStart(const std::string& line, CommandView* view) {
   if (IsWebAddress(line) && blank == std::string::npos) {
     SetFile(view, CommandKind::kWebLink, line);
     if (strcasecmp(extension.c_str(), ".htm") != 0 && strcasecmp(extension.c_str(), ".html") != 0)
-      view->notes.push_back("a bare web address is started only when Windows associates its last extension '" +
-                            extension + "'; write: rundll32.exe url.dll,FileProtocolHandler " + line);
+      view->notes.push_back(
+          "a bare web address is started only when Windows associates its last extension '" + extension +
+          "'; write: rundll32.exe url.dll,FileProtocolHandler " + line);
     return;
   }
   if (blank == std::string::npos) {
@@ -99,29 +100,39 @@ void ViewStart(const std::string& line, CommandView* view) {
   std::string document = rest.substr(0, restBlank);
   SetFile(view, CommandKind::kDocument, document);
   if (strcasecmp(extension.c_str(), kExe) == 0 && LastExtension(program) == extension) {
-    view->notes.push_back("the extension '" + extension + "' is not written '.exe', so the launcher opens '" + rest +
-                          "' through its association instead of starting " + program +
+    view->notes.push_back("the extension '" + extension + "' is not written '.exe', so the launcher opens '" +
+                          rest + "' through its association instead of starting " + program +
                           "; write the extension in lower case");
   } else if (!document.empty() && (document[0] == '/' || document[0] == '-')) {
-    view->notes.push_back("the launcher opens the switch '" + document + "' as a document and drops '" + program +
-                          "': its extension '" + extension + "' has an association");
+    view->notes.push_back("the launcher opens the switch '" + document + "' as a document and drops '" +
+                          program + "': its extension '" + extension + "' has an association");
   } else {
-    view->notes.push_back("the launcher splits at the first blank: it opens '" + document + "' through the program "
-                          "Windows associates with '" + extension + "' and does not start '" + program + "'");
+    view->notes.push_back("the launcher splits at the first blank: it opens '" + document +
+                          "' through the program "
+                          "Windows associates with '" +
+                          extension + "' and does not start '" + program + "'");
   }
 }
 }  // namespace
 
 const char* KindName(CommandKind kind) {
   switch (kind) {
-    case CommandKind::kNothing: return "nothing";
-    case CommandKind::kPage: return "page";
-    case CommandKind::kPopup: return "popup";
-    case CommandKind::kProgram: return "program";
-    case CommandKind::kSystemProgram: return "system program";
-    case CommandKind::kDocument: return "document";
-    case CommandKind::kPercentDocument: return "document (%)";
-    case CommandKind::kWebLink: return "web link";
+    case CommandKind::kNothing:
+      return "nothing";
+    case CommandKind::kPage:
+      return "page";
+    case CommandKind::kPopup:
+      return "popup";
+    case CommandKind::kProgram:
+      return "program";
+    case CommandKind::kSystemProgram:
+      return "system program";
+    case CommandKind::kDocument:
+      return "document";
+    case CommandKind::kPercentDocument:
+      return "document (%)";
+    case CommandKind::kWebLink:
+      return "web link";
   }
   return "";
 }

@@ -8,14 +8,14 @@
 namespace check {
 
 enum class CommandKind {
-  kNothing,        // empty command: starting it fails
-  kPage,           // "[file]": the window's menu is replaced by the file's
-  kPopup,          // "<file>": the file's menu opens as a popup
-  kProgram,        // a program on the disc
-  kSystemProgram,  // a program that Windows provides (not looked for on the disc)
-  kDocument,       // a document opened through the program associated with it
+  kNothing,          // empty command: starting it fails
+  kPage,             // "[file]": the window's menu is replaced by the file's
+  kPopup,            // "<file>": the file's menu opens as a popup
+  kProgram,          // a program on the disc
+  kSystemProgram,    // a program that Windows provides (not looked for on the disc)
+  kDocument,         // a document opened through the program associated with it
   kPercentDocument,  // "%verb document": opened through its association's open command
-  kWebLink,        // a web address
+  kWebLink,          // a web address
 };
 
 struct CommandView {

@@ -53,8 +53,9 @@ class DiscWalker {
     CheckMessageSection(scan.lines, name, discFile, &report_.warnings);
     if (discFile) CheckAutorunSection(scan.lines, name, &report_.warnings);
     if (start && scan.view.name.empty())
-      Warn(name, 0, "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
-                    "other disc that has none");
+      Warn(name, 0,
+           "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
+           "other disc that has none");
     report_.menus.push_back(scan.view);
 
     std::string here = Lower(spelled);
@@ -78,8 +79,9 @@ class DiscWalker {
         bool isPopup = view.kind == CommandKind::kPopup;
         std::string target = files_.DiscSpelling(view.target);
         if (target.empty()) {
-          Warn(name, item.line, "the menu file '" + view.target + "' of this " + (isPopup ? "popup" : "page") +
-                                    " is not on the disc");
+          Warn(name, item.line,
+               "the menu file '" + view.target + "' of this " + (isPopup ? "popup" : "page") +
+                   " is not on the disc");
           continue;
         }
         std::string lower = Lower(target);
@@ -98,11 +100,14 @@ class DiscWalker {
         Warn(name, item.line, std::string(KindName(view.kind)) + " '" + view.target + "' is not on the disc");
       }
     }
-    for (const Next& n : next) Visit(n.file, n.popup, n.from, n.popup ? popupChain : std::vector<std::string>());
+    for (const Next& n : next)
+      Visit(n.file, n.popup, n.from, n.popup ? popupChain : std::vector<std::string>());
   }
 
  private:
-  void Warn(const std::string& file, int line, const std::string& text) { report_.warnings.push_back({file, line, text}); }
+  void Warn(const std::string& file, int line, const std::string& text) {
+    report_.warnings.push_back({file, line, text});
+  }
 
   void CheckCopy(const std::string& file, const MenuItem& item) {
     if (item.copySource.empty() || IsOutsideDisc(item.copySource)) return;
@@ -123,9 +128,7 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile) {
   // Warnings read file by file in the order of the listing, line by line within a file.
   std::vector<std::string> order;
   for (const MenuView& menu : report.menus) order.push_back(menu.file);
-  auto rank = [&](const Warning& w) {
-    return std::find(order.begin(), order.end(), w.file) - order.begin();
-  };
+  auto rank = [&](const Warning& w) { return std::find(order.begin(), order.end(), w.file) - order.begin(); };
   std::stable_sort(report.warnings.begin(), report.warnings.end(), [&](const Warning& a, const Warning& b) {
     if (rank(a) != rank(b)) return rank(a) < rank(b);
     return a.line < b.line;

@@ -35,7 +35,7 @@ struct MenuView {
   bool popup = false;
   std::string openedFrom;  // "file:line" of the command that opens it; "" for the start file
   bool readable = false;
-  std::string title, name;   // "" when the file has none
+  std::string title, name;  // "" when the file has none
   int titleLine = 0, nameLine = 0;
   std::vector<MenuItem> items;
   bool entryLimit = false;  // the thirtieth entry stopped the reading

@@ -71,16 +71,20 @@ std::string DiscFiles::Resolve(const std::string& discName, bool spelling) const
   return spelling ? spelled : path;
 }
 
-std::string DiscFiles::FindFile(const std::string& discName) const { return Resolve(discName, false); }
+std::string DiscFiles::FindFile(const std::string& discName) const {
+  return Resolve(discName, false);
+}
 
-std::string DiscFiles::DiscSpelling(const std::string& discName) const { return Resolve(discName, true); }
+std::string DiscFiles::DiscSpelling(const std::string& discName) const {
+  return Resolve(discName, true);
+}
 
 bool IsSystemProgram(const std::string& program) {
   static const char* const kPrograms[] = {
-      "rundll32.exe", "rundll32", "notepad.exe", "notepad", "explorer.exe", "explorer",
-      "cmd.exe", "command.com", "write.exe", "wordpad.exe", "mspaint.exe", "calc.exe",
-      "control.exe", "msiexec.exe", "msiexec", "hh.exe", "mshta.exe", "regedit.exe",
-      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start", "wscript.exe", "cscript.exe",
+      "rundll32.exe", "rundll32",     "notepad.exe", "notepad",     "explorer.exe", "explorer",
+      "cmd.exe",      "command.com",  "write.exe",   "wordpad.exe", "mspaint.exe",  "calc.exe",
+      "control.exe",  "msiexec.exe",  "msiexec",     "hh.exe",      "mshta.exe",    "regedit.exe",
+      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start",       "wscript.exe",  "cscript.exe",
   };
   if (program.find_first_of("\\/") != std::string::npos) return false;
   for (const char* known : kPrograms)

@@ -3,7 +3,7 @@
 
 namespace check {
 
-const int kFirstIcon = 1;   // a QXicon item n selects the launcher's icon 200 + n
+const int kFirstIcon = 1;  // a QXicon item n selects the launcher's icon 200 + n
 const int kLastIcon = 26;
 const int kIconBase = 200;
 

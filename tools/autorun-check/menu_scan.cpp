@@ -31,10 +31,14 @@ bool IsLauncherKey(menu::LineKind kind) {
   return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kCopy;
 }
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+std::string Quoted(const std::string& text) {
+  return "'" + text + "'";
+}
 
 // The key part of a key line: the text before its first "=".
-std::string KeyOf(const std::string& line) { return line.substr(0, line.find('=')); }
+std::string KeyOf(const std::string& line) {
+  return line.substr(0, line.find('='));
+}
 
 bool KeyNamesCommand(const std::string& key) {
   std::string lower;
@@ -143,8 +147,10 @@ class ViewSink : public menu::MenuSink {
       else
         Warn(item.line, name + " has no icon: no QXicon line comes before it");
     }
-    if (item.command.empty()) Warn(item.line, name + " has an empty command; choosing it shows the launch error");
-    if (item.caption.empty()) Warn(item.captionLine, "entry " + std::to_string(item.index + 1) + " has an empty caption");
+    if (item.command.empty())
+      Warn(item.line, name + " has an empty command; choosing it shows the launch error");
+    if (item.caption.empty())
+      Warn(item.captionLine, "entry " + std::to_string(item.index + 1) + " has an empty caption");
   }
 
   MenuScan& scan_;
@@ -196,8 +202,9 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
     }
     if (line.kind == menu::LineKind::kShell && strncasecmp(line.text.c_str(), "shellex", 7) == 0 &&
         (!scan.view.entryLimit || line.number <= sink.lastEntryLine()))
-      warn(line.number, "the key " + Quoted(KeyOf(line.text)) +
-                            " begins with 'shell', so the launcher takes the line as a menu caption or command");
+      warn(line.number,
+           "the key " + Quoted(KeyOf(line.text)) +
+               " begins with 'shell', so the launcher takes the line as a menu caption or command");
   }
 
   // Captions and commands pair strictly; say where the AutoRun names first disagree.
@@ -207,34 +214,42 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
     const ScannedLine* command = LineAt(scan, item.line);
     std::string entry = "entry " + std::to_string(item.index + 1);
     if (caption && KeyNamesCommand(KeyOf(caption->text))) {
-      warn(caption->number, "captions and commands are paired out of step from here: " + Quoted(KeyOf(caption->text)) +
-                                " names a command but the launcher takes it as the caption of " + entry);
+      warn(caption->number,
+           "captions and commands are paired out of step from here: " + Quoted(KeyOf(caption->text)) +
+               " names a command but the launcher takes it as the caption of " + entry);
       break;
     }
-    if (command && strncasecmp(command->text.c_str(), "shell", 5) == 0 && !KeyNamesCommand(KeyOf(command->text))) {
-      warn(command->number, "captions and commands are paired out of step from here: " + Quoted(KeyOf(command->text)) +
-                                " is taken as the command of " + entry + " (captions come first, then a \\command line)");
+    if (command && strncasecmp(command->text.c_str(), "shell", 5) == 0 &&
+        !KeyNamesCommand(KeyOf(command->text))) {
+      warn(command->number,
+           "captions and commands are paired out of step from here: " + Quoted(KeyOf(command->text)) +
+               " is taken as the command of " + entry + " (captions come first, then a \\command line)");
       break;
     }
   }
 
   if (sink.waiting())
-    warn(sink.captionLine(), "the caption " + Quoted(sink.caption()) + " has no command after it; no button is made for it");
+    warn(sink.captionLine(),
+         "the caption " + Quoted(sink.caption()) + " has no command after it; no button is made for it");
 
   if (scan.view.entryLimit) {
     int shellLines = 0, otherKeys = 0, first = 0;
     for (const ScannedLine& line : scan.lines) {
       if (line.number <= sink.lastEntryLine() || !IsLauncherKey(line.kind)) continue;
       if (!first) first = line.number;
-      if (line.kind == menu::LineKind::kShell) ++shellLines;
-      else ++otherKeys;
+      if (line.kind == menu::LineKind::kShell)
+        ++shellLines;
+      else
+        ++otherKeys;
     }
     if (first) {
       std::string text = "the menu holds " + std::to_string(menu::kMaxEntries) + " entries already; ";
       int entries = (shellLines + 1) / 2;
       if (shellLines) text += std::to_string(entries) + (entries == 1 ? " more entry " : " more entries ");
       if (shellLines && otherKeys) text += "and ";
-      if (otherKeys) text += std::to_string(otherKeys) + (otherKeys == 1 ? " other launcher line " : " other launcher lines ");
+      if (otherKeys)
+        text +=
+            std::to_string(otherKeys) + (otherKeys == 1 ? " other launcher line " : " other launcher lines ");
       warn(first, text + "from here on are ignored");
     }
   }

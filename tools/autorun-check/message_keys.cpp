@@ -43,7 +43,9 @@ size_t Distance(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-const MessageKey& MessageKeyAt(int i) { return kKeys[i]; }
+const MessageKey& MessageKeyAt(int i) {
+  return kKeys[i];
+}
 
 const MessageKey* FindMessageKey(const std::string& name) {
   std::string lower = Lower(name);

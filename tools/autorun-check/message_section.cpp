@@ -26,7 +26,8 @@ void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::strin
     if (SectionOf(line.text, &section)) {
       inSection = strcasecmp(section.c_str(), kSection) == 0;
       if (inSection && !startFile)
-        warn(line.number, "the launcher reads Messages only from the disc's autorun.inf; this section changes nothing");
+        warn(line.number,
+             "the launcher reads Messages only from the disc's autorun.inf; this section changes nothing");
       continue;
     }
     if (!inSection || !startFile) continue;
@@ -38,8 +39,10 @@ void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::strin
       if (nearest)
         warn(line.number, "unknown Messages key '" + key + "'; did you mean '" + nearest->name + "'?");
       else
-        warn(line.number, "unknown Messages key '" + key + "'; the launcher reads QuitButton, AboutBoxTitle, "
-                          "AboutBoxMenu, ErrorStartMsg, ErrorOpenMsg, ErrorMsg, SelectItem, NoneText and AutoStart");
+        warn(line.number,
+             "unknown Messages key '" + key +
+                 "'; the launcher reads QuitButton, AboutBoxTitle, "
+                 "AboutBoxMenu, ErrorStartMsg, ErrorOpenMsg, ErrorMsg, SelectItem, NoneText and AutoStart");
       continue;
     }
     if (!seen.insert(known->name).second) {
@@ -47,8 +50,10 @@ void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::strin
       continue;
     }
     if (value.empty())
-      warn(line.number, std::string(known->name) + " is empty: the launcher shows no text there (remove the line "
-                        "to keep \"" + known->defaultText + "\")");
+      warn(line.number, std::string(known->name) +
+                            " is empty: the launcher shows no text there (remove the line "
+                            "to keep \"" +
+                            known->defaultText + "\")");
     else if (value.size() > kMessageLimit)
       warn(line.number, std::string(known->name) + " is longer than " + std::to_string(kMessageLimit) +
                             " characters; the launcher keeps the first " + std::to_string(kMessageLimit));

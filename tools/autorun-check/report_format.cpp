@@ -20,16 +20,20 @@ std::string IconText(int iconNumber) {
 
 void PrintPlain(const DiscReport& report, FILE* out) {
   for (const MenuView& menu : report.menus) {
-    fprintf(out, "menu\t%s\t%s\t%s\n", menu.file.c_str(), menu.popup ? "popup" : "page", menu.openedFrom.c_str());
-    if (menu.titleLine) fprintf(out, "title\t%s\t%d\t%s\n", menu.file.c_str(), menu.titleLine, menu.title.c_str());
-    if (menu.nameLine) fprintf(out, "name\t%s\t%d\t%s\n", menu.file.c_str(), menu.nameLine, menu.name.c_str());
+    fprintf(out, "menu\t%s\t%s\t%s\n", menu.file.c_str(), menu.popup ? "popup" : "page",
+            menu.openedFrom.c_str());
+    if (menu.titleLine)
+      fprintf(out, "title\t%s\t%d\t%s\n", menu.file.c_str(), menu.titleLine, menu.title.c_str());
+    if (menu.nameLine)
+      fprintf(out, "name\t%s\t%d\t%s\n", menu.file.c_str(), menu.nameLine, menu.name.c_str());
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
         case MenuItem::kEntry: {
           int n = item.iconNumber - kIconBase;
           const char* picture = IconPicture(n);
-          fprintf(out, "entry\t%s\t%d\t%d\t%s\t%d\t%s\t%s\t%s\n", menu.file.c_str(), item.line, item.index + 1,
-                  item.caption.c_str(), n, picture ? picture : "", KindName(item.view.kind), item.command.c_str());
+          fprintf(out, "entry\t%s\t%d\t%d\t%s\t%d\t%s\t%s\t%s\n", menu.file.c_str(), item.line,
+                  item.index + 1, item.caption.c_str(), n, picture ? picture : "", KindName(item.view.kind),
+                  item.command.c_str());
           break;
         }
         case MenuItem::kGap:
@@ -53,8 +57,10 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
     fprintf(out, "%s%s%s  %s", bold, menu.file.c_str(), normal, menu.popup ? "popup" : "page");
     if (!menu.openedFrom.empty()) fprintf(out, ", opened from %s", menu.openedFrom.c_str());
     fprintf(out, "\n");
-    fprintf(out, "  title      %s\n", menu.titleLine ? menu.title.c_str() : "(none: the title stays as it was)");
-    fprintf(out, "  disc name  %s\n", menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
+    fprintf(out, "  title      %s\n",
+            menu.titleLine ? menu.title.c_str() : "(none: the title stays as it was)");
+    fprintf(out, "  disc name  %s\n",
+            menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
     int entries = 0;
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
@@ -66,8 +72,10 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
           fprintf(out, "      %-14s %s\n", KindName(item.view.kind), item.command.c_str());
           break;
         case MenuItem::kGap:
-          if (menu.popup) fprintf(out, "      -- separator --\n");
-          else fprintf(out, "      -- gap of %d pixels --\n", item.gap);
+          if (menu.popup)
+            fprintf(out, "      -- separator --\n");
+          else
+            fprintf(out, "      -- gap of %d pixels --\n", item.gap);
           break;
         case MenuItem::kCopy:
           if (item.copyDestination.empty())
@@ -89,8 +97,10 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
 }  // namespace
 
 void PrintReport(const DiscReport& report, Format format, FILE* out) {
-  if (format == Format::kPlain) PrintPlain(report, out);
-  else PrintTerminal(report, out);
+  if (format == Format::kPlain)
+    PrintPlain(report, out);
+  else
+    PrintTerminal(report, out);
 }
 
 }  // namespace check

@@ -61,7 +61,9 @@ HWND Launcher() {
   return nullptr;
 }
 
-void PrintRect(RECT r) { printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom); }
+void PrintRect(RECT r) {
+  printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+}
 
 RECT WindowRect(HWND window) {
   RECT r;
@@ -140,7 +142,8 @@ int PressEscape() {
   } else if (HWND about = FindTopLevel("#32770", kAutoStartListId)) {
     PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
   }
-  for (int i = 0; i < 30 && (FindTopLevel("#32768", 0) || FindTopLevel("#32770", kAutoStartListId)); ++i) Sleep(100);
+  for (int i = 0; i < 30 && (FindTopLevel("#32768", 0) || FindTopLevel("#32770", kAutoStartListId)); ++i)
+    Sleep(100);
   return 0;
 }
 
@@ -159,7 +162,8 @@ int main(int argc, char** argv) {
   if (argc >= 2 && strcmp(argv[1], "escape") == 0) return PressEscape();
   if (argc >= 2 && strcmp(argv[1], "quit") == 0) {
     PressEscape();
-    if (HWND launcher = FindTopLevel("#32770", kFirstButtonId)) PostMessageA(launcher, WM_COMMAND, IDCANCEL, 0);
+    if (HWND launcher = FindTopLevel("#32770", kFirstButtonId))
+      PostMessageA(launcher, WM_COMMAND, IDCANCEL, 0);
     return 0;
   }
   fprintf(stderr, "usage: poke launcher | popup MENUFILE | about | escape | quit\n");
