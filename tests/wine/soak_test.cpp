@@ -1,7 +1,7 @@
 // Soak: one launcher process through thousands of reloads and popup openings,
 // driven by posted messages. Its memory must stay flat, and at the end every
 // button must still paint right and run its own command.
-#include <psapi.h>
+#include <psapi.h>  // after windows.h, whose types it uses
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
