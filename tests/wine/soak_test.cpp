@@ -1,7 +1,6 @@
 // Soak: one launcher process through thousands of reloads and popup openings,
 // driven by posted messages. Its memory must stay flat, and at the end every
 // button must still paint right and run its own command.
-#include <psapi.h>  // after windows.h, whose types it uses
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
@@ -36,7 +35,13 @@ const char kPopup[] =
     "shell\\c=Popup three\r\nshell\\c\\command=[page.inf]\r\n";
 const char* const kCaptions[kButtons] = {"&Reload", "&Popup", "Three", "Four", "Five without icon"};
 
-typedef BOOL(WINAPI* MemoryInfoFn)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+// PROCESS_MEMORY_COUNTERS, as K32GetProcessMemoryInfo of kernel32 fills it.
+struct MemoryCounters {
+  DWORD cb, pageFaultCount;
+  SIZE_T peakWorkingSetSize, workingSetSize, quotaPeakPagedPoolUsage, quotaPagedPoolUsage,
+      quotaPeakNonPagedPoolUsage, quotaNonPagedPoolUsage, pagefileUsage, peakPagefileUsage;
+};
+typedef BOOL(WINAPI* MemoryInfoFn)(HANDLE, MemoryCounters*, DWORD);
 
 struct Sample {
   int iteration;
@@ -47,12 +52,12 @@ struct Sample {
 bool TakeSample(HANDLE process, int iteration, Sample* sample) {
   static MemoryInfoFn memoryInfo =
       (MemoryInfoFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo");
-  PROCESS_MEMORY_COUNTERS counters = {};
+  MemoryCounters counters = {};
   counters.cb = sizeof counters;
   if (!memoryInfo || !memoryInfo(process, &counters, sizeof counters)) return false;
   sample->iteration = iteration;
-  sample->privateBytes = counters.PagefileUsage;
-  sample->workingSet = counters.WorkingSetSize;
+  sample->privateBytes = counters.pagefileUsage;
+  sample->workingSet = counters.workingSetSize;
   sample->gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
   sample->userObjects = GetGuiResources(process, GR_USEROBJECTS);
   printf("sample after %4d: private %6lu KB, working set %6lu KB, GDI objects %lu, USER objects %lu\n",
