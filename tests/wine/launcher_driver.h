@@ -1,0 +1,123 @@
+// Drives the real autorun.exe from a test program: disc folders, process start and end,
+// finding its windows, message boxes and popup menus, reading their texts, real input,
+// the recorder's log, registry associations and the profile file.
+#pragma once
+#include <windows.h>
+
+namespace driver {
+
+// Every wait ends after this long at most, so a test never hangs.
+constexpr DWORD kWaitMs = 8000;
+// How long a test waits to be sure that something does NOT appear.
+constexpr DWORD kQuietMs = 700;
+// The environment variable through which recorder.exe learns where to write.
+constexpr const char* kRecorderLogVariable = "E2E_RECORDER_LOG";
+// recorder.exe stays this many milliseconds before exiting when this variable is set.
+constexpr const char* kRecorderStayVariable = "E2E_RECORDER_STAY_MS";
+
+// A fresh folder that stands for the root of a disc.
+struct Disc {
+  char dir[MAX_PATH] = "";  // Windows path without trailing backslash
+};
+
+// Makes an empty disc folder in the temp directory and copies autorun.exe (and, unless
+// withLibrary is false, GlyphKey32.dll) from DISC_BIN_DIR into it.
+bool MakeDisc(Disc& disc, const char* name, bool withLibrary = true);
+// Writes a file of the disc (relative name) with exactly these bytes.
+bool WriteDiscFile(const Disc& disc, const char* name, const char* text);
+bool WriteDiscBytes(const Disc& disc, const char* name, const void* bytes, DWORD size);
+// Copies recorder.exe (built beside the test program) into the disc under asName.
+bool CopyRecorder(const Disc& disc, const char* asName);
+// Full path of a file of the disc.
+void DiscPath(const Disc& disc, const char* name, char* out, int size);
+// Deletes the disc folder with everything in it.
+bool RemoveDisc(Disc& disc);
+bool FileExists(const char* path);
+
+// One running launcher process.
+struct Launcher {
+  PROCESS_INFORMATION pi = {};
+  HWND window = 0;  // the launcher window once found
+  bool started = false;
+};
+
+struct StartOptions {
+  const char* arguments = nullptr;  // extra command-line text after autorun.exe
+  bool holdShift = false;           // Shift held down (real key state) while it starts
+  bool waitForWindow = true;        // wait for the launcher window (and idle)
+};
+
+// Starts <disc>\autorun.exe with the disc as current directory and the recorder log of
+// the disc in the environment. With waitForWindow, also waits for its window.
+bool StartLauncher(Launcher& launcher, const Disc& disc, const StartOptions& options = StartOptions());
+bool IsRunning(const Launcher& launcher);
+// Waits for the process to end; on timeout kills it and returns false.
+bool WaitForExit(Launcher& launcher, DWORD timeoutMs = kWaitMs);
+// Ends the launcher with IDCANCEL (closing any box in front of it first) and waits.
+bool EndLauncher(Launcher& launcher);
+// Kills the process if it still runs and closes its handles (always safe to call).
+void ForgetLauncher(Launcher& launcher);
+bool WaitIdle(const Launcher& launcher, DWORD timeoutMs = kWaitMs);
+
+// Top-level windows of the process, by kind. All wait at most timeoutMs; 0 when none.
+HWND WaitForLauncherWindow(Launcher& launcher, DWORD timeoutMs = kWaitMs);
+HWND WaitForMessageBox(const Launcher& launcher, DWORD timeoutMs = kWaitMs);
+HWND WaitForAboutBox(const Launcher& launcher, DWORD timeoutMs = kWaitMs);
+// A visible popup menu window (#32768) of the process other than `except`.
+HWND WaitForPopup(const Launcher& launcher, DWORD timeoutMs = kWaitMs, HWND except = 0);
+// Waits until the window is gone or hidden.
+bool WaitForGone(HWND window, DWORD timeoutMs = kWaitMs);
+// Counts the visible top-level windows of the process with this class.
+int CountWindows(const Launcher& launcher, const char* className);
+
+// Texts, read with the wide forms and converted to the ANSI code page.
+void WindowText(HWND window, char* out, int size);
+void MessageBoxText(HWND box, char* out, int size);  // the static with id 0xFFFF
+// Closes a message box with OK and waits until it is gone.
+bool CloseMessageBox(HWND box);
+
+// A GlyphKey child of the launcher window.
+struct Button {
+  HWND window;
+  int id;
+  char text[256];
+  RECT rect;  // client coordinates of the launcher window
+};
+constexpr int kMaxButtons = 40;
+// Lists the GlyphKey children in Z order (creation order). Returns their number.
+int ListButtons(HWND launcherWindow, Button* out, int max);
+// Rectangle of a child in client coordinates of its parent.
+RECT ChildRect(HWND child);
+RECT ClientRectOf(HWND window);
+RECT WindowRectOf(HWND window);
+
+// Input. Click uses real mouse input at the control's centre; PostClick posts the
+// button messages to the control instead.
+void Click(HWND control);
+void PostClick(HWND control);
+// A real key press and release (keybd_event) to the foreground window.
+void PressKey(WORD vk);
+void PostKey(HWND window, WORD vk);
+void BringToFront(HWND window);
+
+// The recorder's log of the disc: one line per started recorder, "<command line>\t<cwd>".
+struct Record {
+  char commandLine[1024];
+  char directory[MAX_PATH];
+};
+constexpr int kMaxRecords = 16;
+int ReadRecords(const Disc& disc, Record* out, int max);
+// Waits until the log holds at least count records; returns how many it holds.
+int WaitForRecords(const Disc& disc, int count, Record* out, int max, DWORD timeoutMs = kWaitMs);
+void ClearRecords(const Disc& disc);
+
+// HKEY_CLASSES_ROOT of the test prefix. SetClassValue sets the default value of keyPath.
+bool SetClassValue(const char* keyPath, const char* value);
+bool DeleteClassKey(const char* keyPath);  // with all sub-keys
+
+// The launcher's profile file "QXAutorun.ini" in the Windows directory.
+void ReadAutoStart(const char* section, char* out, int size);  // "" when missing
+bool WriteAutoStart(const char* section, const char* value);
+bool RemoveProfileSection(const char* section);
+
+}  // namespace driver

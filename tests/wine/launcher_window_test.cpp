@@ -1,0 +1,579 @@
+// End-to-end checks of the launcher window as a user meets it: start-up without its
+// menu or its library, the title, the buttons' places and sizes, the window's size and
+// place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
+// a reload to a second page, and real autorun.inf files from discs.
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "check.h"
+#include "launcher_driver.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr int kFirstButtonId = 1001;
+constexpr int kLastButtonId = 1030;
+constexpr int kAboutCommand = 16;
+constexpr int kButtonX = 7;
+constexpr int kTopMargin = 4;
+
+// What the template of the launcher window gives in this prefix, measured on a dialog of
+// our own made the same way: 214 x 15 dialog units in 8 point MS Sans Serif, Quit button
+// at 81, 1, 50, 13.
+struct TemplateSize {
+  int windowWidth, windowHeight;
+  int clientWidth, clientHeight;
+  RECT quit;  // x, y, width, height in pixels
+};
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TemplateSize MeasureTemplate() {
+  alignas(4) WORD buffer[64] = {};
+  DLGTEMPLATE* d = reinterpret_cast<DLGTEMPLATE*>(buffer);
+  d->style = 0x90CA00C0 & ~WS_VISIBLE;
+  d->dwExtendedStyle = WS_EX_APPWINDOW;
+  d->cx = 214;
+  d->cy = 15;
+  WORD* p = reinterpret_cast<WORD*>(reinterpret_cast<BYTE*>(d) + sizeof(DLGTEMPLATE));
+  *p++ = 0;  // no menu
+  *p++ = 0;  // standard class
+  *p++ = 0;  // empty title
+  *p++ = 8;  // point size
+  for (const wchar_t* f = L"MS Sans Serif";; f++) {
+    *p++ = *f;
+    if (!*f) break;
+  }
+  TemplateSize size = {};
+  HWND w = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), d, nullptr, QuietDialog, 0);
+  if (!w) return size;
+  RECT r = WindowRectOf(w), c = ClientRectOf(w);
+  size.windowWidth = r.right - r.left;
+  size.windowHeight = r.bottom - r.top;
+  size.clientWidth = c.right;
+  size.clientHeight = c.bottom;
+  // x, y, width and height are each mapped on their own, as the dialog manager does.
+  size.quit = {81, 1, 50, 13};
+  MapDialogRect(w, &size.quit);
+  DestroyWindow(w);
+  return size;
+}
+
+template <typename Condition>
+bool WaitUntil(Condition done, DWORD timeoutMs = kWaitMs) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(15);
+  }
+  return true;
+}
+
+int IconHeight() { return GetSystemMetrics(SM_CYICON); }
+
+// Where the launcher should stand: centred in the work area of its screen, pushed
+// inside it when it is larger.
+POINT CentredPlace(HWND window) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+  RECT work = info.rcWork, r = WindowRectOf(window);
+  int width = r.right - r.left, height = r.bottom - r.top;
+  POINT place;
+  place.x = work.left + (work.right - work.left) / 2 - width / 2;
+  if (place.x < work.left) place.x = work.left;
+  else if (place.x + width > work.right) place.x = work.right - width;
+  place.y = work.top + (work.bottom - work.top) / 2 - height / 2;
+  if (place.y < work.top) place.y = work.top;
+  else if (place.y + height > work.bottom) place.y = work.bottom - height;
+  return place;
+}
+
+void CheckCentred(HWND window) {
+  RECT r = WindowRectOf(window);
+  POINT want = CentredPlace(window);
+  CHECK_EQ(r.left, want.x);
+  CHECK_EQ(r.top, want.y);
+}
+
+// The window's size for a menu whose final vertical position is finalY, and the Quit
+// button at the bottom centre, 2 pixels above the lower edge.
+void CheckGrownWindow(HWND window, const TemplateSize& t, int finalY) {
+  RECT r = WindowRectOf(window), c = ClientRectOf(window);
+  CHECK_EQ(r.right - r.left, t.windowWidth);
+  CHECK_EQ(r.bottom - r.top, t.windowHeight + finalY);
+  CHECK_EQ(c.right, t.clientWidth);
+  CHECK_EQ(c.bottom, t.clientHeight + finalY);
+  CheckCentred(window);
+  HWND quit = GetDlgItem(window, IDOK);
+  CHECK(quit != 0);
+  RECT q = ChildRect(quit);
+  CHECK_EQ(q.right - q.left, t.quit.right);
+  CHECK_EQ(q.bottom - q.top, t.quit.bottom);
+  CHECK_EQ(q.left, (c.right - c.left - t.quit.right) / 2);
+  CHECK_EQ(q.top, c.bottom - t.quit.bottom - 2);
+}
+
+struct WantButton {
+  const char* text;
+  int y;
+};
+
+int CompareById(const void* a, const void* b) {
+  return static_cast<const Button*>(a)->id - static_cast<const Button*>(b)->id;
+}
+
+int SortedButtons(HWND window, Button* buttons) {
+  int n = ListButtons(window, buttons, kMaxButtons);
+  qsort(buttons, n, sizeof(Button), CompareById);
+  return n;
+}
+
+// The buttons, one per entry: ids from 1001, x 7, the wanted y, the initial client width
+// less 14, the icon height + 6.
+void CheckButtons(HWND window, const TemplateSize& t, const WantButton* want, int count) {
+  static Button buttons[kMaxButtons];
+  int n = SortedButtons(window, buttons);
+  CHECK_EQ(n, count);
+  for (int i = 0; i < n && i < count; i++) {
+    const Button& b = buttons[i];
+    CHECK_EQ(b.id, kFirstButtonId + i);
+    CHECK_STR(b.text, want[i].text);
+    CHECK_EQ(b.rect.left, kButtonX);
+    CHECK_EQ(b.rect.top, want[i].y);
+    CHECK_EQ(b.rect.right - b.rect.left, t.clientWidth - 2 * kButtonX);
+    CHECK_EQ(b.rect.bottom - b.rect.top, IconHeight() + 6);
+    CHECK(IsWindowVisible(b.window));
+  }
+}
+
+void CheckText(HWND window, const char* want) {
+  char text[512];
+  WindowText(window, text, sizeof text);
+  CHECK_STR(text, want);
+}
+
+// Checks the open message box's text and caption, then closes it.
+void CheckAndCloseBox(const Launcher& launcher, const char* text, const char* caption) {
+  HWND box = WaitForMessageBox(launcher);
+  CHECK(box != 0);
+  if (!box) return;
+  char got[512];
+  MessageBoxText(box, got, sizeof got);
+  CHECK_STR(got, text);
+  CheckText(box, caption);
+  CHECK(CloseMessageBox(box));
+}
+
+HWND ButtonById(HWND window, int id) { return GetDlgItem(window, id); }
+
+// ---- Cases -----------------------------------------------------------------------------
+
+void TestWithoutMenuFile(const TemplateSize& t) {
+  TEST_CASE("no autorun.inf: error box, then the template-size window centred");
+  Disc disc;
+  CHECK(MakeDisc(disc, "nomenu"));
+  Launcher launcher;
+  StartOptions options;
+  options.waitForWindow = false;
+  CHECK(StartLauncher(launcher, disc, options));
+  HWND box = WaitForMessageBox(launcher);
+  CHECK(box != 0);
+  if (box) {
+    // The box belongs to the launcher window, which is not shown yet.
+    HWND owner = GetWindow(box, GW_OWNER);
+    char ownerClass[32] = "";
+    GetClassNameA(owner, ownerClass, sizeof ownerClass);
+    CHECK_STR(ownerClass, "#32770");
+    CHECK(!IsWindowVisible(owner));
+  }
+  CheckAndCloseBox(launcher, "Unable to open the file: 'autorun.inf'", "Error !");
+  HWND window = WaitForLauncherWindow(launcher);
+  CHECK(window != 0);
+  if (window) {
+    WaitIdle(launcher);
+    CheckText(window, "Autorun");
+    RECT r = WindowRectOf(window), c = ClientRectOf(window);
+    CHECK_EQ(r.right - r.left, t.windowWidth);
+    CHECK_EQ(r.bottom - r.top, t.windowHeight);
+    CHECK_EQ(c.right, t.clientWidth);
+    CHECK_EQ(c.bottom, t.clientHeight);
+    CheckCentred(window);
+    static Button buttons[kMaxButtons];
+    CHECK_EQ(ListButtons(window, buttons, kMaxButtons), 0);
+    HWND quit = GetDlgItem(window, IDOK);
+    CHECK(quit != 0);
+    CheckText(quit, "&Quit");
+    RECT q = ChildRect(quit);
+    CHECK_EQ(q.left, t.quit.left);
+    CHECK_EQ(q.top, t.quit.top);
+    CHECK_EQ(q.right - q.left, t.quit.right);
+    CHECK_EQ(q.bottom - q.top, t.quit.bottom);
+
+    TEST_CASE("system commands 16 to 31 open the About box, others do not");
+    const int commands[] = {kAboutCommand, kAboutCommand + 15};
+    for (int command : commands) {
+      PostMessageA(window, WM_SYSCOMMAND, command, 0);
+      HWND about = WaitForAboutBox(launcher);
+      CHECK(about != 0);
+      if (!about) continue;
+      CHECK(GetWindow(about, GW_OWNER) == window);
+      PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+      CHECK(WaitForGone(about));
+    }
+    PostMessageA(window, WM_SYSCOMMAND, kAboutCommand + 16, 0);
+    CHECK(WaitForAboutBox(launcher, kQuietMs) == 0);
+    CHECK(IsRunning(launcher));
+
+    TEST_CASE("no autorun.inf: the Close command ends the program");
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+  CHECK(WaitForExit(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+void TestWithoutLibrary() {
+  TEST_CASE("no GlyphKey32.dll: one box, no window, the program ends");
+  Disc disc;
+  CHECK(MakeDisc(disc, "nolib", false));
+  CHECK(WriteDiscFile(disc, "autorun.inf", "[autorun]\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n"));
+  Launcher launcher;
+  StartOptions options;
+  options.waitForWindow = false;
+  CHECK(StartLauncher(launcher, disc, options));
+  HWND box = WaitForMessageBox(launcher);
+  CHECK(box != 0);
+  if (box) {
+    CHECK(GetWindow(box, GW_OWNER) == 0);
+    CHECK_EQ(CountWindows(launcher, "#32770"), 1);
+    CheckAndCloseBox(launcher, "Cannot load GlyphKey32.dll library", "Error");
+  }
+  CHECK(WaitForExit(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+const char kLayoutMenu[] =
+    "[autorun]\r\n"
+    "open=autorun.exe\r\n"
+    "TITLE = Demo disc\r\n"
+    "QXicon=1,2,3\r\n"
+    "shell\\install=&Install\r\n"
+    "shell\\install\\command=setup.exe /q\r\n"
+    "shell\\guide=Read me\r\n"
+    "shell\\guide\\command=guide.txt\r\n"
+    "shell\\tools=Tools\r\n"
+    "shell\\tools\\command=<tools.inf>\r\n";
+
+void TestLayout(const TemplateSize& t) {
+  TEST_CASE("three entries: title, buttons, grown and centred window, Quit at the bottom");
+  Disc disc;
+  CHECK(MakeDisc(disc, "layout"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", kLayoutMenu));
+  const int step = IconHeight() + 8;
+  const WantButton want[] = {{"&Install", kTopMargin}, {"Read me", kTopMargin + step}, {"Tools", kTopMargin + 2 * step}};
+  RECT first = {};
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(window, "Demo disc");
+    CheckButtons(window, t, want, 3);
+    CheckGrownWindow(window, t, kTopMargin + 3 * step);
+    CheckText(GetDlgItem(window, IDOK), "&Quit");
+    first = WindowRectOf(window);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+
+  TEST_CASE("command-line arguments change nothing");
+  StartOptions options;
+  options.arguments = "/s [other.inf] <tools.inf> autorun.inf";
+  CHECK(StartLauncher(launcher, disc, options));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(window, "Demo disc");
+    CheckButtons(window, t, want, 3);
+    RECT again = WindowRectOf(window);
+    CHECK(EqualRect(&again, &first));
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+void TestGaps(const TemplateSize& t) {
+  TEST_CASE("gaps: 20 before the first button, -40 makes two buttons overlap");
+  Disc disc;
+  CHECK(MakeDisc(disc, "gaps"));
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "QXspace=20\r\n"
+                      "shell\\a=A\r\nshell\\a\\command=a.exe\r\n"
+                      "shell\\b=B\r\nshell\\b\\command=b.exe\r\n"
+                      "QXspace=-40\r\n"
+                      "shell\\c=C\r\nshell\\c\\command=c.exe\r\n"));
+  const int step = IconHeight() + 8;
+  const int y0 = kTopMargin + 20, y1 = y0 + step, y2 = y1 + step - 40;
+  const WantButton want[] = {{"A", y0}, {"B", y1}, {"C", y2}};
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckButtons(window, t, want, 3);
+    CheckGrownWindow(window, t, y2 + step);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+
+  TEST_CASE("an empty menu file: no buttons, 4 pixels taller, Quit at the bottom");
+  CHECK(WriteDiscFile(disc, "autorun.inf", ""));
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckButtons(window, t, want, 0);
+    CheckGrownWindow(window, t, kTopMargin);
+    CheckText(window, "Autorun");
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+void TestMessages(const TemplateSize& t) {
+  TEST_CASE("messages: lower-case key in a capitalised section, quoted caption");
+  Disc disc;
+  CHECK(MakeDisc(disc, "messages"));
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "[MESSAGES]\r\n"
+                      "quitbutton=&Fermer\r\n"
+                      "ErrorMsg=\"Erreur !\"\r\n"
+                      "ErrorOpenMsg=Impossible d'ouvrir le fichier :\r\n"
+                      "[autorun]\r\n"
+                      "shell\\next=Next page\r\n"
+                      "shell\\next\\command=[missing.inf]\r\n"));
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(GetDlgItem(window, IDOK), "&Fermer");
+    RECT before = WindowRectOf(window);
+    RECT quitBefore = ChildRect(GetDlgItem(window, IDOK));
+
+    TEST_CASE("a reload from a missing file: translated box, buttons gone, size kept");
+    if (HWND next = ButtonById(window, kFirstButtonId)) Click(next);
+    CheckAndCloseBox(launcher, "Impossible d'ouvrir le fichier : 'missing.inf'", "Erreur !");
+    static Button buttons[kMaxButtons];
+    CHECK_EQ(ListButtons(window, buttons, kMaxButtons), 0);
+    RECT after = WindowRectOf(window);
+    CHECK(EqualRect(&before, &after));
+    RECT quitAfter = ChildRect(GetDlgItem(window, IDOK));
+    CHECK(EqualRect(&quitBefore, &quitAfter));
+    CHECK(IsRunning(launcher));
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+
+  TEST_CASE("messages: an empty QuitButton value leaves the Quit button without text");
+  CHECK(WriteDiscFile(disc, "autorun.inf", "[Messages]\r\nQuitButton=\r\n[autorun]\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n"));
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(GetDlgItem(window, IDOK), "");
+    CheckGrownWindow(window, t, kTopMargin + IconHeight() + 8);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+// Each way of ending the window ends the program, and none of them runs an entry.
+void TestEnding() {
+  Disc disc;
+  CHECK(MakeDisc(disc, "ending"));
+  CHECK(CopyRecorder(disc, "recorder.exe"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", "shell\\a=&Run me\r\nshell\\a\\command=recorder.exe ran\r\n"));
+  enum Way { Escape, CloseCommand, QuitClick, Enter };
+  const struct {
+    Way way;
+    const char* name;
+  } ways[] = {{Escape, "Escape key ends the program"},
+              {CloseCommand, "Close command ends the program"},
+              {QuitClick, "Quit button click ends the program"},
+              {Enter, "Enter key ends the program through Quit"}};
+  for (const auto& w : ways) {
+    TEST_CASE(w.name);
+    Launcher launcher;
+    CHECK(StartLauncher(launcher, disc));
+    HWND window = WaitForLauncherWindow(launcher);
+    CHECK(window != 0);
+    if (window) {
+      switch (w.way) {
+        case Escape: BringToFront(window); PressKey(VK_ESCAPE); break;
+        case CloseCommand: PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case QuitClick: Click(GetDlgItem(window, IDOK)); break;
+        case Enter: BringToFront(window); PressKey(VK_RETURN); break;
+      }
+    }
+    CHECK(WaitForExit(launcher, 3000));
+    CHECK(WaitForMessageBox(launcher, 0) == 0);
+  }
+  Record records[kMaxRecords];
+  CHECK_EQ(ReadRecords(disc, records, kMaxRecords), 0);
+  CHECK(RemoveDisc(disc));
+}
+
+void TestEntryLimit(const TemplateSize& t) {
+  TEST_CASE("31 entries give 30 buttons; the lines after the 30th have no effect");
+  static char menu[8192];
+  int n = 0;
+  for (int k = 1; k <= 31; k++) {
+    n += snprintf(menu + n, sizeof menu - n, "shell\\e%d=Entry %d\r\nshell\\e%d\\command=e%d.exe\r\n", k, k, k, k);
+    if (k == 30) n += snprintf(menu + n, sizeof menu - n, "title=Too late\r\n");
+  }
+  Disc disc;
+  CHECK(MakeDisc(disc, "limit"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", menu));
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    static WantButton want[30];
+    static char texts[30][16];
+    for (int i = 0; i < 30; i++) {
+      snprintf(texts[i], sizeof texts[i], "Entry %d", i + 1);
+      want[i] = {texts[i], kTopMargin + i * (IconHeight() + 8)};
+    }
+    CheckButtons(window, t, want, 30);
+    CHECK(ButtonById(window, kLastButtonId) != 0);
+    CHECK(ButtonById(window, kLastButtonId + 1) == 0);
+    CheckText(window, "Autorun");
+    // Taller than the screen: the top edge is kept inside the work area.
+    CheckGrownWindow(window, t, kTopMargin + 30 * (IconHeight() + 8));
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+void TestReload(const TemplateSize& t) {
+  TEST_CASE("a reload rebuilds the buttons from the second page; its messages change nothing");
+  Disc disc;
+  CHECK(MakeDisc(disc, "reload"));
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "title=Page one\r\n"
+                      "shell\\next=&Next\r\nshell\\next\\command=[page2.inf]\r\n"
+                      "shell\\stay=Stay\r\nshell\\stay\\command=stay.exe\r\n"));
+  CHECK(WriteDiscFile(disc, "page2.inf",
+                      "[Messages]\r\nQuitButton=&Other\r\n"
+                      "[autorun]\r\ntitle=Page two\r\n"
+                      "QXicon=4,5,6\r\n"
+                      "shell\\a=Alpha\r\nshell\\a\\command=alpha.exe\r\n"
+                      "shell\\b=Beta\r\nshell\\b\\command=beta.exe\r\n"
+                      "shell\\back=&Back\r\nshell\\back\\command=[autorun.inf] trailing text\r\n"));
+  const int step = IconHeight() + 8;
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    char title[64];
+    auto titleIs = [&](const char* want) {
+      return WaitUntil([&] {
+        WindowText(window, title, sizeof title);
+        return strcmp(title, want) == 0;
+      });
+    };
+    Click(ButtonById(window, kFirstButtonId));
+    CHECK(titleIs("Page two"));
+    WaitIdle(launcher);
+    const WantButton page2[] = {{"Alpha", kTopMargin}, {"Beta", kTopMargin + step}, {"&Back", kTopMargin + 2 * step}};
+    CheckButtons(window, t, page2, 3);
+    CheckGrownWindow(window, t, kTopMargin + 3 * step);
+    CheckText(GetDlgItem(window, IDOK), "&Quit");
+
+    TEST_CASE("a reload back to the first page, with text after the bracket");
+    Click(ButtonById(window, kFirstButtonId + 2));
+    CHECK(titleIs("Page one"));
+    WaitIdle(launcher);
+    const WantButton page1[] = {{"&Next", kTopMargin}, {"Stay", kTopMargin + step}};
+    CheckButtons(window, t, page1, 2);
+    CheckGrownWindow(window, t, kTopMargin + 2 * step);
+    CHECK(WaitForMessageBox(launcher, 0) == 0);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
+// Real autorun.inf files load without a crash or a hang, and the window can be closed.
+void TestCorpus() {
+  TEST_CASE("real autorun.inf files load and the window closes");
+  const char* corpus = getenv("LAUNCHER_CORPUS_DIR");
+  char probe[MAX_PATH];
+  snprintf(probe, sizeof probe, "%s\\03-office-2003-shell-verbs.inf", corpus ? corpus : "");
+  if (!corpus || !FileExists(probe)) {
+    printf("note: no sample autorun.inf files found; the corpus case is skipped\n");
+    return;
+  }
+  const char* files[] = {
+      "02-openxt-installer-license-header.inf",  "03-office-2003-shell-verbs.inf",
+      "06-gold-windows-xp-ctrlz-padding.inf",    "07-ventoy-lf-ctrlz.inf",
+      "08-hirens-bootcd-pe-rufus-utf16.inf",     "26-hp-deskjet-f2400-huge-multisection.inf",
+      "29-plus95-spanish-verbs-spaced.inf",      "33-u3-launchpad-shell-default.inf",
+      "41-pdi-media-launcher-shift-jis.inf",     "45-vlaunch-mixed-eol-doubled-quotes.inf",
+  };
+  Disc disc;
+  CHECK(MakeDisc(disc, "corpus"));
+  for (const char* file : files) {
+    char source[MAX_PATH], target[MAX_PATH];
+    snprintf(source, sizeof source, "%s\\%s", corpus, file);
+    DiscPath(disc, "autorun.inf", target, sizeof target);
+    CHECK(CopyFileA(source, target, FALSE));
+    Launcher launcher;
+    StartOptions options;
+    options.waitForWindow = false;
+    CHECK(StartLauncher(launcher, disc, options));
+    HWND window = 0;
+    int boxes = 0;
+    WaitUntil([&] {
+      if (HWND box = WaitForMessageBox(launcher, 0)) {
+        boxes++;
+        CloseMessageBox(box);
+      }
+      window = WaitForLauncherWindow(launcher, 0);
+      return window != 0 || !IsRunning(launcher);
+    });
+    bool shown = window != 0;
+    CHECK(shown);
+    CHECK(WaitIdle(launcher, 3000));
+    static Button buttons[kMaxButtons];
+    int count = shown ? ListButtons(window, buttons, kMaxButtons) : -1;
+    bool ended = EndLauncher(launcher);
+    CHECK(ended);
+    printf("corpus %s: %d buttons, %d boxes%s\n", file, count, boxes, shown && ended ? "" : " FAILED");
+  }
+  CHECK(RemoveDisc(disc));
+}
+
+}  // namespace
+
+int main() {
+  if (!getenv("DISC_BIN_DIR")) {
+    printf("DISC_BIN_DIR is not set\n");
+    return 2;
+  }
+  TemplateSize t = MeasureTemplate();
+  printf("template window %dx%d, client %dx%d, Quit %ld,%ld %ldx%ld\n", t.windowWidth, t.windowHeight,
+         t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
+  TestWithoutMenuFile(t);
+  TestWithoutLibrary();
+  TestLayout(t);
+  TestGaps(t);
+  TestMessages(t);
+  TestEnding();
+  TestEntryLimit(t);
+  TestReload(t);
+  TestCorpus();
+  return check::Summary();
+}

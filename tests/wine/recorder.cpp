@@ -1,0 +1,31 @@
+// recorder.exe: stands in for the programs a menu starts. It appends its command line
+// and its current directory, as one line, to the log named by an environment variable.
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "launcher_driver.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  char log[MAX_PATH];
+  if (!GetEnvironmentVariableA(driver::kRecorderLogVariable, log, sizeof log)) return 2;
+  char directory[MAX_PATH] = "";
+  GetCurrentDirectoryA(sizeof directory, directory);
+  static char line[4096];
+  int n = snprintf(line, sizeof line, "%s\t%s\r\n", GetCommandLineA(), directory);
+  if (n < 0 || n >= (int)sizeof line) n = (int)strlen(line);
+  // One append per line, so lines of recorders that run one after the other never mix.
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 50 && file == INVALID_HANDLE_VALUE; attempt++) {
+    file = CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
+    if (file == INVALID_HANDLE_VALUE) Sleep(20);
+  }
+  if (file == INVALID_HANDLE_VALUE) return 3;
+  DWORD written = 0;
+  WriteFile(file, line, (DWORD)n, &written, nullptr);
+  CloseHandle(file);
+  char stay[32];
+  if (GetEnvironmentVariableA(driver::kRecorderStayVariable, stay, sizeof stay)) Sleep((DWORD)atoi(stay));
+  return 0;
+}
