@@ -27,3 +27,5 @@ function(add_launcher_test name)
 endfunction()
 
 add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp)
+add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
+add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_test.cpp)

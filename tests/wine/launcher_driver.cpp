@@ -151,6 +151,21 @@ void DiscPath(const Disc& disc, const char* name, char* out, int size) {
 
 bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
+bool LauncherBuilt() {
+  const char* bin = getenv("DISC_BIN_DIR");
+  bool ok = bin != nullptr;
+  static const char* const names[] = {"autorun.exe", "GlyphKey32.dll"};
+  for (const char* name : names) {
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%s\\%s", bin ? bin : "", name);
+    if (!FileExists(path)) {
+      printf("FAIL %s is not built (%s)\n", name, path);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
 bool MakeDisc(Disc& disc, const char* name, bool withLibrary) {
   char temp[MAX_PATH];
   if (!GetTempPathA(MAX_PATH, temp)) return false;

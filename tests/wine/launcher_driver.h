@@ -15,6 +15,9 @@ constexpr const char* kRecorderLogVariable = "E2E_RECORDER_LOG";
 // recorder.exe stays this many milliseconds before exiting when this variable is set.
 constexpr const char* kRecorderStayVariable = "E2E_RECORDER_STAY_MS";
 
+// True when DISC_BIN_DIR holds autorun.exe and GlyphKey32.dll; says what is missing if not.
+bool LauncherBuilt();
+
 // A fresh folder that stands for the root of a disc.
 struct Disc {
   char dir[MAX_PATH] = "";  // Windows path without trailing backslash

@@ -563,6 +563,7 @@ int main() {
     printf("DISC_BIN_DIR is not set\n");
     return 2;
   }
+  if (!LauncherBuilt()) return 1;
   TemplateSize t = MeasureTemplate();
   printf("template window %dx%d, client %dx%d, Quit %ld,%ld %ldx%ld\n", t.windowWidth, t.windowHeight,
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
