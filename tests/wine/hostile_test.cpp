@@ -176,6 +176,13 @@ int CountFiles(const char* dir) {
   return count;
 }
 
+// Plain ASCII text, which reads back from the window unchanged.
+bool Printable(const char* text) {
+  for (; *text; text++)
+    if ((unsigned char)*text < 0x20 || (unsigned char)*text > 0x7E) return false;
+  return true;
+}
+
 // A disc whose autorun.inf is these bytes, loaded; checks the buttons and title
 // against the rules and leaves the launcher running for further checks.
 bool LoadDisc(Disc& disc, Launcher& launcher, const char* name, const Bytes& inf, ExpectedMenu* want) {
@@ -188,6 +195,8 @@ bool LoadDisc(Disc& disc, Launcher& launcher, const char* name, const Bytes& inf
   Expect(inf.data(), inf.size(), want);
   if (!Start(launcher, disc)) return false;
   CheckButtons(launcher.window, *want);
+  if (want->titleSet && Printable(want->title.c_str()) && want->title.length() < 1000)
+    CheckTitle(launcher.window, want->title.c_str());
   return true;
 }
 
