@@ -1,7 +1,8 @@
 # The disc checker: its library on crafted discs and on the corpus of real
 # autorun.inf files, and the tool itself for its exit status.
 add_host_test(autorun_check_test LIBS disc_check SOURCES autorun_check_test.cpp)
-target_compile_definitions(autorun_check_test PRIVATE DISCS_DIR="${CMAKE_SOURCE_DIR}/tests/discs")
+target_compile_definitions(autorun_check_test PRIVATE DISCS_DIR="${CMAKE_SOURCE_DIR}/tests/discs"
+                           EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
 
 set(check_tool $<TARGET_FILE:autorun-check>)
 set(discs ${CMAKE_SOURCE_DIR}/tests/discs)

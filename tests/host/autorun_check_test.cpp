@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -161,6 +162,23 @@ INSTANTIATE_TEST_SUITE_P(
         if (c == '-') c = '_';
       return name;
     });
+
+TEST(AutorunCheck, DemoDiscsAreClean) {
+  int checked = 0;
+  for (const char* demo : {"demo", "demo-fr"}) {
+    std::string folder = std::string(EXAMPLES_DIR) + "/" + demo;
+    if (access((folder + "/autorun.inf").c_str(), F_OK) != 0) continue;
+    ++checked;
+    check::DiscReport report = check::CheckPath(folder);
+    EXPECT_EQ(check::ExitStatus(report), 0) << demo << "\n" << Printed(report, check::Format::kPlain);
+    // A page, a popup and a second page at least.
+    bool popup = false;
+    for (const check::MenuView& menu : report.menus) popup |= menu.popup;
+    EXPECT_TRUE(popup) << demo;
+    EXPECT_GE(report.menus.size(), 3u) << demo;
+  }
+  if (!checked) GTEST_SKIP() << "no demo disc under examples/";
+}
 
 TEST(AutorunCheck, UnreadableStartsGiveExitStatusTwo) {
   EXPECT_EQ(check::ExitStatus(check::CheckPath(Disc("no-such-disc"))), 2);
