@@ -12,3 +12,4 @@ function(add_glyphkey_test name)
 endfunction()
 
 add_glyphkey_test(glyphkey_class_test glyphkey_class_test.cpp)
+add_glyphkey_test(glyphkey_paint_test glyphkey_paint_test.cpp)

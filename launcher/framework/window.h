@@ -1,0 +1,30 @@
+// The framework's window: a window handle with the few operations that the
+// launcher shares between its windows and controls.
+#pragma once
+#include <windows.h>
+
+namespace framework {
+
+class Window {
+ public:
+  Window() {}
+  virtual ~Window() {}
+
+  HWND handle() const { return handle_; }
+  // Binds the object to an existing window, such as a control of a dialog.
+  void Attach(HWND window) { handle_ = window; }
+
+  // Centres the window over its owner when that is visible and not minimised,
+  // otherwise in the work area of its screen; it is kept inside the work area of
+  // the screen that holds the reference. Only the position changes.
+  void CentreWindow();
+
+ protected:
+  HWND handle_ = nullptr;
+
+ private:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+};
+
+}  // namespace framework

@@ -1,0 +1,117 @@
+// The launcher window: construction, initialisation, command routing, iconic
+// painting, button captions and the tables freed when the window goes.
+#include "launcher_dialog.h"
+
+#include <stdlib.h>
+
+#include "button_caption.h"
+#include "button_layout.h"
+#include "launcher_app.h"
+#include "message_table.h"
+
+namespace {
+
+const UINT kTemplateId = 103;
+const UINT kWindowIconId = 201;
+const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
+const char kStartMenuFile[] = "autorun.inf";
+
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+bool IsMenuCommand(unsigned id) {
+  return (id >= 1001 && id <= 1030) || (id >= 1101 && id <= 1130);
+}
+
+}  // namespace
+
+LauncherDialog::LauncherDialog() : Dialog(kTemplateId) {
+  windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
+}
+
+LauncherDialog::~LauncherDialog() {}
+
+void LauncherDialog::DoDataExchange() { quitButton.Attach(GetDlgItem(handle_, IDOK)); }
+
+BOOL LauncherDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  LauncherApp& app = TheApp();
+  app.FillMessageTable();
+  SetWindowTextA(quitButton.handle(), app.MessageText(messages::kQuitButton));
+  if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, app.MessageText(messages::kAboutBoxMenu));
+  }
+  SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)windowIcon);
+  SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)windowIcon);
+  // Without an owner the window stands at the screen origin, so the window
+  // rectangle's right and bottom edges are its template width and height.
+  GetClientRect(handle_, &initialClientRect);
+  GetWindowRect(handle_, &initialWindowRect);
+  entries = new MenuEntryTable;
+  savedEntries = nullptr;
+  ApplyMenuFile(kStartMenuFile, kButtons);
+  return TRUE;
+}
+
+void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
+
+void LauncherDialog::OnDestroy() {
+  delete entries;
+  entries = nullptr;
+  delete savedEntries;
+  savedEntries = nullptr;
+}
+
+INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && IsMenuCommand(LOWORD(wParam))) {
+        RunEntry(LOWORD(wParam));
+        return TRUE;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == kAboutCommand) {
+        OpenAboutBox();
+        return TRUE;
+      }
+      break;
+    case WM_PAINT:
+      if (IsIconic(handle_)) {
+        PaintIconic();
+        return TRUE;
+      }
+      break;
+    case WM_QUERYDRAGICON:
+      return (INT_PTR)windowIcon;
+  }
+  return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+void LauncherDialog::PaintIconic() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(handle_, &paint);
+  SendMessageA(handle_, WM_ICONERASEBKGND, (WPARAM)dc, 0);
+  RECT client;
+  GetClientRect(handle_, &client);
+  int x, y;
+  layout::IconicIconOrigin(client.right - client.left, client.bottom - client.top, GetSystemMetrics(SM_CXICON),
+                           GetSystemMetrics(SM_CYICON), &x, &y);
+  DrawIcon(dc, x, y, windowIcon);
+  EndPaint(handle_, &paint);
+}
+
+Text LauncherDialog::ButtonCaption(int id) const { return ButtonCaptionOf(handle_, id); }
+
+Text ButtonCaptionOf(HWND window, int id) {
+  HWND control = window ? GetDlgItem(window, id) : nullptr;
+  if (!control) return Text();
+  int length = GetWindowTextLengthA(control);
+  char* text = (char*)malloc(length + 1);
+  if (!text) return Text();
+  text[0] = 0;
+  GetWindowTextA(control, text, length + 1);
+  Text caption = PlainButtonCaption(text, IsLeadByte);
+  free(text);
+  return caption;
+}

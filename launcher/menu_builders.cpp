@@ -1,0 +1,89 @@
+// Button layout of the launcher window and the popup menu of a menu file.
+#include "menu_builders.h"
+
+#include "autostart_guard.h"
+#include "command_line.h"
+#include "launcher_app.h"
+#include "launcher_dialog.h"
+#include "message_table.h"
+
+namespace {
+
+const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
+const int kButtonX = 7;
+const int kSideMargins = 14;     // 7 pixels on each side
+const int kButtonExtra = 6;      // a button is the icon height + 6 high
+const int kButtonStep = 8;       // so consecutive buttons are 2 pixels apart
+const int kQuitBottomGap = 2;
+const UINT kPopupMenuTemplate = 155;
+const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
+
+}  // namespace
+
+void ButtonBuilder::Prepare() {
+  for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
+    HWND button = GetDlgItem(window_.handle(), id);
+    if (button) DestroyWindow(button);
+  }
+}
+
+void ButtonBuilder::Entry(int index, int iconNumber) {
+  Text& caption = window_.entries->entry[index].caption;
+  caption.AppendChar('@');
+  caption.AppendInt(iconNumber);
+  HWND button = CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, kButtonX, y_,
+                                window_.initialClientRect.right - kSideMargins, iconHeight_ + kButtonExtra,
+                                window_.handle(), (HMENU)(UINT_PTR)(command::kFirstButtonId + index),
+                                GetModuleHandleA(nullptr), nullptr);
+  if (button) ShowWindow(button, SW_SHOW);
+  y_ += iconHeight_ + kButtonStep;
+}
+
+UINT ButtonBuilder::Close() {
+  HWND window = window_.handle();
+  RECT quit;
+  GetWindowRect(window_.quitButton.handle(), &quit);
+  int w = quit.right - quit.left;
+  int h = quit.bottom - quit.top;
+  SetWindowPos(window, nullptr, 0, 0, window_.initialWindowRect.right, window_.initialWindowRect.bottom + y_,
+               SWP_NOMOVE | SWP_NOZORDER);
+  window_.CentreWindow();
+  InvalidateRect(window, nullptr, TRUE);
+  RECT client;
+  GetClientRect(window, &client);
+  MoveWindow(window_.quitButton.handle(), (client.right - client.left - w) / 2, client.bottom - h - kQuitBottomGap,
+             w, h, TRUE);
+  if (GetKeyState(VK_SHIFT) >= 0) window_.RunAutoStart();
+  return 0;
+}
+
+PopupBuilder::~PopupBuilder() {
+  if (menu_) DestroyMenu(menu_);
+}
+
+void PopupBuilder::Prepare() {
+  menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPopupMenuTemplate));
+  popup_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
+  if (popup_) {
+    ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, TheApp().MessageText(messages::kSelectItem));
+  }
+}
+
+void PopupBuilder::Entry(int index, int) {
+  if (popup_) {
+    AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index, window_.entries->entry[index].caption.c_str());
+  }
+  y_ += iconHeight_ + kButtonStep;
+}
+
+void PopupBuilder::Gap(int number) {
+  if (popup_) AppendMenuA(popup_, MF_SEPARATOR, 0, nullptr);
+  y_ += number;
+}
+
+UINT PopupBuilder::Close() {
+  // Without its own menu template the launcher has no popup to show.
+  if (!popup_) return 0;
+  return (UINT)TrackPopupMenu(popup_, kPopupFlags, window_.popupOrigin.x, window_.popupOrigin.y, 0,
+                              window_.handle(), nullptr);
+}

@@ -1,0 +1,47 @@
+// The two builders of a menu load: one GlyphKey button per entry stacked in the
+// launcher window, or one item per entry in a popup menu shown at popupOrigin.
+#pragma once
+#include <windows.h>
+
+class LauncherDialog;
+
+class MenuBuilder {
+ public:
+  virtual void Prepare() = 0;                        // before the file is opened
+  virtual void Entry(int index, int iconNumber) = 0;  // each completed entry
+  virtual void Gap(int number) = 0;                  // each QXspace line
+  virtual UINT Close() = 0;                          // after the whole file was read
+
+ protected:
+  ~MenuBuilder() {}
+  // Both builders move the vertical position, from 4 by icon height + 8 per entry.
+  int y_ = 4;
+  int iconHeight_ = GetSystemMetrics(SM_CYICON);
+};
+
+class ButtonBuilder : public MenuBuilder {
+ public:
+  explicit ButtonBuilder(LauncherDialog& window) : window_(window) {}
+  void Prepare() override;
+  void Entry(int index, int iconNumber) override;
+  void Gap(int number) override { y_ += number; }
+  UINT Close() override;
+
+ private:
+  LauncherDialog& window_;
+};
+
+class PopupBuilder : public MenuBuilder {
+ public:
+  explicit PopupBuilder(LauncherDialog& window) : window_(window) {}
+  ~PopupBuilder();  // the loaded menu is destroyed whatever happened
+  void Prepare() override;
+  void Entry(int index, int iconNumber) override;
+  void Gap(int number) override;
+  UINT Close() override;
+
+ private:
+  LauncherDialog& window_;
+  HMENU menu_ = nullptr;
+  HMENU popup_ = nullptr;
+};

@@ -1,0 +1,96 @@
+// ApplyMenuFile: a menu file read through the shared menu reader into the current
+// entry table and one of the builders; and the QXcopy directive.
+#include <windows.h>
+
+#include "copy_directive.h"
+#include "launcher_app.h"
+#include "launcher_dialog.h"
+#include "menu_builders.h"
+#include "menu_reader.h"
+#include "message_table.h"
+
+namespace {
+
+const UINT kWindowsDirSize = 256;
+
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+// The file's bytes as they are: line ends and Ctrl-Z are the reader's business.
+class FileSource : public menu::ByteSource {
+ public:
+  explicit FileSource(HANDLE file) : file_(file) {}
+  long Read(char* buffer, size_t size) override {
+    DWORD read = 0;
+    if (!ReadFile(file_, buffer, (DWORD)size, &read, nullptr)) return -1;
+    return (long)read;
+  }
+
+ private:
+  HANDLE file_;
+};
+
+}  // namespace
+
+// What the reader finds goes into the window's current table and the builder.
+class MenuLoadSink : public menu::MenuSink {
+ public:
+  MenuLoadSink(LauncherDialog& window, MenuBuilder& builder) : window_(window), builder_(builder) {}
+  void OnTitle(const char* value, int) override { SetWindowTextA(window_.handle(), value); }
+  void OnMenuName(const char* value, int) override { window_.menuName.Assign(value); }
+  void OnCaption(int index, const char* caption, int) override { window_.entries->entry[index].caption.Assign(caption); }
+  void OnEntry(int index, const char* command, int iconNumber, int) override {
+    window_.entries->entry[index].command.Assign(command);
+    builder_.Entry(index, iconNumber);
+  }
+  void OnGap(int number, int) override { builder_.Gap(number); }
+  void OnCopy(const char* value, int) override { window_.CopyFileToFolder(value); }
+
+ private:
+  LauncherDialog& window_;
+  MenuBuilder& builder_;
+};
+
+int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
+  if (!entries) entries = new MenuEntryTable;
+  entries->Clear();
+  ButtonBuilder buttons(*this);
+  PopupBuilder popup(*this);
+  MenuBuilder& builder = mode == kPopup ? static_cast<MenuBuilder&>(popup) : buttons;
+  builder.Prepare();
+
+  int result = 0;
+  bool failed = true;
+  HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    FileSource source(file);
+    menu::LineReader reader(source);
+    MenuLoadSink sink(*this, builder);
+    failed = menu::ReadMenu(reader, IsLeadByte, sink) == menu::ReadResult::kReadError;
+    // The file stays open while the closing step runs: an auto-start may load
+    // another menu before this call returns.
+    if (!failed) result = builder.Close();
+    CloseHandle(file);
+  }
+  if (failed) {
+    LauncherApp& app = TheApp();
+    Text text(app.MessageText(messages::kErrorOpen));
+    text.Append(" '");
+    text.Append(fileName);
+    text.AppendChar('\'');
+    MessageBoxA(handle_, text.c_str(), app.MessageText(messages::kErrorCaption), MB_ICONEXCLAMATION | MB_OK);
+  }
+  // The popup builder destroys its menu when it goes.
+  return result;
+}
+
+void LauncherDialog::CopyFileToFolder(const char* value) {
+  char windowsDir[kWindowsDirSize];
+  UINT length = GetWindowsDirectoryA(windowsDir, kWindowsDirSize);
+  if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
+  Text source, destination;
+  // Never overwrites; the outcome is not the user's concern.
+  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination)) {
+    CopyFileA(source.c_str(), destination.c_str(), TRUE);
+  }
+}

@@ -1,0 +1,12 @@
+// operator new and delete over malloc and free: the library's versions would bring
+// the exception machinery of libstdc++ into a program built without exceptions.
+#include <stdlib.h>
+
+#include <new>
+
+void* operator new(size_t size) { return malloc(size ? size : 1); }
+void* operator new[](size_t size) { return malloc(size ? size : 1); }
+void operator delete(void* p) noexcept { free(p); }
+void operator delete[](void* p) noexcept { free(p); }
+void operator delete(void* p, size_t) noexcept { free(p); }
+void operator delete[](void* p, size_t) noexcept { free(p); }
