@@ -24,7 +24,7 @@ start_display() {
 boot_prefix() {
   export DISPLAY=$(cat "$dir/display")
   if [ ! -f "$dir/prefix/.booted" ]; then
-    wineboot -i >"$dir/wineboot.log" 2>&1
+    wineboot -i >"$dir/wineboot.log" 2>&1 9>&-
     # Every program of the session shares one virtual desktop of Wine's own.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
