@@ -6,7 +6,7 @@ set(DISC_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
 
-add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections
+add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)

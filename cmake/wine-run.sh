@@ -8,6 +8,6 @@ if [ ! -f "$dir/display" ] || [ ! -f "$dir/prefix/.booted" ]; then
   bash "$here/wine-session.sh" start "$dir" >/dev/null || exit 1
 fi
 dir=$(cd "$dir" && pwd)
-export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+. "$here/wine-env.sh" "$dir"
 export DISPLAY=$(cat "$dir/display")
 exec wine "$@"

@@ -1,7 +1,6 @@
 // Button layout of the launcher window and the popup menu of a menu file.
 #include "menu_builders.h"
 
-#include "autostart_guard.h"
 #include "command_line.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
@@ -17,6 +16,11 @@ const int kButtonStep = 8;       // so consecutive buttons are 2 pixels apart
 const int kQuitBottomGap = 2;
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
+
+// Shift skips the auto-start. At start-up the launcher's thread has read no input
+// yet, and a system may not have given it the keyboard's state (Wine does not), so
+// the key as it is now counts as well as the thread's own view of it.
+bool ShiftIsDown() { return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0; }
 
 }  // namespace
 
@@ -53,7 +57,7 @@ UINT ButtonBuilder::Close() {
   GetClientRect(window, &client);
   MoveWindow(window_.quitButton.handle(), (client.right - client.left - w) / 2, client.bottom - h - kQuitBottomGap,
              w, h, TRUE);
-  if (GetKeyState(VK_SHIFT) >= 0) window_.RunAutoStart();
+  if (!ShiftIsDown()) window_.RunAutoStart();
   return 0;
 }
 

@@ -10,11 +10,11 @@ disc=$(mktemp -d)
 cp -r examples/demo/. "$disc/" && cp build/win32/bin/autorun.exe build/win32/bin/GlyphKey32.dll "$disc/"
 session=build/win32/wine-session
 if [ -n "${DISPLAY:-}" ]; then
-  (cd "$disc" && WINEDEBUG=-all wine autorun.exe)
+  (. cmake/wine-env.sh && cd "$disc" && wine autorun.exe)
 else
   bash cmake/wine-session.sh start "$session" || exit 1
   (cd "$disc" && bash "$OLDPWD/cmake/wine-run.sh" "$OLDPWD/$session" autorun.exe &)
-  sleep 6
+  sleep 15  # long enough for a Wine that runs under CPU emulation
   DISPLAY=$(cat "$session/display") import -window root build/demo-shot.png
   echo "demo: screenshot in build/demo-shot.png"
   bash cmake/wine-session.sh stop "$session" >/dev/null

@@ -25,28 +25,33 @@ missing=()
 for p in "${need_pkgs[@]}"; do
   eval "${probe[$p]}" >/dev/null 2>&1 || missing+=("$p")
 done
+install_missing() {
+  echo "setup: installing ${missing[*]}"
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+    echo "setup: run 'sudo bash tools/setup.sh' once, then try again" >&2
+    exit 1
+  fi
+  if ! command -v apt-get >/dev/null; then
+    echo "setup: this is not a Debian machine (no apt-get); install by hand: ${missing[*]}" >&2
+    exit 1
+  fi
+  log=$(mktemp)
+  export DEBIAN_FRONTEND=noninteractive
+  if ! { dpkg --add-architecture i386 && apt-get update -q && apt-get install -y -q "${missing[@]}"; } >"$log" 2>&1; then
+    echo "setup: could not install the packages (${missing[*]}); the last lines of apt:" >&2
+    tail -n 15 "$log" >&2
+    rm -f "$log"
+    exit 1
+  fi
+  rm -f "$log"
+  echo "setup: done"
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: everything is installed"
-  exit 0
+else
+  install_missing || exit 1
 fi
-
-echo "setup: installing ${missing[*]}"
-if [ "$(id -u)" != 0 ]; then
-  echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
-  echo "setup: run 'sudo bash tools/setup.sh' once, then try again" >&2
-  exit 1
-fi
-if ! command -v apt-get >/dev/null; then
-  echo "setup: this is not a Debian machine (no apt-get); install by hand: ${missing[*]}" >&2
-  exit 1
-fi
-log=$(mktemp)
-export DEBIAN_FRONTEND=noninteractive
-if ! { dpkg --add-architecture i386 && apt-get update -q && apt-get install -y -q "${missing[@]}"; } >"$log" 2>&1; then
-  echo "setup: could not install the packages (${missing[*]}); the last lines of apt:" >&2
-  tail -n 15 "$log" >&2
-  rm -f "$log"
-  exit 1
-fi
-rm -f "$log"
-echo "setup: done"
+# Wine's 32-bit half on a machine that runs no 32-bit code.
+bash "$(dirname "$0")/wine-qemu/enable.sh"

@@ -385,7 +385,7 @@ void TestLongIconList() {
       CHECK_EQ(want.icon[i], kWantIcons[i]);
       HICON icon = kWantIcons[i] == menu::kNoIcon ? nullptr : icons.Icon(kWantIcons[i]);
       CHECK(icon || kWantIcons[i] == menu::kNoIcon);
-      hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, i), icon, 2000);
+      hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, i), icon, driver::Scaled(2000));
       CHECK(hostile::LooksRight(look, icon != nullptr));
       if (!hostile::LooksRight(look, icon != nullptr))
         printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face,
@@ -496,7 +496,7 @@ void TestNestedPopups() {
     int opened = 0;
     HWND previous = 0;
     for (int level = 1; level <= kNestedPopups; level++) {
-      if (previous) driver::WaitForGone(previous, 2000);
+      if (previous) driver::WaitForGone(previous, driver::Scaled(2000));
       HWND popup = driver::WaitForPopup(launcher, driver::kWaitMs, previous);
       if (!popup) break;
       opened++;

@@ -24,16 +24,6 @@ constexpr const char* kSection = "E2E About Disc";
 constexpr const char* kTranslatedSection = "E2E Translated Disc";
 constexpr const char* kLoopSection = "E2E Loop Disc";
 
-template <typename Condition>
-bool WaitUntil(Condition done, DWORD timeoutMs = kWaitMs) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(15);
-  }
-  return true;
-}
-
 // Entry 2 has an empty caption, so it has no list item: the list reads <none>, Install,
 // Read me, Tools, and item 3 stands for entry 3 (Tools) but stores 3, which is entry 2.
 const char kMenu[] =
@@ -97,9 +87,13 @@ bool Close(HWND about, WPARAM how) {
   return WaitForGone(about);
 }
 
+// The launcher writes the choice once the box is gone: the value may come a moment later.
 void CheckStored(const char* section, const char* want) {
   char value[64];
-  ReadAutoStart(section, value, sizeof value);
+  WaitUntil([&] {
+    ReadAutoStart(section, value, sizeof value);
+    return strcmp(value, want) == 0;
+  });
   CHECK_STR(value, want);
 }
 
@@ -132,14 +126,14 @@ void TestTextsAndAnimation(const Launcher& launcher, HWND window) {
   CHECK(WaitUntil([&] {
     WindowText(frame, text, sizeof text);
     return strcmp(text, "1") != 0;
-  }, 2000));
+  }, Scaled(2000)));
   DWORD first = GetTickCount() - start;
   CHECK_STR(text, "2");
   CHECK(SendMessageW(icon, STM_GETICON, 0, 0) != firstIcon);
   CHECK(WaitUntil([&] {
     WindowText(frame, text, sizeof text);
     return strcmp(text, "3") == 0;
-  }, 2000));
+  }, Scaled(2000)));
   DWORD second = GetTickCount() - start;
   printf("frame 2 after %lu ms, frame 3 after %lu ms\n", first, second);
   CHECK(first <= 700);
@@ -154,7 +148,7 @@ void TestChoosing(const Launcher& launcher, HWND window) {
   if (!about) return;
   BringToFront(about);
   for (int i = 0; i < 3; i++) PressKey(VK_DOWN);
-  CHECK(WaitUntil([&] { return Selection(about) == 3; }, 2000));
+  CHECK(WaitUntil([&] { return Selection(about) == 3; }, Scaled(2000)));
   Click(GetDlgItem(about, IDOK));
   CHECK(WaitForGone(about));
   CheckStored(kSection, "3");
@@ -165,7 +159,7 @@ void TestChoosing(const Launcher& launcher, HWND window) {
   CHECK_EQ(Selection(about), 3);
   BringToFront(about);
   PressKey(VK_UP);
-  CHECK(WaitUntil([&] { return Selection(about) == 2; }, 2000));
+  CHECK(WaitUntil([&] { return Selection(about) == 2; }, Scaled(2000)));
   PressKey(VK_ESCAPE);
   CHECK(WaitForGone(about));
   CheckStored(kSection, "3");
@@ -195,7 +189,7 @@ void TestChoosing(const Launcher& launcher, HWND window) {
   if (!about) return;
   BringToFront(about);
   PressKey(VK_HOME);
-  CHECK(WaitUntil([&] { return Selection(about) == 0; }, 2000));
+  CHECK(WaitUntil([&] { return Selection(about) == 0; }, Scaled(2000)));
   Click(GetDlgItem(about, IDOK));
   CHECK(WaitForGone(about));
   CheckStored(kSection, "0");
@@ -233,7 +227,7 @@ AutoStartOutcome StartWith(const Disc& disc, const char* stored, bool holdShift 
   if (holdShift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   outcome.ended = WaitForSingleObject(launcher.pi.hProcess, kQuietMs) == WAIT_OBJECT_0;
   static Record records[kMaxRecords];
-  outcome.records = WaitForRecords(disc, 1, records, kMaxRecords, outcome.ended ? 2000 : 300);
+  outcome.records = WaitForRecords(disc, 1, records, kMaxRecords, outcome.ended ? Scaled(2000) : Scaled(300));
   if (outcome.records) lstrcpynA(outcome.last, records[outcome.records - 1].commandLine, sizeof outcome.last);
   if (outcome.ended) {
     CHECK(WaitForExit(launcher));

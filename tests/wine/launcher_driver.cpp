@@ -6,6 +6,24 @@
 #include <string.h>
 
 namespace driver {
+
+int Slowdown() {
+  static int slowdown = 0;
+  if (!slowdown) {
+    char value[16] = "";
+    GetEnvironmentVariableA("WINE_TEST_SLOWDOWN", value, sizeof value);
+    slowdown = atoi(value) > 1 ? atoi(value) : 1;
+  }
+  return slowdown;
+}
+
+bool CpuEmulated() { return GetEnvironmentVariableA("WINE_CPU_EMULATED", nullptr, 0) > 0; }
+
+DWORD Scaled(DWORD ms) { return ms * (DWORD)Slowdown(); }
+
+const DWORD kWaitMs = Scaled(8000);
+const DWORD kQuietMs = Scaled(700);
+
 namespace {
 
 constexpr DWORD kPollMs = 15;
@@ -270,7 +288,7 @@ bool EndLauncher(Launcher& launcher) {
     if (!box) box = WaitForAboutBox(launcher, 0);
     if (!box) break;
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    WaitForGone(box, 2000);
+    WaitForGone(box, Scaled(2000));
   }
   if (HWND popup = WaitForPopup(launcher, 0)) PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
   HWND window = launcher.window && IsWindow(launcher.window) ? launcher.window : WaitForLauncherWindow(launcher, 0);
@@ -330,7 +348,7 @@ void WindowText(HWND window, char* out, int size) {
   DWORD_PTR got = 0;
   // WM_GETTEXT reaches the window's own procedure, as the launcher's own reads do.
   if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
-                           2000, &got)) {
+                           Scaled(2000), &got)) {
     GetWindowTextW(window, wide, 1024);
   }
   wide[1023] = 0;

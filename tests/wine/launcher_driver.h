@@ -6,14 +6,33 @@
 
 namespace driver {
 
+// How many times slower than a plain Wine this one runs: the WINE_TEST_SLOWDOWN of the
+// environment (set where Wine runs under CPU emulation), else 1.
+int Slowdown();
+// True where Wine runs under CPU emulation (WINE_CPU_EMULATED in the environment):
+// there Wine's own multi-threaded programs, rundll32.exe and the editor, do not run.
+bool CpuEmulated();
+// A time of the tests, stretched by the slowdown.
+DWORD Scaled(DWORD ms);
 // Every wait ends after this long at most, so a test never hangs.
-constexpr DWORD kWaitMs = 8000;
+extern const DWORD kWaitMs;
 // How long a test waits to be sure that something does NOT appear.
-constexpr DWORD kQuietMs = 700;
+extern const DWORD kQuietMs;
 // The environment variable through which recorder.exe learns where to write.
 constexpr const char* kRecorderLogVariable = "E2E_RECORDER_LOG";
 // recorder.exe stays this many milliseconds before exiting when this variable is set.
 constexpr const char* kRecorderStayVariable = "E2E_RECORDER_STAY_MS";
+
+// Polls the condition until it holds (true) or the time is up (false).
+template <typename Condition>
+bool WaitUntil(Condition done, DWORD timeoutMs = kWaitMs) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(15);
+  }
+  return true;
+}
 
 // True when DISC_BIN_DIR holds autorun.exe and GlyphKey32.dll; says what is missing if not.
 bool LauncherBuilt();

@@ -62,16 +62,6 @@ TemplateSize MeasureTemplate() {
   return size;
 }
 
-template <typename Condition>
-bool WaitUntil(Condition done, DWORD timeoutMs = kWaitMs) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(15);
-  }
-  return true;
-}
-
 int IconHeight() { return GetSystemMetrics(SM_CYICON); }
 
 // Where the launcher should stand: centred in the work area of its screen, pushed
