@@ -13,12 +13,13 @@ disc=${3:-$repo/examples/demo}
 mkdir -p "$out"; out=$(cd "$out" && pwd)
 session=$build/wine-session
 poke=$build/tests/wine/screenshot_poke.exe
+looks=$build/tests/wine/screenshot_looks.exe
 # Exit status 77: nothing to photograph yet (ctest counts the test as skipped).
 if [ ! -f "$build/bin/autorun.exe" ]; then
   echo "screenshots: $build/bin/autorun.exe is not built; no screenshots" >&2
   exit 77
 fi
-for f in "$build/bin/GlyphKey32.dll" "$poke" "$disc/autorun.inf"; do
+for f in "$build/bin/GlyphKey32.dll" "$poke" "$looks" "$disc/autorun.inf"; do
   [ -f "$f" ] || { echo "screenshots: $f is missing (build the win32 tree first)" >&2; exit 2; }
 done
 if [ ! -f "$session/display" ] || [ ! -f "$session/prefix/.booted" ]; then
@@ -39,6 +40,7 @@ trap cleanup EXIT
 cp -R "$disc"/. "$work/"
 cp "$build/bin/autorun.exe" "$build/bin/GlyphKey32.dll" "$work/"
 cp "$poke" "$work/poke.exe"
+cp "$looks" "$work/looks.exe"
 
 # Where Wine's virtual desktop sits on the X screen: window rectangles are inside it.
 desktop_origin() {
@@ -72,8 +74,18 @@ rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot
 (cd "$work" && run poke.exe quit >/dev/null)
 wait "$launcher_pid" 2>/dev/null; launcher_pid=
 
+# The control library's looks, in a window of their own.
+(cd "$work" && exec bash "$repo/cmake/wine-run.sh" "$session" looks.exe 120 >"$work/looks.rect" 2>/dev/null) &
+looks_pid=$!
+for _ in $(seq 300); do [ -s "$work/looks.rect" ] && break; sleep 0.2; done
+rect=$(tr -d '\r' <"$work/looks.rect")
+sleep 1  # the last control's paint
+[ -n "$rect" ] && shoot screenshot-looks.png "$rect" || { echo "screenshots: no looks window" >&2; status=1; }
+kill "$looks_pid" 2>/dev/null
+pkill -f 'looks.exe 120' 2>/dev/null
+
 # A blank or single-coloured picture means the window was not drawn.
-for name in screenshot-demo.png screenshot-popup.png screenshot-about.png; do
+for name in screenshot-demo.png screenshot-popup.png screenshot-about.png screenshot-looks.png; do
   [ -f "$out/$name" ] || { status=1; continue; }
   colours=$(convert "$out/$name" -format '%k' info:)
   deviation=$(convert "$out/$name" -format '%[fx:standard_deviation]' info:)

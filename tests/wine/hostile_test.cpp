@@ -123,7 +123,14 @@ void CheckButtons(HWND window, const ExpectedMenu& want) {
   CHECK_EQ(count, want.entries);
   for (int i = 0; i < count && i < want.entries; i++) {
     CHECK_EQ(buttons[i].id, kFirstButtonId + i);
-    CHECK_STR(buttons[i].text, want.caption[i]);
+    if (strlen(want.caption[i]) == kButtonTextLimit) {
+      // A caption longer than the read: Wine hands another process only the start of
+      // a text of megabytes, so the text read must be a non-empty start of the caption.
+      size_t n = strlen(buttons[i].text);
+      CHECK(n > 0 && strncmp(buttons[i].text, want.caption[i], n) == 0);
+    } else {
+      CHECK_STR(buttons[i].text, want.caption[i]);
+    }
   }
 }
 

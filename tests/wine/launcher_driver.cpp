@@ -153,10 +153,17 @@ void Narrow(const wchar_t* wide, char* out, int size) {
 }
 
 void ClickAt(int x, int y) {
+  // Two clicks at one place within the double-click time are a double click, whose
+  // second click a GlyphKey control ignores: a user's second, separate click waits.
+  static DWORD lastClick = 0;
+  DWORD apart = GetDoubleClickTime() + 100;
+  DWORD since = GetTickCount() - lastClick;
+  if (lastClick && since < apart) Sleep(apart - since);
   SetCursorPos(x, y);
   mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  Sleep(30);
+  Sleep(Scaled(30));
   mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  lastClick = GetTickCount();
 }
 
 }  // namespace
@@ -425,6 +432,21 @@ void BringToFront(HWND window) {
 }
 
 void Click(HWND control) {
+  // The window's thread must be waiting for input: a click that comes while a popup
+  // menu is still closing, or before the window has settled, is eaten by the menu.
+  DWORD processId = 0;
+  DWORD threadId = GetWindowThreadProcessId(control, &processId);
+  if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
+    WaitForInputIdle(process, kWaitMs);
+    CloseHandle(process);
+  }
+  bool settled = WaitUntil([&] {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) && !info.hwndCapture &&
+           !(info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+  }, kQuietMs);
+  if (!settled) printf("note: the window's thread still holds the mouse capture before a click\n");
   BringToFront(control);
   RECT r = WindowRectOf(control);
   ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);

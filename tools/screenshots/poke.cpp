@@ -4,6 +4,7 @@
 // ("left top right bottom", screen coordinates) for cropping.
 //   poke launcher | popup MENUFILE | about | escape | quit
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <windows.h>
 
@@ -16,7 +17,14 @@ const int kQuitId = 1;
 const int kFirstButtonId = 1001;
 const int kAutoStartListId = 1201;
 const UINT kAboutCommand = 16;
-const int kWaitSteps = 100;  // of 100 ms: ten seconds for a window to appear
+// Steps of 100 ms: ten seconds for a window to appear, stretched by the slowdown of a
+// Wine under CPU emulation (WINE_TEST_SLOWDOWN).
+int WaitSteps() {
+  char value[16] = "";
+  GetEnvironmentVariableA("WINE_TEST_SLOWDOWN", value, sizeof value);
+  int slowdown = atoi(value);
+  return 100 * (slowdown > 1 ? slowdown : 1);
+}
 
 struct Search {
   const char* className;
@@ -41,7 +49,7 @@ HWND FindTopLevel(const char* className, int childId) {
 }
 
 HWND WaitFor(const char* className, int childId) {
-  for (int i = 0; i < kWaitSteps; ++i) {
+  for (int i = 0; i < WaitSteps(); ++i) {
     if (HWND window = FindTopLevel(className, childId)) return window;
     Sleep(100);
   }
@@ -51,7 +59,7 @@ HWND WaitFor(const char* className, int childId) {
 
 // The launcher window: the dialog with the Quit button and the first menu button.
 HWND Launcher() {
-  for (int i = 0; i < kWaitSteps; ++i) {
+  for (int i = 0; i < WaitSteps(); ++i) {
     Search search = {"#32770", kFirstButtonId, nullptr};
     EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found && GetDlgItem(search.found, kQuitId)) return search.found;

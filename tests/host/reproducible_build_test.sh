@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the two deliverables twice, in two build folders of different paths and with
+# the build date fixed by SOURCE_DATE_EPOCH, and compares them byte for byte.
+#   reproducible_build_test.sh SOURCE_DIR WORK_DIR
+set -u
+src=$1; work=$2
+rm -rf "$work"; mkdir -p "$work"
+export SOURCE_DATE_EPOCH=1764547200   # 2025-12-01 00:00:00 UTC
+failed=0
+for build in first second-build-in-a-longer-path; do
+  cmake -S "$src" -B "$work/$build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel >"$work/$build.log" 2>&1 &&
+    cmake --build "$work/$build" --target autorun glyphkey -j2 >>"$work/$build.log" 2>&1 ||
+    { echo "FAIL: the $build build failed"; tail -n 20 "$work/$build.log"; exit 1; }
+done
+for file in autorun.exe GlyphKey32.dll; do
+  a=$work/first/bin/$file b=$work/second-build-in-a-longer-path/bin/$file
+  if cmp -s "$a" "$b"; then
+    echo "$file: $(stat -c %s "$a") bytes, the same in both builds"
+  else
+    echo "FAIL: $file differs between the two builds"; cmp "$a" "$b" | head -3; failed=1
+  fi
+done
+# The About box shows the date that SOURCE_DATE_EPOCH gives.
+grep -aq "Dec  1 2025" "$work/first/bin/autorun.exe" || { echo "FAIL: the build date is not Dec  1 2025"; failed=1; }
+rm -rf "$work"
+exit $failed
