@@ -13,3 +13,4 @@ endfunction()
 
 add_glyphkey_test(glyphkey_class_test glyphkey_class_test.cpp)
 add_glyphkey_test(glyphkey_paint_test glyphkey_paint_test.cpp)
+add_glyphkey_test(glyphkey_input_test glyphkey_input_test.cpp)
