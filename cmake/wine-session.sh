@@ -36,6 +36,9 @@ boot_prefix() {
     if [ -z "${QEMU_CPU:-}" ]; then
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    else
+      # No window manager draws their frames there: Wine draws them itself, as Windows.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
     wineserver -w
     touch "$dir/prefix/.booted"

@@ -9,11 +9,6 @@
 namespace {
 
 const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
-const int kButtonX = 7;
-const int kSideMargins = 14;     // 7 pixels on each side
-const int kButtonExtra = 6;      // a button is the icon height + 6 high
-const int kButtonStep = 8;       // so consecutive buttons are 2 pixels apart
-const int kQuitBottomGap = 2;
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
 
@@ -35,12 +30,12 @@ void ButtonBuilder::Entry(int index, int iconNumber) {
   Text& caption = window_.entries->entry[index].caption;
   caption.AppendChar('@');
   caption.AppendInt(iconNumber);
-  HWND button = CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, kButtonX, y_,
-                                window_.initialClientRect.right - kSideMargins, iconHeight_ + kButtonExtra,
+  int top = column_.NextButtonTop();
+  HWND button = CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, layout::kButtonX, top,
+                                layout::ButtonWidth(window_.initialClientRect.right), column_.buttonHeight(),
                                 window_.handle(), (HMENU)(UINT_PTR)(command::kFirstButtonId + index),
                                 GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
-  y_ += iconHeight_ + kButtonStep;
 }
 
 UINT ButtonBuilder::Close() {
@@ -49,14 +44,15 @@ UINT ButtonBuilder::Close() {
   GetWindowRect(window_.quitButton.handle(), &quit);
   int w = quit.right - quit.left;
   int h = quit.bottom - quit.top;
-  SetWindowPos(window, nullptr, 0, 0, window_.initialWindowRect.right, window_.initialWindowRect.bottom + y_,
-               SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(window, nullptr, 0, 0, window_.initialWindowRect.right,
+               window_.initialWindowRect.bottom + column_.y(), SWP_NOMOVE | SWP_NOZORDER);
   window_.CentreWindow();
   InvalidateRect(window, nullptr, TRUE);
   RECT client;
   GetClientRect(window, &client);
-  MoveWindow(window_.quitButton.handle(), (client.right - client.left - w) / 2, client.bottom - h - kQuitBottomGap,
-             w, h, TRUE);
+  int x, y;
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, w, h, &x, &y);
+  MoveWindow(window_.quitButton.handle(), x, y, w, h, TRUE);
   if (!ShiftIsDown()) window_.RunAutoStart();
   return 0;
 }
@@ -77,12 +73,12 @@ void PopupBuilder::Entry(int index, int) {
   if (popup_) {
     AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index, window_.entries->entry[index].caption.c_str());
   }
-  y_ += iconHeight_ + kButtonStep;
+  column_.NextButtonTop();
 }
 
 void PopupBuilder::Gap(int number) {
   if (popup_) AppendMenuA(popup_, MF_SEPARATOR, 0, nullptr);
-  y_ += number;
+  column_.Gap(number);
 }
 
 UINT PopupBuilder::Close() {

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "button_layout.h"
+
 class LauncherDialog;
 
 class MenuBuilder {
@@ -14,9 +16,8 @@ class MenuBuilder {
 
  protected:
   ~MenuBuilder() {}
-  // Both builders move the vertical position, from 4 by icon height + 8 per entry.
-  int y_ = 4;
-  int iconHeight_ = GetSystemMetrics(SM_CYICON);
+  // Both builders move the vertical position, popups too, where nothing uses it.
+  layout::ButtonColumn column_{GetSystemMetrics(SM_CYICON)};
 };
 
 class ButtonBuilder : public MenuBuilder {
@@ -24,7 +25,7 @@ class ButtonBuilder : public MenuBuilder {
   explicit ButtonBuilder(LauncherDialog& window) : window_(window) {}
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
-  void Gap(int number) override { y_ += number; }
+  void Gap(int number) override { column_.Gap(number); }
   UINT Close() override;
 
  private:

@@ -447,9 +447,21 @@ void Click(HWND control) {
            !(info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
   }, kQuietMs);
   if (!settled) printf("note: the window's thread still holds the mouse capture before a click\n");
-  BringToFront(control);
+  // A window of an earlier test's process may still stand over the control while that
+  // process ends: the click waits until the control is what lies under its point.
   RECT r = WindowRectOf(control);
-  ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  bool reachable = WaitUntil([&] {
+    BringToFront(control);
+    HWND at = WindowFromPoint(centre);
+    return at == control || IsChild(control, at);
+  });
+  if (!reachable) {
+    char name[64] = "";
+    GetClassNameA(WindowFromPoint(centre), name, sizeof name);
+    printf("note: a window of class %s stands over the control to be clicked\n", name);
+  }
+  ClickAt(centre.x, centre.y);
 }
 
 void PostClick(HWND control) {

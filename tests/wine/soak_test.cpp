@@ -2,6 +2,7 @@
 // driven by posted messages. Its memory must stay flat, and at the end every
 // button must still paint right and run its own command.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <windows.h>
 
@@ -13,8 +14,13 @@
 namespace {
 
 // Reloads and popup openings, taking turns. Under CPU emulation every step costs
-// about ten times as much, so there the soak is a tenth as long, with as many samples.
-int Iterations() { return driver::CpuEmulated() ? 500 : 5000; }
+// about ten times as much, so there the soak is a tenth as long, with as many samples;
+// SOAK_TURNS in the environment sets another length (a multiple of 10).
+int Iterations() {
+  char value[16] = "";
+  if (GetEnvironmentVariableA("SOAK_TURNS", value, sizeof value) && atoi(value) >= 10) return atoi(value);
+  return driver::CpuEmulated() ? 500 : 5000;
+}
 // Iterations between two memory samples.
 int SampleEvery() { return Iterations() / 10; }
 // Flat: the last sample may exceed the one after the first SampleEvery()

@@ -24,7 +24,7 @@ struct Control {
 const Control kControls[] = {
     {"Raised@1@101", BS_PUSHBUTTON, 0, 0, kCell, kCellHeight},
     {"&Default@1@101", BS_DEFPUSHBUTTON, 1, 0, kCell, kCellHeight},
-    {"On@OnOff2@OnOff", 3, 2, 0, kCell, kCellHeight},
+    {"On@OnOff@OnOff2", 3, 2, 0, kCell, kCellHeight},
     {"Pressed@2@102", BS_PUSHBUTTON, 3, 0, kCell, kCellHeight},
     {"Disabled@2@102", BS_PUSHBUTTON, 4, 0, kCell, kCellHeight},
     {"&Focus@PushBtn@PushBtn2", BS_PUSHBUTTON, 5, 0, kCell, kCellHeight},
@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
                                 c.height, window, (HMENU)(INT_PTR)(100 + i), windowClass.hInstance, nullptr);
   }
   ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);  // the focus rectangle shows in the active window
   SendMessageA(controls[kOn], BM_SETCHECK, 1, 0);
   EnableWindow(controls[kDisabled], FALSE);
   SetFocus(controls[kFocus]);
