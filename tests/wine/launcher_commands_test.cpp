@@ -229,7 +229,7 @@ void TestDocuments(const Disc& disc, Launcher& launcher, HWND window) {
 void TestTextFile(HWND window) {
   TEST_CASE("a .txt entry opens in the system's editor through url.dll");
   if (CpuEmulated()) {
-    printf("skipped: %s (Wine's rundll32.exe and editor do not run under CPU emulation)\n",
+    printf("skipped: %s (under CPU emulation Wine's editor does not come up)\n",
            check::counts().testCase);
     return;
   }
