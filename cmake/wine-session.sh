@@ -24,11 +24,21 @@ start_display() {
 boot_prefix() {
   export DISPLAY=$(cat "$dir/display")
   if [ ! -f "$dir/prefix/.booted" ]; then
-    if ! wineboot -i >"$dir/wineboot.log" 2>&1 9>&- || [ ! -f "$dir/prefix/drive_c/windows/system32/kernel32.dll" ]; then
-      echo "wine session: the prefix did not boot; the last lines of wineboot:" >&2
-      tail -n 15 "$dir/wineboot.log" >&2
-      return 1
-    fi
+    # Under CPU emulation a boot now and then hangs in one of Wine's own programs: it
+    # gets a time limit, and a new prefix gets two more tries.
+    local try
+    for try in 1 2 3; do
+      timeout 150 wineboot -i >"$dir/wineboot.log" 2>&1 9>&- && timeout 60 wineserver -w 9>&- &&
+        [ -f "$dir/prefix/drive_c/windows/system32/kernel32.dll" ] && break
+      echo "wine session: boot $try of the prefix failed or hung" >&2
+      wineserver -k 2>/dev/null; sleep 1
+      rm -rf "$dir/prefix"
+      if [ "$try" = 3 ]; then
+        echo "wine session: the prefix did not boot; the last lines of wineboot:" >&2
+        tail -n 15 "$dir/wineboot.log" >&2
+        return 1
+      fi
+    done
     # Every program of the session shares one virtual desktop of Wine's own. Under
     # CPU emulation explorer.exe, which owns that desktop, does not survive (its
     # threads' segment registers), so there the programs' windows go straight onto
@@ -40,7 +50,7 @@ boot_prefix() {
       # No window manager draws their frames there: Wine draws them itself, as Windows.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
-    wineserver -w
+    timeout 60 wineserver -w 9>&-
     touch "$dir/prefix/.booted"
   fi
 }
