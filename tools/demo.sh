@@ -13,9 +13,21 @@ if [ -n "${DISPLAY:-}" ]; then
   (. cmake/wine-env.sh && cd "$disc" && wine autorun.exe)
 else
   bash cmake/wine-session.sh start "$session" || exit 1
-  (cd "$disc" && bash "$OLDPWD/cmake/wine-run.sh" "$OLDPWD/$session" autorun.exe &)
-  sleep 15  # long enough for a Wine that runs under CPU emulation
-  DISPLAY=$(cat "$session/display") import -window root build/demo-shot.png
+  repo=$(pwd)
+  start_launcher() {
+    (cd "$disc" && exec bash "$repo/cmake/wine-run.sh" "$repo/$session" autorun.exe) >/dev/null 2>&1 &
+    pid=$!
+  }
+  shoot() { DISPLAY=$(cat "$session/display") import -window root build/demo-shot.png; }
+  # Wait for the window to be painted (a blank screen has a colour or two). Under CPU
+  # emulation a Wine process now and then dies while it starts: then it starts again.
+  start_launcher; starts=1
+  for _ in $(seq 60); do
+    sleep 1; shoot
+    [ "$(convert build/demo-shot.png -format '%k' info:)" -gt 8 ] && break
+    if ! kill -0 "$pid" 2>/dev/null && [ $starts -lt 3 ]; then start_launcher; starts=$((starts + 1)); fi
+  done
+  sleep 1; shoot  # every button painted
   echo "demo: screenshot in build/demo-shot.png"
   bash cmake/wine-session.sh stop "$session" >/dev/null
 fi
