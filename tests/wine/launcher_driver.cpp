@@ -160,9 +160,16 @@ void ClickAt(int x, int y) {
   DWORD since = GetTickCount() - lastClick;
   if (lastClick && since < apart) Sleep(apart - since);
   SetCursorPos(x, y);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  // The press and the release carry their own position. A pointer event that the X
+  // server sent before the move (a window that appeared under the old position gets
+  // one) can still reach Wine after SetCursorPos and put the cursor back there: a bare
+  // press then lands on whatever lies at the old position.
+  DWORD absoluteX = (DWORD)MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  DWORD absoluteY = (DWORD)MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  mouse_event(at | MOUSEEVENTF_LEFTDOWN, absoluteX, absoluteY, 0, 0);
   Sleep(Scaled(30));
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  mouse_event(at | MOUSEEVENTF_LEFTUP, absoluteX, absoluteY, 0, 0);
   lastClick = GetTickCount();
 }
 
