@@ -50,10 +50,6 @@ boot_prefix() {
       # No window manager draws their frames there: Wine draws them itself, as Windows.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
-    # Windows maps .txt to the txtfile class (notepad); a new Wine 8 prefix has the class
-    # but not the mapping, so a text file on a menu would open in nothing.
-    wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1 ||
-      echo "wine session: could not map .txt to txtfile" >&2
     timeout 60 wineserver -w 9>&-
     touch "$dir/prefix/.booted"
   fi
