@@ -688,8 +688,9 @@ void TestLongNamesInCommands() {
   inf.Add(name.data(), name.size());
   inf.Add(".exe /q\nshell\\3=Long document\nshell\\3\\command=%open ");
   inf.Add(name.data(), name.size());
+  // .xyz has no association anywhere; a .txt would start the system's editor.
   inf.Add(
-      ".txt\nshell\\4=Own\nshell\\4\\command=rec.exe long-own\nshell\\5=Long reload\nshell\\5\\command=[");
+      ".xyz\nshell\\4=Own\nshell\\4\\command=rec.exe long-own\nshell\\5=Long reload\nshell\\5\\command=[");
   inf.Add(name.data(), name.size());
   inf.Add(".inf]\n");
   Disc disc;
