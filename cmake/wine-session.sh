@@ -41,8 +41,8 @@ boot_prefix() {
     done
     # Every program of the session shares one virtual desktop of Wine's own. Under
     # CPU emulation explorer.exe, which owns that desktop, does not survive, so there
-    # the programs' windows go straight onto
-    # the Xvfb screen, which works as well for a test.
+    # the programs' windows go straight onto the Xvfb screen, which works as well for
+    # a test.
     if [ -z "${QEMU_CPU:-}" ]; then
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1

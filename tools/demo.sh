@@ -13,10 +13,10 @@ if [ -n "${DISPLAY:-}" ]; then
   (. cmake/wine-env.sh && cd "$disc" && wine autorun.exe)
 else
   bash cmake/wine-session.sh start "$session" || exit 1
+  repo=$(pwd)
   # Windows maps .txt to the txtfile class (notepad); a new Wine 8 prefix has the class
   # but not the mapping, and the demo's text files would open in nothing.
-  (. cmake/wine-env.sh "$(pwd)/$session" && DISPLAY=$(cat "$session/display") wine reg add 'HKCR\.txt' /ve /d txtfile /f) >/dev/null 2>&1
-  repo=$(pwd)
+  (. cmake/wine-env.sh "$repo/$session" && DISPLAY=$(cat "$session/display") wine reg add 'HKCR\.txt' /ve /d txtfile /f) >/dev/null 2>&1
   start_launcher() {
     (cd "$disc" && exec bash "$repo/cmake/wine-run.sh" "$repo/$session" autorun.exe) >/dev/null 2>&1 &
     pid=$!

@@ -10,7 +10,7 @@ namespace driver {
 // environment (set where Wine runs under CPU emulation), else 1.
 int Slowdown();
 // True where Wine runs under CPU emulation (WINE_CPU_EMULATED in the environment):
-// there some of Wine's own programs, its editor among them, do not come up.
+// there every step is several times slower.
 bool CpuEmulated();
 // A time of the tests, stretched by the slowdown.
 DWORD Scaled(DWORD ms);

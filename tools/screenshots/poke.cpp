@@ -20,10 +20,14 @@ const UINT kAboutCommand = 16;
 // Steps of 100 ms: ten seconds for a window to appear, stretched by the slowdown of a
 // Wine under CPU emulation (WINE_TEST_SLOWDOWN).
 int WaitSteps() {
-  char value[16] = "";
-  GetEnvironmentVariableA("WINE_TEST_SLOWDOWN", value, sizeof value);
-  int slowdown = atoi(value);
-  return 100 * (slowdown > 1 ? slowdown : 1);
+  static int steps = 0;
+  if (!steps) {
+    char value[16] = "";
+    GetEnvironmentVariableA("WINE_TEST_SLOWDOWN", value, sizeof value);
+    int slowdown = atoi(value);
+    steps = 100 * (slowdown > 1 ? slowdown : 1);
+  }
+  return steps;
 }
 
 struct Search {
