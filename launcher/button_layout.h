@@ -1,5 +1,6 @@
-// Where the launcher window's parts go: the column of menu buttons, the Quit
-// button at the bottom, the icon of the minimised window. Pure arithmetic.
+// Where the launcher window's parts go: the menu buttons in one column or, when
+// that would not fit the screen, in several; the Quit button at the bottom; the
+// icon of the minimised window. Pure arithmetic.
 #pragma once
 
 namespace layout {
@@ -9,28 +10,62 @@ const int kButtonX = 7;        // margin left and right of the buttons
 const int kButtonExtra = 6;    // a button is the icon height + 6 high
 const int kButtonStep = 8;     // and the next one starts icon height + 8 lower
 const int kQuitBottomGap = 2;  // pixels between the Quit button and the lower edge
+const int kMaxButtons = 30;    // one per entry of a menu
+// Gaps move the vertical position no further down than this, far below any screen, so
+// that no run of gaps, however long and large, overflows a sum.
+const int kFarthest = 1 << 20;
 
-// The vertical position that entries and gaps advance, in either builder mode.
+// The vertical position that entries and gaps advance, in either builder mode, and
+// the single column of buttons that it gives. A gap never takes the next button
+// above the bottom of the one before it (above the client area's top before the
+// first): buttons may touch, never overlap.
 class ButtonColumn {
  public:
   explicit ButtonColumn(int iconHeight) : iconHeight_(iconHeight) {}
-  // The top of the next button; the position moves past it.
-  int NextButtonTop() {
-    int top = y_;
-    y_ += iconHeight_ + kButtonStep;
-    return top;
-  }
-  void Gap(int pixels) { y_ += pixels; }
+  // The top of the next button in the single column; the position moves past it.
+  int NextButtonTop();
+  void Gap(int pixels);
   int buttonHeight() const { return iconHeight_ + kButtonExtra; }
+  int step() const { return iconHeight_ + kButtonStep; }
   int y() const { return y_; }
+  int count() const { return count_; }
+  int top(int i) const { return top_[i]; }
 
  private:
   int iconHeight_;
   int y_ = kColumnTop;
+  int floor_ = 0;  // the bottom of the last button: no gap goes above it
+  int count_ = 0;
+  int top_[kMaxButtons] = {};
 };
 
+// The launcher window at its template size, in pixels.
+struct Frame {
+  int windowWidth, windowHeight;
+  int clientWidth;
+};
+
+// The buttons' places in the client area and the window's size that hold them.
+struct Arrangement {
+  int columns;
+  int windowWidth, windowHeight;
+  int left[kMaxButtons], top[kMaxButtons];
+};
+
+// The column's buttons arranged for a work area of this size. Where the single column
+// makes a window no taller than the work area, it stays exactly as built. Otherwise
+// the buttons flow down a column until the next would make the window too tall, then
+// on at the top of the next column to the right; every column is as wide as the
+// template's client area. Gaps stay inside their column: the gaps before a button that
+// starts a column are dropped, and so are gaps after the last button that do not fit.
+// When those columns are wider than the work area and the entries without any gaps
+// need fewer columns, the gaps are dropped altogether.
+Arrangement Arrange(const ButtonColumn& column, const Frame& frame, int workWidth, int workHeight);
+
 // Width of the buttons for a client area of this width.
-inline int ButtonWidth(int clientWidth) { return clientWidth - 2 * kButtonX; }
+inline int ButtonWidth(int clientWidth) {
+  return clientWidth - 2 * kButtonX;
+}
 
 // The Quit button centred at the bottom of the client area, 2 pixels above its edge.
 void QuitButtonOrigin(int clientWidth, int clientBottom, int width, int height, int* x, int* y);

@@ -11,6 +11,7 @@ namespace {
 const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
+static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
 // yet, and a system may not have given it the keyboard's state (Wine does not), so
@@ -44,8 +45,20 @@ UINT ButtonBuilder::Close() {
   GetWindowRect(window_.quitButton.handle(), &quit);
   int w = quit.right - quit.left;
   int h = quit.bottom - quit.top;
-  SetWindowPos(window, nullptr, 0, 0, window_.initialWindowRect.right,
-               window_.initialWindowRect.bottom + column_.y(), SWP_NOMOVE | SWP_NOZORDER);
+  // Only now is it known whether the single column fits the screen; where it does not,
+  // the buttons made at their single-column places move into columns.
+  RECT work = window_.WorkArea();
+  const layout::Frame frame = {window_.initialWindowRect.right, window_.initialWindowRect.bottom,
+                               window_.initialClientRect.right};
+  const layout::Arrangement a =
+      layout::Arrange(column_, frame, work.right - work.left, work.bottom - work.top);
+  for (int i = 0; i < column_.count(); i++) {
+    if (a.left[i] == layout::kButtonX && a.top[i] == column_.top(i)) continue;
+    HWND button = GetDlgItem(window, command::kFirstButtonId + i);
+    if (button)
+      SetWindowPos(button, nullptr, a.left[i], a.top[i], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetWindowPos(window, nullptr, 0, 0, a.windowWidth, a.windowHeight, SWP_NOMOVE | SWP_NOZORDER);
   window_.CentreWindow();
   InvalidateRect(window, nullptr, TRUE);
   RECT client;

@@ -42,4 +42,10 @@ void Window::CentreWindow() {
   SetWindowPos(handle_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT Window::WorkArea() const {
+  RECT window = {};
+  if (handle_) GetWindowRect(handle_, &window);
+  return WorkAreaNear(window);
+}
+
 }  // namespace framework

@@ -18,6 +18,9 @@ class Window {
   // otherwise in the work area of its screen; it is kept inside the work area of
   // the screen that holds the reference. Only the position changes.
   void CentreWindow();
+  // The work area of the screen that holds the window, where CentreWindow keeps a
+  // window without an owner.
+  RECT WorkArea() const;
 
  protected:
   HWND handle_ = nullptr;

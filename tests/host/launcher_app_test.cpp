@@ -3,7 +3,9 @@
 // message table, a button's caption as the About box lists it, and the layout arithmetic.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <vector>
 
 #include "auto_start.h"
 #include "button_caption.h"
@@ -114,9 +116,77 @@ TEST(Layout, ThreeEntriesWithoutGapsAsTheWindowGrows) {
   layout::ButtonColumn gaps(32);
   gaps.Gap(20);
   EXPECT_EQ(gaps.NextButtonTop(), 24);
+  gaps.Gap(-1);
+  EXPECT_EQ(gaps.NextButtonTop(), 63);  // one pixel below the first
   gaps.Gap(-40);
-  EXPECT_EQ(gaps.NextButtonTop(), 24);  // overlaps the first
+  EXPECT_EQ(gaps.NextButtonTop(), 101);  // touches the second, never overlaps it
+  layout::ButtonColumn above(32);
+  above.Gap(-5);
+  EXPECT_EQ(above.NextButtonTop(), 0);  // never above the client area
+  for (int i = 0; i < 1000; i++) above.Gap(INT_MAX);
+  EXPECT_EQ(above.y(), layout::kFarthest);
+  above.Gap(INT_MIN);
+  EXPECT_EQ(above.NextButtonTop(), 38);
   EXPECT_EQ(layout::ButtonWidth(322), 308);
+}
+
+// The window of template 103 as Wine draws it, and 32-pixel icons.
+const layout::Frame kFrame = {327, 48, 321};
+const long long E = 1LL << 40;  // an entry among the gaps of a menu below
+
+struct Flowing {
+  const char* what;
+  std::vector<long long> menu;  // E for an entry, else a gap; {E, 16} for 16 entries
+  int workWidth, workHeight;
+  int columns, windowWidth, windowHeight;
+  std::vector<std::array<int, 3>> places;  // some buttons: index, left, top
+};
+
+TEST(Layout, LongMenusFlowIntoColumnsThatFitTheWorkArea) {
+  const std::vector<long long> wild = {INT_MIN, E, E, -100000, E, 99999, E, INT_MAX, E};
+  const Flowing rows[] = {
+      {"17 entries just fit", {E, 17}, 1366, 732, 1, 327, 732, {{16, 7, 644}}},
+      {"one row too many", {E, 18}, 1366, 732, 2, 648, 732, {{16, 7, 644}, {17, 328, 4}}},
+      {"30 on a laptop", {E, 30}, 1366, 728, 2, 648, 692, {{15, 7, 604}, {16, 328, 4}, {29, 328, 524}}},
+      {"a gap inside a column", {E, 10, 100, E, 20}, 1366, 728, 2, 648, 712, {{13, 7, 624}, {14, 328, 4}}},
+      {"a gap at a column's end", {E, 16, 30, E, 14}, 1366, 728, 2, 648, 692, {{16, 328, 4}}},
+      {"a last gap too large", {E, 3, 99999}, 1366, 728, 1, 327, 172, {{2, 7, 84}}},
+      {"huge, negative gaps", wild, 1024, 728, 3, 969, 166, {{0, 7, 0}, {3, 328, 4}, {4, 649, 4}}},
+      {"too wide: the gaps go", wild, 800, 728, 1, 327, 252, {{0, 7, 4}, {2, 7, 84}, {4, 7, 164}}},
+      {"a work area of no height", {INT_MAX, E, 3}, INT_MAX, INT_MIN, 3, 969, 92, {{2, 649, 4}}},
+  };
+  for (const Flowing& row : rows) {
+    SCOPED_TRACE(row.what);
+    layout::ButtonColumn column(32);
+    for (size_t i = 0; i < row.menu.size(); i++) {
+      if (row.menu[i] != E) {
+        column.Gap(static_cast<int>(row.menu[i]));
+        continue;
+      }
+      int times = i + 1 < row.menu.size() && row.menu[i + 1] > 0 && row.menu[i + 1] <= 30 ? row.menu[++i] : 1;
+      while (times--) column.NextButtonTop();
+    }
+    layout::Arrangement a = layout::Arrange(column, kFrame, row.workWidth, row.workHeight);
+    EXPECT_EQ(a.columns, row.columns);
+    EXPECT_EQ(a.windowWidth, row.windowWidth);
+    EXPECT_EQ(a.windowHeight, row.windowHeight);
+    for (const auto& place : row.places) {
+      EXPECT_EQ(a.left[place[0]], place[1]) << "button " << place[0];
+      EXPECT_EQ(a.top[place[0]], place[2]) << "button " << place[0];
+    }
+    // Every button inside the window's client area, in entry order down each column and
+    // then into the next to the right, and no two overlapping.
+    const int clientWidth = a.windowWidth - (kFrame.windowWidth - kFrame.clientWidth);
+    for (int i = 0; i < column.count(); i++) {
+      EXPECT_GE(a.top[i], 0);
+      EXPECT_LE(a.top[i] + column.buttonHeight(), a.windowHeight - kFrame.windowHeight);
+      EXPECT_LE(a.left[i] + layout::ButtonWidth(kFrame.clientWidth), clientWidth - layout::kButtonX);
+      if (i == 0) continue;
+      bool below = a.left[i] == a.left[i - 1] && a.top[i] >= a.top[i - 1] + column.buttonHeight();
+      bool nextColumn = a.left[i] == a.left[i - 1] + kFrame.clientWidth && a.top[i] == layout::kColumnTop;
+      EXPECT_TRUE(below || nextColumn) << "button " << i;
+    }
+  }
 }
 
 TEST(Layout, QuitButtonAndIconicIcon) {

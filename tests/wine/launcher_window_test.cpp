@@ -140,6 +140,61 @@ void CheckButtons(HWND window, const TemplateSize& t, const WantButton* want, in
   }
 }
 
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
+bool Inside(const RECT& r, const RECT& area) {
+  return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+// A menu of count buttons that must fit the screen: the window, every button and the Quit
+// button inside the work area; the buttons in entry order down each column, then on at
+// the top of the next column to the right, each column as wide as the template's client
+// area; no two overlapping. Returns the number of columns.
+int CheckOnScreen(HWND window, const TemplateSize& t, int count) {
+  const RECT work = WorkAreaOf(window), frame = WindowRectOf(window);
+  CHECK(Inside(frame, work));
+  CheckCentred(window);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  auto onScreen = [&](RECT r) {
+    OffsetRect(&r, origin.x, origin.y);
+    return r;
+  };
+  const RECT quit = ChildRect(GetDlgItem(window, IDOK));
+  CHECK(Inside(onScreen(quit), work));
+  static Button buttons[kMaxButtons];
+  const int n = SortedButtons(window, buttons);
+  CHECK_EQ(n, count);
+  int columns = n > 0 ? 1 : 0;
+  for (int i = 0; i < n; i++) {
+    const RECT r = buttons[i].rect;
+    RECT overlap;
+    CHECK(Inside(onScreen(r), work));
+    CHECK(!IntersectRect(&overlap, &r, &quit));
+    CHECK_EQ(r.right - r.left, t.clientWidth - 2 * kButtonX);
+    if (i == 0) continue;
+    const RECT before = buttons[i - 1].rect;
+    if (r.left != before.left) {
+      columns++;
+      CHECK_EQ(r.left, before.left + t.clientWidth);
+      CHECK_EQ(r.top, kTopMargin);
+    } else {
+      CHECK(r.top >= before.bottom);
+    }
+    for (int j = 0; j < i; j++) CHECK(!IntersectRect(&overlap, &r, &buttons[j].rect));
+  }
+  RECT c = ClientRectOf(window);
+  CHECK_EQ(frame.right - frame.left, t.windowWidth + (columns - 1) * t.clientWidth);
+  CHECK_EQ(quit.left, (c.right - t.quit.right) / 2);
+  CHECK_EQ(quit.top, c.bottom - t.quit.bottom - 2);
+  return columns;
+}
+
 void CheckText(HWND window, const char* want) {
   char text[512];
   WindowText(window, text, sizeof text);
@@ -295,7 +350,7 @@ void TestLayout(const TemplateSize& t) {
 }
 
 void TestGaps(const TemplateSize& t) {
-  TEST_CASE("gaps: 20 before the first button, -40 makes two buttons overlap");
+  TEST_CASE("gaps: 20 before the first button; -40 makes two buttons touch, never overlap");
   Disc disc;
   CHECK(MakeDisc(disc, "gaps"));
   CHECK(WriteDiscFile(disc, "autorun.inf",
@@ -305,13 +360,28 @@ void TestGaps(const TemplateSize& t) {
                       "QXspace=-40\r\n"
                       "shell\\c=C\r\nshell\\c\\command=c.exe\r\n"));
   const int step = IconHeight() + 8;
-  const int y0 = kTopMargin + 20, y1 = y0 + step, y2 = y1 + step - 40;
+  const int y0 = kTopMargin + 20, y1 = y0 + step, y2 = y1 + IconHeight() + 6;
   const WantButton want[] = {{"A", y0}, {"B", y1}, {"C", y2}};
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
     CheckButtons(window, t, want, 3);
     CheckGrownWindow(window, t, y2 + step);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+
+  TEST_CASE("gaps of any size keep every button on the screen, none overlapping");
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "QXspace=-2147483648\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n"
+                      "QXspace=-100000\r\nshell\\b=B\r\nshell\\b\\command=b.exe\r\n"
+                      "QXspace=99999\r\nshell\\c=C\r\nshell\\c\\command=c.exe\r\n"
+                      "QXspace=2147483647\r\nshell\\d=D\r\nshell\\d\\command=d.exe\r\n"
+                      "QXspace=99999\r\nQXspace=99999\r\n"));
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckOnScreen(window, t, 4);
   } else {
     CHECK(!"launcher window");
   }
@@ -415,31 +485,43 @@ void TestEnding() {
 }
 
 void TestEntryLimit(const TemplateSize& t) {
-  TEST_CASE("31 entries give 30 buttons; the lines after the 30th have no effect");
+  TEST_CASE("31 entries give 30 buttons in columns on the screen; the lines after the 30th have no effect");
   static char menu[8192];
   int n = 0;
   for (int k = 1; k <= 31; k++) {
-    n += snprintf(menu + n, sizeof menu - n, "shell\\e%d=Entry %d\r\nshell\\e%d\\command=e%d.exe\r\n", k, k, k, k);
+    n += snprintf(menu + n, sizeof menu - n,
+                  "shell\\e%d=Entry %d\r\nshell\\e%d\\command=recorder.exe e%d\r\n", k, k, k, k);
     if (k == 30) n += snprintf(menu + n, sizeof menu - n, "title=Too late\r\n");
   }
   Disc disc;
   CHECK(MakeDisc(disc, "limit"));
+  CHECK(CopyRecorder(disc, "recorder.exe"));
   CHECK(WriteDiscFile(disc, "autorun.inf", menu));
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
-    static WantButton want[30];
-    static char texts[30][16];
+    static Button buttons[kMaxButtons];
+    SortedButtons(window, buttons);
     for (int i = 0; i < 30; i++) {
-      snprintf(texts[i], sizeof texts[i], "Entry %d", i + 1);
-      want[i] = {texts[i], kTopMargin + i * (IconHeight() + 8)};
+      char want[16];
+      snprintf(want, sizeof want, "Entry %d", i + 1);
+      CHECK_STR(buttons[i].text, want);
     }
-    CheckButtons(window, t, want, 30);
-    CHECK(ButtonById(window, kLastButtonId) != 0);
     CHECK(ButtonById(window, kLastButtonId + 1) == 0);
     CheckText(window, "Autorun");
-    // Taller than the screen: the top edge is kept inside the work area.
-    CheckGrownWindow(window, t, kTopMargin + 30 * (IconHeight() + 8));
+    // A screen of 1024 x 768 or less holds no single column of 30.
+    const RECT work = WorkAreaOf(window);
+    printf("30 entries in a work area of %ldx%ld\n", work.right - work.left, work.bottom - work.top);
+    CHECK(CheckOnScreen(window, t, 30) >= 2);
+    // The first column is full: one more row would not fit the work area's height.
+    RECT r = WindowRectOf(window);
+    CHECK(r.bottom - r.top + IconHeight() + 8 > work.bottom - work.top);
+
+    TEST_CASE("a click on the 30th button, in the last column, runs its entry");
+    Click(ButtonById(window, kLastButtonId));
+    static Record records[kMaxRecords];
+    CHECK_EQ(WaitForRecords(disc, 1, records, kMaxRecords), 1);
+    CHECK_STR(records[0].commandLine, "recorder.exe e30");
   } else {
     CHECK(!"launcher window");
   }
