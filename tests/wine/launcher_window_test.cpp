@@ -3,6 +3,7 @@
 // place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
 // a reload to a second page, and real autorun.inf files from discs.
 #include <windows.h>
+#include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -578,6 +579,47 @@ void TestReload(const TemplateSize& t) {
   CHECK(RemoveDisc(disc));
 }
 
+// The built autorun.exe's own resources. Windows gives a 32-bit program file virtualisation
+// (the auto-start choice in the Windows directory) only without an execution level in its
+// manifest, and then takes it for an installer, to be elevated, when its version texts (or
+// its file name) say setup, install, update or patch.
+void TestResources() {
+  TEST_CASE("manifest: common controls 6.0.0.0, no execution level; nothing reads as an installer");
+  char path[MAX_PATH];
+  snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
+  HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  CHECK(module != 0);
+  if (!module) return;
+  // Both resources as text, the version block's UTF-16 cut to its low bytes, in lower case.
+  static char manifest[4096], version[4096];
+  struct {
+    LPCSTR type;
+    char* text;
+    bool wide;
+  } reads[] = {{RT_MANIFEST, manifest, false}, {RT_VERSION, version, true}};
+  for (const auto& r : reads) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), r.type);
+    CHECK(found != 0);
+    const BYTE* bytes = found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
+    DWORD size = found ? SizeofResource(module, found) : 0;
+    int n = 0;
+    for (DWORD i = 0; bytes && i + r.wide < size && n < 4095; i += r.wide ? 2 : 1) {
+      if (!bytes[i] || (r.wide && bytes[i + 1])) continue;
+      r.text[n++] = r.wide ? static_cast<char>(tolower(bytes[i])) : static_cast<char>(bytes[i]);
+    }
+    r.text[n] = 0;
+  }
+  FreeLibrary(module);
+  CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
+  CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
+  CHECK(strstr(manifest, "<supportedOS") != nullptr);
+  CHECK(strstr(manifest, "<trustInfo") == nullptr);
+  CHECK(strstr(manifest, "<requestedExecutionLevel") == nullptr);
+  CHECK(strstr(version, "autorun menu tool") != nullptr);  // the texts were read
+  const char* const installerWords[] = {"setup", "install", "update", "patch"};
+  for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
+}
+
 // Real autorun.inf files load without a crash or a hang, and the window can be closed.
 void TestCorpus() {
   TEST_CASE("real autorun.inf files load and the window closes");
@@ -647,6 +689,7 @@ int main() {
   TestEnding();
   TestEntryLimit(t);
   TestReload(t);
+  TestResources();
   TestCorpus();
   return check::Summary();
 }
