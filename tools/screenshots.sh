@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the guide's screenshots from the real launcher: runs the demo disc under
 # Wine on the build tree's own Xvfb display and saves the launcher window, the
-# window with its popup open, and the About box, each cropped to its window.
+# window with its popup open, the About box, and a menu of thirty entries in
+# columns, each cropped to its window.
 # Each picture must show more than one colour, or the script fails.
 #   screenshots.sh WIN32_BUILD_DIR OUT_DIR [DISC_FOLDER]
 set -u
@@ -74,6 +75,25 @@ rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot
 (cd "$work" && run poke.exe quit >/dev/null)
 wait "$launcher_pid" 2>/dev/null; launcher_pid=
 
+# A menu of thirty entries, more than a screen of 768 pixels holds in one column: the
+# buttons flow into a second column.
+long=$work/long
+mkdir -p "$long"
+cp "$work/autorun.exe" "$work/GlyphKey32.dll" "$work/poke.exe" "$long/"
+{
+  printf 'title=Autorun menu - thirty lessons\r\nQXName=ThirtyLessons\r\n'
+  for n in $(seq 30); do
+    printf 'QXicon=%d\r\nshell\\l%d=Lesson %d\r\nshell\\l%d\\command=lesson%d.htm\r\n' \
+      $(((n - 1) % 26 + 1)) "$n" "$n" "$n" "$n"
+  done
+} >"$long/autorun.inf"
+(cd "$long" && exec bash "$repo/cmake/wine-run.sh" "$session" autorun.exe) >/dev/null 2>&1 &
+launcher_pid=$!
+rect=$(cd "$long" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-columns.png "$rect" ||
+  { echo "screenshots: no launcher window with thirty entries" >&2; status=1; }
+(cd "$long" && run poke.exe quit >/dev/null)
+wait "$launcher_pid" 2>/dev/null; launcher_pid=
+
 # The control library's looks, in a window of their own.
 (cd "$work" && exec bash "$repo/cmake/wine-run.sh" "$session" looks.exe 120 >"$work/looks.rect" 2>/dev/null) &
 looks_pid=$!
@@ -85,7 +105,7 @@ kill "$looks_pid" 2>/dev/null
 pkill -f 'looks.exe 120' 2>/dev/null
 
 # A blank or single-coloured picture means the window was not drawn.
-for name in screenshot-demo.png screenshot-popup.png screenshot-about.png screenshot-looks.png; do
+for name in screenshot-demo.png screenshot-popup.png screenshot-about.png screenshot-columns.png screenshot-looks.png; do
   [ -f "$out/$name" ] || { status=1; continue; }
   colours=$(convert "$out/$name" -format '%k' info:)
   deviation=$(convert "$out/$name" -format '%[fx:standard_deviation]' info:)
