@@ -77,6 +77,15 @@ TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
   EXPECT_NE(terminal.find("icon 24: a text page with a globe (a web page)"), std::string::npos);
   EXPECT_NE(terminal.find("-- separator --"), std::string::npos);  // the popup's gap
   EXPECT_NE(terminal.find("0 warnings"), std::string::npos);
+
+  // Pages, not popups, give their window's size on a 1366 x 768 screen; 30 entries need two columns.
+  std::string plain = Printed(report, check::Format::kPlain);
+  EXPECT_NE(plain.find("window\tautorun.inf\t327\t262\t1\n"), std::string::npos) << plain;
+  EXPECT_NE(plain.find("window\tpage2.inf\t327\t92\t1\n"), std::string::npos);
+  EXPECT_EQ(plain.find("window\ttools.inf"), std::string::npos);
+  EXPECT_NE(terminal.find("window     327 x 262 pixels, 1 column of buttons"), std::string::npos);
+  std::string limit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
+  EXPECT_NE(limit.find("window\tautorun.inf\t648\t692\t2\n"), std::string::npos) << limit;
 }
 
 struct Expected {

@@ -14,6 +14,8 @@ void PrintUsage(FILE* out) {
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
           "  --plain  one tab-separated record per line (the default when not on a terminal)\n"
+          "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
+          "32-pixel icons), with the columns its buttons flow into there.\n"
           "Exit status: 0 clean, 1 warnings, 2 the menu cannot be read.\n");
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "icon_names.h"
+#include "page_layout.h"
 
 namespace check {
 
@@ -26,6 +27,10 @@ void PrintPlain(const DiscReport& report, FILE* out) {
       fprintf(out, "title\t%s\t%d\t%s\n", menu.file.c_str(), menu.titleLine, menu.title.c_str());
     if (menu.nameLine)
       fprintf(out, "name\t%s\t%d\t%s\n", menu.file.c_str(), menu.nameLine, menu.name.c_str());
+    if (!menu.popup) {
+      PageLayout page = LayOutPage(menu);
+      fprintf(out, "window\t%s\t%d\t%d\t%d\n", menu.file.c_str(), page.width, page.height, page.columns);
+    }
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
         case MenuItem::kEntry: {
@@ -61,6 +66,11 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
             menu.titleLine ? menu.title.c_str() : "(none: the title stays as it was)");
     fprintf(out, "  disc name  %s\n",
             menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
+    if (!menu.popup) {
+      PageLayout page = LayOutPage(menu);
+      fprintf(out, "  window     %d x %d pixels, %d column%s of buttons\n", page.width, page.height,
+              page.columns, page.columns == 1 ? "" : "s");
+    }
     int entries = 0;
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
@@ -88,6 +98,7 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
     if (!entries) fprintf(out, "      (no entries)\n");
     fprintf(out, "\n");
   }
+  if (!report.menus.empty()) fprintf(out, "%s\n", kLayoutScreen);
   for (const Warning& w : report.warnings)
     fprintf(out, "%s %swarning:%s %s\n", Place(w).c_str(), yellow, normal, w.text.c_str());
   size_t count = report.warnings.size();
