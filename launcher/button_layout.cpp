@@ -66,10 +66,10 @@ Arrangement Arrange(const ButtonColumn& column, const Frame& frame, int workWidt
   long long room = static_cast<long long>(workHeight) - frame.windowHeight;
   if (column.y() <= room || room > 2 * kFarthest) room = 2 * kFarthest;
   if (room < 0) room = 0;
-  Arrangement a;
+  Arrangement a = {};
   Flow(column, static_cast<int>(room), true, frame, &a);
   if (a.windowWidth > workWidth) {
-    Arrangement gapless;
+    Arrangement gapless = {};
     Flow(column, static_cast<int>(room), false, frame, &gapless);
     if (gapless.columns < a.columns) a = gapless;
   }

@@ -63,9 +63,7 @@ struct Arrangement {
 Arrangement Arrange(const ButtonColumn& column, const Frame& frame, int workWidth, int workHeight);
 
 // Width of the buttons for a client area of this width.
-inline int ButtonWidth(int clientWidth) {
-  return clientWidth - 2 * kButtonX;
-}
+inline int ButtonWidth(int clientWidth) { return clientWidth - 2 * kButtonX; }
 
 // The Quit button centred at the bottom of the client area, 2 pixels above its edge.
 void QuitButtonOrigin(int clientWidth, int clientBottom, int width, int height, int* x, int* y);

@@ -65,13 +65,21 @@ TemplateSize MeasureTemplate() {
 
 int IconHeight() { return GetSystemMetrics(SM_CYICON); }
 
-// Where the launcher should stand: centred in the work area of its screen, pushed
-// inside it when it is larger.
-POINT CentredPlace(HWND window) {
+RECT WorkAreaOf(HWND window) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
   GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
-  RECT work = info.rcWork, r = WindowRectOf(window);
+  return info.rcWork;
+}
+
+bool Inside(const RECT& r, const RECT& area) {
+  return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+// Where the launcher should stand: centred in the work area of its screen, pushed
+// inside it when it is larger.
+POINT CentredPlace(HWND window) {
+  RECT work = WorkAreaOf(window), r = WindowRectOf(window);
   int width = r.right - r.left, height = r.bottom - r.top;
   POINT place;
   place.x = work.left + (work.right - work.left) / 2 - width / 2;
@@ -141,58 +149,31 @@ void CheckButtons(HWND window, const TemplateSize& t, const WantButton* want, in
   }
 }
 
-RECT WorkAreaOf(HWND window) {
-  MONITORINFO info = {};
-  info.cbSize = sizeof info;
-  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
-  return info.rcWork;
-}
-
-bool Inside(const RECT& r, const RECT& area) {
-  return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
-}
-
-// A menu of count buttons that must fit the screen: the window, every button and the Quit
+// A menu of count buttons that fits the screen: the window, every button and the Quit
 // button inside the work area; the buttons in entry order down each column, then on at
-// the top of the next column to the right, each column as wide as the template's client
-// area; no two overlapping. Returns the number of columns.
+// the top of the next column to the right (so that none overlap), the window wider by
+// whole columns. Returns the number of columns.
 int CheckOnScreen(HWND window, const TemplateSize& t, int count) {
-  const RECT work = WorkAreaOf(window), frame = WindowRectOf(window);
+  RECT work = WorkAreaOf(window), frame = WindowRectOf(window), overlap;
   CHECK(Inside(frame, work));
-  CheckCentred(window);
-  POINT origin = {0, 0};
-  ClientToScreen(window, &origin);
-  auto onScreen = [&](RECT r) {
-    OffsetRect(&r, origin.x, origin.y);
-    return r;
-  };
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&work), 2);
   const RECT quit = ChildRect(GetDlgItem(window, IDOK));
-  CHECK(Inside(onScreen(quit), work));
+  CHECK(Inside(quit, work));
   static Button buttons[kMaxButtons];
   const int n = SortedButtons(window, buttons);
   CHECK_EQ(n, count);
-  int columns = n > 0 ? 1 : 0;
+  int columns = 1;
   for (int i = 0; i < n; i++) {
-    const RECT r = buttons[i].rect;
-    RECT overlap;
-    CHECK(Inside(onScreen(r), work));
-    CHECK(!IntersectRect(&overlap, &r, &quit));
-    CHECK_EQ(r.right - r.left, t.clientWidth - 2 * kButtonX);
-    if (i == 0) continue;
-    const RECT before = buttons[i - 1].rect;
-    if (r.left != before.left) {
-      columns++;
-      CHECK_EQ(r.left, before.left + t.clientWidth);
-      CHECK_EQ(r.top, kTopMargin);
-    } else {
-      CHECK(r.top >= before.bottom);
+    const RECT &r = buttons[i].rect, &before = buttons[i > 0 ? i - 1 : 0].rect;
+    CHECK(Inside(r, work) && !IntersectRect(&overlap, &r, &quit));
+    if (r.left == before.left) {
+      CHECK(i == 0 || r.top >= before.bottom);
+      continue;
     }
-    for (int j = 0; j < i; j++) CHECK(!IntersectRect(&overlap, &r, &buttons[j].rect));
+    columns++;
+    CHECK(r.left == before.left + t.clientWidth && r.top == kTopMargin);
   }
-  RECT c = ClientRectOf(window);
   CHECK_EQ(frame.right - frame.left, t.windowWidth + (columns - 1) * t.clientWidth);
-  CHECK_EQ(quit.left, (c.right - t.quit.right) / 2);
-  CHECK_EQ(quit.top, c.bottom - t.quit.bottom - 2);
   return columns;
 }
 
@@ -510,10 +491,11 @@ void TestEntryLimit(const TemplateSize& t) {
     }
     CHECK(ButtonById(window, kLastButtonId + 1) == 0);
     CheckText(window, "Autorun");
-    // A screen of 1024 x 768 or less holds no single column of 30.
+    // No screen 1024 pixels high or less holds a single column of 30.
     const RECT work = WorkAreaOf(window);
     printf("30 entries in a work area of %ldx%ld\n", work.right - work.left, work.bottom - work.top);
     CHECK(CheckOnScreen(window, t, 30) >= 2);
+    CheckCentred(window);
     // The first column is full: one more row would not fit the work area's height.
     RECT r = WindowRectOf(window);
     CHECK(r.bottom - r.top + IconHeight() + 8 > work.bottom - work.top);
@@ -585,30 +567,24 @@ void TestReload(const TemplateSize& t) {
 // its file name) say setup, install, update or patch.
 void TestResources() {
   TEST_CASE("manifest: common controls 6.0.0.0, no execution level; nothing reads as an installer");
-  char path[MAX_PATH];
+  char path[MAX_PATH], manifest[4096] = "", version[4096] = "";
   snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
   HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   CHECK(module != 0);
   if (!module) return;
-  // Both resources as text, the version block's UTF-16 cut to its low bytes, in lower case.
-  static char manifest[4096], version[4096];
-  struct {
-    LPCSTR type;
-    char* text;
-    bool wide;
-  } reads[] = {{RT_MANIFEST, manifest, false}, {RT_VERSION, version, true}};
-  for (const auto& r : reads) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), r.type);
+  // A resource as text; the version block's UTF-16 texts cut to their low bytes, in lower case.
+  auto read = [&](LPCSTR type, char* text, DWORD stride) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), type);
     CHECK(found != 0);
     const BYTE* bytes = found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
     DWORD size = found ? SizeofResource(module, found) : 0;
-    int n = 0;
-    for (DWORD i = 0; bytes && i + r.wide < size && n < 4095; i += r.wide ? 2 : 1) {
-      if (!bytes[i] || (r.wide && bytes[i + 1])) continue;
-      r.text[n++] = r.wide ? static_cast<char>(tolower(bytes[i])) : static_cast<char>(bytes[i]);
+    for (DWORD i = 0, n = 0; bytes && i + stride <= size && n < 4095; i += stride) {
+      if (bytes[i] && (stride == 1 || !bytes[i + 1]))
+        text[n++] = static_cast<char>(stride == 1 ? bytes[i] : tolower(bytes[i]));
     }
-    r.text[n] = 0;
-  }
+  };
+  read(RT_MANIFEST, manifest, 1);
+  read(RT_VERSION, version, 2);
   FreeLibrary(module);
   CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
   CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
