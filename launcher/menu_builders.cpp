@@ -1,6 +1,7 @@
 // Button layout of the launcher window and the popup menu of a menu file.
 #include "menu_builders.h"
 
+#include "centre_geometry.h"
 #include "command_line.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
@@ -46,8 +47,10 @@ UINT ButtonBuilder::Close() {
   int w = quit.right - quit.left;
   int h = quit.bottom - quit.top;
   // Only now is it known whether the single column fits the screen; where it does not,
-  // the buttons made at their single-column places move into columns.
-  RECT work = window_.WorkArea();
+  // the buttons made at their single-column places move into columns. The window is then
+  // sized and centred in one step, in the work area the layout was made for: grown first
+  // and centred after, it could reach into a screen below and be centred there.
+  const RECT work = window_.WorkArea();
   const layout::Frame frame = {window_.initialWindowRect.right, window_.initialWindowRect.bottom,
                                window_.initialClientRect.right};
   const layout::Arrangement a =
@@ -58,8 +61,10 @@ UINT ButtonBuilder::Close() {
     if (button)
       SetWindowPos(button, nullptr, a.left[i], a.top[i], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SetWindowPos(window, nullptr, 0, 0, a.windowWidth, a.windowHeight, SWP_NOMOVE | SWP_NOZORDER);
-  window_.CentreWindow();
+  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
+  long left, top;
+  geometry::CentredOrigin(bounds, bounds, a.windowWidth, a.windowHeight, &left, &top);
+  SetWindowPos(window, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
   InvalidateRect(window, nullptr, TRUE);
   RECT client;
   GetClientRect(window, &client);
