@@ -64,6 +64,24 @@ TemplateSize MeasureTemplate() {
 
 int IconHeight() { return GetSystemMetrics(SM_CYICON); }
 
+// The image sizes of an icon group of autorun.exe, as Explorer and LoadImage choose among
+// them: one bit per size (16, 32, 48 give bits 0, 1, 2).
+int IconGroupSizes(int group) {
+  char path[MAX_PATH];
+  snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
+  HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC found = exe ? FindResourceA(exe, MAKEINTRESOURCEA(group), MAKEINTRESOURCEA(14)) : nullptr;  // RT_GROUP_ICON
+  const BYTE* dir = found ? static_cast<const BYTE*>(LockResource(LoadResource(exe, found))) : nullptr;
+  int sizes = 0;
+  // A 6-byte header whose last word is the count, then 14 bytes per image, width first.
+  for (int i = 0; dir && i < *reinterpret_cast<const WORD*>(dir + 4); i++) {
+    int width = dir[6 + 14 * i];
+    sizes |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : 8;
+  }
+  if (exe) FreeLibrary(exe);
+  return sizes;
+}
+
 // Where the launcher should stand: centred in the work area of its screen, pushed
 // inside it when it is larger.
 POINT CentredPlace(HWND window) {
@@ -277,6 +295,9 @@ void TestLayout(const TemplateSize& t) {
     CHECK(!"launcher window");
   }
   CHECK(EndLauncher(launcher));
+
+  TEST_CASE("icon 201, the program's icon in Explorer, has 16, 32 and 48 pixel images");
+  CHECK_EQ(IconGroupSizes(201), 1 | 2 | 4);
 
   TEST_CASE("command-line arguments change nothing");
   StartOptions options;
