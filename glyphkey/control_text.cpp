@@ -7,9 +7,13 @@ constexpr char kSeparator = '@';
 constexpr char kPrefix = '&';
 constexpr unsigned kIdentifierRange = 65536;  // resource identifiers are 16 bits
 
-char* FindCharacter(char* text, char c) {
-  for (; *text; ++text)
+// The first c at a character boundary: the second byte of a double-byte character
+// is never taken for it.
+char* FindCharacter(char* text, char c, LeadByteFn isLeadByte) {
+  for (; *text; ++text) {
     if (*text == c) return text;
+    if (isLeadByte && isLeadByte(static_cast<unsigned char>(*text)) && text[1]) ++text;
+  }
   return nullptr;
 }
 }  // namespace
@@ -21,7 +25,10 @@ IconName ClassifyIconName(const char* name) {
   unsigned value = 0;
   bool digitsOnly = *name != '\0';
   for (const char* p = name; *p; ++p) {
-    if (*p < '0' || *p > '9') { digitsOnly = false; break; }
+    if (*p < '0' || *p > '9') {
+      digitsOnly = false;
+      break;
+    }
     // Keeping only the low 16 bits as we go gives the value modulo 65536 without overflow.
     value = (value * 10 + unsigned(*p - '0')) % kIdentifierRange;
   }
@@ -47,7 +54,7 @@ int AcceleratorOf(const char* caption, UpperCaseFn upper) {
   return 0;
 }
 
-ControlText ParseControlText(char* text, int limit, UpperCaseFn upper) {
+ControlText ParseControlText(char* text, int limit, UpperCaseFn upper, LeadByteFn isLeadByte) {
   ControlText result;
   if (limit > 0) {
     int n = 0;
@@ -55,7 +62,7 @@ ControlText ParseControlText(char* text, int limit, UpperCaseFn upper) {
     text[n] = '\0';
   }
   result.caption = text;
-  char* at = FindCharacter(text, kSeparator);
+  char* at = FindCharacter(text, kSeparator, isLeadByte);
   if (!at) {
     while (text[result.captionLength]) ++result.captionLength;
     return result;
@@ -65,7 +72,7 @@ ControlText ParseControlText(char* text, int limit, UpperCaseFn upper) {
   result.captionLength = int(at - text);
   result.accelerator = AcceleratorOf(text, upper);
   char* upName = at + 1;
-  char* second = FindCharacter(upName, kSeparator);
+  char* second = FindCharacter(upName, kSeparator, isLeadByte);
   if (second) *second = '\0';
   result.up = ClassifyIconName(upName);
   if (second) result.down = ClassifyIconName(second + 1);

@@ -11,6 +11,10 @@ char UpperCase(char c) {
       CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(c))))));
 }
 
+bool IsLeadByte(unsigned char byte) {
+  return IsDBCSLeadByte(byte) != FALSE;
+}
+
 HICON LoadIconFrom(HINSTANCE module, const IconName& name) {
   LPCSTR resource = name.isInteger ? MAKEINTRESOURCEA(name.id) : name.text;
   return LoadIconA(module, resource);
@@ -29,7 +33,7 @@ HICON LookUpIcon(HWND window, const IconName& name) {
 }  // namespace
 
 void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit) {
-  ControlText parsed = ParseControlText(text, limit, UpperCase);
+  ControlText parsed = ParseControlText(text, limit, UpperCase, IsLeadByte);
   if (!parsed.hasSeparator) {
     // The whole text is the caption, already the window text; the accelerator stays.
     record->upIcon = nullptr;

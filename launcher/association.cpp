@@ -13,16 +13,29 @@ const char* const kOpenCommandKeys[] = {"shell", "open", "command"};
 const char kPlaceholder[] = "%1";
 
 // Reads the default value of key; the size is set to the buffer's again for every
-// query. A value that does not fit counts as missing.
+// query. A value that does not fit counts as missing. Windows keeps the open commands
+// of its own classes as REG_EXPAND_SZ ("%SystemRoot%\system32\NOTEPAD.EXE %1"): such a
+// value is used expanded, as the shell uses it; a REG_SZ value exactly as it is.
 bool ReadDefault(RegistryView& registry, RegistryView::Key key, Text* value) {
   char buffer[kValueBufferSize];
   unsigned long size = kValueBufferSize;
-  if (!registry.QueryDefault(key, buffer, &size)) return false;
+  bool expandable = false;
+  if (!registry.QueryDefault(key, buffer, &size, &expandable)) return false;
   // Data stored without its zero must not be read past the buffer (and strnlen
   // is missing from older msvcrt.dll).
   size_t length = 0;
   while (length < sizeof buffer && buffer[length]) length++;
   value->Assign(buffer, length);
+  if (!expandable) return true;
+  Text stored(*value);
+  return registry.ExpandEnvironment(stored.c_str(), value);
+}
+
+// Does text begin with name, ignoring the case of ASCII letters?
+bool StartsWithIgnoringCase(const char* text, const char* name) {
+  for (; *name; text++, name++) {
+    if (LowerAscii(*text) != LowerAscii(*name)) return false;
+  }
   return true;
 }
 
@@ -91,6 +104,27 @@ Text BuildAssociationCommand(RegistryView& registry, const char* document) {
     }
   }
   registry.Close(extensionKey);
+  return result;
+}
+
+Text PreferNativeProgramFolders(const char* value) {
+  static const char* const kFolders[][2] = {
+      {"%ProgramFiles%", "%ProgramW6432%"},
+      {"%CommonProgramFiles%", "%CommonProgramW6432%"},
+  };
+  Text result;
+  for (const char* p = value; *p;) {
+    bool replaced = false;
+    for (const auto& folder : kFolders) {
+      if (StartsWithIgnoringCase(p, folder[0])) {
+        result.Append(folder[1]);
+        p += strlen(folder[0]);
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) result.AppendChar(*p++);
+  }
   return result;
 }
 

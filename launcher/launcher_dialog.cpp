@@ -42,7 +42,12 @@ BOOL LauncherDialog::OnInitDialog() {
     AppendMenuA(systemMenu, MF_STRING, kAboutCommand, app.MessageText(messages::kAboutBoxMenu));
   }
   SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)windowIcon);
-  SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)windowIcon);
+  // The title bar and the task bar want the small image of the same icon: the 32-pixel
+  // one shrunk to 16 is a blur. Not LR_SHARED: a shared load hands back the icon of
+  // that resource already loaded, whatever size is asked for.
+  smallIcon = (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON,
+                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+  SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)(smallIcon ? smallIcon : windowIcon));
   // Without an owner the window stands at the screen origin, so the window
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
@@ -56,6 +61,8 @@ BOOL LauncherDialog::OnInitDialog() {
 void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
 
 void LauncherDialog::OnDestroy() {
+  if (smallIcon) DestroyIcon(smallIcon);
+  smallIcon = nullptr;
   delete entries;
   entries = nullptr;
   delete savedEntries;

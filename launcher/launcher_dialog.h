@@ -46,6 +46,7 @@ class LauncherDialog : public framework::Dialog {
 
   framework::Window quitButton;
   HICON windowIcon;
+  HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
   MenuEntryTable* entries = nullptr;
   MenuEntryTable* savedEntries = nullptr;
   Text menuName;

@@ -90,7 +90,15 @@ void LauncherDialog::CopyFileToFolder(const char* value) {
   if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
   Text source, destination;
   // Never overwrites; the outcome is not the user's concern.
-  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination)) {
-    CopyFileA(source.c_str(), destination.c_str(), TRUE);
+  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination) &&
+      CopyFileA(source.c_str(), destination.c_str(), TRUE)) {
+    // CopyFileA copies the attributes too, and every file on a CD is read-only: the
+    // user could neither change nor replace the copy. The copy succeeded, so the file
+    // is the one just made, never one that was there before.
+    DWORD attributes = GetFileAttributesA(destination.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+      attributes &= ~FILE_ATTRIBUTE_READONLY;
+      SetFileAttributesA(destination.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+    }
   }
 }

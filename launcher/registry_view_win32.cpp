@@ -13,12 +13,29 @@ bool ClassesRootView::Open(Key parent, const char* subKey, Key* opened) {
   return true;
 }
 
-bool ClassesRootView::QueryDefault(Key key, char* buffer, unsigned long* size) {
-  DWORD type;  // never looked at: any type is read as text
+bool ClassesRootView::QueryDefault(Key key, char* buffer, unsigned long* size, bool* expandable) {
+  DWORD type;  // any type is read as text; only REG_EXPAND_SZ is expanded afterwards
   DWORD bytes = *size;
   bool read = RegQueryValueExA((HKEY)key, nullptr, nullptr, &type, (BYTE*)buffer, &bytes) == ERROR_SUCCESS;
   *size = bytes;
+  *expandable = read && type == REG_EXPAND_SZ;
   return read;
+}
+
+bool ClassesRootView::ExpandEnvironment(const char* text, Text* expanded) {
+  // On 64-bit Windows the environment names the 64-bit program folders ProgramW6432
+  // and CommonProgramW6432 as well; only there are references rewritten to them.
+  Text native(text);
+  if (GetEnvironmentVariableA("ProgramW6432", nullptr, 0)) native = assoc::PreferNativeProgramFolders(text);
+  char buffer[assoc::kExpandedBufferSize];
+  DWORD needed = ExpandEnvironmentStringsA(native.c_str(), buffer, sizeof buffer);
+  if (needed == 0 || needed > sizeof buffer) {
+    // Counts as a value that cannot be read: the error box names the reason.
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return false;
+  }
+  expanded->Assign(buffer);
+  return true;
 }
 
 void ClassesRootView::Close(Key key) { RegCloseKey((HKEY)key); }

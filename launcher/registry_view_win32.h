@@ -6,7 +6,8 @@
 class ClassesRootView : public assoc::RegistryView {
  public:
   bool Open(Key parent, const char* subKey, Key* opened) override;
-  bool QueryDefault(Key key, char* buffer, unsigned long* size) override;
+  bool QueryDefault(Key key, char* buffer, unsigned long* size, bool* expandable) override;
+  bool ExpandEnvironment(const char* text, Text* expanded) override;
   void Close(Key key) override;
   void ReportUnreadableCommand() override;
 };

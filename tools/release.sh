@@ -4,14 +4,41 @@
 # The same sources give the same bytes: every file carries one fixed time
 # (SOURCE_DATE_EPOCH, or the last commit's date), entries are sorted, and zip -X
 # leaves out owner and extra time fields.
-#   release.sh [BIN_DIR] [OUT.zip]     (defaults: build/win32/bin, build/autorun-menu-<version>.zip)
+# With a code-signing certificate both deliverables in the package are signed
+# (Authenticode, SHA-256) with osslsigncode; the build folder keeps them unsigned.
+#   release.sh [--sign CERT [--key KEY] [--pass-file FILE] [--timestamp URL]] [BIN_DIR] [OUT.zip]
+#     CERT: a PKCS#12 file (.pfx, .p12), or a PEM certificate (with its chain) and
+#           its PEM private key given with --key
+#     defaults: build/win32/bin, build/autorun-menu-<version>.zip
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
 version=$(sed -n 's/^project(AutorunMenu VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+cert= key= pass_file= timestamp=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --sign) cert=${2:-}; shift 2 ;;
+    --key) key=${2:-}; shift 2 ;;
+    --pass-file) pass_file=${2:-}; shift 2 ;;
+    --timestamp) timestamp=${2:-}; shift 2 ;;
+    --*) echo "release: unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+  esac
+done
 bin=${1:-$repo/build/win32/bin}
 out=${2:-$repo/build/autorun-menu-$version.zip}
 command -v zip >/dev/null || { echo "release: zip is missing (bash tools/setup.sh installs it)" >&2; exit 2; }
+if [ -n "$cert" ]; then
+  command -v osslsigncode >/dev/null || { echo "release: osslsigncode is missing (bash tools/setup.sh installs it)" >&2; exit 2; }
+  [ -f "$cert" ] || { echo "release: no certificate file $cert" >&2; exit 2; }
+  case "$cert" in
+    *.pfx|*.p12|*.PFX|*.P12) [ -z "$key" ] || { echo "release: a PKCS#12 file holds its key; leave out --key" >&2; exit 2; } ;;
+    *) [ -f "$key" ] || { echo "release: a PEM certificate needs its private key (--key KEY)" >&2; exit 2; } ;;
+  esac
+  [ -z "$pass_file" ] || [ -f "$pass_file" ] || { echo "release: no password file $pass_file" >&2; exit 2; }
+elif [ -n "$key$pass_file$timestamp" ]; then
+  echo "release: --key, --pass-file and --timestamp need --sign CERT" >&2; exit 2
+fi
 for deliverable in autorun.exe GlyphKey32.dll; do
   [ -f "$bin/$deliverable" ] || { echo "release: $bin has no $deliverable (build the win32 tree first)" >&2; exit 2; }
 done
@@ -25,6 +52,27 @@ trap 'rm -rf "$stage"' EXIT
 top=$stage/autorun-menu-$version
 mkdir -p "$top/docs"
 cp "$bin/autorun.exe" "$bin/GlyphKey32.dll" "$repo/LICENSE" "$top/"
+# Signing: SmartScreen and Smart App Control judge a program from a downloaded disc
+# image by its signature. The signing time is SOURCE_DATE_EPOCH, so that a package
+# signed without a time stamp is the same bytes each time; a time-stamp server's
+# answer differs at every call.
+if [ -n "$cert" ]; then
+  for deliverable in autorun.exe GlyphKey32.dll; do
+    args=(sign -h sha256 -n "Autorun menu" -time "$SOURCE_DATE_EPOCH")
+    case "$cert" in
+      *.pfx|*.p12|*.PFX|*.P12) args+=(-pkcs12 "$cert") ;;
+      *) args+=(-certs "$cert" -key "$key") ;;
+    esac
+    [ -n "$pass_file" ] && args+=(-readpass "$pass_file")
+    [ -n "$timestamp" ] && args+=(-ts "$timestamp")
+    if ! osslsigncode "${args[@]}" -in "$bin/$deliverable" -out "$top/$deliverable.signed" >"$stage/sign.log" 2>&1; then
+      echo "release: signing $deliverable failed; osslsigncode says:" >&2
+      tail -n 5 "$stage/sign.log" >&2
+      exit 2
+    fi
+    mv "$top/$deliverable.signed" "$top/$deliverable"
+  done
+fi
 cp "$repo/docs/authoring-guide.md" "$top/docs/"
 # The pictures the guide shows, where they have been made.
 for picture in $(grep -o '([a-z-]*\.png)' "$repo/docs/authoring-guide.md" | tr -d '()' | sort -u); do

@@ -139,3 +139,20 @@ TEST(ControlText, CreationCutsAfter255Characters) {
   EXPECT_EQ(whole.text.up.id, 7u);
   EXPECT_EQ(whole.text.captionLength, 255);
 }
+
+// In code page 932 (Shift-JIS) the second byte of a character may be "@": "機" is
+// 0x8B 0x40. The caption keeps such characters whole; single-byte code pages (no lead
+// bytes) cut at the same "@" as before.
+TEST(ControlText, DoubleByteCharactersWithAnAtSignStayWhole) {
+  auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+  std::string text = "\x8B\x40\x94\x5C@203@\x8B\x40";  // "機能", icon 203, down icon named "機"
+  ControlText t = ParseControlText(text.data(), kNoTextLimit, AsciiUpper, shiftJisLead);
+  EXPECT_STREQ(t.caption, "\x8B\x40\x94\x5C");
+  EXPECT_EQ(t.up.id, 203u);
+  EXPECT_STREQ(t.down.text, "\x8B\x40");
+  // A lead byte at the very end has no second byte to step over.
+  std::string cut = "Go\x8B";
+  EXPECT_FALSE(ParseControlText(cut.data(), kNoTextLimit, AsciiUpper, shiftJisLead).hasSeparator);
+  std::string latin = "\x8B\x40\x94\x5C@203";
+  EXPECT_STREQ(ParseControlText(latin.data(), kNoTextLimit, AsciiUpper).caption, "\x8B");
+}

@@ -215,3 +215,48 @@ TEST(SubstituteDocument, ReplacesOnlyTheFirstPlaceholderAndNothingElse) {
 }
 
 }  // namespace
+
+// Windows keeps the open commands of its own classes as REG_EXPAND_SZ: they are used
+// expanded, REG_SZ values exactly as stored, and an expansion too long for its buffer
+// counts as a value that cannot be read.
+TEST_F(Association, ExpandableValuesAreUsedExpanded) {
+  registry.AddValue(".txt", "txtfile");
+  registry.AddExpandableValue("txtfile\\shell\\open\\command", "%SystemRoot%\\system32\\NOTEPAD.EXE %1");
+  registry.AddAssociation(".log", "logfile", "%SystemRoot%\\log.exe %1");
+  registry.AddValue(".pdf", "pdffile");
+  registry.AddExpandableValue("pdffile\\shell\\open\\command", "\"%ProgramFiles%\\Reader\\reader.exe\" /s");
+  registry.AddValue(".odd", "oddfile");
+  registry.AddExpandableValue("oddfile\\shell\\open\\command", "%Unknown%\\odd.exe %1");
+  registry.AddValue(".big", "bigfile");
+  registry.AddExpandableValue("bigfile\\shell\\open\\command", "%Big% %1");
+  registry.environment["big"] = std::string(assoc::kExpandedBufferSize - 3, 'b');  // with " %1": 1024 characters
+
+  EXPECT_EQ(Build("docs\\install.txt"), "C:\\Windows\\system32\\NOTEPAD.EXE docs\\install.txt");
+  EXPECT_EQ(Build("a.log"), "%SystemRoot%\\log.exe a.log");  // REG_SZ: nothing expanded
+  EXPECT_EQ(Build("a.odd"), "%Unknown%\\odd.exe a.odd");      // as ExpandEnvironmentStrings leaves it
+  bool found;
+  // The class's own switch is removed from the expanded command.
+  EXPECT_EQ(OpenCommand("pdffile", &found), "\"C:\\Program Files\\Reader\\reader.exe\"");
+  EXPECT_TRUE(found);
+  EXPECT_EQ(OpenCommand("bigfile", &found), "");
+  EXPECT_FALSE(found);
+  registry.ClearLog();
+  EXPECT_EQ(Build("a.big"), "");
+  EXPECT_EQ(registry.reports, 1);
+}
+
+TEST(PreferNativeProgramFolders, ProgramFolderReferencesOnly) {
+  const struct {
+    const char* value;
+    const char* expected;
+  } cases[] = {
+      {"\"%ProgramFiles%\\App\\app.exe\" \"%1\"", "\"%ProgramW6432%\\App\\app.exe\" \"%1\""},
+      {"%programfiles%\\a.exe", "%ProgramW6432%\\a.exe"},
+      {"%CommonProgramFiles%\\x.exe %ProgramFiles%", "%CommonProgramW6432%\\x.exe %ProgramW6432%"},
+      {"%ProgramFiles(x86)%\\old.exe", "%ProgramFiles(x86)%\\old.exe"},
+      {"%SystemRoot%\\notepad.exe %1", "%SystemRoot%\\notepad.exe %1"},
+      {"%ProgramFiles", "%ProgramFiles"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_STREQ(assoc::PreferNativeProgramFolders(c.value).c_str(), c.expected);
+}

@@ -22,6 +22,14 @@ class FakeRegistry : public assoc::RegistryView {
     values_[Fold(path)] = value;
     AddKey(path);
   }
+  // A value stored as REG_EXPAND_SZ.
+  void AddExpandableValue(const std::string& path, const std::string& value) {
+    AddValue(path, value);
+    expandable_.insert({Fold(path), true});
+  }
+  // The environment that ExpandEnvironment reads: %NAME% of a name not set stays as it is.
+  std::map<std::string, std::string> environment = {{"systemroot", "C:\\Windows"},
+                                                     {"programfiles", "C:\\Program Files"}};
   // An extension's class and that class's open command.
   void AddAssociation(const std::string& extension, const std::string& className,
                       const std::string& openCommand) {
@@ -62,7 +70,7 @@ class FakeRegistry : public assoc::RegistryView {
     return true;
   }
 
-  bool QueryDefault(Key key, char* buffer, unsigned long* size) override {
+  bool QueryDefault(Key key, char* buffer, unsigned long* size, bool* expandable) override {
     auto it = open_.find(key);
     if (it == open_.end()) {
       faults.push_back("query of a key that is not open");
@@ -80,6 +88,25 @@ class FakeRegistry : public assoc::RegistryView {
     }
     memcpy(buffer, value->second.c_str(), needed);
     *size = needed;
+    *expandable = expandable_.count(Fold(it->second)) != 0;
+    return true;
+  }
+
+  bool ExpandEnvironment(const char* text, Text* expanded) override {
+    log.push_back(std::string("expand ") + text);
+    std::string result;
+    for (const char* p = text; *p;) {
+      const char* close = *p == '%' ? strchr(p + 1, '%') : nullptr;
+      auto found = close ? environment.find(Fold(std::string(p + 1, close))) : environment.end();
+      if (found != environment.end()) {
+        result += found->second;
+        p = close + 1;
+      } else {
+        result += *p++;
+      }
+    }
+    if (result.size() >= assoc::kExpandedBufferSize) return false;
+    expanded->Assign(result.c_str());
     return true;
   }
 
@@ -119,6 +146,7 @@ class FakeRegistry : public assoc::RegistryView {
   std::map<std::string, bool> keys_;
   std::map<std::string, std::string> values_;
   std::map<std::string, bool> unterminated_;
+  std::map<std::string, bool> expandable_;
   std::map<Key, std::string> open_;
   size_t lastHandle_ = 0;
 };

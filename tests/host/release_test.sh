@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release zip twice from stand-in deliverables and compares.
+# Builds the release zip twice from stand-in deliverables and compares; then signed.
 #   release_test.sh SOURCE_DIR WORK_DIR
 set -u
 src=$1; work=$2
@@ -33,5 +33,42 @@ unzip -p "$work/first.zip" "autorun-menu-$version/LICENSE" | grep -q "Copyright 
 # Without the deliverables there is no package.
 bash "$src/tools/release.sh" "$work/none" "$work/none.zip" 2>/dev/null && fail "a package without deliverables"
 [ -f "$work/none.zip" ] && fail "none.zip was left"
+
+# Signed with a throwaway self-signed certificate: both deliverables in the package carry
+# a SHA-256 Authenticode signature that verifies against it; a second signed package is
+# the same bytes; a PKCS#12 file with a password works too; a wrong password fails with
+# no package. Signing needs real programs: two tiny ones from the cross compiler.
+if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && command -v i686-w64-mingw32-gcc >/dev/null; then
+  mkdir -p "$work/pe" "$work/unpack"
+  echo 'int main(void) { return 0; }' | i686-w64-mingw32-gcc -x c - -s -o "$work/pe/autorun.exe"
+  echo 'int x;' | i686-w64-mingw32-gcc -x c - -shared -s -o "$work/pe/GlyphKey32.dll"
+  openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
+    -subj "/CN=Autorun menu test signer" -addext "extendedKeyUsage=codeSigning" 2>/dev/null || fail "certificate"
+  bash "$src/tools/release.sh" --sign "$work/cert.pem" --key "$work/key.pem" "$work/pe" "$work/signed.zip" ||
+    fail "signed build"
+  bash "$src/tools/release.sh" --sign "$work/cert.pem" --key "$work/key.pem" "$work/pe" "$work/signed2.zip" ||
+    fail "second signed build"
+  cmp -s "$work/signed.zip" "$work/signed2.zip" || fail "two signed builds differ"
+  (cd "$work/unpack" && unzip -q -o "$work/signed.zip")
+  for deliverable in autorun.exe GlyphKey32.dll; do
+    signed=$work/unpack/autorun-menu-$version/$deliverable
+    report=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$signed" 2>&1)
+    echo "$report" | grep -q "Signature verification: ok" || fail "$deliverable: signature does not verify"
+    echo "$report" | grep -qi "digest algorithm: SHA256" || fail "$deliverable: not SHA-256"
+    cmp -s "$signed" "$work/pe/$deliverable" && fail "$deliverable: the package holds it unsigned"
+  done
+  osslsigncode verify -in "$work/pe/autorun.exe" >/dev/null 2>&1 && fail "the build folder's program was signed"
+  openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/cert.p12" \
+    -passout pass:s3cret 2>/dev/null || fail "PKCS#12 file"
+  echo s3cret >"$work/pass.txt"
+  bash "$src/tools/release.sh" --sign "$work/cert.p12" --pass-file "$work/pass.txt" "$work/pe" "$work/p12.zip" ||
+    fail "signed build from a PKCS#12 file"
+  echo wrong >"$work/wrong.txt"
+  bash "$src/tools/release.sh" --sign "$work/cert.p12" --pass-file "$work/wrong.txt" "$work/pe" "$work/bad.zip" \
+    2>/dev/null && fail "signing with a wrong password succeeded"
+  [ -f "$work/bad.zip" ] && fail "bad.zip was left"
+else
+  echo "release: signing not checked (needs osslsigncode, openssl and i686-w64-mingw32-gcc)"
+fi
 [ $failed = 0 ] && echo "release: all checks passed"
 exit $failed

@@ -427,6 +427,12 @@ void TestCopyDirectives() {
   }
   driver::DiscPath(disc, "kept\\payload.txt", path, sizeof path);
   WriteFileBytes(path, kSentinel, strlen(kSentinel));
+  // Files on a CD are read-only, and so is the user's file that must be kept.
+  char source[MAX_PATH], kept[MAX_PATH];
+  strcpy(kept, path);
+  driver::DiscPath(disc, "payload.txt", source, sizeof source);
+  SetFileAttributesA(source, FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesA(kept, FILE_ATTRIBUTE_READONLY);
   // Two absolute folders whose destination (folder, "\" and payload.txt) is 255
   // and 256 characters long: the first is the limit, the second beyond it.
   char atLimit[MAX_PATH], beyond[MAX_PATH];
@@ -455,6 +461,9 @@ void TestCopyDirectives() {
     CHECK(FileHolds(path, kSentinel));
     driver::DiscPath(disc, "fresh\\payload.txt", path, sizeof path);
     CHECK(FileHolds(path, kPayload));
+    // The copy can be changed by its user; the file that was there stays as it was.
+    CHECK_EQ(GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY, 0);
+    CHECK_EQ(GetFileAttributesA(kept) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
     CHECK(FileHolds(windowsSentinel, kSentinel));
     driver::DiscPath(disc, "long-value", path, sizeof path);
     CHECK_EQ(CountFiles(path), 0);
@@ -468,6 +477,8 @@ void TestCopyDirectives() {
   }
   driver::ForgetLauncher(launcher);
   DeleteFileA(windowsSentinel);
+  SetFileAttributesA(source, FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesA(kept, FILE_ATTRIBUTE_NORMAL);
   driver::RemoveDisc(disc);
 }
 

@@ -24,13 +24,14 @@ struct Association {
   const char* extension;
   const char* className;
   char command[512];
+  bool expandable;  // stored as REG_EXPAND_SZ
 };
 
 // The menu of the commands disc, one button per case; entry i is button 1001 + i.
 enum Entry {
   kPlain, kWithArguments, kSpacedArguments, kDocument, kSwitchPart, kPercentQuoted, kPercentUnquoted,
   kPercentTemplate, kPercentNoAssociation, kNoAssociation, kEmpty, kUnreadable, kTextFile, kPopup,
-  kEntryCount
+  kPercentExpandable, kSwitchExpandable, kEntryCount
 };
 
 const char* const kCommands[kEntryCount] = {
@@ -48,6 +49,8 @@ const char* const kCommands[kEntryCount] = {
     "%open doc.rlg",
     "readme.txt",
     "<popup.inf>",
+    "%open doc.rx1",
+    "viewer.exe manual.rx2 /p",
 };
 
 void WriteCommandsMenu(const Disc& disc) {
@@ -210,6 +213,14 @@ void TestDocuments(const Disc& disc, Launcher& launcher, HWND window) {
   CHECK(Sane(r.commandLine));
   CHECK(strlen(r.commandLine) < 400);
   printf("template with further percent signs started: %s\n", r.commandLine);
+
+  TEST_CASE("open commands stored as REG_EXPAND_SZ, as Windows keeps its own, are expanded");
+  CHECK(ClickAndRecord(disc, window, kFirstButtonId + kPercentExpandable, r));
+  snprintf(want, sizeof want, "\"%s\" \"doc.rx1\"", exe);
+  CHECK_STR(r.commandLine, want);
+  CHECK(ClickAndRecord(disc, window, kFirstButtonId + kSwitchExpandable, r));
+  snprintf(want, sizeof want, "\"%s\" manual.rx2  /p", exe);
+  CHECK_STR(r.commandLine, want);
 
   TEST_CASE("error boxes name the entry's own command");
   Click(GetDlgItem(window, kFirstButtonId + kPercentNoAssociation));
@@ -385,9 +396,14 @@ int main() {
   char exe[MAX_PATH];
   DiscPath(disc, "recorder.exe", exe, sizeof exe);
   static Association associations[] = {
-      {".rec", "E2E.Recorded", ""}, {".rcs", "E2E.Switched", ""}, {".ru1", "E2E.Unquoted", ""},
-      {".ru2", "E2E.Template", ""}, {".rlg", "E2E.Unreadable", ""},
+      {".rec", "E2E.Recorded", "", false},       {".rcs", "E2E.Switched", "", false},
+      {".ru1", "E2E.Unquoted", "", false},       {".ru2", "E2E.Template", "", false},
+      {".rlg", "E2E.Unreadable", "", false},
+      {".rx1", "E2E.Expanded", "\"%E2E_DISC%\\recorder.exe\" \"%1\"", true},
+      {".rx2", "E2E.ExpandedSwitch", "\"%E2E_DISC%\\recorder.exe\" /s", true},
   };
+  // The expandable commands find the recorder through a variable of the launcher's environment.
+  SetEnvironmentVariableA("E2E_DISC", disc.dir);
   snprintf(associations[0].command, 512, "\"%s\" \"%%1\"", exe);
   snprintf(associations[1].command, 512, "\"%s\" /s", exe);
   snprintf(associations[2].command, 512, "%s %%1", exe);
@@ -400,7 +416,7 @@ int main() {
     char key[128];
     snprintf(key, sizeof key, "%s\\shell\\open\\command", a.className);
     CHECK(SetClassValue(a.extension, a.className));
-    CHECK(SetClassValue(key, a.command));
+    CHECK(SetClassValue(key, a.command, a.expandable));
   }
 
   // Windows maps .txt to txtfile out of the box; a new Wine 8 prefix has the txtfile class

@@ -536,10 +536,10 @@ void ClearRecords(const Disc& disc) {
 
 // ---- Registry and profile -------------------------------------------------------------
 
-bool SetClassValue(const char* keyPath, const char* value) {
+bool SetClassValue(const char* keyPath, const char* value, bool expandable) {
   HKEY key;
   if (RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)) return false;
-  LONG status = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+  LONG status = RegSetValueExA(key, nullptr, 0, expandable ? REG_EXPAND_SZ : REG_SZ, reinterpret_cast<const BYTE*>(value),
                                (DWORD)strlen(value) + 1);
   RegCloseKey(key);
   return status == ERROR_SUCCESS;

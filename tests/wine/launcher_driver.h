@@ -127,14 +127,15 @@ struct Record {
   char commandLine[1024];
   char directory[MAX_PATH];
 };
-constexpr int kMaxRecords = 16;
+constexpr int kMaxRecords = 32;
 int ReadRecords(const Disc& disc, Record* out, int max);
 // Waits until the log holds at least count records; returns how many it holds.
 int WaitForRecords(const Disc& disc, int count, Record* out, int max, DWORD timeoutMs = kWaitMs);
 void ClearRecords(const Disc& disc);
 
-// HKEY_CLASSES_ROOT of the test prefix. SetClassValue sets the default value of keyPath.
-bool SetClassValue(const char* keyPath, const char* value);
+// HKEY_CLASSES_ROOT of the test prefix. SetClassValue sets the default value of keyPath,
+// as REG_EXPAND_SZ when expandable (as Windows stores its own classes' open commands).
+bool SetClassValue(const char* keyPath, const char* value, bool expandable = false);
 bool DeleteClassKey(const char* keyPath);  // with all sub-keys
 
 // The launcher's profile file "QXAutorun.ini" in the Windows directory.

@@ -564,7 +564,8 @@ void TestReload(const TemplateSize& t) {
 // The built autorun.exe's own resources. Windows gives a 32-bit program file virtualisation
 // (the auto-start choice in the Windows directory) only without an execution level in its
 // manifest, and then takes it for an installer, to be elevated, when its version texts (or
-// its file name) say setup, install, update or patch.
+// its file name) say setup, install, update or patch. Icon 201 has the sizes Explorer
+// and the task bar show.
 void TestResources() {
   TEST_CASE("manifest: common controls 6.0.0.0, no execution level; nothing reads as an installer");
   char path[MAX_PATH], manifest[4096] = "", version[4096] = "";
@@ -585,7 +586,17 @@ void TestResources() {
   };
   read(RT_MANIFEST, manifest, 1);
   read(RT_VERSION, version, 2);
+  // Icon group 201, the program's icon in Explorer, the task bar and Alt-Tab: a 6-byte
+  // header whose last word is the count, then 14 bytes per image, width first.
+  HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(201), RT_GROUP_ICON);
+  const BYTE* icons = group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
+  int widths = 0;  // one bit per image size: 16, 32 and 48 give bits 0, 1 and 2
+  for (int i = 0; icons && i < *reinterpret_cast<const WORD*>(icons + 4); i++) {
+    int width = icons[6 + 14 * i];
+    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : 8;
+  }
   FreeLibrary(module);
+  CHECK_EQ(widths, 1 | 2 | 4);
   CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
   CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
   CHECK(strstr(manifest, "<supportedOS") != nullptr);
