@@ -9,6 +9,7 @@
 #include "button_caption.h"
 #include "button_layout.h"
 #include "centre_geometry.h"
+#include "menu_entry.h"
 #include "message_table.h"
 #include "popup_nesting.h"
 
@@ -74,6 +75,33 @@ TEST(PopupNesting, ReloadInNestedPopupsWaitsForTheOutermostAndTheLastWins) {
   popups.EnterPopup();
   EXPECT_FALSE(popups.LeavePopup(&file));
   EXPECT_EQ(popups.depth(), 0);
+}
+
+// One popup level as the launcher window opens it: the current table set aside, a fresh
+// one for the popup (inside which a further popup may open), then the tables put back.
+// Every table is freed exactly once: the sanitizers see a leak or a double free.
+void PopupLevel(OwnedTable& entries, OwnedTable& savedEntries, int depth) {
+  OwnedTable outerSaved;
+  outerSaved.Take(savedEntries);
+  savedEntries.Take(entries);
+  EXPECT_FALSE(entries);
+  entries.Reset(new MenuEntryTable);
+  entries->entry[0].command.AppendInt(depth);
+  if (depth > 1) PopupLevel(entries, savedEntries, depth - 1);
+  EXPECT_EQ(entries->entry[0].command.c_str()[0], '0' + depth);  // the inner level put this one back
+  entries.Take(savedEntries);
+  savedEntries.Take(outerSaved);
+}
+
+TEST(OwnedTable, NestedPopupsPutEveryTableBack) {
+  OwnedTable entries, savedEntries;
+  entries.Reset(new MenuEntryTable);
+  entries->entry[0].command.Assign("window");
+  PopupLevel(entries, savedEntries, 3);
+  EXPECT_STREQ(entries->entry[0].command.c_str(), "window");
+  EXPECT_FALSE(savedEntries);
+  entries.Take(entries);  // taking from itself keeps the table
+  EXPECT_STREQ(entries->entry[0].command.c_str(), "window");
 }
 
 TEST(MessageTable, NineNumbersInLoadingOrderAndEmptyForOthers) {
