@@ -14,16 +14,23 @@ int SystemColourOf(EdgeColour colour) {
   return colour == EdgeColour::kShadow ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
 }
 
+// A pen or brush that cannot be made (a process out of GDI objects) is stood in for by the
+// stock null one, which draws nothing and is never deleted: the paint draws what it can, and
+// nothing is deleted while it is still selected.
+HGDIOBJ OrNothing(HGDIOBJ object, int stockNothing) {
+  return object ? object : GetStockObject(stockNothing);
+}
+
 // Each new edge pen replaces the one before it, which is deleted at once; the frame pen
-// is the first to go. Returns the last pen, still selected.
+// is the first to go. Returns the last pen (null if it could not be made), still selected.
 HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan) {
   HPEN current = framePen;
   for (int i = 0; i < plan.count; ++i) {
     const EdgePath& path = plan.paths[i];
     if (path.newPen) {
       HPEN pen = CreatePen(PS_SOLID, path.penWidth, GetSysColor(SystemColourOf(path.colour)));
-      SelectObject(dc, pen);
-      DeleteObject(current);
+      SelectObject(dc, OrNothing(pen, NULL_PEN));
+      if (current) DeleteObject(current);
       current = pen;
     }
     MoveToEx(dc, path.points[0].x, path.points[0].y, nullptr);
@@ -85,21 +92,21 @@ void PaintControl(HWND window, ControlRecord* record) {
 
   HPEN framePen = CreatePen(PS_SOLID, d + 1, GetSysColor(COLOR_WINDOWFRAME));
   HBRUSH face = CreateSolidBrush(ColourOr(record->background, COLOR_BTNFACE));
-  HGDIOBJ oldPen = SelectObject(dc, framePen);
-  HGDIOBJ oldBrush = SelectObject(dc, face);
+  HGDIOBJ oldPen = SelectObject(dc, OrNothing(framePen, NULL_PEN));
+  HGDIOBJ oldBrush = SelectObject(dc, OrNothing(face, NULL_BRUSH));
   Rect frame = FrameRect(w, h, d);
   Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 
   HPEN lastPen = DrawEdges(dc, framePen, EdgesOf(look, w, h, d));
   SelectObject(dc, oldPen);
-  DeleteObject(lastPen);
+  if (lastPen) DeleteObject(lastPen);
 
   HICON icon = UsesDownIcon(look) ? record->downIcon : record->upIcon;
   if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0');
   if (text[0]) DrawCaption(dc, record, text, leftLayout, o);
 
   SelectObject(dc, oldBrush);
-  DeleteObject(face);
+  if (face) DeleteObject(face);
   if (record->focus) DrawFocus(window, record, dc);
   EndPaint(window, &ps);
 }

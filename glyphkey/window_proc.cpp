@@ -12,6 +12,8 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   record->width = create->cx;
   record->height = create->cy;
   record->state = ControlTypeOf(window) == kTypeDefaultPush ? kStateDefault : 0;
+  // A window created with WS_DISABLED gets no WM_ENABLE: its first paint must be gray already.
+  if (!IsWindowEnabled(window)) record->state |= kStateDisabled;
   record->background = kSystemColour;
   record->captionColour = kSystemColour;
   char text[kTextBufferSize];
@@ -60,6 +62,7 @@ void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw)
 }
 
 void OnSetText(HWND window, ControlRecord* record, char* text) {
+  if (!text) return;  // no text: the control stays as it was
   SetWindowTextA(window, text);
   ApplyControlText(window, record, text, kNoTextLimit);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "launcher_dialog.h"
+#include "new_delete.h"
 
 namespace {
 
@@ -30,6 +31,10 @@ bool LauncherApp::InitInstance() {
   }
   ProfileFileName.Assign(kProfileName);
   LauncherDialog* dialog = new LauncherDialog();
+  if (!dialog) {
+    FreeLibrary(library);
+    return false;
+  }
   SetMainWindow(dialog);
   dialog->DoModal();
   // The window and every GlyphKey control in it are gone by now.
@@ -43,14 +48,14 @@ Text LauncherApp::ReadProfileValue(const char* section, const char* key, const c
   char* buffer = (char*)malloc(kProfileBufferSize);
   if (!buffer) return Text(defaultValue);
   GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "", buffer, kProfileBufferSize,
-                           kProfileName);
+                           ProfileFileName.c_str());
   Text value(buffer);
   free(buffer);
   return value;
 }
 
 bool LauncherApp::WriteProfileValue(const char* section, const char* key, const char* value) const {
-  return WritePrivateProfileStringA(section, key, value, kProfileName) != FALSE;
+  return WritePrivateProfileStringA(section, key, value, ProfileFileName.c_str()) != FALSE;
 }
 
 void LauncherApp::FillMessageTable() {

@@ -16,13 +16,13 @@ const UINT kWindowIconId = 201;
 const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
 const char kStartMenuFile[] = "autorun.inf";
 
-bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
 bool IsMenuCommand(unsigned id) {
   return (id >= 1001 && id <= 1030) || (id >= 1101 && id <= 1130);
 }
 
 }  // namespace
+
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 LauncherDialog::LauncherDialog() : Dialog(kTemplateId) {
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
@@ -52,8 +52,9 @@ BOOL LauncherDialog::OnInitDialog() {
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
   GetWindowRect(handle_, &initialWindowRect);
-  entries = new MenuEntryTable;
-  savedEntries = nullptr;
+  // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
+  entries.Reset();
+  savedEntries.Reset();
   ApplyMenuFile(kStartMenuFile, kButtons);
   return TRUE;
 }
@@ -63,10 +64,8 @@ void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
 void LauncherDialog::OnDestroy() {
   if (smallIcon) DestroyIcon(smallIcon);
   smallIcon = nullptr;
-  delete entries;
-  entries = nullptr;
-  delete savedEntries;
-  savedEntries = nullptr;
+  entries.Reset();
+  savedEntries.Reset();
 }
 
 INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -47,8 +47,8 @@ class LauncherDialog : public framework::Dialog {
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
-  MenuEntryTable* entries = nullptr;
-  MenuEntryTable* savedEntries = nullptr;
+  OwnedTable entries;
+  OwnedTable savedEntries;
   Text menuName;
   RECT initialClientRect = {};
   RECT initialWindowRect = {};
@@ -61,3 +61,6 @@ class LauncherDialog : public framework::Dialog {
 // The caption of the child control id of window as the About box lists it: "&"
 // made blanks, white space trimmed; empty when there is no such control.
 Text ButtonCaptionOf(HWND window, int id);
+
+// The lead-byte test of the system's code page, for the launcher's pure text procedures.
+bool IsLeadByte(unsigned char byte);

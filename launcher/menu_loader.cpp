@@ -8,12 +8,11 @@
 #include "menu_builders.h"
 #include "menu_reader.h"
 #include "message_table.h"
+#include "new_delete.h"
 
 namespace {
 
 const UINT kWindowsDirSize = 256;
-
-bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 // The file's bytes as they are: line ends and Ctrl-Z are the reader's business.
 class FileSource : public menu::ByteSource {
@@ -51,7 +50,8 @@ class MenuLoadSink : public menu::MenuSink {
 };
 
 int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
-  if (!entries) entries = new MenuEntryTable;
+  if (!entries) entries.Reset(new MenuEntryTable);
+  if (!entries) return 0;  // out of memory: nothing is loaded
   entries->Clear();
   ButtonBuilder buttons(*this);
   PopupBuilder popup(*this);

@@ -49,10 +49,11 @@ void LauncherDialog::Reload(const char* fileName) {
 }
 
 void LauncherDialog::OpenPopup(unsigned id, const char* fileName) {
-  // The window's table is set aside; ApplyMenuFile makes a fresh one for the popup.
-  MenuEntryTable* outerSaved = savedEntries;
-  savedEntries = entries;
-  entries = nullptr;
+  // The window's table is set aside; ApplyMenuFile makes a fresh one for the popup. The
+  // table that an outer popup set aside belongs to this call until the popup ends.
+  OwnedTable outerSaved;
+  outerSaved.Take(savedEntries);
+  savedEntries.Take(entries);
   popupOrigin = kPopupOriginWithoutButton;
   if (HWND button = GetDlgItem(handle_, id)) {
     RECT r;
@@ -64,9 +65,8 @@ void LauncherDialog::OpenPopup(unsigned id, const char* fileName) {
   int chosen = ApplyMenuFile(fileName, kPopup);
   // Sent, not posted: the chosen entry runs while the popup's table is current.
   if (chosen) SendMessageA(handle_, WM_COMMAND, (WPARAM)chosen, 0);
-  delete entries;
-  entries = savedEntries;
-  savedEntries = outerSaved;
+  entries.Take(savedEntries);  // the popup's table goes
+  savedEntries.Take(outerSaved);
   Text reload;
   if (popups.LeavePopup(&reload)) ApplyMenuFile(reload.c_str(), kButtons);
 }

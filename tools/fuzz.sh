@@ -8,7 +8,8 @@ set -u
 seconds=${1:-60}
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$repo/build/fuzz}
-# The real-world autorun.inf files beside the repository seed the menu reader.
+# The real-world autorun.inf files beside the repository (or where AUTORUN_CORPUS_DIR
+# names) seed the menu reader too; without them it starts from its own seeds alone.
 shared_corpus=${AUTORUN_CORPUS_DIR:-$repo/../shared/corpus/autorun-inf}
 targets=(menu_reader control_text compose_command_line substitute_document)
 
@@ -35,7 +36,14 @@ for t in "${targets[@]}"; do
   work="$build/corpus/$t"
   mkdir -p "$work" "$build/crashes"
   seeds=("$repo/tests/fuzz/seeds/$t")
-  if [ "$t" = menu_reader ] && [ -d "$shared_corpus" ]; then seeds+=("$shared_corpus"); fi
+  if [ "$t" = menu_reader ]; then
+    if [ -d "$shared_corpus" ]; then
+      seeds+=("$shared_corpus")
+    else
+      echo "fuzz: $t: no corpus of real autorun.inf files at $shared_corpus; seeding from" \
+        "tests/fuzz/seeds/$t alone (set AUTORUN_CORPUS_DIR to the project's shared/corpus/autorun-inf)"
+    fi
+  fi
   # New inputs go to the first directory, the build's own; the seed dirs are only read.
   if "$build/${t}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
        -print_final_stats=1 -artifact_prefix="$build/crashes/$t-" "$work" "${seeds[@]}" \

@@ -11,6 +11,7 @@
 #include "button_caption.h"
 #include "button_layout.h"
 #include "centre_geometry.h"
+#include "menu_entry.h"
 #include "message_table.h"
 #include "popup_nesting.h"
 
@@ -76,6 +77,25 @@ TEST(PopupNesting, ReloadInNestedPopupsWaitsForTheOutermostAndTheLastWins) {
   popups.EnterPopup();
   EXPECT_FALSE(popups.LeavePopup(&file));
   EXPECT_EQ(popups.depth(), 0);
+}
+
+// Two popups, one opened inside the other, set tables aside and put them back as the
+// launcher window does; the sanitizers see a table freed twice or never.
+TEST(OwnedTable, NestedPopupsPutTheWindowsTableBack) {
+  OwnedTable entries, savedEntries, outerSaved[2];
+  entries.Reset(new MenuEntryTable);
+  const MenuEntryTable* window = entries.operator->();
+  for (OwnedTable& kept : outerSaved) {
+    kept.Take(savedEntries);
+    savedEntries.Take(entries);
+    entries.Reset(new MenuEntryTable);  // the popup's own table
+  }
+  for (int level = 1; level >= 0; level--) {
+    entries.Take(savedEntries);
+    savedEntries.Take(outerSaved[level]);
+  }
+  EXPECT_EQ(entries.operator->(), window);
+  EXPECT_FALSE(savedEntries);
 }
 
 TEST(MessageTable, NineNumbersInLoadingOrderAndEmptyForOthers) {

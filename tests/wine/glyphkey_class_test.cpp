@@ -238,6 +238,12 @@ void TestSetText() {
   char again[] = "Again@205";
   SendMessageA(control, GKM_SETTEXT, 0, reinterpret_cast<LPARAM>(again));
   CHECK(!gk::HasPendingPaint(control));
+  // No text at all leaves the control as it was.
+  HICON icon = gk::UpIcon(control);
+  CHECK_EQ(SendMessageA(control, GKM_SETTEXT, 0, 0), 1);
+  CHECK_STR(TextOf(control).c_str(), "Again");
+  CHECK(icon != nullptr && gk::UpIcon(control) == icon && gk::DownIcon(control) == icon);
+  CHECK(!gk::HasPendingPaint(control));
   DestroyWindow(control);
 }
 

@@ -259,23 +259,34 @@ void TestGrayIcon(HMODULE lib) {
 void TestDisabled() {
   const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
   const COLORREF navy = RGB(0, 0, 128);
-  for (Setup look : {kAsCreated, kOn}) {
-    TEST_CASE(look == kOn ? "disabled, on" : "disabled");
-    HWND control = MakeControl("OK@GRAYTEST@GRAYTEST", 0, 64, 64);
-    Apply(control, look);
-    Apply(control, kDisabled);
+  const struct {
+    const char* name;
+    DWORD style;
+    Setup look, disable;
+  } cases[] = {
+      {"disabled", 0, kAsCreated, kDisabled},
+      {"disabled, on", 0, kOn, kDisabled},
+      // No WM_ENABLE comes to a window created disabled: its first paint is already gray.
+      {"created disabled", WS_DISABLED, kAsCreated, kAsCreated},
+  };
+  for (const auto& c : cases) {
+    TEST_CASE(c.name);
+    HWND control = MakeControl("OK@GRAYTEST@GRAYTEST", c.style, 64, 64);
+    Apply(control, c.look);
+    Apply(control, c.disable);
     CHECK(!gk::HasPendingPaint(control));  // WM_ENABLE redraws at once
     Capture(control, &g_picture);
-    int o = look == kOn ? 1 : 0;
-    if (look == kOn) CheckProbe(g_picture, {1, 20, kShadow}), CheckProbe(g_picture, {2, 20, kFacePart});
+    int o = c.look == kOn ? 1 : 0;
+    if (c.look == kOn)
+      CheckProbe(g_picture, {1, 20, kShadow}), CheckProbe(g_picture, {2, 20, kFacePart});
     else CheckProbe(g_picture, {1, 20, kHighlight}), CheckProbe(g_picture, {62, 20, kShadow});
     RECT box;
     // GrayStringA without a brush grays with the brush selected in the device context, the
     // face brush: the grayed icon leaves the face as it is (GrayIcon itself is tested above).
     int x = o + 16, y = o + (64 - g_t - 32) / 2;
     int bottom = 64 + o - 6;
-    for (COLORREF c : {navy, RGB(255, 255, 255), gray})
-      CHECK(!BoundsIn(g_picture, c, x - 4, y - 4, x + 36, bottom - g_t, &box));
+    for (COLORREF colour : {navy, RGB(255, 255, 255), gray})
+      CHECK(!BoundsIn(g_picture, colour, x - 4, y - 4, x + 36, bottom - g_t, &box));
     // The caption in the gray text colour, at its place below the icon.
     CHECK(!BoundsOf(g_picture, kCaption, &box));
     CHECK(BoundsIn(g_picture, gray, 3, y + 32, 61, 61, &box));
@@ -451,6 +462,50 @@ void TestNoLeak() {
   CheckIcon(g_picture, false, 16, (48 - g_t - 32) / 2);
   DestroyWindow(control);
 }
+
+// A process out of GDI objects: all but a few taken, so that the frame pen, the face brush or
+// an edge pen of a paint cannot be made (which one depends on what the window system itself
+// takes first, hence several rounds). The paint draws what it can: no edge in the frame pen's
+// colour or the device context's own black pen, and no object kept after it.
+HGDIOBJ g_hoard[70000];
+int Hoard() {
+  int n = 0;
+  while (n < 70000 && (g_hoard[n] = CreatePen(PS_SOLID, 1, RGB(1, 2, 3)))) n++;
+  return n;
+}
+void FreeHoard(int from, int to) {
+  for (int i = from; i < to; ++i) DeleteObject(g_hoard[i]);
+}
+
+void TestOutOfObjects() {
+  HWND control = MakeControl("OK@PAINTUP@PAINTDOWN", 0, 64, 48);
+  gk::Pump();
+  Capture(control, &g_before);
+  int room = Hoard();
+  FreeHoard(0, room);
+  for (int left = 0; left <= 6; ++left) {
+    TEST_CASE("out of GDI objects");
+    int taken = Hoard();
+    FreeHoard(taken - left, taken);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    FreeHoard(0, taken - left);
+    Capture(control, &g_picture);
+    int wrong = 0;
+    for (int y = 1; y < g_picture.h - 1; ++y)
+      for (int x = 1; x < g_picture.w - 1; ++x)
+        wrong += g_picture.At(x, y) == GetSysColor(COLOR_WINDOWFRAME) || g_picture.At(x, y) == RGB(0, 0, 0);
+    if (wrong) printf("  %d objects left: %d pixels in the frame or black pen's colour\n", left, wrong);
+    CHECK_EQ(wrong, 0);
+    int again = Hoard();
+    FreeHoard(0, again);
+    CHECK_EQ(again, room);
+  }
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Capture(control, &g_picture);
+  CHECK(Same(g_picture, g_before));
+  DestroyWindow(control);
+}
+
 }  // namespace
 
 int main() {
@@ -467,6 +522,7 @@ int main() {
   TestSystemColours();
   TestFocusRectangles();
   TestNoLeak();
+  TestOutOfObjects();
   DestroyWindow(g_host);
   return check::Summary();
 }

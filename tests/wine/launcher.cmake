@@ -7,10 +7,15 @@ add_executable(recorder WIN32 ${CMAKE_CURRENT_LIST_DIR}/recorder.cpp)
 target_include_directories(recorder PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 set_target_properties(recorder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 
-# Real autorun.inf files from discs; the window test loads a handful of them.
-set(LAUNCHER_CORPUS_DIR "${CMAKE_SOURCE_DIR}/../shared/corpus/autorun-inf"
-    CACHE PATH "Folder of sample autorun.inf files for the launcher's load test")
-get_filename_component(launcher_corpus "${LAUNCHER_CORPUS_DIR}" ABSOLUTE)
+# Real autorun.inf files from discs; the window test loads a handful of them. They lie
+# beside the repository, or where AUTORUN_CORPUS_DIR names when the tree is configured;
+# without them that case skips.
+if(NOT "$ENV{AUTORUN_CORPUS_DIR}" STREQUAL "")
+  set(launcher_corpus "$ENV{AUTORUN_CORPUS_DIR}")
+else()
+  set(launcher_corpus "${CMAKE_SOURCE_DIR}/../shared/corpus/autorun-inf")
+endif()
+get_filename_component(launcher_corpus "${launcher_corpus}" ABSOLUTE)
 string(REPLACE "/" "\\" launcher_corpus_windows "Z:${launcher_corpus}")
 
 # add_launcher_test(name source): a launcher e2e program with the driver and the recorder.

@@ -97,6 +97,24 @@ void CheckStored(const char* section, const char* want) {
   CHECK_STR(value, want);
 }
 
+// The size that template 100 of autorun.exe gives the animation icon, in dialog units. An
+// item of a DIALOG template is DWORD aligned: style, extended style, then x, y, cx, cy and
+// the identifier as WORDs.
+SIZE TemplateIconSize() {
+  SIZE size = {-1, -1};
+  char path[MAX_PATH];
+  snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
+  HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC found = exe ? FindResourceA(exe, MAKEINTRESOURCEA(100), RT_DIALOG) : nullptr;
+  const BYTE* bytes = found ? static_cast<const BYTE*>(LockResource(LoadResource(exe, found))) : nullptr;
+  for (DWORD at = 0; bytes && at + 18 <= SizeofResource(exe, found); at += 4) {
+    const WORD* item = reinterpret_cast<const WORD*>(bytes + at + 8);
+    if (item[4] == kAnimationIconId && item[0] == 7 && item[1] == 7) size = SIZE{item[2], item[3]};
+  }
+  if (exe) FreeLibrary(exe);
+  return size;
+}
+
 // ---- Cases -----------------------------------------------------------------------------
 
 void TestTextsAndAnimation(const Launcher& launcher, HWND window) {
@@ -122,6 +140,13 @@ void TestTextsAndAnimation(const Launcher& launcher, HWND window) {
   char text[16] = "";
   WindowText(frame, text, sizeof text);
   LRESULT firstIcon = SendMessageW(icon, STM_GETICON, 0, 0);
+  // The template gives the icon 20 by 20 units; the static sizes itself to the icon, whole.
+  SIZE units = TemplateIconSize();
+  CHECK(units.cx == 20 && units.cy == 20);
+  RECT client = {};
+  GetClientRect(icon, &client);
+  CHECK_EQ(client.right, GetSystemMetrics(SM_CXICON));
+  CHECK_EQ(client.bottom, GetSystemMetrics(SM_CYICON));
   DWORD start = GetTickCount();
   CHECK(WaitUntil([&] {
     WindowText(frame, text, sizeof text);

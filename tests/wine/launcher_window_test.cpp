@@ -614,7 +614,10 @@ void TestCorpus() {
   char probe[MAX_PATH];
   snprintf(probe, sizeof probe, "%s\\03-office-2003-shell-verbs.inf", corpus ? corpus : "");
   if (!corpus || !FileExists(probe)) {
-    printf("note: no sample autorun.inf files found; the corpus case is skipped\n");
+    printf(
+        "skipped: no corpus of real autorun.inf files at %s; set AUTORUN_CORPUS_DIR to the project's "
+        "shared/corpus/autorun-inf folder and run tools/test.sh to run this case\n",
+        corpus ? corpus : "(LAUNCHER_CORPUS_DIR not set)");
     return;
   }
   const char* files[] = {
