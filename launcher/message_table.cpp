@@ -1,5 +1,8 @@
-// The message keys in loading order and the table of message texts.
+// The message keys in loading order and the table of message texts, read from the
+// Messages section of a converted menu file when the system cannot read it.
 #include "message_table.h"
+
+#include "profile_section.h"
 
 namespace messages {
 
@@ -26,4 +29,13 @@ void MessageTable::Set(unsigned number, const char* text) {
 const Text& MessageTable::Get(unsigned number) const {
   int i = messages::IndexOf(number);
   return i >= 0 ? texts_[i] : none_;
+}
+
+void MessageTable::ReadMessages(menu::ByteSource& text, LeadByteTest isLeadByte) {
+  const char* keys[messages::kCount];
+  for (int i = 0; i < messages::kCount; i++) keys[i] = messages::kKeys[i].key;
+  menu::LineReader reader(text);
+  // texts_ follows the order of kKeys.
+  profile::ReadSection(reader, "Messages", keys, messages::kCount, messages::kValueBufferSize - 1, isLeadByte,
+                       texts_);
 }

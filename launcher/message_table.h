@@ -2,6 +2,7 @@
 // Messages section of autorun.inf, the order they are loaded in, and the table
 // that holds their texts for the run.
 #pragma once
+#include "menu_reader.h"
 #include "text.h"
 
 namespace messages {
@@ -37,6 +38,10 @@ class MessageTable {
  public:
   void Set(unsigned number, const char* text);
   const Text& Get(unsigned number) const;
+  // Reads the Messages section of a menu file's text with the system profile reader's
+  // rules: the texts of the keys there replace what the table holds (cut to 511
+  // characters, as the 512-character buffer of the launcher cuts them).
+  void ReadMessages(menu::ByteSource& text, LeadByteTest isLeadByte);
 
  private:
   Text texts_[messages::kCount];
