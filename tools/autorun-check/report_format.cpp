@@ -22,6 +22,7 @@ void PrintPlain(const DiscReport& report, FILE* out) {
   for (const MenuView& menu : report.menus) {
     fprintf(out, "menu\t%s\t%s\t%s\n", menu.file.c_str(), menu.popup ? "popup" : "page",
             menu.openedFrom.c_str());
+    fprintf(out, "encoding\t%s\t%s\n", menu.file.c_str(), menu.encoding.c_str());
     if (menu.titleLine)
       fprintf(out, "title\t%s\t%d\t%s\n", menu.file.c_str(), menu.titleLine, menu.title.c_str());
     if (menu.nameLine)
@@ -61,6 +62,7 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
             menu.titleLine ? menu.title.c_str() : "(none: the title stays as it was)");
     fprintf(out, "  disc name  %s\n",
             menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
+    fprintf(out, "  encoding   %s\n", menu.encodingText.c_str());
     int entries = 0;
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
