@@ -15,8 +15,6 @@ const DWORD kProfileBufferSize = 4096;
 
 LauncherApp theApp;
 
-bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
 }  // namespace
 
 LauncherApp& TheApp() { return theApp; }
@@ -78,6 +76,6 @@ void LauncherApp::FillMessageTable() {
     }
     MessageTable.Set(message.number, text);
   }
-  if (converted) MessageTable.ReadMessages(file.text(), IsLeadByte);
+  if (converted) MessageTable.ReadMessages(file.text());
   free(buffer);
 }

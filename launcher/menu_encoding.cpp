@@ -70,54 +70,45 @@ long TextSource::Read(char* buffer, size_t size) {
   return (long)n;
 }
 
-// The end of the whole characters in raw_[0, end); the rest waits for the next read.
-size_t TextSource::WholeCharacters(size_t end) {
-  const unsigned char* raw = (const unsigned char*)raw_;
-  size_t whole = 0;
-  switch (choice_.encoding) {
-    case Encoding::kUtf8:
-      // A lead byte among the last four bytes, and its continuation bytes, wait (even
-      // when they are complete: the next read converts them).
-      whole = end;
-      while (whole && end - whole < 3 && (raw[whole - 1] & 0xC0) == 0x80) whole--;
-      return whole && raw[whole - 1] >= 0xC0 ? whole - 1 : end;
-    case Encoding::kLegacyAnsi:
-      while (whole < end) {
-        size_t width = codePages_.IsLegacyLeadByte(raw[whole]) ? 2 : 1;
-        if (whole + width > end) break;
-        whole += width;
-      }
-      return whole;
-    default:
-      // Whole units, and a high surrogate waits for its low one.
-      whole = end & ~(size_t)1;
-      if (whole && (raw[whole - 2 + (choice_.encoding == Encoding::kUtf16Le)] & 0xFC) == 0xD8) whole -= 2;
-      return whole;
-  }
-}
-
 // Converts one read of the file: kChunk bytes give at most kChunk units, and each unit
 // at most 2 bytes of a double-byte code page or 3 of UTF-8.
 bool TextSource::Fill() {
   outPos_ = outLength_ = 0;
   long got = bytes_.Read(raw_ + carried_, kChunk - carried_);
   if (got < 0 || (size_t)got > kChunk - carried_) return false;
-  size_t end = carried_ + (size_t)got;
+  const unsigned char* raw = (const unsigned char*)raw_;
+  size_t end = carried_ + (size_t)got, whole = end;
   ended_ = got == 0;
-  bool utf16 = choice_.encoding == Encoding::kUtf16Le || choice_.encoding == Encoding::kUtf16Be;
-  // At the end of the file whatever is left is converted, but for a lone UTF-16 byte.
-  size_t whole = ended_ ? (utf16 ? end & ~(size_t)1 : end) : WholeCharacters(end);
+  Encoding encoding = choice_.encoding;
+  bool utf16 = encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be;
+  // The whole characters are converted now; the rest waits for the next read. At the
+  // end of the file whatever is left is converted, but for a lone UTF-16 byte.
+  if (utf16) {
+    whole &= ~(size_t)1;
+    // A high surrogate waits for its low one.
+    if (!ended_ && whole && (raw[whole - 2 + (encoding == Encoding::kUtf16Le)] & 0xFC) == 0xD8) whole -= 2;
+  } else if (!ended_ && encoding == Encoding::kUtf8) {
+    // A lead byte among the last four bytes, and its continuation bytes, wait (even
+    // when they are complete: the next read converts them).
+    while (whole && end - whole < 3 && (raw[whole - 1] & 0xC0) == 0x80) whole--;
+    whole = whole && raw[whole - 1] >= 0xC0 ? whole - 1 : end;
+  } else if (!ended_) {
+    whole = 0;
+    while (whole < end) {
+      size_t width = codePages_.IsLegacyLeadByte(raw[whole]) ? 2 : 1;
+      if (whole + width > end) break;
+      whole += width;
+    }
+  }
   size_t units = whole / 2;
   if (utf16) {
-    int highByte = choice_.encoding == Encoding::kUtf16Le;
-    for (size_t k = 0; k < units; k++) {
-      const unsigned char* pair = (const unsigned char*)raw_ + 2 * k;
-      units_[k] = (unsigned short)(pair[highByte] << 8 | pair[!highByte]);
-    }
+    int highByte = encoding == Encoding::kUtf16Le;
+    for (size_t k = 0; k < units; k++)
+      units_[k] = (unsigned short)(raw[2 * k + highByte] << 8 | raw[2 * k + !highByte]);
   } else {
-    units = codePages_.ToUnits(choice_.encoding == Encoding::kLegacyAnsi, raw_, whole, units_, kChunk);
+    units = codePages_.ToUnits(encoding == Encoding::kLegacyAnsi, raw_, whole, units_, kChunk);
   }
-  carried_ = ended_ ? 0 : end - whole;
+  carried_ = end - whole;
   memmove(raw_, raw_ + whole, carried_);
   if (units) outLength_ = codePages_.ToAnsi(units_, units, out_, sizeof out_);
   return true;

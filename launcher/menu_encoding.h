@@ -70,7 +70,6 @@ class TextSource : public ByteSource {
  private:
   static const size_t kChunk = 1024;
   bool Fill();
-  size_t WholeCharacters(size_t end);
   ByteSource& bytes_;
   CodePages& codePages_;
   EncodingChoice choice_;

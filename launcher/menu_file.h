@@ -24,8 +24,7 @@ class MenuFile : private menu::ByteSource, private menu::CodePages {
   bool IsLegacyLeadByte(unsigned char byte) override;
 
   HANDLE file_;
-  bool ansiIsUtf8_;
+  bool ansiIsUtf8_, ok_ = false;
   UINT legacyCodePage_ = menu::kWindowsLatin1;
   menu::TextSource text_;
-  bool ok_ = false;
 };

@@ -1,10 +1,7 @@
-// An .ini file as the system's profile reader sees it: section headers, key lines,
-// and the values of keys of one section.
+// Lines of an .ini file as the system's profile reader sees them: section headers
+// and key lines, and names compared as it compares them.
 #pragma once
 #include <stddef.h>
-
-#include "menu_reader.h"
-#include "text.h"
 
 namespace profile {
 
@@ -20,15 +17,12 @@ enum class LineType {
 };
 
 // How the profile reader sees a line: trimmed, then by its first character. Names
-// and values are trimmed; a value loses a pair of enclosing quotes.
-LineType SplitLine(const char* line, LeadByteTest isLeadByte, Span* name, Span* value);
+// and values are trimmed; a value loses a pair of enclosing quotes. No double-byte
+// code page has "=", a quote or white space as the trail byte of a character, so the
+// line is read byte by byte.
+LineType SplitLine(const char* line, Span* name, Span* value);
 
-// Reads the lines of a file and looks up keys (at most 32) in the first section of
-// that name, as the system's profile reader does: names matched without regard to
-// case, the first of two equal keys counting, values cut to limit bytes. values[i]
-// receives the value of keys[i] when the key is there and keeps what it held when not.
-// False on a read error; what was found before it stands.
-bool ReadSection(menu::LineReader& reader, const char* section, const char* const* keys, int count,
-                 size_t limit, LeadByteTest isLeadByte, Text* values);
+// Is the part of the line the name, without regard to the case of ASCII letters?
+bool SameName(const char* line, const Span& part, const char* name);
 
 }  // namespace profile

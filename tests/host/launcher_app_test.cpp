@@ -118,7 +118,7 @@ TEST(MessageTable, MessagesSectionReadAsTheProfileReaderReadsIt) {
     table.Set(115, "-");
     table.Set(104, "-");
     testing_menu::MemorySource source(row.file, 5);
-    table.ReadMessages(source, nullptr);
+    table.ReadMessages(source);
     EXPECT_EQ(table.Get(115).c_str(), row.quit) << row.file;
     EXPECT_EQ(table.Get(104).c_str(), row.about) << row.file;
   }

@@ -8,14 +8,14 @@ namespace check {
 
 bool SectionOf(const std::string& line, std::string* name) {
   profile::Span key, value;
-  if (profile::SplitLine(line.c_str(), nullptr, &key, &value) != profile::LineType::kSection) return false;
+  if (profile::SplitLine(line.c_str(), &key, &value) != profile::LineType::kSection) return false;
   *name = line.substr(key.begin, key.end - key.begin);
   return true;
 }
 
 bool KeyValueOf(const std::string& line, std::string* key, std::string* value) {
   profile::Span name, text;
-  if (profile::SplitLine(line.c_str(), nullptr, &name, &text) != profile::LineType::kKey) return false;
+  if (profile::SplitLine(line.c_str(), &name, &text) != profile::LineType::kKey) return false;
   *key = line.substr(name.begin, name.end - name.begin);
   *value = line.substr(text.begin, text.end - text.begin);
   return true;
