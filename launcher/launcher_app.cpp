@@ -62,7 +62,7 @@ void LauncherApp::FillMessageTable() {
   if (!buffer) return;
   // A file saved as Unicode (or, where UTF-8 is the ANSI code page, an older ANSI
   // file) is converted, and its texts come from its converted text: the system's
-  // profile reader would read its bytes.
+  // profile reader reads a UTF-16 file with its mark itself, but UTF-8 as ANSI bytes.
   MenuFile file(kMenuFile);
   bool converted = file.ok() && file.converted();
   for (const messages::MessageKey& message : messages::kKeys) {
