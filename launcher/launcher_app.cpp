@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "launcher_dialog.h"
+#include "menu_file.h"
 #include "new_delete.h"
 
 namespace {
@@ -64,12 +65,22 @@ void LauncherApp::FillMessageTable() {
   static const char kMenuFile[] = ".\\autorun.inf";
   char* buffer = (char*)malloc(messages::kValueBufferSize);
   if (!buffer) return;
+  // A file saved as Unicode (or, where UTF-8 is the ANSI code page, an older ANSI
+  // file) is converted, and its texts come from its converted text: the system's
+  // profile reader reads a UTF-16 file with its mark itself, but UTF-8 as ANSI bytes.
+  MenuFile file(kMenuFile);
+  bool converted = file.ok() && file.converted();
   for (const messages::MessageKey& message : messages::kKeys) {
     char defaultText[messages::kValueBufferSize];
     if (LoadStringA(instance(), message.number, defaultText, sizeof defaultText) <= 0) defaultText[0] = 0;
-    GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
-                             kMenuFile);
-    MessageTable.Set(message.number, buffer);
+    const char* text = defaultText;
+    if (!converted) {
+      GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
+                               kMenuFile);
+      text = buffer;
+    }
+    MessageTable.Set(message.number, text);
   }
+  if (converted) MessageTable.ReadMessages(file.text());
   free(buffer);
 }

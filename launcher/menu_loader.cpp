@@ -6,6 +6,7 @@
 #include "launcher_app.h"
 #include "launcher_dialog.h"
 #include "menu_builders.h"
+#include "menu_file.h"
 #include "menu_reader.h"
 #include "message_table.h"
 #include "new_delete.h"
@@ -13,20 +14,6 @@
 namespace {
 
 const UINT kWindowsDirSize = 256;
-
-// The file's bytes as they are: line ends and Ctrl-Z are the reader's business.
-class FileSource : public menu::ByteSource {
- public:
-  explicit FileSource(HANDLE file) : file_(file) {}
-  long Read(char* buffer, size_t size) override {
-    DWORD read = 0;
-    if (!ReadFile(file_, buffer, (DWORD)size, &read, nullptr)) return -1;
-    return (long)read;
-  }
-
- private:
-  HANDLE file_;
-};
 
 }  // namespace
 
@@ -60,17 +47,14 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
 
   int result = 0;
   bool failed = true;
-  HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    FileSource source(file);
-    menu::LineReader reader(source);
+  // Its text in the ANSI code page, whatever encoding it was saved in.
+  if (MenuFile file(fileName); file.ok()) {
+    menu::LineReader reader(file.text());
     MenuLoadSink sink(*this, builder);
     failed = menu::ReadMenu(reader, IsLeadByte, sink) == menu::ReadResult::kReadError;
     // The file stays open while the closing step runs: an auto-start may load
     // another menu before this call returns.
     if (!failed) result = builder.Close();
-    CloseHandle(file);
   }
   if (failed) {
     LauncherApp& app = TheApp();

@@ -1,5 +1,8 @@
-// The message keys in loading order and the table of message texts.
+// The message keys in loading order and the table of message texts, read from the
+// Messages section of a converted menu file when the system cannot read it.
 #include "message_table.h"
+
+#include "profile_section.h"
 
 namespace messages {
 
@@ -26,4 +29,28 @@ void MessageTable::Set(unsigned number, const char* text) {
 const Text& MessageTable::Get(unsigned number) const {
   int i = messages::IndexOf(number);
   return i >= 0 ? texts_[i] : none_;
+}
+
+void MessageTable::ReadMessages(menu::ByteSource& text) {
+  const size_t kLimit = messages::kValueBufferSize - 1;  // as the launcher's buffer cuts a text
+  menu::LineReader reader(text);
+  unsigned found = 0;  // one bit per message: the first of two equal keys counts
+  bool inside = false;
+  const char* line;
+  size_t length;
+  while (reader.Next(&line, &length) == menu::LineReader::kLine) {
+    profile::Span name, value;
+    profile::LineType type = profile::SplitLine(line, &name, &value);
+    if (type == profile::LineType::kSection) {
+      if (inside) return;  // the first Messages section is the one that counts
+      inside = profile::SameName(line, name, "Messages");
+    } else if (type == profile::LineType::kKey && inside) {
+      for (int i = 0; i < messages::kCount; i++) {
+        if ((found >> i & 1) || !profile::SameName(line, name, messages::kKeys[i].key)) continue;
+        found |= 1u << i;
+        size_t kept = value.end - value.begin;
+        texts_[i].Assign(line + value.begin, kept < kLimit ? kept : kLimit);
+      }
+    }
+  }
 }

@@ -2,6 +2,7 @@
 // Messages section of autorun.inf, the order they are loaded in, and the table
 // that holds their texts for the run.
 #pragma once
+#include "menu_reader.h"
 #include "text.h"
 
 namespace messages {
@@ -37,6 +38,13 @@ class MessageTable {
  public:
   void Set(unsigned number, const char* text);
   const Text& Get(unsigned number) const;
+  // Reads the Messages section of a menu file's text as the system's profile reader
+  // reads it: section and key names trimmed and matched without regard to case, only
+  // the first section of that name and the first of two equal keys counting, a value
+  // trimmed and without a pair of enclosing quotes. The texts of the keys there
+  // replace what the table holds, cut to 511 bytes as the launcher's buffer cuts them;
+  // a read error ends the reading.
+  void ReadMessages(menu::ByteSource& text);
 
  private:
   Text texts_[messages::kCount];

@@ -1,8 +1,11 @@
-# Pure code of the launcher: texts, the menu-file reader, copy directives,
-# command classification and composition, association lookups over a registry view.
+# Pure code of the launcher: texts, the menu-file reader and its encodings, .ini
+# sections, copy directives, command classification and composition, association
+# lookups over a registry view.
 add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_encoding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/profile_section.cpp
   ${CMAKE_CURRENT_LIST_DIR}/copy_directive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/association.cpp

@@ -1,14 +1,18 @@
 // Fuzzes the menu reader with a hostile file, handed out in chunks of varying
 // size and sometimes cut by a read error, in a single- and a double-byte code
-// page; its copy directives go through the directive parser.
+// page, and read as the launcher reads a file: its encoding chosen and its text
+// converted, on a Windows-1252 system and on one whose ANSI code page is UTF-8; its
+// copy directives go through the directive parser.
 #include <stdint.h>
 #include <string.h>
 
 #include <initializer_list>
 
+#include "code_pages.h"
 #include "copy_directive.h"
 #include "fuzz_check.h"
 #include "launcher_menu_source.h"
+#include "menu_encoding.h"
 #include "menu_reader.h"
 
 namespace {
@@ -92,6 +96,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     menu::LineReader reader(source);
     CheckingSink sink;
     menu::ReadResult result = menu::ReadMenu(reader, lead, sink);
+    FUZZ_CHECK((result == menu::ReadResult::kEntryLimit) == (sink.entries == menu::kMaxEntries));
+  }
+  static check::IconvCodePages windows1252(1252, 932), utf8(menu::kUtf8CodePage, 932);
+  for (unsigned codePage : {1252u, menu::kUtf8CodePage}) {
+    check::IconvCodePages& codePages = codePage == 1252 ? windows1252 : utf8;
+    ChunkedSource probe(data, size);
+    menu::TextSource chooser(probe, codePages);
+    if (!chooser.Choose(codePage == menu::kUtf8CodePage)) continue;  // the source's own read error
+    menu::EncodingChoice choice = chooser.choice();
+    FUZZ_CHECK(choice.markLength <= size);
+    ChunkedSource bytes(data + choice.markLength, size - choice.markLength);
+    menu::TextSource text(bytes, codePages);
+    text.Use(choice);
+    menu::LineReader reader(text);
+    CheckingSink sink;
+    menu::ReadResult result = menu::ReadMenu(reader, nullptr, sink);
     FUZZ_CHECK((result == menu::ReadResult::kEntryLimit) == (sink.entries == menu::kMaxEntries));
   }
   return 0;

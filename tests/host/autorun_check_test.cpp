@@ -157,6 +157,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"open= starts 'setup.exe /autorun', not the menu", "flag the key 'UseAutoPlay'",
                   "flag the key 'shell\\open\\command'"}},
         Expected{"broken-noopen", {"autorun.inf:0"}, {"no open= line in [autorun]"}},
+        Expected{"broken-utf16",
+                 {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
+                 {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
         Expected{"broken-commands",
                  {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
                   "autorun.inf:14"},
@@ -297,6 +300,13 @@ TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
     ASSERT_FALSE(report.menus.empty()) << name;
     const check::MenuView& start = report.menus[0];
     EXPECT_EQ(start.file, name);
+    // Read as the launcher reads it: the UTF-16 file converted, without a warning.
+    bool utf16 = name.compare(0, 3, "08-") == 0;
+    EXPECT_EQ(start.encoding, utf16 ? "utf-16le" : "ansi") << name;
+    if (utf16) {
+      EXPECT_NE(Printed(report, check::Format::kTerminal).find("UTF-16 LE, converted to code page 1252"),
+                std::string::npos);
+    }
     int last = 0;
     for (const check::MenuItem& item : start.items) {
       EXPECT_GT(item.line, last) << name;  // items in file order
@@ -308,6 +318,7 @@ TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
     for (const check::Warning& w : report.warnings) {
       EXPECT_FALSE(w.text.empty()) << name;
       EXPECT_GE(w.line, 0) << name;
+      EXPECT_EQ(w.text.find("UTF-16"), std::string::npos) << name << ": " << w.text;
     }
     withEntries += !start.items.empty();
     EXPECT_FALSE(Printed(report, check::Format::kTerminal).empty());

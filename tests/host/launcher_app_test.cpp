@@ -1,6 +1,7 @@
 // The launcher program's own rules, without a window: which entry a stored auto-start
 // choice starts, how deep auto-starts nest, when a reload chosen in a popup happens, the
-// message table, a button's caption as the About box lists it, and the layout arithmetic.
+// message table and its Messages section, a button's caption as the About box lists it,
+// and the layout arithmetic.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,6 +12,7 @@
 #include "button_caption.h"
 #include "button_layout.h"
 #include "centre_geometry.h"
+#include "launcher_menu_source.h"
 #include "menu_entry.h"
 #include "message_table.h"
 #include "popup_nesting.h"
@@ -111,6 +113,37 @@ TEST(MessageTable, NineNumbersInLoadingOrderAndEmptyForOthers) {
   EXPECT_STREQ(table.Get(115).c_str(), "&Quitter");
   EXPECT_STREQ(table.Get(102).c_str(), "");
   EXPECT_STREQ(table.Get(0).c_str(), "");
+}
+
+// The Messages section of a converted file, read with the system profile reader's
+// rules: each row is a file and the texts it gives QuitButton (115) and
+// AboutBoxTitle (104); "-" is the text the table held before.
+TEST(MessageTable, MessagesSectionReadAsTheProfileReaderReadsIt) {
+  const std::string longText(600, 'x');
+  const struct {
+    std::string file;
+    std::string quit, about;
+  } rows[] = {
+      {"[Messages]\r\nQuitButton=&Fermer\r\nAboutBoxTitle=A propos\r\n", "&Fermer", "A propos"},
+      {"[ MESSAGES ]\nquitbutton = &Fermer \n  ABOUTBOXTITLE\t=x", "&Fermer", "x"},
+      {"[Messages]\nQuitButton=\nAboutBoxTitle=   ", "", ""},
+      {"[Messages]\nQuitButton=\"Erreur !\"\nAboutBoxTitle='a'", "Erreur !", "a"},
+      {"[Messages]\nQuitButton=\"a'\nAboutBoxTitle=\"", "\"a'", "\""},
+      {"[Messages]\nQuitButton=a=b\nQuitButton=second", "a=b", "-"},
+      {"QuitButton=no section\n[Other]\nQuitButton=other section", "-", "-"},
+      {"[Messages]\n;QuitButton=comment\nQuitButton\n[autorun]\nAboutBoxTitle=autorun", "-", "-"},
+      {"[Messages]\nQuitButton=first\n[Messages]\nAboutBoxTitle=second section", "first", "-"},
+      {"[Messages]\nQuitButton=" + longText, longText.substr(0, 511), "-"},
+  };
+  for (const auto& row : rows) {
+    MessageTable table;
+    table.Set(115, "-");
+    table.Set(104, "-");
+    testing_menu::MemorySource source(row.file, 5);
+    table.ReadMessages(source);
+    EXPECT_EQ(table.Get(115).c_str(), row.quit) << row.file;
+    EXPECT_EQ(table.Get(104).c_str(), row.about) << row.file;
+  }
 }
 
 bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }

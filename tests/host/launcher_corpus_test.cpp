@@ -1,5 +1,5 @@
-// Every real-world autorun.inf of the corpus goes through the menu reader; a few
-// files whose menus are obvious are checked entry by entry.
+// Every real-world autorun.inf of the corpus goes through the menu reader, read as the
+// launcher reads it; a few files whose menus are obvious are checked entry by entry.
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -16,18 +16,6 @@ using testing_menu::RecordingSink;
 using Events = std::vector<std::string>;
 
 namespace {
-
-class FileSource : public menu::ByteSource {
- public:
-  explicit FileSource(FILE* file) : file_(file) {}
-  long Read(char* buffer, size_t size) override {
-    size_t n = fread(buffer, 1, size, file_);
-    return (n == 0 && ferror(file_)) ? -1 : (long)n;
-  }
-
- private:
-  FILE* file_;
-};
 
 std::vector<std::string> CorpusFiles() {
   std::vector<std::string> names;
@@ -47,17 +35,28 @@ struct Reading {
   menu::ReadResult result;
 };
 
-Reading ReadCorpusFile(const std::string& name, LeadByteTest lead) {
-  Reading r{{}, menu::ReadResult::kReadError};
+std::string CorpusBytes(const std::string& name) {
+  std::string bytes;
   FILE* file = fopen((CorpusDir() + "/" + name).c_str(), "rb");
   EXPECT_TRUE(file) << name;
-  if (!file) return r;
-  FileSource source(file);
+  if (!file) return bytes;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+  fclose(file);
+  return bytes;
+}
+
+// The file's text as the launcher reads it on a Windows-1252 system, through the reader.
+Reading ReadCorpusFile(const std::string& name, LeadByteTest lead) {
+  Reading r{{}, menu::ReadResult::kReadError};
+  testing_menu::Decoded text = testing_menu::Decode(CorpusBytes(name));
+  EXPECT_TRUE(text.ok) << name;
+  testing_menu::MemorySource source(text.text);
   menu::LineReader reader(source);
   RecordingSink sink;
   r.result = menu::ReadMenu(reader, lead, sink);
   r.events = sink.events;
-  fclose(file);
   return r;
 }
 
@@ -112,9 +111,32 @@ TEST(Corpus, PairingFollowsLineOrderNotVerbs) {
             (Events{"caption 0 \"\"Windows\\Gdium Mobile PC.exe\"\""}));
 }
 
+TEST(Corpus, EncodingsAreChosenAsTheLauncherChoosesThem) {
+  SKIP_WITHOUT_CORPUS();
+  // The UTF-16 file is converted; every other file is ANSI (ASCII, Windows-1252,
+  // Shift-JIS, Windows-1251) and read byte for byte, but where UTF-8 is the ANSI code
+  // page: there those with bytes above 127 are read in the legacy code page.
+  for (const std::string& name : CorpusFiles()) {
+    std::string bytes = CorpusBytes(name);
+    testing_menu::Decoded ansi = testing_menu::Decode(bytes), utf8 = testing_menu::Decode(bytes, 65001);
+    bool utf16 = name.compare(0, 3, "08-") == 0;
+    bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c > 127; });
+    EXPECT_EQ(ansi.choice.encoding, utf16 ? menu::Encoding::kUtf16Le : menu::Encoding::kAnsi) << name;
+    EXPECT_EQ(utf8.choice.encoding, utf16  ? menu::Encoding::kUtf16Le
+                                    : high ? menu::Encoding::kLegacyAnsi
+                                           : menu::Encoding::kAnsi)
+        << name;
+    if (!utf16) {
+      EXPECT_EQ(ansi.text, bytes) << name;
+    }
+  }
+  std::string rufus = testing_menu::Decode(CorpusBytes(FileStartingWith("08-"))).text;
+  EXPECT_EQ(rufus.substr(0, 30), "; Created by Rufus 4.6.2208 \r\n");
+}
+
 TEST(Corpus, FilesWithoutLauncherKeysGiveNothing) {
   SKIP_WITHOUT_CORPUS();
-  // Ctrl-Z padding, and UTF-16, where every line's text ends at its first zero byte.
+  // Ctrl-Z padding, and a UTF-16 file with nothing but icon and label keys.
   for (const char* prefix : {"06-", "07-", "08-"}) {
     Reading r = ReadCorpusFile(FileStartingWith(prefix), nullptr);
     EXPECT_TRUE(r.events.empty()) << prefix << " " << (r.events.empty() ? "" : r.events[0]);

@@ -1,1 +1,1 @@
-add_host_test(launcher_menu_reader_test LIBS launcher_pure SOURCES launcher_menu_reader_test.cpp)
+add_host_test(launcher_menu_reader_test LIBS disc_check SOURCES launcher_menu_reader_test.cpp)

@@ -1,5 +1,5 @@
 // The menu-file reader: line ends, line kinds, key prefixes, pairing, icon lists,
-// the thirty-entry stop, read errors and double-byte text.
+// the thirty-entry stop, read errors, double-byte text, and files saved as Unicode.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,12 +8,16 @@
 #include "launcher_menu_source.h"
 #include "menu_reader.h"
 
+using menu::Encoding;
 using menu::LineKind;
 using menu::LineReader;
 using menu::ReadResult;
+using testing_menu::Decode;
+using testing_menu::Decoded;
 using testing_menu::MemorySource;
 using testing_menu::RecordingSink;
 using Events = std::vector<std::string>;
+using namespace std::string_literals;
 
 namespace {
 
@@ -321,6 +325,156 @@ TEST(MenuReader, DoubleByteTextIsSteppedOverWhole) {
   // A line with its only "=" as a trail byte has no "=".
   o = Read("title\x81=\n", 4096, ShiftJisLead);
   EXPECT_TRUE(o.events.empty());
+}
+
+// The text with a UTF-16 byte-order mark, in either byte order.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    char high = (char)(unit >> 8), low = (char)(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  }
+  return out;
+}
+
+TEST(MenuEncoding, ChoiceByMarkOrByValidUtf8) {
+  const std::string notUtf8AfterAChunk = "title=D\xC3\xA9mo\n" + std::string(3000, 'a') + "\xE9";
+  const struct {
+    const char* name;
+    std::string bytes;
+    Encoding ansi, utf8;  // under Windows-1252, and where UTF-8 is the ANSI code page
+    unsigned mark;
+  } rows[] = {
+      {"ASCII", "title=Demo\r\n", Encoding::kAnsi, Encoding::kAnsi, 0},
+      {"empty", "", Encoding::kAnsi, Encoding::kAnsi, 0},
+      {"UTF-8", "title=D\xC3\xA9mo\r\n", Encoding::kUtf8, Encoding::kAnsi, 0},
+      {"UTF-8, four bytes", "\xF0\x9F\x98\x80", Encoding::kUtf8, Encoding::kAnsi, 0},
+      {"UTF-8 mark", "\xEF\xBB\xBFtitle=x", Encoding::kUtf8, Encoding::kUtf8, 3},
+      {"UTF-16 LE mark", "\xFF\xFEt\0"s, Encoding::kUtf16Le, Encoding::kUtf16Le, 2},
+      {"UTF-16 BE mark", "\xFE\xFF\0t"s, Encoding::kUtf16Be, Encoding::kUtf16Be, 2},
+      {"UTF-8 mark alone", "\xEF\xBB\xBF", Encoding::kUtf8, Encoding::kUtf8, 3},
+      {"UTF-16 mark alone", "\xFF\xFE", Encoding::kUtf16Le, Encoding::kUtf16Le, 2},
+      {"half a UTF-8 mark", "\xEF\xBB", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"half a UTF-16 mark", "\xFE", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"Windows-1252", "title=D\xE9mo\r\n", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"ends in e acute", "title=Caf\xE9", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"UTF-8 cut at the end", "title=D\xC3\xA9mo \xC3", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"Shift-JIS", "action=\x82\xA0\x82\xA2", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"Windows-1251", "label=\xC7\xC0\xCE \xAB\xD1\xBB", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"overlong", "\xC0\xAF", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"overlong, three bytes", "\xE0\x80\xAF", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"surrogate", "\xED\xA0\x80", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"above U+10FFFF", "\xF4\x90\x80\x80", Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+      {"invalid after the first read", notUtf8AfterAChunk, Encoding::kAnsi, Encoding::kLegacyAnsi, 0},
+  };
+  for (const auto& row : rows) {
+    for (size_t chunk : {(size_t)1, (size_t)4096}) {
+      Decoded ansi = Decode(row.bytes, 1252, chunk), utf8 = Decode(row.bytes, 65001, chunk);
+      EXPECT_EQ(ansi.choice.encoding, row.ansi) << row.name;
+      EXPECT_EQ(utf8.choice.encoding, row.utf8) << row.name;
+      EXPECT_EQ(ansi.choice.markLength, row.mark) << row.name;
+      // Files read as they stand give their bytes unchanged.
+      if (row.ansi == Encoding::kAnsi) {
+        EXPECT_EQ(ansi.text, row.bytes) << row.name;
+      }
+    }
+  }
+}
+
+TEST(MenuEncoding, SameMenuInEveryEncodingReadsAlike) {
+  const std::u16string text =
+      u"title=D\u00e9mo \u20ac\r\nshell\\a=&Caf\u00e9 \U0001F600 \u03a9\r\nshell\\a\\command=a.exe\r\n";
+  const std::string utf8 =
+      u8"title=D\u00e9mo \u20ac\r\nshell\\a=&Caf\u00e9 \U0001F600 \u03a9\r\nshell\\a\\command=a.exe\r\n";
+  // In Windows-1252: the euro sign is 0x80; the emoji and omega are not there.
+  const std::string ansi = "title=D\xE9mo \x80\r\nshell\\a=&Caf\xE9 ? ?\r\nshell\\a\\command=a.exe\r\n";
+  const std::string files[] = {utf8, "\xEF\xBB\xBF" + utf8, Utf16(text, false), Utf16(text, true)};
+  const Events menu = Read(ansi).events;
+  ASSERT_EQ(menu.size(), 3u);
+  for (const std::string& file : files) {
+    for (size_t chunk : {(size_t)1, (size_t)2, (size_t)3, (size_t)5, (size_t)4096}) {
+      Decoded d = Decode(file, 1252, chunk);
+      EXPECT_TRUE(d.ok);
+      EXPECT_EQ(d.text, ansi) << "chunk " << chunk << ", encoding " << (int)d.choice.encoding;
+      EXPECT_EQ(Read(d.text, chunk).events, menu);
+      // Where UTF-8 is the ANSI code page, every one of them reads as the UTF-8 text.
+      EXPECT_EQ(Decode(file, 65001, chunk).text, utf8) << "chunk " << chunk;
+    }
+  }
+}
+
+TEST(MenuEncoding, CutAndBrokenCharacters) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string text;
+  } rows[] = {
+      {"odd UTF-16 byte count",
+       "\xFF\xFE"
+       "a\0b"s,
+       "a"},
+      {"odd UTF-16 BE byte count", "\xFE\xFF\0a\0"s, "a"},
+      {"unpaired high surrogate",
+       "\xFF\xFE\x3D\xD8"
+       "a\0"s,
+       "?a"},
+      {"unpaired low surrogate",
+       "\xFF\xFE"
+       "a\0\0\xDC"
+       "b\0"s,
+       "a?b"},
+      {"high surrogate at the end",
+       "\xFF\xFE"
+       "a\0\x3D\xD8"s,
+       "a?"},
+      {"invalid UTF-8 after a mark",
+       "\xEF\xBB\xBF"
+       "a\xFF"
+       "b",
+       "a?b"},
+      {"UTF-8 cut at the end after a mark",
+       "\xEF\xBB\xBF"
+       "a\xE2\x82",
+       "a?"},
+      {"NUL and Ctrl-Z are characters too",
+       "\xFF\xFE"
+       "a\0\0\0\x1A\0"s,
+       "a\0\x1A"s},
+  };
+  for (const auto& row : rows) {
+    for (size_t chunk : {(size_t)1, (size_t)3, (size_t)4096}) {
+      Decoded d = Decode(row.bytes, 1252, chunk);
+      EXPECT_TRUE(d.ok) << row.name;
+      EXPECT_EQ(d.text, row.text) << row.name << ", chunk " << chunk;
+    }
+  }
+  // A read error while choosing or while reading is a read error of the text.
+  EXPECT_FALSE(Decode("\xFF\xFE"
+                      "a\0b\0"s,
+                      1252, 4096, 1252, 0)
+                   .ok);
+  EXPECT_FALSE(Decode("\xFF\xFE" + std::string(5000, 'a'), 1252, 4096, 1252, 4096).ok);
+}
+
+TEST(MenuEncoding, OlderFilesWhereUtf8IsTheAnsiCodePage) {
+  // Shift-JIS on a Japanese system: double-byte characters cut between reads stay whole.
+  for (size_t chunk : {(size_t)1, (size_t)2, (size_t)3, (size_t)4096}) {
+    Decoded d = Decode("action=\x82\xA0\x82\xA2\r\n", 65001, chunk, 932);
+    EXPECT_EQ(d.choice.encoding, Encoding::kLegacyAnsi);
+    EXPECT_EQ(d.text, u8"action=\u3042\u3044\r\n") << "chunk " << chunk;
+  }
+  EXPECT_EQ(Decode("title=D\xE9mo", 65001).text, u8"title=D\u00e9mo");
+  // The legacy code page: the system locale's, unless it has none, names UTF-8 or is
+  // not installed.
+  const struct {
+    unsigned locale;
+    bool installed;
+    unsigned legacy;
+  } rows[] = {{1252, true, 1252}, {932, true, 932},    {1251, true, 1251},
+              {0, false, 1252},   {65001, true, 1252}, {1250, false, 1252}};
+  for (const auto& row : rows)
+    EXPECT_EQ(menu::LegacyCodePage(row.locale, row.installed), row.legacy) << row.locale;
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// Test helpers for the menu reader: byte sources over memory, and a sink that
-// records what the reader reports as one line of text per event.
+// Test helpers for the menu reader: byte sources over memory, a file's text read as
+// the launcher reads it, and a sink that records what the reader reports as one line
+// of text per event.
 #pragma once
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "code_pages.h"
+#include "menu_encoding.h"
 #include "menu_reader.h"
 
 namespace testing_menu {
@@ -60,6 +63,32 @@ class RecordingSink : public menu::MenuSink {
  private:
   void Add(const std::string& event) { events.push_back(event); }
 };
+
+// A file's text as the launcher reads it on a Windows whose ANSI code page is
+// codePage (and whose legacy code page is legacy): the choice, then the text after
+// the mark, both read in chunks of at most chunk bytes. ok is false on a read error.
+struct Decoded {
+  menu::EncodingChoice choice;
+  std::string text;
+  bool ok = false;
+};
+inline Decoded Decode(const std::string& bytes, unsigned codePage = 1252, size_t chunk = 4096,
+                      unsigned legacy = 1252, long failAfter = -1) {
+  Decoded d;
+  check::IconvCodePages codePages(codePage, legacy);
+  MemorySource probe(bytes, chunk, failAfter);
+  menu::TextSource chooser(probe, codePages);
+  if (!chooser.Choose(codePage == menu::kUtf8CodePage)) return d;
+  d.choice = chooser.choice();
+  MemorySource rest(bytes.substr(d.choice.markLength), chunk, failAfter);
+  menu::TextSource text(rest, codePages);
+  text.Use(d.choice);
+  char buffer[7];  // smaller than a converted read: the text is handed out in pieces
+  long got;
+  while ((got = text.Read(buffer, sizeof buffer)) > 0) d.text.append(buffer, got);
+  d.ok = got == 0;
+  return d;
+}
 
 inline bool ShiftJisLead(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);

@@ -1,7 +1,8 @@
 // End-to-end checks of the launcher window as a user meets it: start-up without its
 // menu or its library, the title, the buttons' places and sizes, the window's size and
 // place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
-// a reload to a second page, and real autorun.inf files from discs.
+// a reload to a second page, one menu saved in every encoding, and real autorun.inf
+// files from discs.
 #include <windows.h>
 #include <ctype.h>
 #include <stdio.h>
@@ -607,6 +608,65 @@ void TestResources() {
   for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
 }
 
+// The same menu saved as ANSI, UTF-8 (with and without its mark) and UTF-16 (both byte
+// orders) shows the same title, caption and Quit text and runs the same command line.
+void TestEncodings() {
+  static const wchar_t kMenu[] =
+      L"[Messages]\r\nQuitButton=&Ferm\u00e9\r\n"
+      L"[autorun]\r\ntitle=D\u00e9mo\r\n"
+      L"shell\\a=&Caf\u00e9\r\nshell\\a\\command=recorder.exe caf\u00e9\r\n";
+  // What the launcher should show, in this prefix's ANSI code page.
+  char title[16], caption[16], quit[16], command[32];
+  WideCharToMultiByte(CP_ACP, 0, L"D\u00e9mo", -1, title, sizeof title, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, L"&Caf\u00e9", -1, caption, sizeof caption, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, L"&Ferm\u00e9", -1, quit, sizeof quit, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, L"recorder.exe caf\u00e9", -1, command, sizeof command, nullptr, nullptr);
+  Disc disc;
+  CHECK(MakeDisc(disc, "encodings"));
+  CHECK(CopyRecorder(disc, "recorder.exe"));
+  const char* names[] = {"menu saved as ANSI", "menu saved as UTF-8", "menu saved as UTF-8 with its mark",
+                         "menu saved as UTF-16 LE", "menu saved as UTF-16 BE"};
+  for (int e = 0; e < 5; e++) {
+    TEST_CASE(names[e]);
+    static char bytes[512];
+    int n = 0;
+    if (e <= 2) {
+      if (e == 2) n = snprintf(bytes, sizeof bytes, "\xEF\xBB\xBF");
+      n += WideCharToMultiByte(e ? CP_UTF8 : CP_ACP, 0, kMenu, -1, bytes + n, sizeof bytes - n, nullptr,
+                               nullptr) -
+           1;
+    } else {
+      bool bigEndian = e == 4;
+      bytes[n++] = bigEndian ? '\xFE' : '\xFF';
+      bytes[n++] = bigEndian ? '\xFF' : '\xFE';
+      for (const wchar_t* c = kMenu; *c; c++) {
+        bytes[n + bigEndian] = (char)(*c & 0xFF);
+        bytes[n + !bigEndian] = (char)(*c >> 8);
+        n += 2;
+      }
+    }
+    CHECK(WriteDiscBytes(disc, "autorun.inf", bytes, n));
+    ClearRecords(disc);
+    Launcher launcher;
+    CHECK(StartLauncher(launcher, disc));
+    if (HWND window = WaitForLauncherWindow(launcher)) {
+      CheckText(window, title);
+      CheckText(GetDlgItem(window, IDOK), quit);
+      static Button buttons[kMaxButtons];
+      CHECK_EQ(ListButtons(window, buttons, kMaxButtons), 1);
+      CHECK_STR(buttons[0].text, caption);
+      Click(buttons[0].window);
+      Record records[kMaxRecords];
+      CHECK_EQ(WaitForRecords(disc, 1, records, kMaxRecords), 1);
+      CHECK_STR(records[0].commandLine, command);
+    } else {
+      CHECK(!"launcher window");
+    }
+    CHECK(EndLauncher(launcher));
+  }
+  CHECK(RemoveDisc(disc));
+}
+
 // Real autorun.inf files load without a crash or a hang, and the window can be closed.
 void TestCorpus() {
   TEST_CASE("real autorun.inf files load and the window closes");
@@ -680,6 +740,7 @@ int main() {
   TestEntryLimit(t);
   TestReload(t);
   TestResources();
+  TestEncodings();
   TestCorpus();
   return check::Summary();
 }

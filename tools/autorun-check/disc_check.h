@@ -35,6 +35,9 @@ struct MenuView {
   bool popup = false;
   std::string openedFrom;  // "file:line" of the command that opens it; "" for the start file
   bool readable = false;
+  // How the file was read: a short name ("ansi", "utf-8", "utf-8-bom", "utf-16le",
+  // "utf-16be", "legacy-ansi") and a sentence for people.
+  std::string encoding, encodingText;
   std::string title, name;  // "" when the file has none
   int titleLine = 0, nameLine = 0;
   std::vector<MenuItem> items;

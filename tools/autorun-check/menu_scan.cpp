@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <strings.h>
 
+#include "code_pages.h"
 #include "copy_directive.h"
 #include "icon_names.h"
 
@@ -13,6 +14,10 @@ namespace check {
 
 namespace {
 const char kWindowsDir[] = "C:\\WINDOWS";  // how a copy to %windir% is shown
+// Where the ANSI code page is UTF-8, the legacy code page of the system's locale,
+// which older files are read in: Windows-1252, that of the Windows the checker
+// stands for.
+const unsigned kLegacyCodePage = menu::kWindowsLatin1;
 
 class FileSource : public menu::ByteSource {
  public:
@@ -159,9 +164,36 @@ class ViewSink : public menu::MenuSink {
   int captionLine_ = 0, lastEntryLine_ = 0;
 };
 
-// Reads every line of the file with the reader's own line rules and classifier.
-bool ScanLines(FILE* file, std::vector<ScannedLine>* lines) {
-  FileSource source(file);
+// The names of the encoding a file was read in.
+void DescribeEncoding(const menu::EncodingChoice& choice, unsigned codePage, MenuView* view) {
+  std::string page = "code page " + std::to_string(codePage);
+  switch (choice.encoding) {
+    case menu::Encoding::kAnsi:
+      view->encoding = "ansi";
+      view->encodingText = "ANSI, read as " + page;
+      break;
+    case menu::Encoding::kUtf8:
+      view->encoding = choice.markLength ? "utf-8-bom" : "utf-8";
+      view->encodingText = std::string(choice.markLength ? "UTF-8 with a byte-order mark" : "UTF-8") +
+                           ", converted to " + page;
+      break;
+    case menu::Encoding::kUtf16Le:
+    case menu::Encoding::kUtf16Be: {
+      bool le = choice.encoding == menu::Encoding::kUtf16Le;
+      view->encoding = le ? "utf-16le" : "utf-16be";
+      view->encodingText = std::string(le ? "UTF-16 LE" : "UTF-16 BE") + ", converted to " + page;
+      break;
+    }
+    case menu::Encoding::kLegacyAnsi:
+      view->encoding = "legacy-ansi";
+      view->encodingText =
+          "not UTF-8: read as code page " + std::to_string(kLegacyCodePage) + " and converted to UTF-8";
+      break;
+  }
+}
+
+// Reads every line of the file's text with the reader's own line rules and classifier.
+bool ScanLines(menu::ByteSource& source, std::vector<ScannedLine>* lines) {
   menu::LineReader reader(source);
   const char* line;
   size_t length;
@@ -186,10 +218,6 @@ const ScannedLine* LineAt(const MenuScan& scan, int number) {
 void CheckLines(MenuScan& scan, const ViewSink& sink) {
   const std::string& file = scan.view.file;
   auto warn = [&](int line, const std::string& text) { scan.warnings.push_back({file, line, text}); };
-
-  if (!scan.lines.empty() && scan.lines[0].text.size() >= 2 && (unsigned char)scan.lines[0].text[0] == 0xFF &&
-      (unsigned char)scan.lines[0].text[1] == 0xFE)
-    warn(1, "the file is in UTF-16; the launcher reads ANSI text and finds no keys in it (save it as ANSI)");
 
   for (const ScannedLine& line : scan.lines) {
     if (line.kind == menu::LineKind::kOtherKey && !line.text.empty() && IsTrimSpace(line.text[0])) {
@@ -256,19 +284,42 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
 }
 }  // namespace
 
-MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup) {
+MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup,
+                      unsigned codePage) {
   MenuScan scan;
   scan.view.file = discName;
   scan.view.popup = popup;
   FILE* file = fopen(hostPath.c_str(), "rb");
   if (!file) return scan;
   scan.opened = true;
-  bool whole = ScanLines(file, &scan.lines);
-  rewind(file);
-  FileSource source(file);
-  menu::LineReader reader(source);
+  // The launcher's own reading: the encoding chosen, then the text from after the mark.
+  FileSource bytes(file);
+  IconvCodePages codePages(codePage, kLegacyCodePage);
+  menu::TextSource text(bytes, codePages);
+  bool chosen = text.Choose(codePage == menu::kUtf8CodePage);
+  menu::EncodingChoice choice = text.choice();
+  DescribeEncoding(choice, codePage, &scan.view);
+  bool whole = false;
+  menu::ReadResult result = menu::ReadResult::kReadError;
   ViewSink sink(scan);
-  menu::ReadResult result = menu::ReadMenu(reader, nullptr, sink);
+  if (chosen) {
+    fseek(file, choice.markLength, SEEK_SET);
+    whole = ScanLines(text, &scan.lines);
+    fseek(file, choice.markLength, SEEK_SET);
+    menu::TextSource again(bytes, codePages);
+    again.Use(choice);
+    menu::LineReader reader(again);
+    result = menu::ReadMenu(reader, nullptr, sink);
+  }
+  // UTF-16 without a mark is read as ANSI bytes, in which every line ends at its
+  // first zero byte: no key is found.
+  unsigned char head[2] = {1, 1};
+  rewind(file);
+  if (choice.encoding == menu::Encoding::kAnsi && fread(head, 1, 2, file) == 2 && !head[0] != !head[1])
+    scan.warnings.push_back(
+        {discName, 1,
+         "the file seems to be UTF-16 without a byte-order mark; the launcher reads it as "
+         "ANSI and finds no keys in it (save it as UTF-8, or as Unicode with its mark)"});
   fclose(file);
   scan.readError = !whole || result == menu::ReadResult::kReadError;
   scan.view.readable = !scan.readError;

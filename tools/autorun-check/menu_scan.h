@@ -16,6 +16,9 @@ struct ScannedLine {
   std::string value;  // trimmed value of a key line
 };
 
+// The ANSI code page of the Windows the checker stands for.
+const unsigned kDefaultCodePage = 1252;
+
 struct MenuScan {
   bool opened = false;
   bool readError = false;
@@ -24,8 +27,10 @@ struct MenuScan {
   std::vector<Warning> warnings;  // about this file alone; no other file is looked at
 };
 
-// Scans the file at hostPath; discName is how warnings name it. A popup shows
-// no icons, so its entries are not warned about theirs.
-MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup);
+// Scans the file at hostPath, read as the launcher reads it on a Windows whose ANSI
+// code page is codePage; discName is how warnings name it. A popup shows no icons,
+// so its entries are not warned about theirs.
+MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup,
+                      unsigned codePage = kDefaultCodePage);
 
 }  // namespace check

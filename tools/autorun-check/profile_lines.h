@@ -5,7 +5,6 @@
 
 namespace check {
 
-std::string TrimBlanks(const std::string& text);
 // True when the line is a section header; *name gets the section's name.
 bool SectionOf(const std::string& line, std::string* name);
 // True when the line is a key line; *key and *value get its trimmed parts, the

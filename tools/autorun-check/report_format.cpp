@@ -23,6 +23,7 @@ void PrintPlain(const DiscReport& report, FILE* out) {
   for (const MenuView& menu : report.menus) {
     fprintf(out, "menu\t%s\t%s\t%s\n", menu.file.c_str(), menu.popup ? "popup" : "page",
             menu.openedFrom.c_str());
+    fprintf(out, "encoding\t%s\t%s\n", menu.file.c_str(), menu.encoding.c_str());
     if (menu.titleLine)
       fprintf(out, "title\t%s\t%d\t%s\n", menu.file.c_str(), menu.titleLine, menu.title.c_str());
     if (menu.nameLine)
@@ -66,6 +67,7 @@ void PrintTerminal(const DiscReport& report, FILE* out) {
             menu.titleLine ? menu.title.c_str() : "(none: the title stays as it was)");
     fprintf(out, "  disc name  %s\n",
             menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
+    fprintf(out, "  encoding   %s\n", menu.encodingText.c_str());
     if (!menu.popup) {
       PageLayout page = LayOutPage(menu);
       fprintf(out, "  window     %d x %d pixels, %d column%s of buttons\n", page.width, page.height,

@@ -1,0 +1,86 @@
+// Windows' MultiByteToWideChar and WideCharToMultiByte, as far as menu files need
+// them, over iconv: an invalid sequence becomes U+FFFD, a character the code page
+// lacks becomes "?".
+#include "code_pages.h"
+
+#include <errno.h>
+
+#include <vector>
+
+namespace check {
+
+namespace {
+
+// Converts with cd; where iconv stops at a byte it cannot take, the replacement goes
+// out and `step` bytes are skipped (a surrogate pair counts as one character).
+size_t Convert(iconv_t cd, const char* in, size_t inSize, char* out, size_t outSize, const char* replacement,
+               size_t replacementSize, size_t step) {
+  if (cd == (iconv_t)-1) return 0;
+  char* input = const_cast<char*>(in);
+  char* output = out;
+  size_t outLeft = outSize;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  while (inSize) {
+    if (iconv(cd, &input, &inSize, &output, &outLeft) != (size_t)-1) break;
+    if (errno == E2BIG || outLeft < replacementSize) break;
+    size_t skip = step;
+    // A high surrogate with its low one is one character the code page lacks; a
+    // sequence cut by the end of the input is one invalid character.
+    if (step == 2 && inSize >= 4 && (input[1] & 0xFC) == 0xD8 && (input[3] & 0xFC) == 0xDC) skip = 4;
+    if (errno == EINVAL) skip = inSize;
+    if (skip > inSize) skip = inSize;
+    for (size_t i = 0; i < replacementSize; i++) *output++ = replacement[i];
+    outLeft -= replacementSize;
+    input += skip, inSize -= skip;
+  }
+  return outSize - outLeft;
+}
+
+const char kReplacementUnit[] = {'\xFD', '\xFF'};  // U+FFFD in UTF-16LE
+
+}  // namespace
+
+std::string IconvName(unsigned codePage) {
+  return codePage == menu::kUtf8CodePage ? "UTF-8" : "CP" + std::to_string(codePage);
+}
+
+IconvCodePages::IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage) {
+  fromUtf8_ = iconv_open("UTF-16LE", "UTF-8");
+  fromLegacy_ = iconv_open("UTF-16LE", IconvName(legacyCodePage).c_str());
+  toAnsi_ = iconv_open(IconvName(ansiCodePage).c_str(), "UTF-16LE");
+  // A lead byte is one that iconv finds incomplete on its own.
+  for (int byte = 0x80; byte < 0x100 && fromLegacy_ != (iconv_t)-1; byte++) {
+    char in = (char)byte, out[8];
+    char *input = &in, *output = out;
+    size_t inLeft = 1, outLeft = sizeof out;
+    iconv(fromLegacy_, nullptr, nullptr, nullptr, nullptr);
+    leadBytes_[byte] =
+        iconv(fromLegacy_, &input, &inLeft, &output, &outLeft) == (size_t)-1 && errno == EINVAL;
+  }
+}
+
+IconvCodePages::~IconvCodePages() {
+  for (iconv_t cd : {fromUtf8_, fromLegacy_, toAnsi_})
+    if (cd != (iconv_t)-1) iconv_close(cd);
+}
+
+size_t IconvCodePages::ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units,
+                               size_t size) {
+  std::vector<char> out(2 * size);
+  size_t written = Convert(legacy ? fromLegacy_ : fromUtf8_, bytes, count, out.data(), out.size(),
+                           kReplacementUnit, sizeof kReplacementUnit, 1);
+  for (size_t i = 0; i < written / 2; i++)
+    units[i] = static_cast<unsigned short>((unsigned char)out[2 * i] | (unsigned char)out[2 * i + 1] << 8);
+  return written / 2;
+}
+
+size_t IconvCodePages::ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) {
+  std::vector<char> in(2 * count);
+  for (size_t i = 0; i < count; i++) {
+    in[2 * i] = static_cast<char>(units[i] & 0xFF);
+    in[2 * i + 1] = static_cast<char>(units[i] >> 8);
+  }
+  return Convert(toAnsi_, in.data(), in.size(), out, size, "?", 1, 2);
+}
+
+}  // namespace check

@@ -1,0 +1,30 @@
+// The code-page conversions of the Windows the checker stands for, done with iconv:
+// what the launcher does with a menu file saved as Unicode.
+#pragma once
+#include <iconv.h>
+
+#include <string>
+
+#include "menu_encoding.h"
+
+namespace check {
+
+class IconvCodePages : public menu::CodePages {
+ public:
+  // ansiCodePage: the system's ANSI code page (65001 for UTF-8); legacyCodePage: the
+  // one that a file that is not UTF-8 is read in when the ANSI code page is UTF-8.
+  IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage);
+  ~IconvCodePages();
+  size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override;
+  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override;
+  bool IsLegacyLeadByte(unsigned char byte) override { return leadBytes_[byte]; }
+
+ private:
+  iconv_t fromUtf8_, fromLegacy_, toAnsi_;
+  bool leadBytes_[256] = {};
+};
+
+// The iconv name of a Windows code page.
+std::string IconvName(unsigned codePage);
+
+}  // namespace check
