@@ -58,9 +58,9 @@ Kind Classify(const char* commandLine) {
   return Kind::kStart;
 }
 
-Text MenuFileOf(const char* commandLine, char closing) {
+Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte) {
   const char* name = commandLine[0] ? commandLine + 1 : commandLine;
-  const char* end = strchr(name, closing);
+  const char* end = FindCharacter(name, closing, isLeadByte);
   return Text(name, end ? (size_t)(end - name) : strlen(name));
 }
 

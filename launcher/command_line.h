@@ -6,7 +6,7 @@
 
 namespace command {
 
-const unsigned kFirstButtonId = 1001;  // entry i has button 1001 + i
+const unsigned kFirstButtonId = 1001;     // entry i has button 1001 + i
 const unsigned kFirstPopupItemId = 1101;  // and popup item 1101 + i
 const int kNoEntry = -1;
 
@@ -21,8 +21,9 @@ enum class Kind { kReload, kPopup, kStart };
 // "[file]" reloads, "<file>" opens a popup, anything else is started.
 Kind Classify(const char* commandLine);
 // The file named by a reload or popup command: from the second character up to the
-// first closing bracket (closing = ']' or '>'), or all the rest without one.
-Text MenuFileOf(const char* commandLine, char closing);
+// first closing bracket (closing = ']' or '>'), or all the rest without one. The
+// search steps over double-byte characters, whose second byte may be "]".
+Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte = nullptr);
 
 // The command line started for a program or document command.
 Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine);

@@ -12,11 +12,11 @@ const char kWindowsDirField[] = "%windir%";  // case matters, whole field only
 
 // The next field the way strtok finds it: separators before it are skipped, so
 // leading and doubled ones separate nothing. False when no field is left.
-bool NextField(const char** cursor, const char** field, size_t* length) {
+bool NextField(const char** cursor, const char** field, size_t* length, LeadByteTest isLeadByte) {
   const char* p = *cursor;
   while (*p == kFieldSeparator) p++;
   if (!*p) return false;
-  const char* end = strchr(p, kFieldSeparator);
+  const char* end = FindCharacter(p, kFieldSeparator, isLeadByte);
   if (!end) end = p + strlen(p);
   *field = p;
   *length = (size_t)(end - p);
@@ -26,21 +26,22 @@ bool NextField(const char** cursor, const char** field, size_t* length) {
 
 }  // namespace
 
-bool ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination) {
+bool ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination,
+                        LeadByteTest isLeadByte) {
   source->Clear();
   destination->Clear();
   if (strlen(value) > kCopyValueLimit) return false;
   const char* cursor = value;
   const char* field;
   size_t length;
-  if (!NextField(&cursor, &field, &length)) return false;
+  if (!NextField(&cursor, &field, &length, isLeadByte)) return false;
   Text from(field, length);
-  if (!NextField(&cursor, &field, &length)) return false;  // no folder: nothing to do
+  if (!NextField(&cursor, &field, &length, isLeadByte)) return false;  // no folder: nothing to do
   Text to(field, length);
   if (strcmp(to.c_str(), kWindowsDirField) == 0) to.Assign(windowsDir);
   if (!to.empty() && to[to.length() - 1] != '\\') to.AppendChar('\\');
   // The file name is what follows the last "\" byte; "/" separates nothing.
-  const char* lastBackslash = strrchr(from.c_str(), '\\');
+  const char* lastBackslash = FindLastCharacter(from.c_str(), '\\', isLeadByte);
   to.Append(lastBackslash ? lastBackslash + 1 : from.c_str());
   if (to.length() > kCopyDestinationLimit || !to.ok() || !from.ok()) return false;
   *source = from;

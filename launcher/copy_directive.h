@@ -11,8 +11,10 @@ const size_t kCopyDestinationLimit = 255;  // characters of folder, "\" and file
 // Splits a directive value as the launcher does: fields separated by "|" the way
 // strtok separates them, "%windir%" (exact, whole field) standing for windowsDir,
 // a "\" added when the folder lacks one, then the source's file name (after its
-// last "\"). False when there is nothing to copy: no folder field, or a value or
+// last "\"). Both searches step over double-byte characters, whose second byte may
+// be "|" or "\". False when there is nothing to copy: no folder field, or a value or
 // destination beyond its limit (nothing is cut, so nothing is copied to a wrong name).
-bool ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination);
+bool ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination,
+                        LeadByteTest isLeadByte = nullptr);
 
 }  // namespace menu

@@ -74,7 +74,7 @@ void LauncherDialog::CopyFileToFolder(const char* value) {
   if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
   Text source, destination;
   // Never overwrites; the outcome is not the user's concern.
-  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination) &&
+  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination, IsLeadByte) &&
       CopyFileA(source.c_str(), destination.c_str(), TRUE)) {
     // CopyFileA copies the attributes too, and every file on a CD is read-only: the
     // user could neither change nor replace the copy. The copy succeeded, so the file

@@ -5,7 +5,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-Text::~Text() { free(data_); }
+Text::~Text() {
+  free(data_);
+}
 
 void Text::Clear() {
   length_ = 0;
@@ -26,7 +28,9 @@ bool Text::Reserve(size_t length) {
   return true;
 }
 
-void Text::Assign(const char* text) { Assign(text, text ? strlen(text) : 0); }
+void Text::Assign(const char* text) {
+  Assign(text, text ? strlen(text) : 0);
+}
 
 void Text::Assign(const char* text, size_t length) {
   if (text && text >= data_ && data_ && text < data_ + capacity_) {
@@ -40,7 +44,9 @@ void Text::Assign(const char* text, size_t length) {
   Append(text, length);
 }
 
-void Text::Append(const char* text) { Append(text, text ? strlen(text) : 0); }
+void Text::Append(const char* text) {
+  Append(text, text ? strlen(text) : 0);
+}
 
 void Text::Append(const char* text, size_t length) {
   if (!Reserve(length_ + length)) {
@@ -52,7 +58,9 @@ void Text::Append(const char* text, size_t length) {
   data_[length_] = 0;
 }
 
-void Text::AppendChar(char c) { Append(&c, 1); }
+void Text::AppendChar(char c) {
+  Append(&c, 1);
+}
 
 void Text::AppendInt(long value) {
   char digits[24];
@@ -112,4 +120,11 @@ const char* FindCharacter(const char* text, char c, LeadByteTest isLeadByte) {
     if (isLeadByte && isLeadByte(*p) && p[1]) p++;
   }
   return nullptr;
+}
+
+const char* FindLastCharacter(const char* text, char c, LeadByteTest isLeadByte) {
+  const char* last = nullptr;
+  for (const char* p = FindCharacter(text, c, isLeadByte); p; p = FindCharacter(p + 1, c, isLeadByte))
+    last = p;
+  return last;
 }

@@ -66,4 +66,8 @@ int LeadingNumber(const char* text);
 void TrimRange(const char* text, size_t length, LeadByteTest isLeadByte, size_t* begin, size_t* end);
 
 // First occurrence of c in text at a character boundary (double-byte aware), or null.
+// In the code pages of Japanese, Chinese and Korean the second byte of a character may
+// be "@", "\", "]" or "|": a byte search would cut "表" (Shift-JIS 0x95 0x5C) in two.
 const char* FindCharacter(const char* text, char c, LeadByteTest isLeadByte);
+// Last occurrence of c in text at a character boundary (double-byte aware), or null.
+const char* FindLastCharacter(const char* text, char c, LeadByteTest isLeadByte);

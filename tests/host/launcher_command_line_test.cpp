@@ -48,6 +48,10 @@ TEST(MenuCommands, ReloadAndPopupFileNames) {
   EXPECT_STREQ(command::MenuFileOf("<a]b>c", '>').c_str(), "a]b");  // only its own bracket closes
   EXPECT_STREQ(command::MenuFileOf("[sub dir\\m.inf]", ']').c_str(), "sub dir\\m.inf");
   EXPECT_STREQ(command::MenuFileOf("", ']').c_str(), "");
+  // "ゾーン.inf" in code page 932: the first character's second byte is "]" (0x83 0x5D).
+  auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+  EXPECT_STREQ(command::MenuFileOf("[\x83\x5d\x81\x5b\x83\x93.inf]", ']', shiftJisLead).c_str(),
+               "\x83\x5d\x81\x5b\x83\x93.inf");
 }
 
 // The registry of the examples: .txt, .pdf, .htm and .exe have a class each, the

@@ -11,9 +11,11 @@ namespace {
 const char kWindows[] = "C:\\WINDOWS";
 
 // "source -> destination", or "none" when there is nothing to copy.
-std::string Parse(const std::string& value, const char* windowsDir = kWindows) {
+bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+std::string Parse(const std::string& value, const char* windowsDir = kWindows, LeadByteTest lead = nullptr) {
   Text source("stale"), destination("stale");
-  if (!menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination)) {
+  if (!menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination, lead)) {
     EXPECT_TRUE(source.empty() && destination.empty()) << value;
     return "none";
   }
@@ -45,8 +47,11 @@ TEST(CopyDirective, FileNameFollowsTheLastBackslash) {
   EXPECT_EQ(Parse("d\\e\\f.txt|t"), "d\\e\\f.txt -> t\\f.txt");
   EXPECT_EQ(Parse("d/e/f.txt|t"), "d/e/f.txt -> t\\d/e/f.txt");  // "/" separates nothing
   EXPECT_EQ(Parse("d\\|t"), "d\\ -> t\\");
-  // A Shift-JIS name whose trail byte is "\" (0x5C) is cut there, byte by byte.
+  // A Shift-JIS name whose trail byte is "\" (0x5C) is cut there in a single-byte code
+  // page; in code page 932 "表" (0x95 0x5C) and "ポ" (0x83 0x7C) stay whole.
   EXPECT_EQ(Parse("\x95\x5c.txt|t"), "\x95\x5c.txt -> t\\.txt");
+  EXPECT_EQ(Parse("d\\\x95\x5c.txt|t", kWindows, ShiftJisLead), "d\\\x95\x5c.txt -> t\\\x95\x5c.txt");
+  EXPECT_EQ(Parse("\x83\x7c.txt|\x83\x7c", kWindows, ShiftJisLead), "\x83\x7c.txt -> \x83\x7c\\\x83\x7c.txt");
 }
 
 TEST(CopyDirective, LimitsCopyNothing) {
