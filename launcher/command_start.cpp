@@ -2,9 +2,10 @@
 // Windows answers that the program needs elevation.
 #include "command_start.h"
 
+#include <objbase.h>
+#include <shellapi.h>
 #include <stdlib.h>
 #include <windows.h>
-#include <shellapi.h>
 
 #include "elevation.h"
 #include "text.h"
@@ -13,7 +14,6 @@ namespace {
 
 const int kShowCommand = SW_SHOWMAXIMIZED;
 const DWORD kInputIdleWaitMs = 30000;  // WinExec waits this long for the new program
-const INT_PTR kLastShellFailure = 32;  // ShellExecute results up to 32 are failures
 
 // How CreateProcess looks up each prefix of an unquoted command line: ".exe" added to
 // a name without an extension, then the system's search order, the program's own folder
@@ -29,6 +29,28 @@ bool FindProgramFile(const char* name, Text* path) {
   return true;
 }
 
+// The shell shows the elevation prompt, and may run shell extensions, through COM, so
+// COM is set up on this thread for the call, as Microsoft asks of every caller of
+// ShellExecuteEx. ole32.dll is loaded only here, so starting the launcher and every
+// other program costs nothing more; it is one of the system's known DLLs, which are
+// always taken from the system folder, never from the disc.
+bool ShellExecuteWithCom(SHELLEXECUTEINFOA* info) {
+  typedef HRESULT(WINAPI * CoInitializeExFn)(void*, DWORD);
+  typedef void(WINAPI * CoUninitializeFn)();
+  HMODULE ole32 = LoadLibraryA("ole32.dll");
+  CoInitializeExFn initialize =
+      ole32 ? (CoInitializeExFn)(void*)GetProcAddress(ole32, "CoInitializeEx") : nullptr;
+  CoUninitializeFn uninitialize =
+      ole32 ? (CoUninitializeFn)(void*)GetProcAddress(ole32, "CoUninitialize") : nullptr;
+  HRESULT com = initialize && uninitialize
+                    ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                    : E_FAIL;
+  BOOL done = ShellExecuteExA(info);
+  if (SUCCEEDED(com)) uninitialize();
+  if (ole32) FreeLibrary(ole32);
+  return done != FALSE;
+}
+
 }  // namespace
 
 // WinExec is CreateProcess with the command line alone and the show command in the
@@ -39,7 +61,7 @@ bool FindProgramFile(const char* name, Text* path) {
 // to the shell, which asks the user for elevation. Any other failure is WinExec's
 // failure too: running WinExec after it would only start the same line a second time
 // (and show a box of the system's own twice, as for a 16-bit program on 64-bit Windows).
-bool StartCommandLine(const char* commandLine) {
+bool StartCommandLine(const char* commandLine, HWND owner) {
   Text line(commandLine);
   char* writable = line.Release();  // CreateProcessA may write into its command line
   if (!writable) return false;
@@ -48,7 +70,8 @@ bool StartCommandLine(const char* commandLine) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = kShowCommand;
   PROCESS_INFORMATION process = {};
-  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  BOOL started =
+      CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
@@ -61,9 +84,17 @@ bool StartCommandLine(const char* commandLine) {
   if (elevation::ShouldRetryElevated(error)) {
     Text program, parameters;
     elevation::SplitProgram(commandLine, FindProgramFile, &program, &parameters);
-    INT_PTR result = (INT_PTR)ShellExecuteA(nullptr, nullptr, program.c_str(),
-                                            parameters.empty() ? nullptr : parameters.c_str(), nullptr, kShowCommand);
-    return result > kLastShellFailure;
+    // The launcher window owns the prompt, so that it comes up in front of it, not behind.
+    // No system box on a failure (the launcher shows its own), and the call returns only
+    // when the start is done: an auto-start ends the launcher right after it.
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpFile = program.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.nShow = kShowCommand;
+    return ShellExecuteWithCom(&info);
   }
   return false;
 }

@@ -39,7 +39,7 @@ void LauncherDialog::RunEntry(unsigned id) {
       break;
   }
   Text composed = command::ComposeCommandLine(registry, commandLine.c_str());
-  if (!StartCommandLine(composed.c_str())) ShowStartError(entryCommand.c_str());
+  if (!StartCommandLine(composed.c_str(), handle_)) ShowStartError(entryCommand.c_str());
 }
 
 void LauncherDialog::Reload(const char* fileName) {

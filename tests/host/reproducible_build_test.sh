@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the two deliverables twice, in two build folders of different paths and with
-# the build date fixed by SOURCE_DATE_EPOCH, and compares them byte for byte.
+# the build date fixed by SOURCE_DATE_EPOCH, and compares them byte for byte; then
+# checks what they import.
 #   reproducible_build_test.sh SOURCE_DIR WORK_DIR
 set -u
 src=$1; work=$2
@@ -20,6 +21,14 @@ for file in autorun.exe GlyphKey32.dll; do
   else
     echo "FAIL: $file differs between the two builds"; cmp "$a" "$b" | head -3; failed=1
   fi
+done
+# Both import only system DLLs, and the launcher does not import ole32.dll: it loads it
+# only for the elevation prompt, so that starting costs nothing more.
+allowed=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll "
+for file in autorun.exe GlyphKey32.dll; do
+  for dll in $(i686-w64-mingw32-objdump -p "$work/first/bin/$file" | awk '/DLL Name:/ { print tolower($3) }'); do
+    case "$allowed" in *" $dll "*) ;; *) echo "FAIL: $file imports $dll"; failed=1 ;; esac
+  done
 done
 # The About box shows the date that SOURCE_DATE_EPOCH gives.
 grep -aq "Dec  1 2025" "$work/first/bin/autorun.exe" || { echo "FAIL: the build date is not Dec  1 2025"; failed=1; }
