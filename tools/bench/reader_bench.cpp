@@ -1,6 +1,8 @@
 // Measures the menu-file reader on generated files: MB/s on an 8 MB and a 64 MB
 // file of a realistic mix of lines (the ratio shows whether the cost grows
-// linearly), and the peak memory of reading one file made of a single 16 MB line.
+// linearly), each read as the launcher reads it (the choice of its encoding first),
+// saved as ANSI, as UTF-8 with its mark and as UTF-8 without one; and the peak
+// memory of reading one file made of a single 16 MB line.
 //   reader_bench throughput | long-line | long-title
 // Each long-line figure wants a process of its own, as the peak never goes down.
 #include <stdio.h>
@@ -9,6 +11,8 @@
 #include <sys/resource.h>
 #include <time.h>
 
+#include "code_pages.h"
+#include "menu_encoding.h"
 #include "menu_reader.h"
 
 namespace {
@@ -74,11 +78,16 @@ const char* const kFillerLines[] = {
     "read the guide before you start, it explains every option of the setup program in detail.",
 };
 
+// How a generated file is saved: as ANSI (ASCII only), or as UTF-8 with its mark or
+// without one (with one "é" per entry, so that the file is read as UTF-8).
+enum class Saved { kAnsi, kUtf8Mark, kUtf8 };
+
 // Writes a menu file of about size bytes into a fresh temporary file.
-FILE* WriteMenuFile(size_t size) {
+FILE* WriteMenuFile(size_t size, Saved saved) {
   FILE* file = tmpfile();
   if (!file) return nullptr;
-  size_t written = 0;
+  size_t written = saved == Saved::kUtf8Mark ? fwrite("\xEF\xBB\xBF", 1, 3, file) : 0;
+  if (saved != Saved::kAnsi) written += (size_t)fprintf(file, "title=Men\xC3\xBC du caf\xC3\xA9\r\n");
   for (int i = 0; i < menu::kMaxEntries - 1; i++) {
     written += (size_t)fprintf(
         file, "shell\\entry%d=Entry &%d\nshell\\entry%d\\command=tools\\program%d.exe /q\n", i, i, i, i);
@@ -98,10 +107,16 @@ double Seconds() {
   return now.tv_sec + now.tv_nsec / 1e9;
 }
 
-// Reads the file once; false when the reader did not get to its end.
+// Reads the file once as the launcher does on a Windows-1252 system: its encoding is
+// chosen first (which reads an ASCII or UTF-8 file without a mark to its end), then the
+// reader reads its text; false when the reader did not get to its end.
 bool ReadOnce(FILE* file, CountingSink* sink) {
-  FileSource source(file);
-  menu::LineReader reader(source);
+  FileSource bytes(file);
+  check::IconvCodePages codePages(menu::kWindowsLatin1, menu::kWindowsLatin1);
+  menu::TextSource text(bytes, codePages);
+  if (!text.Choose(false)) return false;
+  fseek(file, text.choice().markLength, SEEK_SET);
+  menu::LineReader reader(text);
   return menu::ReadMenu(reader, nullptr, *sink) == menu::ReadResult::kEndOfFile;
 }
 
@@ -111,8 +126,8 @@ int CompareDoubles(const void* a, const void* b) {
 }
 
 // Median MB/s of kRuns reads of a generated file of megabytes MB; 0 on failure.
-double MeasureThroughput(size_t megabytes) {
-  FILE* file = WriteMenuFile(megabytes * kMegabyte);
+double MeasureThroughput(size_t megabytes, Saved saved, const char* label) {
+  FILE* file = WriteMenuFile(megabytes * kMegabyte, saved);
   if (!file) return 0;
   fseek(file, 0, SEEK_END);
   double size = (double)ftell(file);
@@ -131,8 +146,8 @@ double MeasureThroughput(size_t megabytes) {
     return 0;
   }
   qsort(rates, kRuns, sizeof rates[0], CompareDoubles);
-  printf("reader: %3zu MB file (%ld lines, %ld events): %.1f MB/s (median of %d)\n", megabytes,
-         warmup.events + warmup.ignored, warmup.events, rates[kRuns / 2], kRuns);
+  printf("reader: %3zu MB file saved as %s (%ld lines, %ld events): %.1f MB/s (median of %d)\n", megabytes,
+         label, warmup.events + warmup.ignored, warmup.events, rates[kRuns / 2], kRuns);
   return rates[kRuns / 2];
 }
 
@@ -186,10 +201,16 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: reader_bench throughput|long-line|long-title\n");
     return 2;
   }
-  double small = MeasureThroughput(8);
-  double large = MeasureThroughput(64);
-  if (small > 0 && large > 0)
-    printf("reader: throughput ratio 64 MB / 8 MB = %.2f (1.00 means the cost grows linearly)\n",
-           large / small);
+  const struct {
+    Saved saved;
+    const char* label;
+  } kinds[] = {{Saved::kAnsi, "ANSI"}, {Saved::kUtf8Mark, "UTF-8 with its mark"}, {Saved::kUtf8, "UTF-8"}};
+  for (const auto& kind : kinds) {
+    double small = MeasureThroughput(8, kind.saved, kind.label);
+    double large = MeasureThroughput(64, kind.saved, kind.label);
+    if (small > 0 && large > 0)
+      printf("reader: throughput ratio 64 MB / 8 MB = %.2f (1.00 means the cost grows linearly)\n",
+             large / small);
+  }
   return 0;
 }
