@@ -230,11 +230,11 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
        "title\tautorun.inf\t1\tПр\n"},
       // Shift-JIS: "表" (95 5C) ends in "\", the name of a page whose file is "表.inf" on Linux.
       {"Shift-JIS", 932,
-       "title=\x95\x5C\x8E\xA6\nQXicon=1\nshell\\a=\x95\x5C\nshell\\a\\command=[\x95\x5C.inf]\n",
+       "title=\x95\x5C\x8E\xA6\nQXicon=1\nshell\\a=\x95\x5C\nshell\\a\\command=[\x95\x5C.INF]\n",
        "title\tautorun.inf\t1\t表示\n"
        "window\tautorun.inf\t327\t92\t1\n"
-       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.inf]\n"
-       "menu\t表.inf\tpage\tautorun.inf:4\n"},
+       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\n"
+       "menu\t表.INF\tpage\tautorun.inf:4\n"},
   };
   for (const auto& row : rows) {
     TempDisc disc({{"autorun.inf", row.menu}, {"readme.txt", ""}, {"表.inf", "QXName=x\n"}});
@@ -417,6 +417,13 @@ TEST(DiscFiles, FindsNamesAsWindowsDoes) {
     EXPECT_EQ(files.DiscSpelling(row.name), row.spelled) << row.name;
     EXPECT_EQ(files.FindFile(row.name).empty(), *row.spelled == 0) << row.name;
   }
+  // In Shift-JIS "ア" is 83 41: its second byte is "A", yet "ヂ" (83 61) is another name.
+  std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
+  TempDisc japanese({{"ア.inf", ""}, {"readme.txt", ""}});
+  check::DiscFiles kana(japanese.root(), shiftJis.get());
+  EXPECT_EQ(kana.DiscSpelling("\x83\x41.INF"), "\x83\x41.inf");
+  EXPECT_EQ(kana.DiscSpelling("\x83\x61.inf"), "");
+
   EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
   EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
   EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's

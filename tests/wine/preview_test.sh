@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # tools/preview.sh on the demo disc in the test run's Wine session: a picture of each
 # page and of the popup, none blank, named in order by index.html with the checker's
-# report; a folder without a menu file stops it with exit status 2.
+# report; on a disc of nested popups and pages opened from a popup's item, each page's
+# picture has the size the checker gives its window; a folder without a menu file
+# stops it with exit status 2.
 #   preview_test.sh SOURCE_DIR BUILD_DIR SESSION_DIR
 set -u
 src=$1; export AUTORUN_BUILD=$2 PREVIEW_SESSION=$3
@@ -24,6 +26,19 @@ want='<h2>autorun.inf</h2> src="autorun.png" <h2>tools.inf</h2> src="tools.png" 
 [ "$order" = "$want" ] || fail "index.html holds: $order"
 grep -q 'opened by entry 5 &ldquo;&amp;Tools...&rdquo; of autorun.inf (line 21)' "$out/index.html" ||
   fail "index.html does not say what opens the popup"
+
+# Every page reached, and reached once: its picture is its window (they all differ in
+# height); the nested popup is not its opener.
+paths=$src/tests/discs/paths
+bash "$src/tools/preview.sh" "$paths" "$out/paths" >/dev/null || fail "preview of the paths disc exits $?"
+. "$src/tools/checker.sh"
+while IFS=$'\t' read -r record file width height columns; do
+  picture=$out/paths/${file%.inf}.png
+  size=$(identify -format '%w %h' "$picture" 2>/dev/null)
+  [ "$size" = "$width $height" ] || fail "the picture of $file is '$size', its window $width $height"
+done < <("$(find_checker)" --plain "$paths" | grep '^window')
+cmp -s "$out/paths/first.png" "$out/paths/second.png" && fail "the nested popup's picture is its opener's"
+[ -f "$out/paths/second.png" ] || fail "no picture of the nested popup"
 
 bash "$src/tools/preview.sh" "$src/tests/discs" "$out/none" 2>/dev/null
 status=$?
