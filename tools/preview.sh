@@ -58,11 +58,15 @@ fi
 # screen less its task bar) and no auto-start choice, so nothing starts by itself.
 session=${PREVIEW_SESSION:-$repo/build/preview-session}
 mkdir -p "$session"; session=$(cd "$session" && pwd)
+# One preview at a time in a session: the one that started the display ends it. The
+# lock's descriptor is closed for the programs started, so none keeps it.
+exec 8>"$session/preview.lock"
+flock 8
 own_display=0
 if [ ! -f "$session/xvfb.pid" ] || ! kill -0 "$(cat "$session/xvfb.pid")" 2>/dev/null || [ ! -f "$session/prefix/.booted" ]; then
   [ -f "$session/prefix/.booted" ] || echo "preview: preparing a Wine prefix in $session (once, about 20 seconds)" >&2
   WINE_SESSION_SCREEN=1366x768x24 WINE_SESSION_DESKTOP=1366x728 \
-    bash "$repo/cmake/wine-session.sh" resume "$session" >/dev/null ||
+    bash "$repo/cmake/wine-session.sh" resume "$session" >/dev/null 8>&- ||
     { echo "preview: cannot start Wine (bash tools/setup.sh installs it)" >&2; exit 1; }
   own_display=1
 fi
@@ -71,7 +75,7 @@ display=$(cat "$session/display")
 # Wine's programs in the session, in the locale of the disc's code page.
 wine_in() {
   local dir=$1; shift
-  (cd "$dir" && . "$repo/cmake/wine-env.sh" "$session" && DISPLAY=$display exec env ${locale:+LC_ALL=$locale.UTF-8} wine "$@")
+  (cd "$dir" && . "$repo/cmake/wine-env.sh" "$session" && DISPLAY=$display exec env ${locale:+LC_ALL=$locale.UTF-8} wine "$@" 8>&-)
 }
 
 work=$(mktemp -d)
