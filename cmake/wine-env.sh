@@ -3,8 +3,9 @@
 [ -n "${1:-}" ] && export WINEPREFIX="$1/prefix" WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko download prompts; a crash ends the program instead of waiting in
-# the debugger.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+# the debugger; no menu entries or file types of the prefix's programs in the user's
+# desktop (winemenubuilder writes them under ~/.local when a prefix boots).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
 # On a machine that runs no 32-bit code, Wine's 32-bit half runs under qemu-i386
 # (tools/wine-qemu/enable.sh registers it), with the preloaded fix that Wine's address
 # space reservations need there and the emulator's fullest CPU model.

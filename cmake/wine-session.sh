@@ -2,7 +2,10 @@
 # Starts or stops the Wine session of one test run: an Xvfb display and a Wine
 # prefix inside the build tree (never the user's ~/.wine), with Wine's virtual
 # desktop so that windows get focus and activation as on Windows.
-#   wine-session.sh start|stop SESSION_DIR
+#   wine-session.sh start|resume|stop SESSION_DIR
+# start makes a new prefix; resume keeps the one there, booting one only when there is
+# none. WINE_SESSION_SCREEN (1280x1024x24) and WINE_SESSION_DESKTOP (1024x768) size the
+# X screen and the virtual desktop of a prefix that is booted.
 set -u
 cmd=${1:?start or stop}; dir=${2:?session directory}
 mkdir -p "$dir"
@@ -15,7 +18,7 @@ start_display() {
   fi
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 9>&- &
+  Xvfb ":$n" -screen 0 "${WINE_SESSION_SCREEN:-1280x1024x24}" -nolisten tcp >"$dir/xvfb.log" 2>&1 9>&- &
   echo $! >"$dir/xvfb.pid"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   echo ":$n" >"$dir/display"
@@ -45,7 +48,7 @@ boot_prefix() {
     # a test.
     if [ -z "${QEMU_CPU:-}" ]; then
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${WINE_SESSION_DESKTOP:-1024x768}" /f >/dev/null 2>&1
     else
       # No window manager draws their frames there: Wine draws them itself, as Windows.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -56,11 +59,12 @@ boot_prefix() {
 }
 
 case "$cmd" in
-  start)
+  start|resume)
     exec 9>"$dir/lock"; flock 9
     start_display
     # A test run starts from a new prefix, so no state of an earlier run leaks in.
-    [ -d "$dir/prefix" ] && { DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null; rm -rf "$dir/prefix"; }
+    [ "$cmd" = start ] && [ -d "$dir/prefix" ] &&
+      { DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null; rm -rf "$dir/prefix"; }
     boot_prefix || exit 1
     echo "wine session: display $(cat "$dir/display"), prefix $dir/prefix"
     ;;
@@ -70,5 +74,5 @@ case "$cmd" in
     rm -f "$dir/display"
     echo "wine session stopped"
     ;;
-  *) echo "usage: wine-session.sh start|stop DIR" >&2; exit 2 ;;
+  *) echo "usage: wine-session.sh start|resume|stop DIR" >&2; exit 2 ;;
 esac

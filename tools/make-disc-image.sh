@@ -20,16 +20,8 @@ disc=$1; out=$2; bin=${3:-$repo/build/win32/bin}
 [ -d "$disc" ] || { echo "make-disc-image: $disc is not a folder" >&2; exit 2; }
 command -v xorriso >/dev/null || { echo "make-disc-image: xorriso is missing (bash tools/setup.sh installs it)" >&2; exit 2; }
 
-find_checker() {
-  if [ -n "${AUTORUN_CHECK:-}" ]; then echo "$AUTORUN_CHECK"; return; fi
-  local tool=$repo/build/host/tools/autorun-check/autorun-check
-  if [ ! -x "$tool" ]; then
-    echo "make-disc-image: building autorun-check in build/host" >&2
-    { cmake --preset host && cmake --build --preset host --target autorun-check; } >/dev/null || return 1
-  fi
-  echo "$tool"
-}
-checker=$(find_checker) || { echo "make-disc-image: cannot build autorun-check" >&2; exit 2; }
+. "$here/checker.sh"
+checker=$(find_checker) || exit 2
 
 # The check: listing and warnings in the script format, warnings shown to the user.
 report=$("$checker" --plain "$disc")

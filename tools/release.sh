@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the release package: a zip with autorun.exe, GlyphKey32.dll, a sample
-# autorun.inf, the authoring guide (with the pictures it shows) and the licence.
+# Builds the release package: a zip with autorun.exe, GlyphKey32.dll, the disc checker
+# autorun-check.exe, a sample autorun.inf, a README.txt that says what each file is,
+# the authoring guide (with the pictures it shows) and the licence.
 # The same sources give the same bytes: every file carries one fixed time
 # (SOURCE_DATE_EPOCH, or the last commit's date), entries are sorted, and zip -X
 # leaves out owner and extra time fields.
-# With a code-signing certificate both deliverables in the package are signed
+# With a code-signing certificate the three programs in the package are signed
 # (Authenticode, SHA-256) with osslsigncode; the build folder keeps them unsigned.
 #   release.sh [--sign CERT [--key KEY] [--pass-file FILE] [--timestamp URL]] [BIN_DIR] [OUT.zip]
 #     CERT: a PKCS#12 file (.pfx, .p12), or a PEM certificate (with its chain) and
@@ -39,7 +40,8 @@ if [ -n "$cert" ]; then
 elif [ -n "$key$pass_file$timestamp" ]; then
   echo "release: --key, --pass-file and --timestamp need --sign CERT" >&2; exit 2
 fi
-for deliverable in autorun.exe GlyphKey32.dll; do
+programs=(autorun.exe GlyphKey32.dll autorun-check.exe)
+for deliverable in "${programs[@]}"; do
   [ -f "$bin/$deliverable" ] || { echo "release: $bin has no $deliverable (build the win32 tree first)" >&2; exit 2; }
 done
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
@@ -51,13 +53,14 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 top=$stage/autorun-menu-$version
 mkdir -p "$top/docs"
-cp "$bin/autorun.exe" "$bin/GlyphKey32.dll" "$repo/LICENSE" "$top/"
+for deliverable in "${programs[@]}"; do cp "$bin/$deliverable" "$top/"; done
+cp "$repo/LICENSE" "$top/"
 # Signing: SmartScreen and Smart App Control judge a program from a downloaded disc
 # image by its signature. The signing time is SOURCE_DATE_EPOCH, so that a package
 # signed without a time stamp is the same bytes each time; a time-stamp server's
 # answer differs at every call.
 if [ -n "$cert" ]; then
-  for deliverable in autorun.exe GlyphKey32.dll; do
+  for deliverable in "${programs[@]}"; do
     args=(sign -h sha256 -n "Autorun menu" -time "$SOURCE_DATE_EPOCH")
     case "$cert" in
       *.pfx|*.p12|*.PFX|*.P12) args+=(-pkcs12 "$cert") ;;
@@ -75,8 +78,8 @@ if [ -n "$cert" ]; then
 fi
 cp "$repo/docs/authoring-guide.md" "$top/docs/"
 # The pictures the guide shows, where they have been made.
-for picture in $(grep -o '([a-z-]*\.png)' "$repo/docs/authoring-guide.md" | tr -d '()' | sort -u); do
-  [ -f "$repo/docs/$picture" ] && cp "$repo/docs/$picture" "$top/docs/"
+for picture in $(grep -o '([a-z/-]*\.png)' "$repo/docs/authoring-guide.md" | tr -d '()' | sort -u); do
+  [ -f "$repo/docs/$picture" ] && mkdir -p "$(dirname "$top/docs/$picture")" && cp "$repo/docs/$picture" "$top/docs/$picture"
 done
 # The sample menu: every kind of entry once, ready to edit.
 tr -d '\r' <<'INF' | sed 's/$/\r/' >"$top/autorun.inf"
@@ -103,6 +106,21 @@ shell\tools\command=<tools.inf>
 [Messages]
 QuitButton=&Quit
 INF
+
+# What each file is, for the reader who opens the package on Windows.
+tr -d '\r' <<README | sed 's/$/\r/' >"$top/README.txt"
+Autorun menu $version: a start menu for the root of a CD, DVD or USB stick.
+
+autorun.exe          the launcher: put it at the root of the disc, beside autorun.inf
+GlyphKey32.dll       its picture-button library: put it beside autorun.exe
+autorun.inf          a sample menu to start from
+autorun-check.exe    the disc checker, for you (not for the disc): in a Command Prompt,
+                     autorun-check D:\my-disc  lists each page and popup and warns about
+                     what to fix before burning (--help tells more)
+docs\authoring-guide.md
+                     how to write a menu: every key, command, icon and limit
+LICENSE              the licence
+README
 
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 chmod -R u=rwX,go=rX "$stage"

@@ -27,6 +27,7 @@ if [ ! -f "$session/display" ] || [ ! -f "$session/prefix/.booted" ]; then
   bash "$repo/cmake/wine-session.sh" start "$session" >/dev/null || exit 2
 fi
 display=$(cat "$session/display")
+. "$here/screenshots/shoot.sh"
 run() { bash "$repo/cmake/wine-run.sh" "$session" "$@"; }
 
 # The disc in a folder of its own, as it will be burnt.
@@ -43,34 +44,23 @@ cp "$build/bin/autorun.exe" "$build/bin/GlyphKey32.dll" "$work/"
 cp "$poke" "$work/poke.exe"
 cp "$looks" "$work/looks.exe"
 
-# Where Wine's virtual desktop sits on the X screen: window rectangles are inside it.
-desktop_origin() {
-  local id
-  id=$(DISPLAY=$display xwininfo -root -tree | awk '/Wine desktop/ { print $1; exit }')
-  if [ -z "$id" ]; then echo "0 0"; return; fi
-  DISPLAY=$display xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }'
-}
-
-# shoot NAME "left top right bottom": the screen, cropped to the rectangle.
-shoot() {
-  local name=$1 left top right bottom dx dy
+# shoot_named NAME "left top right bottom": the screen cropped to the window, in OUT_DIR.
+shoot_named() {
+  local left top right bottom
   read -r left top right bottom <<<"$2"
-  read -r dx dy <<<"$(desktop_origin)"
-  DISPLAY=$display import -window root "$work/screen.png" || return 1
-  convert "$work/screen.png" -crop "$((right - left))x$((bottom - top))+$((left + dx))+$((top + dy))" +repage \
-    -strip "$out/$name" || return 1
-  echo "screenshots: $out/$name ($((right - left))x$((bottom - top)))"
+  shoot "$out/$1" "$2" || return 1
+  echo "screenshots: $out/$1 ($((right - left))x$((bottom - top)))"
 }
 
 (cd "$work" && exec bash "$repo/cmake/wine-run.sh" "$session" autorun.exe) >/dev/null 2>&1 &
 launcher_pid=$!
 status=0
 rect=$(cd "$work" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] || { echo "screenshots: no launcher window" >&2; exit 1; }
-shoot screenshot-demo.png "$rect" || status=1
-rect=$(cd "$work" && run poke.exe popup autorun.inf | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-popup.png "$rect" ||
+shoot_named screenshot-demo.png "$rect" || status=1
+rect=$(cd "$work" && run poke.exe popup autorun.inf | tr -d '\r') && [ -n "$rect" ] && shoot_named screenshot-popup.png "$rect" ||
   { echo "screenshots: no popup" >&2; status=1; }
 (cd "$work" && run poke.exe escape >/dev/null)
-rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-about.png "$rect" ||
+rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot_named screenshot-about.png "$rect" ||
   { echo "screenshots: no About box" >&2; status=1; }
 (cd "$work" && run poke.exe quit >/dev/null)
 wait "$launcher_pid" 2>/dev/null; launcher_pid=
@@ -89,7 +79,7 @@ cp "$work/autorun.exe" "$work/GlyphKey32.dll" "$work/poke.exe" "$long/"
 } >"$long/autorun.inf"
 (cd "$long" && exec bash "$repo/cmake/wine-run.sh" "$session" autorun.exe) >/dev/null 2>&1 &
 launcher_pid=$!
-rect=$(cd "$long" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] && shoot screenshot-columns.png "$rect" ||
+rect=$(cd "$long" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] && shoot_named screenshot-columns.png "$rect" ||
   { echo "screenshots: no launcher window with thirty entries" >&2; status=1; }
 (cd "$long" && run poke.exe quit >/dev/null)
 wait "$launcher_pid" 2>/dev/null; launcher_pid=
@@ -100,18 +90,14 @@ looks_pid=$!
 for _ in $(seq 300); do [ -s "$work/looks.rect" ] && break; sleep 0.2; done
 rect=$(tr -d '\r' <"$work/looks.rect")
 sleep 1  # the last control's paint
-[ -n "$rect" ] && shoot screenshot-looks.png "$rect" || { echo "screenshots: no looks window" >&2; status=1; }
+[ -n "$rect" ] && shoot_named screenshot-looks.png "$rect" || { echo "screenshots: no looks window" >&2; status=1; }
 kill "$looks_pid" 2>/dev/null
 pkill -f 'looks.exe 120' 2>/dev/null
 
 # A blank or single-coloured picture means the window was not drawn.
 for name in screenshot-demo.png screenshot-popup.png screenshot-about.png screenshot-columns.png screenshot-looks.png; do
   [ -f "$out/$name" ] || { status=1; continue; }
-  colours=$(convert "$out/$name" -format '%k' info:)
-  deviation=$(convert "$out/$name" -format '%[fx:standard_deviation]' info:)
-  echo "screenshots: $name has $colours colours, deviation $deviation"
-  if [ "$colours" -lt 8 ] || awk -v d="$deviation" 'BEGIN { exit !(d < 0.02) }'; then
-    echo "screenshots: $name looks blank" >&2; status=1
-  fi
+  measure=$(looks_blank "$out/$name") && { echo "screenshots: $name looks blank" >&2; status=1; }
+  echo "screenshots: $measure"
 done
 exit $status

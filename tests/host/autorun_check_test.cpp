@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <string.h>
 #include <unistd.h>
 
 #include <string>
@@ -15,6 +16,7 @@
 #include "message_keys.h"
 #include "profile_lines.h"
 #include "report_format.h"
+#include "system.h"
 
 namespace {
 
@@ -29,14 +31,7 @@ std::vector<std::string> Places(const check::DiscReport& report) {
 }
 
 std::string Printed(const check::DiscReport& report, check::Format format) {
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* out = open_memstream(&text, &size);
-  check::PrintReport(report, format, out);
-  fclose(out);
-  std::string result(text, size);
-  free(text);
-  return result;
+  return check::FormatReport(report, format);
 }
 
 TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
@@ -191,6 +186,78 @@ TEST(AutorunCheck, DemoDiscsAreClean) {
     EXPECT_GE(report.menus.size(), 3u) << demo;
   }
   if (!checked) GTEST_SKIP() << "no demo disc under examples/";
+}
+
+// A disc in a folder of its own: files and their bytes, names in UTF-8 as on Linux.
+class TempDisc {
+ public:
+  explicit TempDisc(const std::vector<std::pair<std::string, std::string>>& files) {
+    std::string pattern = testing::TempDir() + "autorun-check-XXXXXX";
+    root_ = mkdtemp(&pattern[0]);
+    for (const auto& file : files) {
+      FILE* out = fopen((root_ + "/" + file.first).c_str(), "wb");
+      fwrite(file.second.data(), 1, file.second.size(), out);
+      fclose(out);
+      names_.push_back(file.first);
+    }
+  }
+  ~TempDisc() {
+    for (const std::string& name : names_) unlink((root_ + "/" + name).c_str());
+    rmdir(root_.c_str());
+  }
+  const std::string& root() const { return root_; }
+
+ private:
+  std::string root_;
+  std::vector<std::string> names_;
+};
+
+TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
+  struct {
+    const char* what;
+    unsigned codePage;
+    std::string menu;
+    const char* printed;  // every text, in UTF-8
+  } rows[] = {
+      {"Windows-1252", 1252, "title=D\xE9mo\nshell\\a=&Caf\xE9\nshell\\a\\command=readme.txt\n",
+       "title\tautorun.inf\t1\tDémo\n"
+       "window\tautorun.inf\t327\t92\t1\n"
+       "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\n"},
+      {"Windows-1251", 1251, "title=\xCF\xF0\xE8\xE2\xE5\xF2\n", "title\tautorun.inf\t1\tПривет\n"},
+      // Converted to the code page as the launcher converts it: the snowman becomes "?".
+      {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ?\n"},
+      {"UTF-16 into Windows-1251", 1251, std::string("\xFF\xFEt\0i\0t\0l\0e\0=\0\x1F\x04\x40\x04", 18),
+       "title\tautorun.inf\t1\tПр\n"},
+      // Shift-JIS: "表" (95 5C) ends in "\", the name of a page whose file is "表.inf" on Linux.
+      {"Shift-JIS", 932,
+       "title=\x95\x5C\x8E\xA6\nQXicon=1\nshell\\a=\x95\x5C\nshell\\a\\command=[\x95\x5C.INF]\n",
+       "title\tautorun.inf\t1\t表示\n"
+       "window\tautorun.inf\t327\t92\t1\n"
+       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\n"
+       "menu\t表.INF\tpage\tautorun.inf:4\n"},
+  };
+  for (const auto& row : rows) {
+    TempDisc disc({{"autorun.inf", row.menu}, {"readme.txt", ""}, {"表.inf", "QXName=x\n"}});
+    std::unique_ptr<check::DiscCodePage> page = check::OpenCodePage(row.codePage);
+    ASSERT_TRUE(page) << row.what;
+    check::DiscReport report = check::CheckPath(disc.root(), *page);
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&text, &size);
+    page->Write(out, check::FormatReport(report, check::Format::kPlain));
+    fclose(out);
+    std::string printed(text, size);
+    free(text);
+    // The records of the row, in order, with other records between them.
+    size_t at = 0;
+    for (const char* want = row.printed; *want;) {
+      const char* end = strchr(want, '\n') + 1;
+      at = printed.find(std::string(want, end), at);
+      ASSERT_NE(at, std::string::npos) << row.what << " lacks " << std::string(want, end) << printed;
+      want = end;
+    }
+    EXPECT_EQ(printed.find("not on the disc"), std::string::npos) << row.what << printed;
+  }
 }
 
 TEST(AutorunCheck, UnreadableStartsGiveExitStatusTwo) {
@@ -350,6 +417,13 @@ TEST(DiscFiles, FindsNamesAsWindowsDoes) {
     EXPECT_EQ(files.DiscSpelling(row.name), row.spelled) << row.name;
     EXPECT_EQ(files.FindFile(row.name).empty(), *row.spelled == 0) << row.name;
   }
+  // In Shift-JIS "ア" is 83 41: its second byte is "A", yet "ヂ" (83 61) is another name.
+  std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
+  TempDisc japanese({{"ア.inf", ""}, {"readme.txt", ""}});
+  check::DiscFiles kana(japanese.root(), shiftJis.get());
+  EXPECT_EQ(kana.DiscSpelling("\x83\x41.INF"), "\x83\x41.inf");
+  EXPECT_EQ(kana.DiscSpelling("\x83\x61.inf"), "");
+
   EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
   EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
   EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's

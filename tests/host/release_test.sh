@@ -6,6 +6,7 @@ src=$1; work=$2
 rm -rf "$work"; mkdir -p "$work/bin"
 echo "stand-in autorun.exe" >"$work/bin/autorun.exe"
 echo "stand-in GlyphKey32.dll" >"$work/bin/GlyphKey32.dll"
+echo "stand-in autorun-check.exe" >"$work/bin/autorun-check.exe"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 export SOURCE_DATE_EPOCH=1764547200   # 2025-12-01 00:00:00 UTC
@@ -19,9 +20,15 @@ cmp -s "$work/first.zip" "$work/second.zip" || fail "two builds differ"
 version=$(sed -n 's/^project(AutorunMenu VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 names=$(unzip -Z1 "$work/first.zip")
 echo "$names"
-for want in autorun.exe GlyphKey32.dll autorun.inf LICENSE docs/authoring-guide.md; do
+for want in autorun.exe GlyphKey32.dll autorun-check.exe autorun.inf README.txt LICENSE docs/authoring-guide.md; do
   echo "$names" | grep -qx "autorun-menu-$version/$want" || fail "$want missing"
 done
+# The readme names every file at the top of the package, and how to run the checker.
+readme=$(unzip -p "$work/first.zip" "autorun-menu-$version/README.txt" | tr -d '\r')
+for file in $(echo "$names" | sed -n "s|^autorun-menu-$version/\([^/]*\)$|\1|p" | grep -v README.txt); do
+  echo "$readme" | grep -q "^$file " || fail "README.txt does not say what $file is"
+done
+echo "$readme" | grep -q 'autorun-check D:\\' || fail "README.txt does not tell how to run autorun-check.exe"
 [ "$names" = "$(echo "$names" | LC_ALL=C sort)" ] || fail "entries not sorted"
 # Every entry carries the fixed time.
 times=$(TZ=UTC unzip -Z -T "$work/first.zip" | awk 'NF > 7 && $1 ~ /^-/ { print $7 }' | sort -u)
@@ -42,6 +49,7 @@ if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && comman
   mkdir -p "$work/pe" "$work/unpack"
   echo 'int main(void) { return 0; }' | i686-w64-mingw32-gcc -x c - -s -o "$work/pe/autorun.exe"
   echo 'int x;' | i686-w64-mingw32-gcc -x c - -shared -s -o "$work/pe/GlyphKey32.dll"
+  cp "$work/pe/autorun.exe" "$work/pe/autorun-check.exe"
   openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
     -subj "/CN=Autorun menu test signer" -addext "extendedKeyUsage=codeSigning" 2>/dev/null || fail "certificate"
   bash "$src/tools/release.sh" --sign "$work/cert.pem" --key "$work/key.pem" "$work/pe" "$work/signed.zip" ||
@@ -50,7 +58,7 @@ if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && comman
     fail "second signed build"
   cmp -s "$work/signed.zip" "$work/signed2.zip" || fail "two signed builds differ"
   (cd "$work/unpack" && unzip -q -o "$work/signed.zip")
-  for deliverable in autorun.exe GlyphKey32.dll; do
+  for deliverable in autorun.exe GlyphKey32.dll autorun-check.exe; do
     signed=$work/unpack/autorun-menu-$version/$deliverable
     report=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$signed" 2>&1)
     echo "$report" | grep -q "Signature verification: ok" || fail "$deliverable: signature does not verify"

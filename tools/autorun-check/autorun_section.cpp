@@ -5,6 +5,7 @@
 #include <string.h>
 #include <strings.h>
 
+#include "lead_bytes.h"
 #include "profile_lines.h"
 
 namespace check {
@@ -12,11 +13,6 @@ namespace check {
 namespace {
 const char kSection[] = "autorun";
 const char kLauncher[] = "autorun.exe";
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // Verbs that take over a double-click on the drive: what worms set.
 bool IsHijackVerb(const std::string& lowerKey) {
@@ -29,7 +25,7 @@ bool IsHijackVerb(const std::string& lowerKey) {
 }  // namespace
 
 void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
-                         std::vector<Warning>* warnings) {
+                         LeadByteTest isLeadByte, std::vector<Warning>* warnings) {
   auto warn = [&](int line, const std::string& text) { warnings->push_back({file, line, text}); };
   bool inSection = false, sawOpen = false;
   for (const ScannedLine& line : lines) {
@@ -39,12 +35,16 @@ void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::strin
       continue;
     }
     if (!inSection || !KeyValueOf(line.text, &key, &value)) continue;
-    std::string lower = Lower(key);
+    std::string lower = LowerName(key, isLeadByte);
     if (lower == "open" && !sawOpen) {
       sawOpen = true;
-      std::string program = Lower(value.substr(0, value.find(' ')));
-      size_t slash = program.find_last_of("\\/");
-      if ((slash == std::string::npos ? program : program.substr(slash + 1)) != kLauncher)
+      std::string program = LowerName(value.substr(0, value.find(' ')), isLeadByte);
+      // The file name after the last "\" or "/" ("\" may end a double-byte character).
+      const char* backslash = FindLastCharacter(program.c_str(), '\\', isLeadByte);
+      size_t start = backslash ? backslash - program.c_str() + 1 : 0;
+      size_t slash = program.rfind('/');
+      if (slash != std::string::npos && slash + 1 > start) start = slash + 1;
+      if (program.substr(start) != kLauncher)
         warn(line.number, "open= starts '" + value +
                               "', not the menu: write open=autorun.exe so that the AutoPlay "
                               "dialog offers the menu");

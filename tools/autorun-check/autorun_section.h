@@ -10,6 +10,6 @@ namespace check {
 
 // Warnings about the disc's autorun.inf as Windows sees it (only for that file).
 void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
-                         std::vector<Warning>* warnings);
+                         LeadByteTest isLeadByte, std::vector<Warning>* warnings);
 
 }  // namespace check

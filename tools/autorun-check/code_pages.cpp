@@ -4,6 +4,7 @@
 #include "code_pages.h"
 
 #include <errno.h>
+#include <string.h>
 
 #include <vector>
 
@@ -42,6 +43,26 @@ const char kReplacementUnit[] = {'\xFD', '\xFF'};  // U+FFFD in UTF-16LE
 
 std::string IconvName(unsigned codePage) {
   return codePage == menu::kUtf8CodePage ? "UTF-8" : "CP" + std::to_string(codePage);
+}
+
+bool ConvertText(iconv_t cd, const std::string& text, const char* replacement, std::string* out) {
+  // Four bytes out for each byte in covers a UTF-8 character or a replacement for each.
+  std::vector<char> buffer(4 * text.size() + 4);
+  size_t written;
+  if (replacement) {
+    written = Convert(cd, text.data(), text.size(), buffer.data(), buffer.size(), replacement,
+                      strlen(replacement), 1);
+  } else {
+    if (cd == (iconv_t)-1) return false;
+    char* input = const_cast<char*>(text.data());
+    char* output = buffer.data();
+    size_t inLeft = text.size(), outLeft = buffer.size();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &input, &inLeft, &output, &outLeft) == (size_t)-1) return false;
+    written = buffer.size() - outLeft;
+  }
+  out->assign(buffer.data(), written);
+  return true;
 }
 
 IconvCodePages::IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage) {

@@ -40,24 +40,24 @@ std::string LastExtension(const std::string& line) {
   return line.substr(dot, blank == std::string::npos ? std::string::npos : blank - dot);
 }
 
-void SetFile(CommandView* view, CommandKind kind, const std::string& name) {
+void SetFile(CommandView* view, CommandKind kind, const std::string& name, LeadByteTest isLeadByte) {
   view->kind = kind;
   view->target = name;
   if (IsWebAddress(name)) {
     view->kind = CommandKind::kWebLink;
     view->onDisc = false;
   } else {
-    view->onDisc = !name.empty() && !IsOutsideDisc(name);
+    view->onDisc = !name.empty() && !IsOutsideDisc(name, isLeadByte);
   }
 }
 
-void ViewStart(const std::string& line, CommandView* view) {
+void ViewStart(const std::string& line, LeadByteTest isLeadByte, CommandView* view) {
   if (line[0] == '"') {
     // A quoted program: the last extension ends in the quote, which no class
     // has, so the line is started as written and Windows reads the quotes.
     size_t close = line.find('"', 1);
     std::string program = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-    SetFile(view, CommandKind::kProgram, program);
+    SetFile(view, CommandKind::kProgram, program, isLeadByte);
     return;
   }
   size_t blank = line.find(' ');
@@ -66,7 +66,7 @@ void ViewStart(const std::string& line, CommandView* view) {
   if (IsRundll(program)) {
     if (StartsWithNoCase(rest, kUrlHandler)) {
       std::string document = TrimLeft(rest.substr(strlen(kUrlHandler)));
-      SetFile(view, CommandKind::kDocument, document);
+      SetFile(view, CommandKind::kDocument, document, isLeadByte);
       return;
     }
     view->kind = CommandKind::kSystemProgram;
@@ -75,12 +75,13 @@ void ViewStart(const std::string& line, CommandView* view) {
   }
   std::string extension = LastExtension(line);
   if (extension.empty() || extension == kExe) {
-    SetFile(view, IsSystemProgram(program) ? CommandKind::kSystemProgram : CommandKind::kProgram, program);
+    SetFile(view, IsSystemProgram(program) ? CommandKind::kSystemProgram : CommandKind::kProgram, program,
+            isLeadByte);
     if (view->kind == CommandKind::kSystemProgram) view->onDisc = false;
     return;
   }
   if (IsWebAddress(line) && blank == std::string::npos) {
-    SetFile(view, CommandKind::kWebLink, line);
+    SetFile(view, CommandKind::kWebLink, line, isLeadByte);
     if (strcasecmp(extension.c_str(), ".htm") != 0 && strcasecmp(extension.c_str(), ".html") != 0)
       view->notes.push_back(
           "a bare web address is started only when Windows associates its last extension '" + extension +
@@ -91,14 +92,14 @@ void ViewStart(const std::string& line, CommandView* view) {
     // SETUP.EXE goes through the association of ".EXE", which starts it.
     bool program = strcasecmp(extension.c_str(), kExe) == 0 || strcasecmp(extension.c_str(), ".com") == 0 ||
                    strcasecmp(extension.c_str(), ".bat") == 0 || strcasecmp(extension.c_str(), ".cmd") == 0;
-    SetFile(view, program ? CommandKind::kProgram : CommandKind::kDocument, line);
+    SetFile(view, program ? CommandKind::kProgram : CommandKind::kDocument, line, isLeadByte);
     return;
   }
   // With an associated last extension the launcher opens the rest of the line,
   // cut at its first blank, and drops the text before the first blank.
   size_t restBlank = rest.find(' ');
   std::string document = rest.substr(0, restBlank);
-  SetFile(view, CommandKind::kDocument, document);
+  SetFile(view, CommandKind::kDocument, document, isLeadByte);
   if (strcasecmp(extension.c_str(), kExe) == 0 && LastExtension(program) == extension) {
     view->notes.push_back("the extension '" + extension + "' is not written '.exe', so the launcher opens '" +
                           rest + "' through its association instead of starting " + program +
@@ -142,12 +143,12 @@ bool IsWebAddress(const std::string& text) {
          StartsWithNoCase(text, "www.");
 }
 
-CommandView ViewCommand(const std::string& command) {
+CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte) {
   CommandView view;
   if (command.empty()) return view;
   if (command[0] == '%') {
     Text document = command::PercentCommandDocument(command.c_str());
-    SetFile(&view, CommandKind::kPercentDocument, document.c_str());
+    SetFile(&view, CommandKind::kPercentDocument, document.c_str(), isLeadByte);
     if (view.kind == CommandKind::kWebLink) view.kind = CommandKind::kPercentDocument;
     if (command.find(' ') == std::string::npos) {
       view.onDisc = false;
@@ -159,18 +160,18 @@ CommandView ViewCommand(const std::string& command) {
   switch (command::Classify(command.c_str())) {
     case command::Kind::kReload:
       view.kind = CommandKind::kPage;
-      view.target = command::MenuFileOf(command.c_str(), ']').c_str();
+      view.target = command::MenuFileOf(command.c_str(), ']', isLeadByte).c_str();
       view.onDisc = true;
       return view;
     case command::Kind::kPopup:
       view.kind = CommandKind::kPopup;
-      view.target = command::MenuFileOf(command.c_str(), '>').c_str();
+      view.target = command::MenuFileOf(command.c_str(), '>', isLeadByte).c_str();
       view.onDisc = true;
       return view;
     case command::Kind::kStart:
       break;
   }
-  ViewStart(command, &view);
+  ViewStart(command, isLeadByte, &view);
   return view;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text.h"
+
 namespace check {
 
 enum class CommandKind {
@@ -29,7 +31,8 @@ struct CommandView {
 };
 
 const char* KindName(CommandKind kind);
-CommandView ViewCommand(const std::string& command);
+// isLeadByte: the lead-byte test of the code page the command is in (null: single-byte).
+CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte = nullptr);
 bool IsWebAddress(const std::string& text);
 
 }  // namespace check

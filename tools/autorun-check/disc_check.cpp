@@ -2,7 +2,6 @@
 // commands name, and checks that what the commands name is on the disc.
 #include "disc_check.h"
 
-#include <strings.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 
 #include "autorun_section.h"
 #include "disc_files.h"
+#include "lead_bytes.h"
 #include "menu_scan.h"
 #include "message_section.h"
 
@@ -18,14 +18,10 @@ namespace check {
 namespace {
 const char kStartFile[] = "autorun.inf";
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 class DiscWalker {
  public:
-  DiscWalker(const std::string& root, DiscReport& report) : files_(root), report_(report) {}
+  DiscWalker(const std::string& root, DiscCodePage& codePage, DiscReport& report)
+      : files_(root, &codePage), codePage_(codePage), report_(report) {}
 
   // Reads one menu file and, after it, the files its commands open.
   // popupChain: the files of the popups open when this one opens, outermost first.
@@ -35,7 +31,7 @@ class DiscWalker {
     std::string key = Lower(spelled) + (popup ? "<>" : "[]");
     if (!visited_.insert(key).second) return;
 
-    MenuScan scan = ScanMenuFile(files_.FindFile(name), name, popup);
+    MenuScan scan = ScanMenuFile(files_.FindFile(name), name, popup, codePage_);
     scan.view.openedFrom = openedFrom;
     bool start = openedFrom.empty();
     if (start && !scan.opened) {
@@ -49,9 +45,9 @@ class DiscWalker {
     if (!scan.opened) return;  // the opener's warning says so
     if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
-    bool discFile = start && strcasecmp(spelled.c_str(), kStartFile) == 0;
+    bool discFile = start && Lower(spelled) == kStartFile;
     CheckMessageSection(scan.lines, name, discFile, &report_.warnings);
-    if (discFile) CheckAutorunSection(scan.lines, name, &report_.warnings);
+    if (discFile) CheckAutorunSection(scan.lines, name, codePage_.isLeadByte(), &report_.warnings);
     if (start && scan.view.name.empty())
       Warn(name, 0,
            "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
@@ -105,25 +101,28 @@ class DiscWalker {
   }
 
  private:
+  std::string Lower(const std::string& name) const { return LowerName(name, codePage_.isLeadByte()); }
+
   void Warn(const std::string& file, int line, const std::string& text) {
     report_.warnings.push_back({file, line, text});
   }
 
   void CheckCopy(const std::string& file, const MenuItem& item) {
-    if (item.copySource.empty() || IsOutsideDisc(item.copySource)) return;
+    if (item.copySource.empty() || IsOutsideDisc(item.copySource, codePage_.isLeadByte())) return;
     if (files_.FindFile(item.copySource).empty())
       Warn(file, item.line, "the copy source '" + item.copySource + "' is not on the disc");
   }
 
   DiscFiles files_;
+  DiscCodePage& codePage_;
   DiscReport& report_;
   std::set<std::string> visited_;
 };
 }  // namespace
 
-DiscReport CheckDisc(const std::string& root, const std::string& startFile) {
+DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage) {
   DiscReport report;
-  DiscWalker walker(root, report);
+  DiscWalker walker(root, codePage, report);
   walker.Visit(startFile, false, "", {});
   // Warnings read file by file in the order of the listing, line by line within a file.
   std::vector<std::string> order;
@@ -136,25 +135,36 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile) {
   return report;
 }
 
-DiscReport CheckPath(const std::string& path) {
+DiscReport CheckPath(const std::string& path, DiscCodePage& codePage) {
+  DiscReport report;
+  std::string trimmed = TrimHostPath(path);
   struct stat st;
-  if (stat(path.c_str(), &st) != 0) {
-    DiscReport report;
+  if (stat(trimmed.c_str(), &st) != 0) {
     report.unreadable = "no such file or folder: " + path;
     return report;
   }
   if (S_ISDIR(st.st_mode)) {
-    std::string name = DiscFiles(path).DiscSpelling(kStartFile);
+    // The start file's name as the disc spells it, in the disc's code page.
+    std::string name = DiscFiles(trimmed, &codePage).DiscSpelling(kStartFile);
     if (name.empty()) {
-      DiscReport report;
       report.unreadable = "the folder " + path + " has no autorun.inf";
       return report;
     }
-    return CheckDisc(path, name);
+    return CheckDisc(trimmed, name, codePage);
   }
-  size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return CheckDisc(".", path);
-  return CheckDisc(slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1));
+  std::string folder, name;
+  SplitHostPath(trimmed, &folder, &name);
+  return CheckDisc(folder, codePage.FromHostName(name), codePage);
+}
+
+DiscReport CheckPath(const std::string& path, unsigned codePage) {
+  std::unique_ptr<DiscCodePage> page = OpenCodePage(codePage);
+  if (!page) {
+    DiscReport report;
+    report.unreadable = "this system cannot convert code page " + std::to_string(codePage);
+    return report;
+  }
+  return CheckPath(path, *page);
 }
 
 int ExitStatus(const DiscReport& report) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command_kind.h"
+#include "system.h"
 
 namespace check {
 
@@ -50,11 +51,16 @@ struct DiscReport {
   std::string unreadable;  // why the start file could not be read ("" when it could)
 };
 
-// Checks the disc whose root folder holds startFile (a disc-relative name).
-// Messages are looked at only when startFile is the disc's autorun.inf.
-DiscReport CheckDisc(const std::string& root, const std::string& startFile);
+// The ANSI code page the checker reads a disc in when none is named (on Linux).
+const unsigned kDefaultCodePage = 1252;
+
+// Checks the disc whose root folder holds startFile (a disc-relative name in the
+// disc's code page), read as the launcher reads it on a Windows whose ANSI code page
+// is codePage. Messages are looked at only when startFile is the disc's autorun.inf.
+DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage);
 // Checks a disc folder (its autorun.inf) or one menu file, as given on the command line.
-DiscReport CheckPath(const std::string& path);
+DiscReport CheckPath(const std::string& path, DiscCodePage& codePage);
+DiscReport CheckPath(const std::string& path, unsigned codePage = kDefaultCodePage);
 // Exit status of the checker: 0 clean, 1 warnings, 2 the start file cannot be read.
 int ExitStatus(const DiscReport& report);
 

@@ -7,14 +7,22 @@
 
 #include <vector>
 
+#include "lead_bytes.h"
+
 namespace check {
 
 namespace {
-std::vector<std::string> SplitPath(const std::string& name) {
+// The folders and file of a name; a "\" may be the second byte of a double-byte
+// character, "/" cannot.
+std::vector<std::string> SplitPath(const std::string& name, LeadByteTest isLeadByte) {
   std::vector<std::string> parts;
   std::string part;
-  for (char c : name) {
-    if (c == '\\' || c == '/') {
+  for (size_t i = 0; i < name.size(); ++i) {
+    char c = name[i];
+    if (isLeadByte && isLeadByte(static_cast<unsigned char>(c)) && i + 1 < name.size()) {
+      part += c;
+      part += name[++i];
+    } else if (c == '\\' || c == '/') {
       if (!part.empty() && part != ".") parts.push_back(part);
       part.clear();
     } else {
@@ -24,20 +32,26 @@ std::vector<std::string> SplitPath(const std::string& name) {
   if (!part.empty() && part != ".") parts.push_back(part);
   return parts;
 }
+}  // namespace
 
-// The entry of folder whose name matches part ignoring case, exact spelling first.
-bool FindEntry(const std::string& folder, const std::string& part, std::string* found) {
+// The entry of folder whose name matches part ignoring case, exact spelling first: its
+// host name and its name in the disc's code page.
+bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* host,
+                          std::string* spelled) const {
+  LeadByteTest isLeadByte = codePage_ ? codePage_->isLeadByte() : nullptr;
+  std::string hostPart = codePage_ ? codePage_->ToHostName(part) : part;
   struct stat st;
-  if (stat((folder + "/" + part).c_str(), &st) == 0) {
-    *found = part;
+  if (stat((folder + "/" + hostPart).c_str(), &st) == 0) {
+    *host = hostPart, *spelled = part;
     return true;
   }
   DIR* dir = opendir(folder.c_str());
   if (!dir) return false;
   bool ok = false;
   while (dirent* entry = readdir(dir)) {
-    if (strcasecmp(entry->d_name, part.c_str()) == 0) {
-      *found = entry->d_name;
+    std::string name = codePage_ ? codePage_->FromHostName(entry->d_name) : entry->d_name;
+    if (SameName(name, part, isLeadByte)) {
+      *host = entry->d_name, *spelled = name;
       ok = true;
       break;
     }
@@ -45,26 +59,26 @@ bool FindEntry(const std::string& folder, const std::string& part, std::string* 
   closedir(dir);
   return ok;
 }
-}  // namespace
 
-bool IsOutsideDisc(const std::string& name) {
+bool IsOutsideDisc(const std::string& name, LeadByteTest isLeadByte) {
   if (name.size() >= 2 && name[1] == ':') return true;
   if (!name.empty() && (name[0] == '\\' || name[0] == '/' || name[0] == '%')) return true;
-  for (const std::string& part : SplitPath(name))
+  for (const std::string& part : SplitPath(name, isLeadByte))
     if (part == "..") return true;
   return false;
 }
 
 std::string DiscFiles::Resolve(const std::string& discName, bool spelling) const {
-  if (discName.empty() || IsOutsideDisc(discName)) return "";
+  LeadByteTest isLeadByte = codePage_ ? codePage_->isLeadByte() : nullptr;
+  if (discName.empty() || IsOutsideDisc(discName, isLeadByte)) return "";
   std::string path = root_, spelled;
-  std::vector<std::string> parts = SplitPath(discName);
+  std::vector<std::string> parts = SplitPath(discName, isLeadByte);
   if (parts.empty()) return "";
   for (const std::string& part : parts) {
-    std::string found;
-    if (!FindEntry(path, part, &found)) return "";
-    path += "/" + found;
-    spelled += (spelled.empty() ? "" : "\\") + found;
+    std::string host, name;
+    if (!FindEntry(path, part, &host, &name)) return "";
+    path += "/" + host;
+    spelled += (spelled.empty() ? "" : "\\") + name;
   }
   struct stat st;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";

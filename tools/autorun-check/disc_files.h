@@ -3,27 +3,36 @@
 #pragma once
 #include <string>
 
+#include "system.h"
+
 namespace check {
 
 class DiscFiles {
  public:
-  explicit DiscFiles(const std::string& root) : root_(root) {}
+  // Names are in the disc's code page (bytes as they are without one) and are looked
+  // for under their host spelling.
+  explicit DiscFiles(const std::string& root, DiscCodePage* codePage = nullptr)
+      : root_(root), codePage_(codePage) {}
   const std::string& root() const { return root_; }
   // The host path of a disc-relative name that names a file, or "" when the
   // disc has no such file. Names that leave the disc (a drive letter, a leading
   // "\", "..") are not looked for.
   std::string FindFile(const std::string& discName) const;
-  // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE").
+  // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE"), in the
+  // disc's code page.
   std::string DiscSpelling(const std::string& discName) const;
 
  private:
   std::string Resolve(const std::string& discName, bool spelling) const;
+  bool FindEntry(const std::string& folder, const std::string& part, std::string* host,
+                 std::string* spelled) const;
   std::string root_;
+  DiscCodePage* codePage_;
 };
 
 // Does the name lie outside the disc (a drive letter, a UNC or rooted path, an
 // environment variable)? Such names are not checked.
-bool IsOutsideDisc(const std::string& discName);
+bool IsOutsideDisc(const std::string& discName, LeadByteTest isLeadByte = nullptr);
 // Is the program one that Windows itself provides (named without a folder)?
 bool IsSystemProgram(const std::string& program);
 

@@ -1,50 +1,91 @@
 // autorun-check: shows what the launcher will make of a disc folder or a menu
 // file and warns about what a disc author should fix before burning.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
-#include <unistd.h>
 
 #include "disc_check.h"
 #include "report_format.h"
+#include "system.h"
 
 namespace {
 void PrintUsage(FILE* out) {
   fprintf(out,
-          "usage: autorun-check [--plain] DISC_FOLDER_OR_MENU_FILE\n"
+          "usage: autorun-check [--plain | --readable] [--codepage N] DISC_FOLDER_OR_MENU_FILE\n"
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
-          "  --plain  one tab-separated record per line (the default when not on a terminal)\n"
+          "  --plain        one tab-separated record per line (the default when the output\n"
+          "                 is not a terminal)\n"
+          "  --readable     the aligned listing, also when the output is not a terminal\n"
+          "  --codepage N   read the disc as a Windows whose ANSI code page is N does:\n"
+          "                 1252 Western (the default%s), 1250 Central European,\n"
+          "                 1251 Cyrillic, 1253 Greek, 932 Japanese, 936 Chinese (PRC),\n"
+          "                 949 Korean, 950 Chinese (Taiwan), 65001 UTF-8, ...\n"
+          "The menu's texts are printed %s.\n"
           "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
           "32-pixel icons), with the columns its buttons flow into there.\n"
-          "Exit status: 0 clean, 1 warnings, 2 the menu cannot be read.\n");
+          "Exit status: 0 clean, 1 warnings, 2 the menu cannot be read.\n",
+#ifdef _WIN32
+          " is this system's own", "in the console's characters");
+#else
+          "", "in UTF-8");
+#endif
+}
+
+// A code page number: digits only.
+bool ParseCodePage(const char* text, unsigned* codePage) {
+  if (!*text || strspn(text, "0123456789") != strlen(text) || strlen(text) > 5) return false;
+  *codePage = static_cast<unsigned>(atoi(text));
+  return *codePage > 0;
+}
+
+int Usage() {
+  PrintUsage(stderr);
+  check::KeepConsoleOpen();
+  return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool plain = !isatty(STDOUT_FILENO);
+  bool plain = false, readable = false;
+  unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--plain") == 0) {
       plain = true;
+    } else if (strcmp(argv[i], "--readable") == 0) {
+      readable = true;
+    } else if (strcmp(argv[i], "--codepage") == 0 && i + 1 < argc) {
+      if (!ParseCodePage(argv[++i], &codePage)) {
+        fprintf(stderr, "autorun-check: '%s' is not a code page number\n", argv[i]);
+        return Usage();
+      }
     } else if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
       PrintUsage(stdout);
+      check::KeepConsoleOpen();
       return 0;
     } else if (!path && argv[i][0] != '-') {
       path = argv[i];
     } else {
-      PrintUsage(stderr);
-      return 2;
+      return Usage();
     }
   }
-  if (!path) {
-    PrintUsage(stderr);
+  if (!path || (plain && readable)) return Usage();
+  std::unique_ptr<check::DiscCodePage> page = check::OpenCodePage(codePage);
+  if (!page) {
+    fprintf(stderr, "autorun-check: this system cannot convert code page %u\n", codePage);
     return 2;
   }
-  check::DiscReport report = check::CheckPath(path);
+  check::DiscReport report = check::CheckPath(path, *page);
   if (!report.unreadable.empty()) {
     fprintf(stderr, "autorun-check: %s\n", report.unreadable.c_str());
+    check::KeepConsoleOpen();
     return 2;
   }
-  check::PrintReport(report, plain ? check::Format::kPlain : check::Format::kTerminal, stdout);
+  check::Format format = check::Format::kPlain;
+  if (readable || (!plain && check::IsTerminal(stdout)))
+    format = check::StartColours(stdout) ? check::Format::kTerminal : check::Format::kReadable;
+  page->Write(stdout, check::FormatReport(report, format));
+  check::KeepConsoleOpen();
   return check::ExitStatus(report);
 }

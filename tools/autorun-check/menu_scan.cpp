@@ -4,20 +4,17 @@
 #include "menu_scan.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <strings.h>
 
-#include "code_pages.h"
 #include "copy_directive.h"
 #include "icon_names.h"
+#include "lead_bytes.h"
 
 namespace check {
 
 namespace {
 const char kWindowsDir[] = "C:\\WINDOWS";  // how a copy to %windir% is shown
-// Where the ANSI code page is UTF-8, the legacy code page of the system's locale,
-// which older files are read in: Windows-1252, that of the Windows the checker
-// stands for.
-const unsigned kLegacyCodePage = menu::kWindowsLatin1;
 
 class FileSource : public menu::ByteSource {
  public:
@@ -45,18 +42,26 @@ std::string KeyOf(const std::string& line) {
   return line.substr(0, line.find('='));
 }
 
-bool KeyNamesCommand(const std::string& key) {
-  std::string lower;
-  for (char c : key) lower += static_cast<char>(tolower(static_cast<unsigned char>(c)));
-  return lower.find("\\command") != std::string::npos;
+// Does the key hold "\command"? Its "\" may not be the second byte of a character.
+bool KeyNamesCommand(const std::string& key, LeadByteTest isLeadByte) {
+  std::string lower = LowerName(key, isLeadByte);
+  for (const char* p = lower.c_str(); (p = FindCharacter(p, '\\', isLeadByte)); ++p)
+    if (strncmp(p, "\\command", 8) == 0) return true;
+  return false;
 }
 
-// Fields of a copy value split at "|", empty ones skipped as strtok skips them.
-int CopyFieldCount(const std::string& value) {
+// Fields of a copy value split at "|", empty ones skipped as strtok skips them; a "|"
+// may be the second byte of a double-byte character.
+int CopyFieldCount(const std::string& value, LeadByteTest isLeadByte) {
   int count = 0;
   bool inField = false;
-  for (char c : value) {
-    if (c == '|') {
+  for (size_t i = 0; i < value.size(); ++i) {
+    char c = value[i];
+    if (isLeadByte && isLeadByte(static_cast<unsigned char>(c)) && i + 1 < value.size()) {
+      if (!inField) ++count;
+      inField = true;
+      ++i;
+    } else if (c == '|') {
       inField = false;
     } else if (!inField) {
       inField = true;
@@ -68,7 +73,7 @@ int CopyFieldCount(const std::string& value) {
 
 class ViewSink : public menu::MenuSink {
  public:
-  ViewSink(MenuScan& scan) : scan_(scan) {}
+  ViewSink(MenuScan& scan, LeadByteTest isLeadByte) : scan_(scan), isLeadByte_(isLeadByte) {}
   void OnTitle(const char* value, int line) override {
     scan_.view.title = value;
     scan_.view.titleLine = line;
@@ -99,7 +104,7 @@ class ViewSink : public menu::MenuSink {
     item.captionLine = captionLine_;
     item.command = command;
     item.iconNumber = iconNumber;
-    item.view = ViewCommand(item.command);
+    item.view = ViewCommand(item.command, isLeadByte_);
     lastEntryLine_ = line;
     CheckEntry(item);
     scan_.view.items.push_back(item);
@@ -117,13 +122,13 @@ class ViewSink : public menu::MenuSink {
     item.line = line;
     item.copyValue = value;
     Text source, destination;
-    if (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination)) {
+    if (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination, isLeadByte_)) {
       item.copySource = source.c_str();
       item.copyDestination = destination.c_str();
     } else if (item.copyValue.size() > menu::kCopyValueLimit) {
       Warn(line, "the copy directive is longer than " + std::to_string(menu::kCopyValueLimit) +
                      " characters; the launcher copies nothing");
-    } else if (CopyFieldCount(item.copyValue) < 2) {
+    } else if (CopyFieldCount(item.copyValue, isLeadByte_) < 2) {
       Warn(line, "the copy directive " + Quoted(item.copyValue) +
                      " names no folder (write source|folder); the launcher copies nothing");
     } else {
@@ -159,14 +164,15 @@ class ViewSink : public menu::MenuSink {
   }
 
   MenuScan& scan_;
+  LeadByteTest isLeadByte_;
   bool haveIconList_ = false, waiting_ = false;
   std::string caption_;
   int captionLine_ = 0, lastEntryLine_ = 0;
 };
 
 // The names of the encoding a file was read in.
-void DescribeEncoding(const menu::EncodingChoice& choice, unsigned codePage, MenuView* view) {
-  std::string page = "code page " + std::to_string(codePage);
+void DescribeEncoding(const menu::EncodingChoice& choice, const DiscCodePage& codePage, MenuView* view) {
+  std::string page = "code page " + std::to_string(codePage.number());
   switch (choice.encoding) {
     case menu::Encoding::kAnsi:
       view->encoding = "ansi";
@@ -186,14 +192,14 @@ void DescribeEncoding(const menu::EncodingChoice& choice, unsigned codePage, Men
     }
     case menu::Encoding::kLegacyAnsi:
       view->encoding = "legacy-ansi";
-      view->encodingText =
-          "not UTF-8: read as code page " + std::to_string(kLegacyCodePage) + " and converted to UTF-8";
+      view->encodingText = "not UTF-8: read as code page " + std::to_string(codePage.legacyNumber()) +
+                           " and converted to UTF-8";
       break;
   }
 }
 
 // Reads every line of the file's text with the reader's own line rules and classifier.
-bool ScanLines(menu::ByteSource& source, std::vector<ScannedLine>* lines) {
+bool ScanLines(menu::ByteSource& source, LeadByteTest isLeadByte, std::vector<ScannedLine>* lines) {
   menu::LineReader reader(source);
   const char* line;
   size_t length;
@@ -203,7 +209,7 @@ bool ScanLines(menu::ByteSource& source, std::vector<ScannedLine>* lines) {
     scanned.number = reader.lineNumber();
     scanned.text = line;
     Text value;
-    scanned.kind = menu::ClassifyLine(line, nullptr, &value);
+    scanned.kind = menu::ClassifyLine(line, isLeadByte, &value);
     scanned.value = value.c_str();
     lines->push_back(scanned);
   }
@@ -215,7 +221,7 @@ const ScannedLine* LineAt(const MenuScan& scan, int number) {
   return &scan.lines[number - 1];
 }
 
-void CheckLines(MenuScan& scan, const ViewSink& sink) {
+void CheckLines(MenuScan& scan, const ViewSink& sink, LeadByteTest isLeadByte) {
   const std::string& file = scan.view.file;
   auto warn = [&](int line, const std::string& text) { scan.warnings.push_back({file, line, text}); };
 
@@ -223,7 +229,7 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
     if (line.kind == menu::LineKind::kOtherKey && !line.text.empty() && IsTrimSpace(line.text[0])) {
       size_t start = line.text.find_first_not_of(" \t\v\f\r");
       Text ignored;
-      menu::LineKind hidden = menu::ClassifyLine(line.text.c_str() + start, nullptr, &ignored);
+      menu::LineKind hidden = menu::ClassifyLine(line.text.c_str() + start, isLeadByte, &ignored);
       if (IsLauncherKey(hidden))
         warn(line.number, "the line starts with a blank, so the launcher does not see its key " +
                               Quoted(KeyOf(line.text.substr(start))));
@@ -241,14 +247,14 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
     const ScannedLine* caption = LineAt(scan, item.captionLine);
     const ScannedLine* command = LineAt(scan, item.line);
     std::string entry = "entry " + std::to_string(item.index + 1);
-    if (caption && KeyNamesCommand(KeyOf(caption->text))) {
+    if (caption && KeyNamesCommand(KeyOf(caption->text), isLeadByte)) {
       warn(caption->number,
            "captions and commands are paired out of step from here: " + Quoted(KeyOf(caption->text)) +
                " names a command but the launcher takes it as the caption of " + entry);
       break;
     }
     if (command && strncasecmp(command->text.c_str(), "shell", 5) == 0 &&
-        !KeyNamesCommand(KeyOf(command->text))) {
+        !KeyNamesCommand(KeyOf(command->text), isLeadByte)) {
       warn(command->number,
            "captions and commands are paired out of step from here: " + Quoted(KeyOf(command->text)) +
                " is taken as the command of " + entry + " (captions come first, then a \\command line)");
@@ -285,7 +291,7 @@ void CheckLines(MenuScan& scan, const ViewSink& sink) {
 }  // namespace
 
 MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup,
-                      unsigned codePage) {
+                      DiscCodePage& codePage) {
   MenuScan scan;
   scan.view.file = discName;
   scan.view.popup = popup;
@@ -294,22 +300,23 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   scan.opened = true;
   // The launcher's own reading: the encoding chosen, then the text from after the mark.
   FileSource bytes(file);
-  IconvCodePages codePages(codePage, kLegacyCodePage);
+  LeadByteTest isLeadByte = codePage.isLeadByte();
+  menu::CodePages& codePages = codePage.conversions();
   menu::TextSource text(bytes, codePages);
-  bool chosen = text.Choose(codePage == menu::kUtf8CodePage);
+  bool chosen = text.Choose(codePage.number() == menu::kUtf8CodePage);
   menu::EncodingChoice choice = text.choice();
   DescribeEncoding(choice, codePage, &scan.view);
   bool whole = false;
   menu::ReadResult result = menu::ReadResult::kReadError;
-  ViewSink sink(scan);
+  ViewSink sink(scan, isLeadByte);
   if (chosen) {
     fseek(file, choice.markLength, SEEK_SET);
-    whole = ScanLines(text, &scan.lines);
+    whole = ScanLines(text, isLeadByte, &scan.lines);
     fseek(file, choice.markLength, SEEK_SET);
     menu::TextSource again(bytes, codePages);
     again.Use(choice);
     menu::LineReader reader(again);
-    result = menu::ReadMenu(reader, nullptr, sink);
+    result = menu::ReadMenu(reader, isLeadByte, sink);
   }
   // UTF-16 without a mark is read as ANSI bytes, in which every line ends at its
   // first zero byte: no key is found.
@@ -324,7 +331,7 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   scan.readError = !whole || result == menu::ReadResult::kReadError;
   scan.view.readable = !scan.readError;
   scan.view.entryLimit = result == menu::ReadResult::kEntryLimit;
-  CheckLines(scan, sink);
+  CheckLines(scan, sink, isLeadByte);
   return scan;
 }
 

@@ -6,6 +6,7 @@
 
 #include "disc_check.h"
 #include "menu_reader.h"
+#include "system.h"
 
 namespace check {
 
@@ -15,9 +16,6 @@ struct ScannedLine {
   menu::LineKind kind = menu::LineKind::kEmpty;
   std::string value;  // trimmed value of a key line
 };
-
-// The ANSI code page of the Windows the checker stands for.
-const unsigned kDefaultCodePage = 1252;
 
 struct MenuScan {
   bool opened = false;
@@ -31,6 +29,6 @@ struct MenuScan {
 // code page is codePage; discName is how warnings name it. A popup shows no icons,
 // so its entries are not warned about theirs.
 MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup,
-                      unsigned codePage = kDefaultCodePage);
+                      DiscCodePage& codePage);
 
 }  // namespace check

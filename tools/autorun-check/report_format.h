@@ -1,14 +1,19 @@
-// Prints a disc report: aligned and readable for a terminal, or one
-// tab-separated record per line for scripts. Warnings read file:line: warning: text.
+// Formats a disc report: aligned and readable for people, or one tab-separated
+// record per line for scripts. Warnings read file:line: warning: text. The menu's
+// texts stay in the disc's code page; the checker's own words are ASCII.
 #pragma once
-#include <stdio.h>
+#include <string>
 
 #include "disc_check.h"
 
 namespace check {
 
-enum class Format { kTerminal, kPlain };
+enum class Format {
+  kPlain,     // records for scripts
+  kReadable,  // the aligned listing
+  kTerminal,  // the aligned listing with bold file names and yellow warnings
+};
 
-void PrintReport(const DiscReport& report, Format format, FILE* out);
+std::string FormatReport(const DiscReport& report, Format format);
 
 }  // namespace check

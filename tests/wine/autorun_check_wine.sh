@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# autorun-check.exe under Wine against the Linux build: the same records, warnings and
+# exit status; texts in the ANSI code page when the output is no console.
+#   autorun_check_wine.sh SOURCE_DIR SESSION_DIR AUTORUN_CHECK_EXE
+set -u
+src=$1; session=$2; exe=$3
+. "$src/tools/checker.sh"
+linux=$(find_checker) || exit 1
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# compare NAME WANT_STATUS ENCODING ARGS...: the .exe's output, its CRs dropped and
+# converted from ENCODING, is the Linux build's for the same arguments.
+compare() {
+  local name=$1 want=$2 encoding=$3; shift 3
+  local windows linux_out status linux_status
+  bash "$src/cmake/wine-run.sh" "$session" "$exe" "$@" >"$out" 2>&1
+  status=$?
+  windows=$(tr -d '\r' <"$out" | iconv -f "$encoding" -t UTF-8)
+  # The Linux build reads the same folder by its Linux path.
+  local args=("$@") i
+  for i in "${!args[@]}"; do args[$i]=$(echo "${args[$i]}" | sed 's|^Z:||; s|\\|/|g'); done
+  linux_out=$("$linux" "${args[@]}" 2>&1)
+  linux_status=$?
+  [ "$status" = "$want" ] || fail "$name: autorun-check.exe exits $status, expected $want"
+  [ "$linux_status" = "$want" ] || fail "$name: the Linux build exits $linux_status, expected $want"
+  if [ "$windows" != "$linux_out" ]; then
+    fail "$name: the outputs differ (< Windows, > Linux)"
+    diff <(echo "$windows") <(echo "$linux_out") | head -20
+  fi
+  echo "$name: exit status $status, $(echo "$windows" | grep -c ': warning: ') warnings, $(echo "$windows" | wc -l) lines"
+}
+
+compare demo 0 CP1252 --plain "$src/examples/demo"
+# A disc's own path as a Windows user types it, with a trailing "\".
+compare broken-missing 1 CP1252 --plain "Z:$(echo "$src/tests/discs/broken-missing" | tr / '\\')\\"
+# A menu file alone, by its Windows path: its folder is the disc.
+compare more.inf 1 CP1252 --plain "Z:$(echo "$src/tests/discs/broken-messages/more.inf" | tr / '\\')"
+# "Démonstration" goes to a pipe in the ANSI code page, Windows-1252 in a new prefix.
+compare demo-fr 0 CP1252 --plain "$src/examples/demo-fr"
+[ $failed = 0 ] && echo "autorun-check.exe: all checks passed"
+exit $failed

@@ -1,0 +1,67 @@
+// What the checker takes from the system it runs on: the conversions of the disc's
+// code page, the host's file names, the paths given on its command line, and the
+// terminal its report goes to. One implementation for Linux (iconv, UTF-8 terminals
+// and file names), one for Windows (its own conversions, the console).
+#pragma once
+#include <stdio.h>
+
+#include <memory>
+#include <string>
+
+#include "menu_encoding.h"
+#include "text.h"
+
+namespace check {
+
+// The ANSI code page the disc's texts are read in when none is named: Windows-1252
+// on Linux (a Western Windows), the system's own on Windows.
+unsigned SystemCodePage();
+
+// The ANSI code page of the Windows the checker stands for. The menu's texts stay in
+// it inside the checker, as the launcher sees them, and are converted only for the
+// host: file names when a file is looked for, the report when it is printed.
+class DiscCodePage {
+ public:
+  virtual ~DiscCodePage() {}
+  unsigned number() const { return number_; }
+  // Where the ANSI code page is UTF-8: the code page a file that is not UTF-8 is read in.
+  unsigned legacyNumber() const { return legacyNumber_; }
+  LeadByteTest isLeadByte() const { return isLeadByte_; }
+  // The launcher's conversions of a menu file saved as Unicode to this code page.
+  virtual menu::CodePages& conversions() = 0;
+  // A name of the disc as the host's file system spells it, and a host file name as
+  // the disc's code page spells it; a name that does not convert stays as it is.
+  virtual std::string ToHostName(const std::string& discName) = 0;
+  virtual std::string FromHostName(const std::string& hostName) = 0;
+  // Writes text in this code page to a stream as its reader reads it: UTF-8 on Linux;
+  // on Windows the console's characters, or its code page when the stream is a file.
+  virtual void Write(FILE* stream, const std::string& text) = 0;
+
+ protected:
+  DiscCodePage(unsigned number, unsigned legacyNumber, LeadByteTest isLeadByte)
+      : number_(number), legacyNumber_(legacyNumber), isLeadByte_(isLeadByte) {}
+
+ private:
+  unsigned number_, legacyNumber_;
+  LeadByteTest isLeadByte_;
+};
+
+// The code page, or null when the system cannot convert it.
+std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number);
+
+// A path from the command line without separators at its end, but for a root's ("/",
+// "C:\"): Windows' C library finds no folder "C:\disc\".
+std::string TrimHostPath(const std::string& path);
+// A trimmed path split into its folder ("." when it names none) and its last part; the
+// separators are "/" and, on Windows, "\" and a drive's ":".
+void SplitHostPath(const std::string& path, std::string* folder, std::string* name);
+
+// Does the stream go to a terminal (a console on Windows)?
+bool IsTerminal(FILE* stream);
+// Lets the terminal show colours and bold text from escape sequences; false when it cannot.
+bool StartColours(FILE* stream);
+// On Windows, a console opened for this program alone (its icon double-clicked, a folder
+// dropped on it) closes when the program ends: there the report waits for Enter first.
+void KeepConsoleOpen();
+
+}  // namespace check

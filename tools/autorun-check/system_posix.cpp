@@ -1,0 +1,87 @@
+// The checker's system on Linux: iconv for the disc's code page, UTF-8 for the
+// terminal and for file names (what xorriso writes to a disc's Joliet names).
+#include <unistd.h>
+
+#include "code_pages.h"
+#include "lead_bytes.h"
+#include "system.h"
+
+namespace check {
+
+namespace {
+// The legacy code page of the Windows the checker stands for, where UTF-8 is the ANSI
+// code page: that of its locale, Western European.
+const unsigned kLegacyCodePage = menu::kWindowsLatin1;
+const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD, for a byte the code page has no character for
+
+class IconvDiscCodePage : public DiscCodePage {
+ public:
+  explicit IconvDiscCodePage(unsigned number)
+      : DiscCodePage(number, kLegacyCodePage, LeadByteTestFor(number)),
+        conversions_(number, kLegacyCodePage),
+        toUtf8_(iconv_open("UTF-8", IconvName(number).c_str())),
+        fromUtf8_(iconv_open(IconvName(number).c_str(), "UTF-8")) {}
+  ~IconvDiscCodePage() override {
+    for (iconv_t cd : {toUtf8_, fromUtf8_})
+      if (cd != (iconv_t)-1) iconv_close(cd);
+  }
+  bool ok() const { return toUtf8_ != (iconv_t)-1 && fromUtf8_ != (iconv_t)-1; }
+
+  menu::CodePages& conversions() override { return conversions_; }
+  std::string ToHostName(const std::string& discName) override {
+    std::string name;
+    return ConvertText(toUtf8_, discName, nullptr, &name) ? name : discName;
+  }
+  std::string FromHostName(const std::string& hostName) override {
+    std::string name;
+    return ConvertText(fromUtf8_, hostName, nullptr, &name) ? name : hostName;
+  }
+  void Write(FILE* stream, const std::string& text) override {
+    std::string utf8;
+    ConvertText(toUtf8_, text, kReplacement, &utf8);
+    fwrite(utf8.data(), 1, utf8.size(), stream);
+  }
+
+ private:
+  IconvCodePages conversions_;
+  iconv_t toUtf8_, fromUtf8_;
+};
+}  // namespace
+
+unsigned SystemCodePage() {
+  return menu::kWindowsLatin1;
+}
+
+std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number) {
+  std::unique_ptr<IconvDiscCodePage> page(new IconvDiscCodePage(number));
+  if (!page->ok()) return nullptr;
+  return page;
+}
+
+std::string TrimHostPath(const std::string& path) {
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  return trimmed;
+}
+
+void SplitHostPath(const std::string& path, std::string* folder, std::string* name) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) {
+    *folder = ".", *name = path;
+  } else {
+    *folder = slash == 0 ? "/" : path.substr(0, slash);
+    *name = path.substr(slash + 1);
+  }
+}
+
+bool IsTerminal(FILE* stream) {
+  return isatty(fileno(stream));
+}
+
+bool StartColours(FILE* stream) {
+  return IsTerminal(stream);
+}
+
+void KeepConsoleOpen() {}
+
+}  // namespace check

@@ -1,0 +1,224 @@
+// The checker's system on Windows: the conversions the launcher itself uses, file
+// names in the ANSI code page of the C library's functions, and the console.
+#include <io.h>
+#include <stdlib.h>
+#include <windows.h>
+
+#include "lead_bytes.h"
+#include "system.h"
+
+namespace check {
+
+namespace {
+// Older headers stop at Windows XP's console modes.
+const DWORD kVirtualTerminalProcessing = 0x0004;
+
+bool SystemLeadByte(unsigned char byte) {
+  return IsDBCSLeadByte(byte) != FALSE;
+}
+
+// Where UTF-8 is the ANSI code page, older discs are read in the system locale's own
+// ANSI code page, as the launcher reads them.
+unsigned SystemLegacyCodePage() {
+  char number[8];
+  UINT locale = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, number, sizeof number)
+                    ? (UINT)atoi(number)
+                    : 0;
+  return menu::LegacyCodePage(locale, IsValidCodePage(locale) != FALSE);
+}
+
+// No best fit: a character the code page lacks becomes "?", never a look-alike. UTF-8
+// lacks nothing and takes no flags.
+DWORD NarrowFlags(UINT codePage) {
+  return codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+}
+
+// Text in a code page as UTF-16; false when strict and a byte is no character there.
+bool Widen(UINT codePage, const std::string& text, bool strict, std::wstring* wide) {
+  wide->clear();
+  if (text.empty()) return true;
+  DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
+  int n = MultiByteToWideChar(codePage, flags, text.data(), (int)text.size(), nullptr, 0);
+  if (n <= 0) return false;
+  wide->resize(n);
+  return MultiByteToWideChar(codePage, flags, text.data(), (int)text.size(), &(*wide)[0], n) == n;
+}
+
+// UTF-16 in a code page; false when strict and a character is not in it.
+bool Narrow(UINT codePage, const std::wstring& wide, bool strict, std::string* text) {
+  text->clear();
+  if (wide.empty()) return true;
+  BOOL usedDefault = FALSE;
+  BOOL* lacked = strict && codePage != CP_UTF8 ? &usedDefault : nullptr;
+  int n = WideCharToMultiByte(codePage, NarrowFlags(codePage), wide.data(), (int)wide.size(), nullptr, 0,
+                              nullptr, lacked);
+  if (n <= 0 || usedDefault) return false;
+  text->resize(n);
+  return WideCharToMultiByte(codePage, NarrowFlags(codePage), wide.data(), (int)wide.size(), &(*text)[0], n,
+                             nullptr, nullptr) == n;
+}
+
+// A name in one code page spelt in another, or as it is when a character does not convert.
+std::string Respell(UINT from, UINT to, const std::string& name) {
+  std::wstring wide;
+  std::string respelled;
+  if (from == to || !Widen(from, name, true, &wide) || !Narrow(to, wide, true, &respelled)) return name;
+  return respelled;
+}
+
+class SystemConversions : public menu::CodePages {
+ public:
+  SystemConversions(UINT ansi, UINT legacy) : ansi_(ansi), legacy_(legacy) {}
+  size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override {
+    return (size_t)MultiByteToWideChar(legacy ? legacy_ : CP_UTF8, 0, bytes, (int)count, (LPWSTR)units,
+                                       (int)size);
+  }
+  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override {
+    return (size_t)WideCharToMultiByte(ansi_, NarrowFlags(ansi_), (LPCWSTR)units, (int)count, out, (int)size,
+                                       nullptr, nullptr);
+  }
+  bool IsLegacyLeadByte(unsigned char byte) override { return IsDBCSLeadByteEx(legacy_, byte) != FALSE; }
+
+ private:
+  UINT ansi_, legacy_;
+};
+
+class SystemDiscCodePage : public DiscCodePage {
+ public:
+  SystemDiscCodePage(UINT number, UINT legacy)
+      : DiscCodePage(number, legacy, number == GetACP() ? SystemLeadByte : LeadByteTestFor(number)),
+        conversions_(number, legacy) {}
+  menu::CodePages& conversions() override { return conversions_; }
+  std::string ToHostName(const std::string& discName) override { return Respell(number(), CP_ACP, discName); }
+  std::string FromHostName(const std::string& hostName) override {
+    return Respell(CP_ACP, number(), hostName);
+  }
+  void Write(FILE* stream, const std::string& text) override;
+
+ private:
+  SystemConversions conversions_;
+};
+
+HANDLE HandleOf(FILE* stream) {
+  return (HANDLE)_get_osfhandle(_fileno(stream));
+}
+
+void SystemDiscCodePage::Write(FILE* stream, const std::string& text) {
+  std::wstring wide;
+  Widen(number(), text, false, &wide);
+  fflush(stream);
+  HANDLE console = HandleOf(stream);
+  DWORD mode;
+  if (GetConsoleMode(console, &mode)) {
+    // The console shows the characters themselves, whatever its code page. A write is
+    // kept to a few thousand characters (older consoles refuse large ones), and never
+    // ends between the two halves of a surrogate pair.
+    const size_t kPiece = 8192;
+    for (size_t done = 0; done < wide.size();) {
+      size_t count = wide.size() - done < kPiece ? wide.size() - done : kPiece;
+      if (count > 1 && (wide[done + count - 1] & 0xFC00) == 0xD800) --count;
+      DWORD written = 0;
+      if (!WriteConsoleW(console, wide.data() + done, (DWORD)count, &written, nullptr) || !written) break;
+      done += written;
+    }
+    return;
+  }
+  // A file or a pipe gets the console's code page, which "type" and the programs of a
+  // pipe read it in; without a console, the ANSI code page.
+  UINT target = GetConsoleOutputCP();
+  if (!target) target = GetACP();
+  std::string bytes;
+  Narrow(target, wide, false, &bytes);
+  fwrite(bytes.data(), 1, bytes.size(), stream);
+}
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+// The offset of the last character of a path in the ANSI code page, which may be the
+// second byte of a double-byte character.
+size_t LastCharacter(const std::string& path) {
+  size_t last = 0;
+  for (size_t i = 0; i < path.size(); i += IsDBCSLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
+    last = i;
+  return last;
+}
+
+DWORD originalMode;
+HANDLE colouredConsole;
+
+void RestoreConsoleMode() {
+  SetConsoleMode(colouredConsole, originalMode);
+}
+}  // namespace
+
+unsigned SystemCodePage() {
+  return GetACP();
+}
+
+std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number) {
+  if (!IsValidCodePage(number)) return nullptr;
+  UINT legacy = number == CP_UTF8 ? SystemLegacyCodePage() : menu::kWindowsLatin1;
+  return std::unique_ptr<DiscCodePage>(new SystemDiscCodePage(number, legacy));
+}
+
+std::string TrimHostPath(const std::string& path) {
+  std::string trimmed = path;
+  for (;;) {
+    size_t last = LastCharacter(trimmed);
+    bool root = last == 0 || (last == 2 && trimmed[1] == ':');
+    if (trimmed.empty() || root || last + 1 != trimmed.size() || !IsSeparator(trimmed[last])) break;
+    trimmed.resize(last);
+  }
+  return trimmed;
+}
+
+void SplitHostPath(const std::string& path, std::string* folder, std::string* name) {
+  size_t cut = std::string::npos;  // where the name starts
+  for (size_t i = 0; i < path.size(); i += IsDBCSLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
+    if (IsSeparator(path[i]) || (i == 1 && path[i] == ':')) cut = i + 1;
+  if (cut == std::string::npos) {
+    *folder = ".", *name = path;
+    return;
+  }
+  // "C:\x" and "\x" keep their separator, a root; "C:x" is in the drive's current folder.
+  bool root = cut == 1 || (cut == 3 && path[1] == ':');
+  if (path[cut - 1] == ':')
+    *folder = path.substr(0, cut) + ".";
+  else
+    *folder = path.substr(0, root ? cut : cut - 1);
+  *name = path.substr(cut);
+}
+
+bool IsTerminal(FILE* stream) {
+  DWORD mode;
+  return GetConsoleMode(HandleOf(stream), &mode) != FALSE;
+}
+
+bool StartColours(FILE* stream) {
+  HANDLE console = HandleOf(stream);
+  DWORD mode;
+  if (!GetConsoleMode(console, &mode)) return false;
+  if (mode & kVirtualTerminalProcessing) return true;
+  // Windows 10 and later read the escape sequences once asked to; older consoles refuse.
+  if (!SetConsoleMode(console, mode | kVirtualTerminalProcessing)) return false;
+  originalMode = mode, colouredConsole = console;
+  atexit(RestoreConsoleMode);
+  return true;
+}
+
+void KeepConsoleOpen() {
+  DWORD processes[2];
+  if (!IsTerminal(stdout) || GetConsoleProcessList(processes, 2) != 1) return;
+  HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  DWORD mode, read;
+  if (!GetConsoleMode(input, &mode)) return;
+  fputs("\nPress Enter to close this window.", stdout);
+  fflush(stdout);
+  char line[16];
+  FlushConsoleInputBuffer(input);
+  ReadConsoleA(input, line, sizeof line, &read, nullptr);
+}
+
+}  // namespace check
