@@ -38,7 +38,17 @@ install_missing() {
   fi
   log=$(mktemp)
   export DEBIAN_FRONTEND=noninteractive
-  if ! { dpkg --add-architecture i386 && apt-get update -q && apt-get install -y -q "${missing[@]}"; } >"$log" 2>&1; then
+  # A mirror in the middle of a sync fails one index of the update while the others
+  # arrive: apt then keeps the older list, and the install decides whether that serves.
+  # Without the security suite's i386 list, apt would lift an amd64 library to its
+  # security version that no i386 twin matches; the release's own suite then serves both.
+  local release=()
+  if ! { dpkg --add-architecture i386 && apt-get update -q; } >"$log" 2>&1; then
+    echo "setup: apt-get update reported an error; trying the install with the lists it has" >&2
+    release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+  fi
+  if ! apt-get install -y -q "${missing[@]}" >>"$log" 2>&1 &&
+     ! { [ ${#release[@]} -gt 0 ] && apt-get install -y -q "${release[@]}" "${missing[@]}" >>"$log" 2>&1; }; then
     echo "setup: could not install the packages (${missing[*]}); the last lines of apt:" >&2
     tail -n 15 "$log" >&2
     rm -f "$log"
