@@ -6,30 +6,39 @@ set -u
 src=$1; session=$2; exe=$3
 . "$src/tools/checker.sh"
 linux=$(find_checker) || exit 1
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
+out=$(mktemp); err=$(mktemp); linux_err=$(mktemp)
+trap 'rm -f "$out" "$err" "$linux_err"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# compare NAME WANT_STATUS ENCODING ARGS...: the .exe's output, its CRs dropped and
-# converted from ENCODING, is the Linux build's for the same arguments.
+# compare NAME WANT_STATUS ENCODING ARGS...: the .exe's standard output, its CRs dropped
+# and converted from ENCODING, is the Linux build's for the same arguments. Standard
+# error is left out of the comparison: Wine, and qemu-i386 where it runs Wine, write
+# their own lines there. It is shown when a check fails.
 compare() {
   local name=$1 want=$2 encoding=$3; shift 3
   local windows linux_out status linux_status
-  bash "$src/cmake/wine-run.sh" "$session" "$exe" "$@" >"$out" 2>&1
+  bash "$src/cmake/wine-run.sh" "$session" "$exe" "$@" >"$out" 2>"$err"
   status=$?
   windows=$(tr -d '\r' <"$out" | iconv -f "$encoding" -t UTF-8)
   # The Linux build reads the same folder by its Linux path.
   local args=("$@") i
   for i in "${!args[@]}"; do args[$i]=$(echo "${args[$i]}" | sed 's|^Z:||; s|\\|/|g'); done
-  linux_out=$("$linux" "${args[@]}" 2>&1)
+  linux_out=$("$linux" "${args[@]}" 2>"$linux_err")
   linux_status=$?
+  local before=$failed
+  failed=0
   [ "$status" = "$want" ] || fail "$name: autorun-check.exe exits $status, expected $want"
   [ "$linux_status" = "$want" ] || fail "$name: the Linux build exits $linux_status, expected $want"
   if [ "$windows" != "$linux_out" ]; then
     fail "$name: the outputs differ (< Windows, > Linux)"
     diff <(echo "$windows") <(echo "$linux_out") | head -20
   fi
+  if [ $failed = 1 ]; then
+    echo "--- $name: standard error of autorun-check.exe (last lines)"; tail -n 10 "$err"
+    echo "--- $name: standard error of the Linux build"; tail -n 10 "$linux_err"
+  fi
+  [ $before = 1 ] && failed=1
   echo "$name: exit status $status, $(echo "$windows" | grep -c ': warning: ') warnings, $(echo "$windows" | wc -l) lines"
 }
 

@@ -8,9 +8,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine32=/usr/lib/wine/wine
 
 runs32() { "$wine32" --version >/dev/null 2>&1; }
-runs32 && exit 0
-
-echo "setup: this machine runs no 32-bit code; 32-bit Wine will run under qemu-i386"
+# AUTORUN_WINE_QEMU=1 takes the emulated road where 32-bit code runs natively too, so
+# that a machine which has both can prove both: binfmt_misc handlers come before the
+# kernel's own ELF loader. The registration holds for the whole machine until
+# 'echo -1 >/proc/sys/fs/binfmt_misc/qemu-i386' removes it.
+if [ "${AUTORUN_WINE_QEMU:-}" = 1 ]; then
+  echo "setup: AUTORUN_WINE_QEMU=1: 32-bit Wine will run under qemu-i386"
+else
+  runs32 && exit 0
+  echo "setup: this machine runs no 32-bit code; 32-bit Wine will run under qemu-i386"
+fi
 if [ "$(id -u)" != 0 ]; then
   echo "setup: registering qemu-i386 needs root: run 'sudo bash tools/setup.sh' once" >&2
   exit 1
