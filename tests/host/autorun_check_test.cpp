@@ -134,9 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "copy directive is longer than 255", "copy destination is longer than 255",
                   "names no folder", "ErrorMsg is longer than 511"}},
         Expected{"broken-messages",
-                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "more.inf:4"},
+                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "autorun.inf:16",
+                  "more.inf:4"},
                  {"did you mean 'QuitButton'?", "SelectItem is given twice", "AboutBoxMenu is empty",
                   "unknown Messages key 'Colour'; the launcher reads",
+                  "'NoneText' is in a second Messages section, which the launcher never reads (it reads only "
+                  "the section of line 6)",
                   "Messages only from the disc's autorun.inf"}},
         Expected{"broken-blank",
                  {"autorun.inf:3", "autorun.inf:6"},
