@@ -428,6 +428,18 @@ void TestMessages(const TemplateSize& t) {
     CHECK(!"launcher window");
   }
   CHECK(EndLauncher(launcher));
+
+  TEST_CASE("messages: the profile reader reads the first Messages section, never a later one");
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "[Messages]\r\nErrorMsg=x\r\n[autorun]\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n"
+                      "[Messages]\r\nQuitButton=&Later\r\n"));
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(GetDlgItem(window, IDOK), "&Quit");
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
   CHECK(RemoveDisc(disc));
 }
 
