@@ -17,6 +17,7 @@
 #include "message_table.h"
 #include "popup_nesting.h"
 #include "start_monitor.h"
+#include "template_frame.h"
 
 namespace {
 
@@ -186,7 +187,7 @@ TEST(Layout, ThreeEntriesWithoutGapsAsTheWindowGrows) {
 }
 
 // The window of template 103 as Wine draws it, and 32-pixel icons.
-const layout::Frame kFrame = {327, 48, 321};
+const layout::Frame kFrame = layout::kWineTemplateFrame;
 const long long E = 1LL << 40;  // an entry among the gaps of a menu below
 
 struct Flowing {

@@ -11,6 +11,7 @@
 
 #include "check.h"
 #include "launcher_driver.h"
+#include "template_frame.h"
 
 using namespace driver;
 
@@ -743,6 +744,10 @@ int main() {
   TemplateSize t = MeasureTemplate();
   printf("template window %dx%d, client %dx%d, Quit %ld,%ld %ldx%ld\n", t.windowWidth, t.windowHeight,
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
+  // The disc checker lays pages out in this frame: it must be the one Wine draws.
+  CHECK_EQ(t.windowWidth, layout::kWineTemplateFrame.windowWidth);
+  CHECK_EQ(t.windowHeight, layout::kWineTemplateFrame.windowHeight);
+  CHECK_EQ(t.clientWidth, layout::kWineTemplateFrame.clientWidth);
   TestWithoutMenuFile(t);
   TestWithoutLibrary();
   TestLayout(t);
