@@ -303,7 +303,8 @@ TEST(StartMonitor, NamedByWindowsElseUnderThePointerElseNearest) {
       {"no monitors", 0, -1, {0, 0}, -1},
   };
   for (const auto& row : rows)
-    EXPECT_EQ(geometry::ChooseStartMonitor(monitors, row.count, row.named, row.pointer), row.chosen) << row.what;
+    EXPECT_EQ(geometry::ChooseStartMonitor(monitors, row.count, row.named, row.pointer), row.chosen)
+        << row.what;
 }
 
 }  // namespace

@@ -15,11 +15,12 @@ bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0x
 
 std::string Parse(const std::string& value, const char* windowsDir = kWindows, LeadByteTest lead = nullptr) {
   Text source("stale"), destination("stale");
-  menu::CopyOutcome outcome = menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination, lead);
+  menu::CopyOutcome outcome =
+      menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination, lead);
   if (outcome != menu::CopyOutcome::kCopy) {
     EXPECT_TRUE(source.empty() && destination.empty()) << value;
-    return outcome == menu::CopyOutcome::kNoFolder       ? "no folder"
-           : outcome == menu::CopyOutcome::kValueTooLong ? "value too long"
+    return outcome == menu::CopyOutcome::kNoFolder             ? "no folder"
+           : outcome == menu::CopyOutcome::kValueTooLong       ? "value too long"
            : outcome == menu::CopyOutcome::kDestinationTooLong ? "destination too long"
                                                                : "out of memory";
   }

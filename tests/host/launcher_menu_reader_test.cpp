@@ -470,7 +470,7 @@ TEST(MenuEncoding, OlderFilesWhereUtf8IsTheAnsiCodePage) {
   // Code page 1250 is not installed on this imagined system.
   const struct {
     unsigned utf8Legacy, locale, legacy;
-  } rows[] = {{932, 65001, 932}, {0, 1251, 1251},   {0, 932, 932},     {1251, 1252, 1251}, {0, 0, 1252},
+  } rows[] = {{932, 65001, 932}, {0, 1251, 1251},  {0, 932, 932},      {1251, 1252, 1251}, {0, 0, 1252},
               {0, 65001, 1252},  {65001, 0, 1252}, {1250, 1251, 1251}, {0, 1250, 1252}};
   auto installed = [](unsigned codePage) { return codePage != 1250; };
   for (const auto& row : rows)
