@@ -63,9 +63,10 @@ void Flow(const ButtonColumn& column, int room, bool keepGaps, const Frame& fram
 
 Arrangement Arrange(const ButtonColumn& column, const Frame& frame, int workWidth, int workHeight) {
   // Where the single column fits, no button moves: without a limit the flow keeps it.
+  // So too where not even one button fits: a column each would only make the window
+  // wider than any screen as well.
   long long room = static_cast<long long>(workHeight) - frame.windowHeight;
-  if (column.y() <= room || room > 2 * kFarthest) room = 2 * kFarthest;
-  if (room < 0) room = 0;
+  if (column.y() <= room || room > 2 * kFarthest || room < kColumnTop + column.step()) room = 2 * kFarthest;
   Arrangement a = {};
   Flow(column, static_cast<int>(room), true, frame, &a);
   if (a.windowWidth > workWidth) {

@@ -56,7 +56,8 @@ struct Arrangement {
 // makes a window no taller than the work area, it stays exactly as built. Otherwise
 // the buttons flow down a column until the next would make the window too tall, then
 // on at the top of the next column to the right; every column is as wide as the
-// template's client area. Gaps stay inside their column: the gaps before a button that
+// template's client area; where the work area has no room for even one button, the
+// single column stays as built. Gaps stay inside their column: the gaps before a button that
 // starts a column are dropped, and so are gaps after the last button that do not fit.
 // When those columns are wider than the work area and the entries without any gaps
 // need fewer columns, the gaps are dropped altogether.

@@ -26,27 +26,30 @@ bool NextField(const char** cursor, const char** field, size_t* length, LeadByte
 
 }  // namespace
 
-bool ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination,
-                        LeadByteTest isLeadByte) {
+CopyOutcome ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination,
+                               LeadByteTest isLeadByte) {
   source->Clear();
   destination->Clear();
-  if (strlen(value) > kCopyValueLimit) return false;
+  if (strlen(value) > kCopyValueLimit) return CopyOutcome::kValueTooLong;
   const char* cursor = value;
   const char* field;
   size_t length;
-  if (!NextField(&cursor, &field, &length, isLeadByte)) return false;
+  if (!NextField(&cursor, &field, &length, isLeadByte)) return CopyOutcome::kNoFolder;
   Text from(field, length);
-  if (!NextField(&cursor, &field, &length, isLeadByte)) return false;  // no folder: nothing to do
+  if (!NextField(&cursor, &field, &length, isLeadByte)) return CopyOutcome::kNoFolder;
   Text to(field, length);
   if (strcmp(to.c_str(), kWindowsDirField) == 0) to.Assign(windowsDir);
-  if (!to.empty() && to[to.length() - 1] != '\\') to.AppendChar('\\');
+  // A lead byte is never "\\", so the first byte of the last character tells.
+  const char* last = LastCharacter(to.c_str(), isLeadByte);
+  if (last && *last != '\\') to.AppendChar('\\');
   // The file name is what follows the last "\" byte; "/" separates nothing.
   const char* lastBackslash = FindLastCharacter(from.c_str(), '\\', isLeadByte);
   to.Append(lastBackslash ? lastBackslash + 1 : from.c_str());
-  if (to.length() > kCopyDestinationLimit || !to.ok() || !from.ok()) return false;
+  if (!to.ok() || !from.ok()) return CopyOutcome::kOutOfMemory;
+  if (to.length() > kCopyDestinationLimit) return CopyOutcome::kDestinationTooLong;
   *source = from;
   *destination = to;
-  return true;
+  return CopyOutcome::kCopy;
 }
 
 }  // namespace menu

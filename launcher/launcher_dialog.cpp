@@ -6,8 +6,10 @@
 
 #include "button_caption.h"
 #include "button_layout.h"
+#include "centre_geometry.h"
 #include "launcher_app.h"
 #include "message_table.h"
+#include "start_monitor_win32.h"
 
 namespace {
 
@@ -21,8 +23,6 @@ bool IsMenuCommand(unsigned id) {
 }
 
 }  // namespace
-
-bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 LauncherDialog::LauncherDialog() : Dialog(kTemplateId) {
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
@@ -52,6 +52,14 @@ BOOL LauncherDialog::OnInitDialog() {
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
   GetWindowRect(handle_, &initialWindowRect);
+  // The window opens where the user is: centred on the monitor the program was started
+  // from. Later layouts keep to the monitor that holds the window.
+  const RECT work = StartWorkArea();
+  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
+  long left, top;
+  geometry::CentredOrigin(bounds, bounds, initialWindowRect.right - initialWindowRect.left,
+                          initialWindowRect.bottom - initialWindowRect.top, &left, &top);
+  SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
@@ -117,7 +125,7 @@ Text ButtonCaptionOf(HWND window, int id) {
   if (!text) return Text();
   text[0] = 0;
   GetWindowTextA(control, text, length + 1);
-  Text caption = PlainButtonCaption(text, IsLeadByte);
+  Text caption = PlainButtonCaption(text, LeadByteTestFor(GetACP()));
   free(text);
   return caption;
 }

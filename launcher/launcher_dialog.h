@@ -61,6 +61,3 @@ class LauncherDialog : public framework::Dialog {
 // The caption of the child control id of window as the About box lists it: "&"
 // made blanks, white space trimmed; empty when there is no such control.
 Text ButtonCaptionOf(HWND window, int id);
-
-// The lead-byte test of the system's code page, for the launcher's pure text procedures.
-bool IsLeadByte(unsigned char byte);

@@ -52,9 +52,12 @@ bool TextSource::Choose(bool ansiIsUtf8) {
   return true;
 }
 
-unsigned LegacyCodePage(unsigned localeCodePage, bool installed) {
-  return (localeCodePage == 0 || localeCodePage == kUtf8CodePage || !installed) ? kWindowsLatin1
-                                                                                : localeCodePage;
+unsigned LegacyCodePage(unsigned utf8Legacy, unsigned localeDefault, bool (*installed)(unsigned codePage)) {
+  const unsigned answers[] = {utf8Legacy, localeDefault};
+  for (unsigned answer : answers) {
+    if (answer != 0 && answer != kUtf8CodePage && installed(answer)) return answer;
+  }
+  return kWindowsLatin1;
 }
 
 long TextSource::Read(char* buffer, size_t size) {

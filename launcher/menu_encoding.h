@@ -41,10 +41,12 @@ class CodePages {
   ~CodePages() {}
 };
 
-// The legacy ANSI code page when UTF-8 is the ANSI code page: the system locale's
-// default ANSI code page, unless that is 0 (a Unicode-only locale), UTF-8 itself, or
-// not installed; then Windows-1252.
-unsigned LegacyCodePage(unsigned localeCodePage, bool installed);
+// The legacy ANSI code page when UTF-8 is the ANSI code page, from the system's two
+// answers: the legacy code page it names for that setting (0 where it does not know
+// the question), else its locale's default ANSI code page. An answer that is 0 (a
+// Unicode-only locale), UTF-8 itself or not installed counts as none; without either,
+// Windows-1252.
+unsigned LegacyCodePage(unsigned utf8Legacy, unsigned localeDefault, bool (*installed)(unsigned codePage));
 
 // The text of a file in the ANSI code page, converted read by read in bounded memory.
 // A character that the end of a read cuts (a UTF-8 sequence, a surrogate pair, a

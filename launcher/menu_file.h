@@ -3,9 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include "code_pages_win32.h"
 #include "menu_encoding.h"
 
-class MenuFile : private menu::ByteSource, private menu::CodePages {
+class MenuFile : private menu::ByteSource {
  public:
   explicit MenuFile(const char* fileName);
   ~MenuFile();
@@ -19,12 +20,9 @@ class MenuFile : private menu::ByteSource, private menu::CodePages {
 
  private:
   long Read(char* buffer, size_t size) override;
-  size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override;
-  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override;
-  bool IsLegacyLeadByte(unsigned char byte) override;
 
   HANDLE file_;
   bool ansiIsUtf8_, ok_ = false;
-  UINT legacyCodePage_ = menu::kWindowsLatin1;
+  SystemCodePages codePages_;
   menu::TextSource text_;
 };

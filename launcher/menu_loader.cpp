@@ -51,7 +51,7 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
   if (MenuFile file(fileName); file.ok()) {
     menu::LineReader reader(file.text());
     MenuLoadSink sink(*this, builder);
-    failed = menu::ReadMenu(reader, IsLeadByte, sink) == menu::ReadResult::kReadError;
+    failed = menu::ReadMenu(reader, LeadByteTestFor(GetACP()), sink) == menu::ReadResult::kReadError;
     // The file stays open while the closing step runs: an auto-start may load
     // another menu before this call returns.
     if (!failed) result = builder.Close();
@@ -74,7 +74,8 @@ void LauncherDialog::CopyFileToFolder(const char* value) {
   if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
   Text source, destination;
   // Never overwrites; the outcome is not the user's concern.
-  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination, IsLeadByte) &&
+  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination, LeadByteTestFor(GetACP())) ==
+          menu::CopyOutcome::kCopy &&
       CopyFileA(source.c_str(), destination.c_str(), TRUE)) {
     // CopyFileA copies the attributes too, and every file on a CD is read-only: the
     // user could neither change nor replace the copy. The copy succeeded, so the file

@@ -2,14 +2,14 @@
 // Messages section of a converted menu file when the system cannot read it.
 #include "message_table.h"
 
-#include "profile_section.h"
+#include "message_walk.h"
 
 namespace messages {
 
 const MessageKey kKeys[kCount] = {
-    {kQuitButton, "QuitButton"},     {kAboutBoxTitle, "AboutBoxTitle"}, {kAboutBoxMenu, "AboutBoxMenu"},
-    {kErrorStart, "ErrorStartMsg"},  {kErrorOpen, "ErrorOpenMsg"},      {kErrorCaption, "ErrorMsg"},
-    {kSelectItem, "SelectItem"},     {kNoneText, "NoneText"},           {kAutoStartLabel, "AutoStart"},
+    {kQuitButton, "QuitButton"},    {kAboutBoxTitle, "AboutBoxTitle"}, {kAboutBoxMenu, "AboutBoxMenu"},
+    {kErrorStart, "ErrorStartMsg"}, {kErrorOpen, "ErrorOpenMsg"},      {kErrorCaption, "ErrorMsg"},
+    {kSelectItem, "SelectItem"},    {kNoneText, "NoneText"},           {kAutoStartLabel, "AutoStart"},
 };
 
 int IndexOf(unsigned number) {
@@ -34,23 +34,14 @@ const Text& MessageTable::Get(unsigned number) const {
 void MessageTable::ReadMessages(menu::ByteSource& text) {
   const size_t kLimit = messages::kValueBufferSize - 1;  // as the launcher's buffer cuts a text
   menu::LineReader reader(text);
-  unsigned found = 0;  // one bit per message: the first of two equal keys counts
-  bool inside = false;
+  messages::SectionWalk walk;
   const char* line;
   size_t length;
   while (reader.Next(&line, &length) == menu::LineReader::kLine) {
     profile::Span name, value;
-    profile::LineType type = profile::SplitLine(line, &name, &value);
-    if (type == profile::LineType::kSection) {
-      if (inside) return;  // the first Messages section is the one that counts
-      inside = profile::SameName(line, name, "Messages");
-    } else if (type == profile::LineType::kKey && inside) {
-      for (int i = 0; i < messages::kCount; i++) {
-        if ((found >> i & 1) || !profile::SameName(line, name, messages::kKeys[i].key)) continue;
-        found |= 1u << i;
-        size_t kept = value.end - value.begin;
-        texts_[i].Assign(line + value.begin, kept < kLimit ? kept : kLimit);
-      }
-    }
+    int i = -1;
+    if (walk.Next(line, &name, &value, &i) != messages::LineUse::kText) continue;
+    size_t kept = value.end - value.begin;
+    texts_[i].Assign(line + value.begin, kept < kLimit ? kept : kLimit);
   }
 }

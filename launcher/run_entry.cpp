@@ -30,10 +30,10 @@ void LauncherDialog::RunEntry(unsigned id) {
   }
   switch (command::Classify(commandLine.c_str())) {
     case command::Kind::kReload:
-      Reload(command::MenuFileOf(commandLine.c_str(), ']', IsLeadByte).c_str());
+      Reload(command::MenuFileOf(commandLine.c_str(), ']', LeadByteTestFor(GetACP())).c_str());
       return;
     case command::Kind::kPopup:
-      OpenPopup(id, command::MenuFileOf(commandLine.c_str(), '>', IsLeadByte).c_str());
+      OpenPopup(id, command::MenuFileOf(commandLine.c_str(), '>', LeadByteTestFor(GetACP())).c_str());
       return;
     case command::Kind::kStart:
       break;

@@ -82,6 +82,29 @@ char* Text::Release() {
   return released;
 }
 
+namespace {
+// The lead-byte ranges of the code pages' own tables, which IsDBCSLeadByteEx answers from.
+bool ShiftJisLead(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+// GBK, the Korean code page and Big5 share one range.
+bool ChineseKoreanLead(unsigned char c) {
+  return c >= 0x81 && c <= 0xFE;
+}
+}  // namespace
+
+LeadByteTest LeadByteTestFor(unsigned codePage) {
+  switch (codePage) {
+    case 932:
+      return ShiftJisLead;
+    case 936:
+    case 949:
+    case 950:
+      return ChineseKoreanLead;
+  }
+  return nullptr;
+}
+
 int LeadingNumber(const char* text) {
   if (!text) return 0;
   const unsigned char* p = (const unsigned char*)text;
@@ -127,4 +150,13 @@ const char* FindLastCharacter(const char* text, char c, LeadByteTest isLeadByte)
   for (const char* p = FindCharacter(text, c, isLeadByte); p; p = FindCharacter(p + 1, c, isLeadByte))
     last = p;
   return last;
+}
+
+const char* LastCharacter(const char* text, LeadByteTest isLeadByte) {
+  const unsigned char* last = nullptr;
+  for (const unsigned char* p = (const unsigned char*)text; *p; p++) {
+    last = p;
+    if (isLeadByte && isLeadByte(*p) && p[1]) p++;
+  }
+  return (const char*)last;
 }

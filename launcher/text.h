@@ -45,6 +45,12 @@ class Text {
 // Null means a single-byte code page.
 typedef bool (*LeadByteTest)(unsigned char byte);
 
+// The lead-byte test of a Windows ANSI code page: Shift-JIS (932), GBK (936), Korean
+// (949) and Big5 (950) have double-byte characters; every other ANSI code page, UTF-8
+// included, is read byte by byte (null). The one test of both programs, for the
+// system's own code page as for any other.
+LeadByteTest LeadByteTestFor(unsigned codePage);
+
 // White space as the launcher trims it: blank and the characters 9 to 13.
 inline bool IsTrimSpace(unsigned char c) {
   return c == ' ' || (c >= 9 && c <= 13);
@@ -71,3 +77,6 @@ void TrimRange(const char* text, size_t length, LeadByteTest isLeadByte, size_t*
 const char* FindCharacter(const char* text, char c, LeadByteTest isLeadByte);
 // Last occurrence of c in text at a character boundary (double-byte aware), or null.
 const char* FindLastCharacter(const char* text, char c, LeadByteTest isLeadByte);
+// The first byte of the last character of text, or null when text is empty. A folder
+// that ends in "表" (0x95 0x5C) ends in that character, not in a "\".
+const char* LastCharacter(const char* text, LeadByteTest isLeadByte);

@@ -89,6 +89,7 @@ tr -d '\r' <<'INF' | sed 's/$/\r/' >"$top/autorun.inf"
 [autorun]
 open=autorun.exe
 icon=autorun.exe
+action=Open the menu of My product
 
 title=My product
 QXName=MyProduct

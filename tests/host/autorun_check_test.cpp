@@ -134,9 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "copy directive is longer than 255", "copy destination is longer than 255",
                   "names no folder", "ErrorMsg is longer than 511"}},
         Expected{"broken-messages",
-                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "more.inf:4"},
+                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "autorun.inf:17",
+                  "more.inf:4"},
                  {"did you mean 'QuitButton'?", "SelectItem is given twice", "AboutBoxMenu is empty",
                   "unknown Messages key 'Colour'; the launcher reads",
+                  "'NoneText' is in a second Messages section, which the launcher never reads (it reads only "
+                  "the section of line 6)",
                   "Messages only from the disc's autorun.inf"}},
         Expected{"broken-blank",
                  {"autorun.inf:3", "autorun.inf:6"},
@@ -152,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"open= starts 'setup.exe /autorun', not the menu", "flag the key 'UseAutoPlay'",
                   "flag the key 'shell\\open\\command'"}},
         Expected{"broken-noopen", {"autorun.inf:0"}, {"no open= line in [autorun]"}},
+        Expected{"broken-action", {"autorun.inf:0"}, {"no action= line in [autorun]"}},
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
@@ -229,11 +233,14 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       {"UTF-16 into Windows-1251", 1251, std::string("\xFF\xFEt\0i\0t\0l\0e\0=\0\x1F\x04\x40\x04", 18),
        "title\tautorun.inf\t1\tПр\n"},
       // Shift-JIS: "表" (95 5C) ends in "\", the name of a page whose file is "表.inf" on Linux.
+      // A copy to a folder that ends in "表" goes into that folder.
       {"Shift-JIS", 932,
-       "title=\x95\x5C\x8E\xA6\nQXicon=1\nshell\\a=\x95\x5C\nshell\\a\\command=[\x95\x5C.INF]\n",
+       "title=\x95\x5C\x8E\xA6\nQXicon=1\nshell\\a=\x95\x5C\nshell\\a\\command=[\x95\x5C.INF]\n"
+       "QXcopy=readme.txt|C:\\\x95\x5C\n",
        "title\tautorun.inf\t1\t表示\n"
        "window\tautorun.inf\t327\t92\t1\n"
        "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\n"
+       "copy\tautorun.inf\t5\treadme.txt\tC:\\表\\readme.txt\n"
        "menu\t表.INF\tpage\tautorun.inf:4\n"},
   };
   for (const auto& row : rows) {

@@ -16,6 +16,8 @@
 #include "menu_entry.h"
 #include "message_table.h"
 #include "popup_nesting.h"
+#include "start_monitor.h"
+#include "template_frame.h"
 
 namespace {
 
@@ -133,6 +135,7 @@ TEST(MessageTable, MessagesSectionReadAsTheProfileReaderReadsIt) {
       {"QuitButton=no section\n[Other]\nQuitButton=other section", "-", "-"},
       {"[Messages]\n;QuitButton=comment\nQuitButton\n[autorun]\nAboutBoxTitle=autorun", "-", "-"},
       {"[Messages]\nQuitButton=first\n[Messages]\nAboutBoxTitle=second section", "first", "-"},
+      {"[x]\n[messages]\nQuitButton=a\n[x]\n[Messages]\nQuitButton=b\nAboutBoxTitle=c", "a", "-"},
       {"[Messages]\nQuitButton=" + longText, longText.substr(0, 511), "-"},
   };
   for (const auto& row : rows) {
@@ -184,7 +187,7 @@ TEST(Layout, ThreeEntriesWithoutGapsAsTheWindowGrows) {
 }
 
 // The window of template 103 as Wine draws it, and 32-pixel icons.
-const layout::Frame kFrame = {327, 48, 321};
+const layout::Frame kFrame = layout::kWineTemplateFrame;
 const long long E = 1LL << 40;  // an entry among the gaps of a menu below
 
 struct Flowing {
@@ -206,7 +209,10 @@ TEST(Layout, LongMenusFlowIntoColumnsThatFitTheWorkArea) {
       {"a last gap too large", {E, 3, 99999}, 1366, 728, 1, 327, 172, {{2, 7, 84}}},
       {"huge, negative gaps", wild, 1024, 728, 3, 969, 166, {{0, 7, 0}, {3, 328, 4}, {4, 649, 4}}},
       {"too wide: the gaps go", wild, 800, 728, 1, 327, 252, {{0, 7, 4}, {2, 7, 84}, {4, 7, 164}}},
-      {"a work area of no height", {INT_MAX, E, 3}, INT_MAX, INT_MIN, 3, 969, 92, {{2, 649, 4}}},
+      // Where not even one button fits, columns would not help: the single column stays.
+      {"a work area of no height", {E, 3}, INT_MAX, INT_MIN, 1, 327, 172, {{2, 7, 84}}},
+      {"no room for one button", {E, 30}, 1366, 91, 1, 327, 1252, {{29, 7, 1164}}},
+      {"room for one button", {E, 3}, 1366, 92, 3, 969, 92, {{2, 649, 4}}},
   };
   for (const Flowing& row : rows) {
     SCOPED_TRACE(row.what);
@@ -273,6 +279,32 @@ TEST(Centring, InsideTheBoundsAndPushedBackWhenTooLarge) {
   geometry::CentredOrigin(left, work, 400, 20, &x, &y);
   EXPECT_EQ(x, 0);
   EXPECT_EQ(y, 20);
+}
+
+// The monitor the window opens on: a primary of 1920 x 1080, one of 1280 x 1024 to its
+// right and one of 1024 x 768 to its left.
+TEST(StartMonitor, NamedByWindowsElseUnderThePointerElseNearest) {
+  const geometry::Rect monitors[] = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}, {-1024, 0, 0, 768}};
+  const struct {
+    const char* what;
+    int count, named;
+    geometry::Point pointer;
+    int chosen;
+  } rows[] = {
+      {"pointer on the primary", 3, -1, {960, 540}, 0},
+      {"pointer on the right", 3, -1, {2000, 500}, 1},
+      {"pointer on the left, negative", 3, -1, {-1, 10}, 2},
+      {"a right edge belongs to the next", 3, -1, {1920, 10}, 1},
+      {"named by Windows wins", 3, 0, {2000, 500}, 0},
+      {"a name not in the list counts not", 3, 7, {2000, 500}, 1},
+      {"below the smaller: the nearest", 3, -1, {2000, 1050}, 1},
+      {"far below the left: nearer the primary", 3, -1, {-500, 5000}, 0},
+      {"one monitor, pointer off it", 1, -1, {-50, -50}, 0},
+      {"no monitors", 0, -1, {0, 0}, -1},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(geometry::ChooseStartMonitor(monitors, row.count, row.named, row.pointer), row.chosen)
+        << row.what;
 }
 
 }  // namespace

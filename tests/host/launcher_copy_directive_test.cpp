@@ -10,14 +10,19 @@ namespace {
 
 const char kWindows[] = "C:\\WINDOWS";
 
-// "source -> destination", or "none" when there is nothing to copy.
+// "source -> destination", or why nothing is copied.
 bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 std::string Parse(const std::string& value, const char* windowsDir = kWindows, LeadByteTest lead = nullptr) {
   Text source("stale"), destination("stale");
-  if (!menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination, lead)) {
+  menu::CopyOutcome outcome =
+      menu::ParseCopyDirective(value.c_str(), windowsDir, &source, &destination, lead);
+  if (outcome != menu::CopyOutcome::kCopy) {
     EXPECT_TRUE(source.empty() && destination.empty()) << value;
-    return "none";
+    return outcome == menu::CopyOutcome::kNoFolder             ? "no folder"
+           : outcome == menu::CopyOutcome::kValueTooLong       ? "value too long"
+           : outcome == menu::CopyOutcome::kDestinationTooLong ? "destination too long"
+                                                               : "out of memory";
   }
   return std::string(source.c_str()) + " -> " + destination.c_str();
 }
@@ -25,7 +30,7 @@ std::string Parse(const std::string& value, const char* windowsDir = kWindows, L
 TEST(CopyDirective, Examples) {
   EXPECT_EQ(Parse("setup\\tool.dll|%windir%"), "setup\\tool.dll -> C:\\WINDOWS\\tool.dll");
   EXPECT_EQ(Parse("a.txt|%WINDIR%"), "a.txt -> %WINDIR%\\a.txt");  // not the Windows directory
-  EXPECT_EQ(Parse("a.txt"), "none");
+  EXPECT_EQ(Parse("a.txt"), "no folder");
   EXPECT_EQ(Parse("a.txt| %windir%"), "a.txt ->  %windir%\\a.txt");  // blanks stay in the field
   EXPECT_EQ(Parse("a.txt|%windir%x"), "a.txt -> %windir%x\\a.txt");
   EXPECT_EQ(Parse("x.dll|%windir%", "C:\\"), "x.dll -> C:\\x.dll");  // a root keeps its one "\"
@@ -37,10 +42,10 @@ TEST(CopyDirective, FieldsSplitLikeStrtok) {
   EXPECT_EQ(Parse("|||a.txt|||dest|||"), "a.txt -> dest\\a.txt");
   EXPECT_EQ(Parse("a.txt|dest|ignored|more"), "a.txt -> dest\\a.txt");
   EXPECT_EQ(Parse("a.txt|dest\\"), "a.txt -> dest\\a.txt");  // no second "\"
-  EXPECT_EQ(Parse("||"), "none");
-  EXPECT_EQ(Parse("a.txt|"), "none");
-  EXPECT_EQ(Parse("|a.txt"), "none");
-  EXPECT_EQ(Parse(""), "none");
+  EXPECT_EQ(Parse("||"), "no folder");
+  EXPECT_EQ(Parse("a.txt|"), "no folder");
+  EXPECT_EQ(Parse("|a.txt"), "no folder");
+  EXPECT_EQ(Parse(""), "no folder");
 }
 
 TEST(CopyDirective, FileNameFollowsTheLastBackslash) {
@@ -52,21 +57,25 @@ TEST(CopyDirective, FileNameFollowsTheLastBackslash) {
   EXPECT_EQ(Parse("\x95\x5c.txt|t"), "\x95\x5c.txt -> t\\.txt");
   EXPECT_EQ(Parse("d\\\x95\x5c.txt|t", kWindows, ShiftJisLead), "d\\\x95\x5c.txt -> t\\\x95\x5c.txt");
   EXPECT_EQ(Parse("\x83\x7c.txt|\x83\x7c", kWindows, ShiftJisLead), "\x83\x7c.txt -> \x83\x7c\\\x83\x7c.txt");
+  // A folder that ends in "表" gets its "\": the 0x5C there is no separator.
+  EXPECT_EQ(Parse("a.txt|C:\\\x95\x5c", kWindows, ShiftJisLead), "a.txt -> C:\\\x95\x5c\\a.txt");
+  EXPECT_EQ(Parse("a.txt|C:\\\x83\x5c\\", kWindows, ShiftJisLead), "a.txt -> C:\\\x83\x5c\\a.txt");
 }
 
 TEST(CopyDirective, LimitsCopyNothing) {
   std::string folder(240, 'f');
   std::string name(14, 'n');  // folder + "\" + name = 255
   EXPECT_EQ(Parse(name + "|" + folder), name + " -> " + folder + "\\" + name);
-  EXPECT_EQ(Parse(name + "x|" + folder), "none");  // 256
+  // One more is a value of 256: only "%windir%" makes a destination longer than its value.
+  EXPECT_EQ(Parse(name + "x|" + folder), "value too long");
   // The Windows directory counts toward the destination too.
   std::string longWindows(250, 'w');
   EXPECT_EQ(Parse("abcd|%windir%", longWindows.c_str()), "abcd -> " + longWindows + "\\abcd");
-  EXPECT_EQ(Parse("abcde|%windir%", longWindows.c_str()), "none");
+  EXPECT_EQ(Parse("abcde|%windir%", longWindows.c_str()), "destination too long");
   // The value itself: 255 characters are taken, 256 are not.
   std::string value = std::string(250, 's') + "|dest";  // 255
   EXPECT_EQ(Parse("\\" + value.substr(1)).substr(0, 10), "\\sssssssss");
-  EXPECT_EQ(Parse(value + "x"), "none");
+  EXPECT_EQ(Parse(value + "x"), "value too long");
 }
 
 }  // namespace

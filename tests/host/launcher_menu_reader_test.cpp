@@ -465,16 +465,17 @@ TEST(MenuEncoding, OlderFilesWhereUtf8IsTheAnsiCodePage) {
     EXPECT_EQ(d.text, u8"action=\u3042\u3044\r\n") << "chunk " << chunk;
   }
   EXPECT_EQ(Decode("title=D\xE9mo", 65001).text, u8"title=D\u00e9mo");
-  // The legacy code page: the system locale's, unless it has none, names UTF-8 or is
-  // not installed.
+  // The legacy code page: the one the system names for the UTF-8 setting, else its
+  // locale's; an answer of 0, of UTF-8 itself or of a code page not installed is none.
+  // Code page 1250 is not installed on this imagined system.
   const struct {
-    unsigned locale;
-    bool installed;
-    unsigned legacy;
-  } rows[] = {{1252, true, 1252}, {932, true, 932},    {1251, true, 1251},
-              {0, false, 1252},   {65001, true, 1252}, {1250, false, 1252}};
+    unsigned utf8Legacy, locale, legacy;
+  } rows[] = {{932, 65001, 932}, {0, 1251, 1251},  {0, 932, 932},      {1251, 1252, 1251}, {0, 0, 1252},
+              {0, 65001, 1252},  {65001, 0, 1252}, {1250, 1251, 1251}, {0, 1250, 1252}};
+  auto installed = [](unsigned codePage) { return codePage != 1250; };
   for (const auto& row : rows)
-    EXPECT_EQ(menu::LegacyCodePage(row.locale, row.installed), row.legacy) << row.locale;
+    EXPECT_EQ(menu::LegacyCodePage(row.utf8Legacy, row.locale, installed), row.legacy)
+        << row.utf8Legacy << " " << row.locale;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "check.h"
 #include "launcher_driver.h"
+#include "template_frame.h"
 
 using namespace driver;
 
@@ -428,6 +429,18 @@ void TestMessages(const TemplateSize& t) {
     CHECK(!"launcher window");
   }
   CHECK(EndLauncher(launcher));
+
+  TEST_CASE("messages: the profile reader reads the first Messages section, never a later one");
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "[Messages]\r\nErrorMsg=x\r\n[autorun]\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n"
+                      "[Messages]\r\nQuitButton=&Later\r\n"));
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = WaitForLauncherWindow(launcher)) {
+    CheckText(GetDlgItem(window, IDOK), "&Quit");
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
   CHECK(RemoveDisc(disc));
 }
 
@@ -731,6 +744,10 @@ int main() {
   TemplateSize t = MeasureTemplate();
   printf("template window %dx%d, client %dx%d, Quit %ld,%ld %ldx%ld\n", t.windowWidth, t.windowHeight,
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
+  // The disc checker lays pages out in this frame: it must be the one Wine draws.
+  CHECK_EQ(t.windowWidth, layout::kWineTemplateFrame.windowWidth);
+  CHECK_EQ(t.windowHeight, layout::kWineTemplateFrame.windowHeight);
+  CHECK_EQ(t.clientWidth, layout::kWineTemplateFrame.clientWidth);
   TestWithoutMenuFile(t);
   TestWithoutLibrary();
   TestLayout(t);

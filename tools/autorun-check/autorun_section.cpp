@@ -1,5 +1,5 @@
-// What Windows takes from [autorun]: open= for the AutoPlay dialog's choice,
-// and the keys worms used, which make antivirus programs suspicious of a disc.
+// What Windows takes from [autorun]: open= and action= for the AutoPlay dialog's
+// choice, and the keys worms used, which make antivirus programs suspicious of a disc.
 #include "autorun_section.h"
 
 #include <string.h>
@@ -27,7 +27,7 @@ bool IsHijackVerb(const std::string& lowerKey) {
 void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
                          LeadByteTest isLeadByte, std::vector<Warning>* warnings) {
   auto warn = [&](int line, const std::string& text) { warnings->push_back({file, line, text}); };
-  bool inSection = false, sawOpen = false;
+  bool inSection = false, sawOpen = false, openIsMenu = false, sawAction = false;
   for (const ScannedLine& line : lines) {
     std::string section, key, value;
     if (SectionOf(line.text, &section)) {
@@ -44,10 +44,13 @@ void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::strin
       size_t start = backslash ? backslash - program.c_str() + 1 : 0;
       size_t slash = program.rfind('/');
       if (slash != std::string::npos && slash + 1 > start) start = slash + 1;
-      if (program.substr(start) != kLauncher)
+      openIsMenu = program.substr(start) == kLauncher;
+      if (!openIsMenu)
         warn(line.number, "open= starts '" + value +
                               "', not the menu: write open=autorun.exe so that the AutoPlay "
                               "dialog offers the menu");
+    } else if (lower == "action") {
+      sawAction = true;
     } else if (lower == "shellexecute" || lower == "useautoplay" || IsHijackVerb(lower)) {
       warn(line.number, "antivirus programs flag the key '" + key +
                             "', which worms use to take over the drive; "
@@ -55,7 +58,13 @@ void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::strin
     }
   }
   if (!sawOpen)
-    warn(0, "no open= line in [autorun]: write open=autorun.exe so that the AutoPlay dialog offers the menu");
+    warn(0,
+         "no open= line in [autorun]: write open=autorun.exe so that the AutoPlay dialog offers the menu, "
+         "and action= with the words it shows for it");
+  else if (openIsMenu && !sawAction)
+    warn(0,
+         "no action= line in [autorun]: write the words the AutoPlay dialog shows for the menu, such as "
+         "action=Open the menu of this disc; without them it names only the program");
 }
 
 }  // namespace check

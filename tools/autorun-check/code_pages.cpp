@@ -65,19 +65,11 @@ bool ConvertText(iconv_t cd, const std::string& text, const char* replacement, s
   return true;
 }
 
-IconvCodePages::IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage) {
+IconvCodePages::IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage)
+    : isLegacyLead_(LeadByteTestFor(legacyCodePage)) {
   fromUtf8_ = iconv_open("UTF-16LE", "UTF-8");
   fromLegacy_ = iconv_open("UTF-16LE", IconvName(legacyCodePage).c_str());
   toAnsi_ = iconv_open(IconvName(ansiCodePage).c_str(), "UTF-16LE");
-  // A lead byte is one that iconv finds incomplete on its own.
-  for (int byte = 0x80; byte < 0x100 && fromLegacy_ != (iconv_t)-1; byte++) {
-    char in = (char)byte, out[8];
-    char *input = &in, *output = out;
-    size_t inLeft = 1, outLeft = sizeof out;
-    iconv(fromLegacy_, nullptr, nullptr, nullptr, nullptr);
-    leadBytes_[byte] =
-        iconv(fromLegacy_, &input, &inLeft, &output, &outLeft) == (size_t)-1 && errno == EINVAL;
-  }
 }
 
 IconvCodePages::~IconvCodePages() {

@@ -17,11 +17,11 @@ class IconvCodePages : public menu::CodePages {
   ~IconvCodePages();
   size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override;
   size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override;
-  bool IsLegacyLeadByte(unsigned char byte) override { return leadBytes_[byte]; }
+  bool IsLegacyLeadByte(unsigned char byte) override { return isLegacyLead_ && isLegacyLead_(byte); }
 
  private:
   iconv_t fromUtf8_, fromLegacy_, toAnsi_;
-  bool leadBytes_[256] = {};
+  LeadByteTest isLegacyLead_;
 };
 
 // The iconv name of a Windows code page.

@@ -1,29 +1,7 @@
-// Lead-byte ranges as the code pages' tables give them (what IsDBCSLeadByteEx answers).
+// Names compared without regard to the case of ASCII letters, double-byte characters whole.
 #include "lead_bytes.h"
 
 namespace check {
-
-namespace {
-bool ShiftJisLead(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-// GBK, the Korean code page and Big5 share one range.
-bool ChineseKoreanLead(unsigned char c) {
-  return c >= 0x81 && c <= 0xFE;
-}
-}  // namespace
-
-LeadByteTest LeadByteTestFor(unsigned codePage) {
-  switch (codePage) {
-    case 932:
-      return ShiftJisLead;
-    case 936:
-    case 949:
-    case 950:
-      return ChineseKoreanLead;
-  }
-  return nullptr;
-}
 
 std::string LowerName(const std::string& text, LeadByteTest isLeadByte) {
   std::string lower(text);

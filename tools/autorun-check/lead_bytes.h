@@ -1,16 +1,11 @@
-// Double-byte characters in the disc's code page: which bytes start one, and the
-// name comparisons that must not split one.
+// Name comparisons that must not split a double-byte character of the disc's code
+// page (whose lead bytes the launcher's LeadByteTestFor tells).
 #pragma once
 #include <string>
 
 #include "text.h"
 
 namespace check {
-
-// The lead-byte test of an ANSI code page of Windows: Shift-JIS (932), GBK (936),
-// Korean (949) and Big5 (950) have double-byte characters; every other ANSI code
-// page, UTF-8 included, is read byte by byte (null).
-LeadByteTest LeadByteTestFor(unsigned codePage);
 
 // The text with its ASCII letters in lower case, double-byte characters kept whole:
 // their second byte may be a letter.

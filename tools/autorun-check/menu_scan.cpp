@@ -50,27 +50,6 @@ bool KeyNamesCommand(const std::string& key, LeadByteTest isLeadByte) {
   return false;
 }
 
-// Fields of a copy value split at "|", empty ones skipped as strtok skips them; a "|"
-// may be the second byte of a double-byte character.
-int CopyFieldCount(const std::string& value, LeadByteTest isLeadByte) {
-  int count = 0;
-  bool inField = false;
-  for (size_t i = 0; i < value.size(); ++i) {
-    char c = value[i];
-    if (isLeadByte && isLeadByte(static_cast<unsigned char>(c)) && i + 1 < value.size()) {
-      if (!inField) ++count;
-      inField = true;
-      ++i;
-    } else if (c == '|') {
-      inField = false;
-    } else if (!inField) {
-      inField = true;
-      ++count;
-    }
-  }
-  return count;
-}
-
 class ViewSink : public menu::MenuSink {
  public:
   ViewSink(MenuScan& scan, LeadByteTest isLeadByte) : scan_(scan), isLeadByte_(isLeadByte) {}
@@ -122,18 +101,26 @@ class ViewSink : public menu::MenuSink {
     item.line = line;
     item.copyValue = value;
     Text source, destination;
-    if (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination, isLeadByte_)) {
-      item.copySource = source.c_str();
-      item.copyDestination = destination.c_str();
-    } else if (item.copyValue.size() > menu::kCopyValueLimit) {
-      Warn(line, "the copy directive is longer than " + std::to_string(menu::kCopyValueLimit) +
-                     " characters; the launcher copies nothing");
-    } else if (CopyFieldCount(item.copyValue, isLeadByte_) < 2) {
-      Warn(line, "the copy directive " + Quoted(item.copyValue) +
-                     " names no folder (write source|folder); the launcher copies nothing");
-    } else {
-      Warn(line, "the copy destination is longer than " + std::to_string(menu::kCopyDestinationLimit) +
-                     " characters; the launcher copies nothing");
+    switch (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination, isLeadByte_)) {
+      case menu::CopyOutcome::kCopy:
+        item.copySource = source.c_str();
+        item.copyDestination = destination.c_str();
+        break;
+      case menu::CopyOutcome::kNoFolder:
+        Warn(line, "the copy directive " + Quoted(item.copyValue) +
+                       " names no folder (write source|folder); the launcher copies nothing");
+        break;
+      case menu::CopyOutcome::kValueTooLong:
+        Warn(line, "the copy directive is longer than " + std::to_string(menu::kCopyValueLimit) +
+                       " characters; the launcher copies nothing");
+        break;
+      case menu::CopyOutcome::kDestinationTooLong:
+        Warn(line, "the copy destination is longer than " + std::to_string(menu::kCopyDestinationLimit) +
+                       " characters; the launcher copies nothing");
+        break;
+      case menu::CopyOutcome::kOutOfMemory:
+        Warn(line, "out of memory reading the copy directive");
+        break;
     }
     scan_.view.items.push_back(item);
   }

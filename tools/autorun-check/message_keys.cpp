@@ -5,20 +5,40 @@
 #include <cctype>
 #include <vector>
 
+#include "message_table.h"
+
 namespace check {
 
 namespace {
-const MessageKey kKeys[kMessageKeyCount] = {
-    {"QuitButton", 115, "&Quit"},
-    {"AboutBoxTitle", 104, "About Autorun"},
-    {"AboutBoxMenu", 101, "&About Autorun..."},
-    {"ErrorStartMsg", 105, "Unable to launch:"},
-    {"ErrorOpenMsg", 106, "Unable to open the file:"},
-    {"ErrorMsg", 107, "Error !"},
-    {"SelectItem", 109, "Select an item:"},
-    {"NoneText", 111, "<none>"},
-    {"AutoStart", 113, "Auto start:"},
+// The launcher's built-in texts (its string table), by message number.
+const struct {
+  unsigned number;
+  const char* text;
+} kDefaultTexts[] = {
+    {115, "&Quit"},
+    {104, "About Autorun"},
+    {101, "&About Autorun..."},
+    {105, "Unable to launch:"},
+    {106, "Unable to open the file:"},
+    {107, "Error !"},
+    {109, "Select an item:"},
+    {111, "<none>"},
+    {113, "Auto start:"},
 };
+static_assert(kMessageKeyCount == messages::kCount, "the launcher's nine messages");
+
+// The launcher's keys in its loading order, with their built-in texts.
+const MessageKey* Keys() {
+  static MessageKey keys[kMessageKeyCount];
+  if (!keys[0].name) {
+    for (int i = 0; i < kMessageKeyCount; i++) {
+      keys[i] = {messages::kKeys[i].key, static_cast<int>(messages::kKeys[i].number), ""};
+      for (const auto& text : kDefaultTexts)
+        if (text.number == messages::kKeys[i].number) keys[i].defaultText = text.text;
+    }
+  }
+  return keys;
+}
 
 std::string Lower(const std::string& text) {
   std::string out(text);
@@ -44,13 +64,13 @@ size_t Distance(const std::string& a, const std::string& b) {
 }  // namespace
 
 const MessageKey& MessageKeyAt(int i) {
-  return kKeys[i];
+  return Keys()[i];
 }
 
 const MessageKey* FindMessageKey(const std::string& name) {
   std::string lower = Lower(name);
-  for (const MessageKey& key : kKeys)
-    if (Lower(key.name) == lower) return &key;
+  for (int i = 0; i < kMessageKeyCount; i++)
+    if (Lower(Keys()[i].name) == lower) return &Keys()[i];
   return nullptr;
 }
 
@@ -58,7 +78,8 @@ const MessageKey* NearestMessageKey(const std::string& name) {
   std::string lower = Lower(name);
   const MessageKey* best = nullptr;
   size_t bestDistance = 0;
-  for (const MessageKey& key : kKeys) {
+  for (int i = 0; i < kMessageKeyCount; i++) {
+    const MessageKey& key = Keys()[i];
     size_t distance = Distance(lower, Lower(key.name));
     if (!best || distance < bestDistance) best = &key, bestDistance = distance;
   }

@@ -1,40 +1,37 @@
-// Reads the Messages section as Windows' profile reader does: section and key
-// names trimmed and matched without regard to case, the first of two equal keys
-// counting, a value in a pair of quotes returned without them, 511 characters kept.
+// The Messages section as Windows' profile reader reads it, through the launcher's own
+// walk: names matched without regard to case, only the first section of that name and
+// the first of two equal keys counting, 511 characters of a text kept.
 #include "message_section.h"
 
-#include <strings.h>
-
-#include <set>
-
 #include "message_keys.h"
-#include "profile_lines.h"
+#include "message_walk.h"
 
 namespace check {
-
-namespace {
-const char kSection[] = "Messages";
-}  // namespace
 
 void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::string& file, bool startFile,
                          std::vector<Warning>* warnings) {
   auto warn = [&](int line, const std::string& text) { warnings->push_back({file, line, text}); };
-  bool inSection = false;
-  std::set<std::string> seen;
+  messages::SectionWalk walk;
   for (const ScannedLine& line : lines) {
-    std::string section;
-    if (SectionOf(line.text, &section)) {
-      inSection = strcasecmp(section.c_str(), kSection) == 0;
-      if (inSection && !startFile)
+    profile::Span name, text;
+    int index = -1;
+    messages::LineUse use = walk.Next(line.text.c_str(), &name, &text, &index);
+    if (use == messages::LineUse::kSection || use == messages::LineUse::kLaterSection) {
+      if (!startFile)
         warn(line.number,
              "the launcher reads Messages only from the disc's autorun.inf; this section changes nothing");
       continue;
     }
-    if (!inSection || !startFile) continue;
-    std::string key, value;
-    if (!KeyValueOf(line.text, &key, &value)) continue;
-    const MessageKey* known = FindMessageKey(key);
-    if (!known) {
+    if (!startFile || use == messages::LineUse::kNone) continue;
+    std::string key = line.text.substr(name.begin, name.end - name.begin);
+    std::string value = line.text.substr(text.begin, text.end - text.begin);
+    if (use == messages::LineUse::kUnread) {
+      warn(line.number,
+           "the key '" + key + "' is in a second Messages section, which the launcher never reads" +
+               " (it reads only the section of line " + std::to_string(walk.sectionLine()) + ")");
+      continue;
+    }
+    if (use == messages::LineUse::kUnknown) {
       const MessageKey* nearest = NearestMessageKey(key);
       if (nearest)
         warn(line.number, "unknown Messages key '" + key + "'; did you mean '" + nearest->name + "'?");
@@ -45,17 +42,18 @@ void CheckMessageSection(const std::vector<ScannedLine>& lines, const std::strin
                  "AboutBoxMenu, ErrorStartMsg, ErrorOpenMsg, ErrorMsg, SelectItem, NoneText and AutoStart");
       continue;
     }
-    if (!seen.insert(known->name).second) {
-      warn(line.number, std::string("the key ") + known->name + " is given twice; the first one counts");
+    const MessageKey& known = MessageKeyAt(index);
+    if (use == messages::LineUse::kRepeated) {
+      warn(line.number, std::string("the key ") + known.name + " is given twice; the first one counts");
       continue;
     }
     if (value.empty())
-      warn(line.number, std::string(known->name) +
+      warn(line.number, std::string(known.name) +
                             " is empty: the launcher shows no text there (remove the line "
                             "to keep \"" +
-                            known->defaultText + "\")");
+                            known.defaultText + "\")");
     else if (value.size() > kMessageLimit)
-      warn(line.number, std::string(known->name) + " is longer than " + std::to_string(kMessageLimit) +
+      warn(line.number, std::string(known.name) + " is longer than " + std::to_string(kMessageLimit) +
                             " characters; the launcher keeps the first " + std::to_string(kMessageLimit));
   }
 }

@@ -2,13 +2,14 @@
 #include "page_layout.h"
 
 #include "button_layout.h"
+#include "template_frame.h"
 
 namespace check {
 
 namespace {
 const int kWorkWidth = 1366, kWorkHeight = 728;  // 768 less the task bar
 const int kIconHeight = 32;
-const layout::Frame kTemplateWindow = {327, 48, 321};
+const layout::Frame kTemplateWindow = layout::kWineTemplateFrame;
 }  // namespace
 
 const char kLayoutScreen[] =

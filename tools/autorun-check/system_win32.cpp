@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <windows.h>
 
-#include "lead_bytes.h"
+#include "code_pages_win32.h"
 #include "system.h"
 
 namespace check {
@@ -13,24 +13,10 @@ namespace {
 // Older headers stop at Windows XP's console modes.
 const DWORD kVirtualTerminalProcessing = 0x0004;
 
-bool SystemLeadByte(unsigned char byte) {
-  return IsDBCSLeadByte(byte) != FALSE;
-}
-
-// Where UTF-8 is the ANSI code page, older discs are read in the system locale's own
-// ANSI code page, as the launcher reads them.
-unsigned SystemLegacyCodePage() {
-  char number[8];
-  UINT locale = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, number, sizeof number)
-                    ? (UINT)atoi(number)
-                    : 0;
-  return menu::LegacyCodePage(locale, IsValidCodePage(locale) != FALSE);
-}
-
-// No best fit: a character the code page lacks becomes "?", never a look-alike. UTF-8
-// lacks nothing and takes no flags.
-DWORD NarrowFlags(UINT codePage) {
-  return codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+// The lead-byte test of the host's file names and command line, in its ANSI code page.
+bool IsHostLeadByte(unsigned char byte) {
+  static const LeadByteTest test = LeadByteTestFor(GetACP());
+  return test && test(byte);
 }
 
 // Text in a code page as UTF-16; false when strict and a byte is no character there.
@@ -50,12 +36,12 @@ bool Narrow(UINT codePage, const std::wstring& wide, bool strict, std::string* t
   if (wide.empty()) return true;
   BOOL usedDefault = FALSE;
   BOOL* lacked = strict && codePage != CP_UTF8 ? &usedDefault : nullptr;
-  int n = WideCharToMultiByte(codePage, NarrowFlags(codePage), wide.data(), (int)wide.size(), nullptr, 0,
+  int n = WideCharToMultiByte(codePage, NarrowingFlags(codePage), wide.data(), (int)wide.size(), nullptr, 0,
                               nullptr, lacked);
   if (n <= 0 || usedDefault) return false;
   text->resize(n);
-  return WideCharToMultiByte(codePage, NarrowFlags(codePage), wide.data(), (int)wide.size(), &(*text)[0], n,
-                             nullptr, nullptr) == n;
+  return WideCharToMultiByte(codePage, NarrowingFlags(codePage), wide.data(), (int)wide.size(), &(*text)[0],
+                             n, nullptr, nullptr) == n;
 }
 
 // A name in one code page spelt in another, or as it is when a character does not convert.
@@ -66,28 +52,10 @@ std::string Respell(UINT from, UINT to, const std::string& name) {
   return respelled;
 }
 
-class SystemConversions : public menu::CodePages {
- public:
-  SystemConversions(UINT ansi, UINT legacy) : ansi_(ansi), legacy_(legacy) {}
-  size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override {
-    return (size_t)MultiByteToWideChar(legacy ? legacy_ : CP_UTF8, 0, bytes, (int)count, (LPWSTR)units,
-                                       (int)size);
-  }
-  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override {
-    return (size_t)WideCharToMultiByte(ansi_, NarrowFlags(ansi_), (LPCWSTR)units, (int)count, out, (int)size,
-                                       nullptr, nullptr);
-  }
-  bool IsLegacyLeadByte(unsigned char byte) override { return IsDBCSLeadByteEx(legacy_, byte) != FALSE; }
-
- private:
-  UINT ansi_, legacy_;
-};
-
 class SystemDiscCodePage : public DiscCodePage {
  public:
   SystemDiscCodePage(UINT number, UINT legacy)
-      : DiscCodePage(number, legacy, number == GetACP() ? SystemLeadByte : LeadByteTestFor(number)),
-        conversions_(number, legacy) {}
+      : DiscCodePage(number, legacy, LeadByteTestFor(number)), conversions_(number, legacy) {}
   menu::CodePages& conversions() override { return conversions_; }
   std::string ToHostName(const std::string& discName) override { return Respell(number(), CP_ACP, discName); }
   std::string FromHostName(const std::string& hostName) override {
@@ -96,7 +64,7 @@ class SystemDiscCodePage : public DiscCodePage {
   void Write(FILE* stream, const std::string& text) override;
 
  private:
-  SystemConversions conversions_;
+  SystemCodePages conversions_;
 };
 
 HANDLE HandleOf(FILE* stream) {
@@ -136,15 +104,6 @@ bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-// The offset of the last character of a path in the ANSI code page, which may be the
-// second byte of a double-byte character.
-size_t LastCharacter(const std::string& path) {
-  size_t last = 0;
-  for (size_t i = 0; i < path.size(); i += IsDBCSLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
-    last = i;
-  return last;
-}
-
 DWORD originalMode;
 HANDLE colouredConsole;
 
@@ -166,7 +125,8 @@ std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number) {
 std::string TrimHostPath(const std::string& path) {
   std::string trimmed = path;
   for (;;) {
-    size_t last = LastCharacter(trimmed);
+    size_t last =
+        trimmed.empty() ? 0 : (size_t)(::LastCharacter(trimmed.c_str(), IsHostLeadByte) - trimmed.c_str());
     bool root = last == 0 || (last == 2 && trimmed[1] == ':');
     if (trimmed.empty() || root || last + 1 != trimmed.size() || !IsSeparator(trimmed[last])) break;
     trimmed.resize(last);
@@ -176,7 +136,7 @@ std::string TrimHostPath(const std::string& path) {
 
 void SplitHostPath(const std::string& path, std::string* folder, std::string* name) {
   size_t cut = std::string::npos;  // where the name starts
-  for (size_t i = 0; i < path.size(); i += IsDBCSLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
+  for (size_t i = 0; i < path.size(); i += IsHostLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
     if (IsSeparator(path[i]) || (i == 1 && path[i] == ':')) cut = i + 1;
   if (cut == std::string::npos) {
     *folder = ".", *name = path;
