@@ -11,6 +11,8 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/picture_res.rc PROPERTIES
 add_library(icon_probe SHARED ${CMAKE_CURRENT_LIST_DIR}/icon_probe.cpp)
 set_target_properties(icon_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 target_link_libraries(icon_probe PRIVATE user32 gdi32)
+# The hook procedure is exported by its plain name, as GetProcAddress asks for it.
+target_link_options(icon_probe PRIVATE -Wl,--kill-at)
 add_dependencies(hostile_test recorder glyphkey_test_icons icon_probe)
 foreach(deliverable autorun glyphkey)
   if(TARGET ${deliverable})

@@ -443,6 +443,7 @@ class IconProbe {
     library_ = LoadLibraryA(path);
     HOOKPROC proc = library_ ? (HOOKPROC)(void*)GetProcAddress(library_, "IconProbeHook") : nullptr;
     hook_ = proc ? SetWindowsHookExA(WH_GETMESSAGE, proc, library_, thread) : nullptr;
+
   }
   ~IconProbe() {
     if (hook_) UnhookWindowsHookEx(hook_);
@@ -495,10 +496,15 @@ void TestPictures() {
   CHECK(CopyFileA(self, path, FALSE));
   // The second page is read from its own folder: its picture is beside it.
   CHECK(driver::WriteDiscFile(disc, "sub\\page.inf",
-                              "QXpicture=inner.ico\nshell\\1=Inner\nshell\\1\\command=rec.exe in\n"
-                              "shell\\2=&Back\nshell\\2\\command=[autorun.inf]\n"));
-  ExpectedMenu want;
-  if (!LoadDisc(disc, launcher, "pictures", inf, &want)) return;
+                              "shell\\1=&Back\nshell\\1\\command=[autorun.inf]\n"
+                              "QXpicture=inner.ico\nshell\\2=Inner\nshell\\2\\command=rec.exe in\n"));
+  CHECK(driver::WriteDiscBytes(disc, "autorun.inf", inf.data(), (DWORD)inf.size()));
+  driver::CopyRecorder(disc, "rec.exe");
+  if (!Start(launcher, disc)) {
+    driver::ForgetLauncher(launcher);
+    driver::RemoveDisc(disc);
+    return;
+  }
   char exe[MAX_PATH], file[MAX_PATH];
   driver::DiscPath(disc, "autorun.exe", exe, sizeof exe);
   hostile::LauncherIcons builtIn(exe);
@@ -521,26 +527,31 @@ void TestPictures() {
   }
 
   TEST_CASE("twenty page changes: each page's pictures are destroyed with its buttons");
+  // The first page shows its picture on its first button, the second on its second: a
+  // picture left alive would outlive its page.
   IconProbe probe(GetWindowThreadProcessId(launcher.window, nullptr));
-  HICON shown = (HICON)SendMessageA(ButtonWindow(launcher.window, 0), GKM_GETUPICON, 0, 0);
+  auto pictureOf = [&](int button) {
+    return (HICON)SendMessageA(ButtonWindow(launcher.window, button), GKM_GETUPICON, 0, 0);
+  };
+  HICON shown = pictureOf(0);
   CHECK(shown != 0);
   CHECK_EQ(probe.Alive(launcher.window, shown), 1);
   const HICON inner = fromFile("sub\\inner.ico");
   int leftBehind = 0;
   for (int change = 0; change < 20; change++) {
     const bool toInner = change % 2 == 0;
-    driver::PostClick(ButtonWindow(launcher.window, toInner ? 5 : 1));
+    driver::PostClick(ButtonWindow(launcher.window, toInner ? 5 : 0));
     HICON now = nullptr;
     driver::WaitUntil([&] {
-      now = (HICON)SendMessageA(ButtonWindow(launcher.window, 0), GKM_GETUPICON, 0, 0);
+      now = pictureOf(toInner ? 1 : 0);
       return now && now != shown;
     });
-    CHECK(now != shown);
-    if (now == shown) break;
+    CHECK(now && now != shown);
+    if (!now || now == shown) break;
     if (probe.Alive(launcher.window, shown) != 0) leftBehind++;
     shown = now;
     if (change == 0) {
-      hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 0), inner, driver::Scaled(2000));
+      hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 1), inner, driver::Scaled(2000));
       CHECK(hostile::LooksRight(look, true));
     }
   }
