@@ -25,6 +25,7 @@ class ButtonColumn {
   // The top of the next button in the single column; the position moves past it.
   int NextButtonTop();
   void Gap(int pixels);
+  int iconHeight() const { return iconHeight_; }
   int buttonHeight() const { return iconHeight_ + kButtonExtra; }
   int step() const { return iconHeight_ + kButtonStep; }
   int y() const { return y_; }

@@ -72,6 +72,7 @@ void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
 void LauncherDialog::OnDestroy() {
   if (smallIcon) DestroyIcon(smallIcon);
   smallIcon = nullptr;
+  pictures.Clear();
   entries.Reset();
   savedEntries.Reset();
 }

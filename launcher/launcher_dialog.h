@@ -4,6 +4,7 @@
 #include "auto_start.h"
 #include "dialog.h"
 #include "menu_entry.h"
+#include "picture_icons.h"
 #include "popup_nesting.h"
 #include "text.h"
 
@@ -47,6 +48,7 @@ class LauncherDialog : public framework::Dialog {
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
+  PictureIcons pictures;  // the current buttons' pictures from the disc's files
   OwnedTable entries;
   OwnedTable savedEntries;
   Text menuName;

@@ -26,6 +26,8 @@ void ButtonBuilder::Prepare() {
     HWND button = GetDlgItem(window_.handle(), id);
     if (button) DestroyWindow(button);
   }
+  // Their buttons are gone: so are the pictures they showed.
+  window_.pictures.Clear();
 }
 
 void ButtonBuilder::Entry(int index, int iconNumber) {
@@ -38,6 +40,11 @@ void ButtonBuilder::Entry(int index, int iconNumber) {
                                 window_.handle(), (HMENU)(UINT_PTR)(command::kFirstButtonId + index),
                                 GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
+}
+
+void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
+  HWND button = GetDlgItem(window_.handle(), command::kFirstButtonId + index);
+  window_.pictures.Show(button, index, file, iconIndex, column_.iconHeight());
 }
 
 UINT ButtonBuilder::Close() {

@@ -11,6 +11,9 @@ class MenuBuilder {
  public:
   virtual void Prepare() = 0;                        // before the file is opened
   virtual void Entry(int index, int iconNumber) = 0;  // each completed entry
+  // The picture of entry index, from a QXpicture line: the file (its path as the
+  // launcher opens it) and the icon's index in it. Popup items have none.
+  virtual void Picture(int index, const char* file, int iconIndex) { (void)index, (void)file, (void)iconIndex; }
   virtual void Gap(int number) = 0;                  // each QXspace line
   virtual UINT Close() = 0;                          // after the whole file was read
 
@@ -25,6 +28,7 @@ class ButtonBuilder : public MenuBuilder {
   explicit ButtonBuilder(LauncherDialog& window) : window_(window) {}
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
+  void Picture(int index, const char* file, int iconIndex) override;
   void Gap(int number) override { column_.Gap(number); }
   UINT Close() override;
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "copy_directive.h"
+#include "entry_picture.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
 #include "menu_builders.h"
@@ -20,13 +21,23 @@ const UINT kWindowsDirSize = 256;
 // What the reader finds goes into the window's current table and the builder.
 class MenuLoadSink : public menu::MenuSink {
  public:
-  MenuLoadSink(LauncherDialog& window, MenuBuilder& builder) : window_(window), builder_(builder) {}
+  MenuLoadSink(LauncherDialog& window, MenuBuilder& builder, const char* fileName)
+      : window_(window), builder_(builder), fileName_(fileName) {}
   void OnTitle(const char* value, int) override { SetWindowTextA(window_.handle(), value); }
   void OnMenuName(const char* value, int) override { window_.menuName.Assign(value); }
   void OnCaption(int index, const char* caption, int) override { window_.entries->entry[index].caption.Assign(caption); }
+  void OnPicture(int, const char* value, int) override { picture_.Assign(value); }
   void OnEntry(int index, const char* command, int iconNumber, int) override {
     window_.entries->entry[index].command.Assign(command);
     builder_.Entry(index, iconNumber);
+    if (picture_.empty()) return;
+    // A value that names no usable file still takes the built-in picture away.
+    menu::PictureSource source;
+    if (menu::ReadPictureValue(picture_.c_str(), fileName_, &source,
+                                 LeadByteTestFor(GetACP())) != menu::PictureProblem::kNone)
+      source.path.Clear();
+    builder_.Picture(index, source.path.c_str(), source.index);
+    picture_.Clear();
   }
   void OnGap(int number, int) override { builder_.Gap(number); }
   void OnCopy(const char* value, int) override { window_.CopyFileToFolder(value); }
@@ -34,6 +45,8 @@ class MenuLoadSink : public menu::MenuSink {
  private:
   LauncherDialog& window_;
   MenuBuilder& builder_;
+  const char* fileName_;
+  Text picture_;  // the picture waiting for the next entry
 };
 
 int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
@@ -50,7 +63,7 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
   // Its text in the ANSI code page, whatever encoding it was saved in.
   if (MenuFile file(fileName); file.ok()) {
     menu::LineReader reader(file.text());
-    MenuLoadSink sink(*this, builder);
+    MenuLoadSink sink(*this, builder, fileName);
     failed = menu::ReadMenu(reader, LeadByteTestFor(GetACP()), sink) == menu::ReadResult::kReadError;
     // The file stays open while the closing step runs: an auto-start may load
     // another menu before this call returns.

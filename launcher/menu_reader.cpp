@@ -18,11 +18,12 @@ struct KeyName {
 };
 
 // In the order they are tried. "QXshell" comes after "shell", so it is only
-// tested when the line does not begin with "shell".
+// tested when the line does not begin with "shell". "QXpicture" begins with no other
+// key's name, so a launcher that does not know it ignores the line.
 const KeyName kKeys[] = {
     {"title", 5, LineKind::kTitle}, {"QXicon", 6, LineKind::kIconList}, {"QXName", 6, LineKind::kMenuName},
     {"shell", 5, LineKind::kShell}, {"QXshell", 7, LineKind::kShell},   {"QXspace", 7, LineKind::kSpace},
-    {"QXcopy", 6, LineKind::kCopy},
+    {"QXcopy", 6, LineKind::kCopy},     {"QXpicture", 9, LineKind::kPicture},
 };
 
 // Do the first length characters of line equal name, ignoring the case of ASCII
@@ -55,6 +56,30 @@ class IconList {
  private:
   Text items_;
   size_t next_ = 0;
+};
+
+// The picture waiting for the next completed entry: the latest QXpicture value.
+class PendingPicture {
+ public:
+  void Replace(const char* value, int line, MenuSink& sink) {
+    if (line_) sink.OnUnusedPicture(value_.c_str(), line_);
+    value_.Assign(value);
+    line_ = line;
+  }
+  // Hands the picture, if one waits, to entry index; it is used by that entry only.
+  void GiveTo(int index, MenuSink& sink) {
+    if (!line_) return;
+    sink.OnPicture(index, value_.c_str(), line_);
+    line_ = 0;
+  }
+  void Drop(MenuSink& sink) {
+    if (line_) sink.OnUnusedPicture(value_.c_str(), line_);
+    line_ = 0;
+  }
+
+ private:
+  Text value_;
+  int line_ = 0;  // 0: none waits
 };
 
 // 200 + n, saturated so that a huge number on a hostile disc cannot overflow.
@@ -141,13 +166,16 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
   int index = 0;
   bool captionWaiting = false;
   IconList icons;
+  PendingPicture picture;
   Text value;
   const char* line;
   size_t length;
   for (;;) {
     LineReader::Status status = reader.Next(&line, &length);
-    if (status == LineReader::kEnd) return ReadResult::kEndOfFile;
-    if (status == LineReader::kError) return ReadResult::kReadError;
+    if (status != LineReader::kLine) {
+      picture.Drop(sink);
+      return status == LineReader::kEnd ? ReadResult::kEndOfFile : ReadResult::kReadError;
+    }
     int number = reader.lineNumber();
     // The line's text ends at its first NUL byte, as the C library's string
     // functions that read it on Windows see it; the bytes after it are lost.
@@ -172,6 +200,7 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
           captionWaiting = true;
           break;
         }
+        picture.GiveTo(index, sink);
         sink.OnEntry(index, value.c_str(), IconNumber(icons.Take()), number);
         captionWaiting = false;
         if (++index == kMaxEntries) return ReadResult::kEntryLimit;
@@ -181,6 +210,9 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
         break;
       case LineKind::kCopy:
         sink.OnCopy(value.c_str(), number);
+        break;
+      case LineKind::kPicture:
+        picture.Replace(value.c_str(), number, sink);
         break;
       default:
         sink.OnIgnoredLine(kind, line, number);

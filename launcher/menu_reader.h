@@ -57,6 +57,7 @@ enum class LineKind {
   kShell,       // "shell" (5) or "QXshell" (7)
   kSpace,       // "QXspace" (7)
   kCopy,        // "QXcopy" (6)
+  kPicture,     // "QXpicture" (9)
   kOtherKey,    // a key line with none of the launcher's keys
 };
 
@@ -76,6 +77,12 @@ class MenuSink {
   virtual void OnEntry(int index, const char* command, int iconNumber, int line) {
     (void)index, (void)command, (void)iconNumber, (void)line;
   }
+  // Entry index shows a picture of a file: the value of the latest QXpicture line read
+  // since the entry before it, at that line. Comes right before the entry's OnEntry.
+  virtual void OnPicture(int index, const char* value, int line) { (void)index, (void)value, (void)line; }
+  // A QXpicture line that no entry takes: a later QXpicture line replaced it, or the
+  // file ended first.
+  virtual void OnUnusedPicture(const char* value, int line) { (void)value, (void)line; }
   virtual void OnGap(int number, int line) { (void)number, (void)line; }
   virtual void OnCopy(const char* value, int line) { (void)value, (void)line; }
   // Every line that changes nothing (kinds kEmpty to kNoEquals and kOtherKey).

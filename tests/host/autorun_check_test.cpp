@@ -6,6 +6,8 @@
 #include <string.h>
 #include <unistd.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "corpus.h"
 #include "disc_check.h"
 #include "disc_files.h"
+#include "icon_file.h"
 #include "message_keys.h"
 #include "profile_lines.h"
 #include "report_format.h"
@@ -156,6 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "flag the key 'shell\\open\\command'"}},
         Expected{"broken-noopen", {"autorun.inf:0"}, {"no open= line in [autorun]"}},
         Expected{"broken-action", {"autorun.inf:0"}, {"no action= line in [autorun]"}},
+        Expected{"broken-pictures",
+                 {"autorun.inf:5", "autorun.inf:8", "autorun.inf:11", "autorun.inf:14", "autorun.inf:17",
+                  "autorun.inf:23", "sub\\tools.inf:1"},
+                 {"picture 'gone.ico' is not on the disc", "'notes.txt' is not an icon file",
+                  "'one.ico' has no icon 1 (it holds 1 icon, number 0)", "negative icon number",
+                  "no entry shows the picture 'one.ico'", "no entry shows the picture 'one.ico'",
+                  "popup items show no pictures"}},
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
@@ -174,6 +184,55 @@ INSTANTIATE_TEST_SUITE_P(
         if (c == '-') c = '_';
       return name;
     });
+
+// A small 32-bit program image whose resources hold `groups` icon groups (and one
+// bitmap), laid out as a linker lays it out: one section, at another address than its
+// place in the file.
+std::string ProgramWithIconGroups(int groups, bool pe32plus = false) {
+  std::string b(0x400, '\0');
+  auto put16 = [&](size_t at, unsigned v) { b[at] = char(v), b[at + 1] = char(v >> 8); };
+  auto put32 = [&](size_t at, unsigned v) { put16(at, v & 0xFFFF), put16(at + 2, v >> 16); };
+  b[0] = 'M', b[1] = 'Z';
+  put32(0x3C, 0x80);
+  put32(0x80, 0x4550);
+  const size_t coff = 0x84, optional = coff + 20, optionalSize = pe32plus ? 240 : 224;
+  put16(coff + 2, 1);  // one section
+  put16(coff + 16, optionalSize);
+  put16(optional, pe32plus ? 0x20B : 0x10B);
+  put32(optional + (pe32plus ? 112 : 96) + 16, 0x3000);  // the resource table's address
+  const size_t section = optional + optionalSize;
+  put32(section + 8, 0x200), put32(section + 12, 0x3000), put32(section + 16, 0x200), put32(section + 20, 0x200);
+  // The root: two numbered types, a bitmap (2) and icon groups (14), the second a directory.
+  const size_t root = 0x200;
+  put16(root + 14, 2);
+  put32(root + 16, 2), put32(root + 20, 0x80000000u | 0x40);
+  put32(root + 24, 14), put32(root + 28, 0x80000000u | 0x80);
+  // One named group, the rest numbered.
+  put16(root + 0x80 + 12, groups > 0), put16(root + 0x80 + 14, groups > 0 ? groups - 1 : 0);
+  return b;
+}
+
+TEST(IconFile, CountsIconsAsTheShellCounts) {
+  std::ifstream ico(std::string(EXAMPLES_DIR) + "/demo/docs/box.ico", std::ios::binary);
+  std::string icon((std::istreambuf_iterator<char>(ico)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(icon.empty());
+  const struct {
+    const char* what;
+    std::string bytes;
+    int count;
+  } rows[] = {
+      {"an icon file of two images is one icon", icon, 1},
+      {"an icon file cut in its directory", icon.substr(0, 20), -1},
+      {"a program with two icon groups", ProgramWithIconGroups(2), 2},
+      {"a 64-bit program with three", ProgramWithIconGroups(3, true), 3},
+      {"a program without icons", ProgramWithIconGroups(0), 0},
+      {"a program cut before its resources", ProgramWithIconGroups(2).substr(0, 0x210), 0},
+      {"an MZ file that is no Windows program", "MZ" + std::string(100, 'x'), -1},
+      {"text", "not an icon\r\n", -1},
+      {"nothing", "", -1},
+  };
+  for (const auto& row : rows) EXPECT_EQ(check::IconCount(row.bytes), row.count) << row.what;
+}
 
 TEST(AutorunCheck, DemoDiscsAreClean) {
   int checked = 0;

@@ -1,10 +1,11 @@
 // The QXcopy directive: strtok-like fields, "%windir%", the added "\", the file
-// name after the last "\", and the limits that make it copy nothing.
+// name after the last "\", and the limits that make it copy nothing. QXpicture values.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "copy_directive.h"
+#include "entry_picture.h"
 
 namespace {
 
@@ -79,3 +80,48 @@ TEST(CopyDirective, LimitsCopyNothing) {
 }
 
 }  // namespace
+
+// QXpicture values read from a menu file: "path #index", or the problem.
+std::string Picture(const char* value, const char* menuFile = "autorun.inf", LeadByteTest lead = nullptr) {
+  menu::PictureSource source;
+  switch (menu::ReadPictureValue(value, menuFile, &source, lead)) {
+    case menu::PictureProblem::kNone: return std::string(source.path.c_str()) + " #" + std::to_string(source.index);
+    case menu::PictureProblem::kNoFile: return "no file";
+    case menu::PictureProblem::kBadIndex: return "bad index";
+    case menu::PictureProblem::kLongPath: return "long path";
+  }
+  return "?";
+}
+
+TEST(PictureValue, FileIndexAndFolder) {
+  const struct {
+    const char* value;
+    const char* menuFile;
+    const char* expected;
+  } rows[] = {
+      {"setup\\setup.exe", "autorun.inf", "setup\\setup.exe #0"},
+      {"setup\\setup.exe, 1 ", "autorun.inf", "setup\\setup.exe #1"},
+      {"app.dll ,+2", "autorun.inf", "app.dll #2"},
+      {"a,b.ico", "autorun.inf", "a,b.ico #0"},  // not a number: the comma is the name's
+      {"a,b.ico,3", "autorun.inf", "a,b.ico #3"},
+      {"icons.dll,99999999999", "autorun.inf", "icons.dll #2147483647"},
+      // Relative to the menu file's folder, whichever separator it uses; absolute as written.
+      {"pic.ico", "sub\\more.inf", "sub\\pic.ico #0"},
+      {"pic.ico", "a/b\\c.inf", "a/b\\pic.ico #0"},
+      {"..\\pic.ico", "D:\\disc\\sub\\more.inf", "D:\\disc\\sub\\..\\pic.ico #0"},
+      {"pic.ico", "D:menu.inf", "D:pic.ico #0"},
+      {"C:\\icons\\x.ico", "sub\\more.inf", "C:\\icons\\x.ico #0"},
+      {"\\\\server\\share\\x.ico", "sub\\more.inf", "\\\\server\\share\\x.ico #0"},
+      {"\\x.ico", "sub\\more.inf", "\\x.ico #0"},
+      {"", "autorun.inf", "no file"},
+      {" ,2", "autorun.inf", "no file"},
+      {"x.dll,-1", "autorun.inf", "bad index"},  // a resource identifier, not a count
+  };
+  for (const auto& row : rows) EXPECT_EQ(Picture(row.value, row.menuFile), row.expected) << row.value;
+
+  // A folder whose last character's second byte is "\" (表, 0x95 0x5C) in code page 932.
+  EXPECT_EQ(Picture("x.ico", "\x95\x5c\\m.inf", ShiftJisLead), "\x95\x5c\\x.ico #0");
+  EXPECT_EQ(Picture("x.ico", "\x95\x5cm.inf", ShiftJisLead), "x.ico #0");
+  EXPECT_EQ(Picture(std::string(260, 'p').c_str()), "long path");
+  EXPECT_EQ(Picture(std::string(259, 'p').c_str()), std::string(259, 'p') + " #0");
+}

@@ -176,6 +176,28 @@ TEST(MenuReader, IconListGivesOneItemPerEntry) {
   EXPECT_EQ(o.events.back(), "entry 0 1 @204");
 }
 
+TEST(MenuReader, PictureGoesToTheNextEntryOnly) {
+  // The icon list moves on for an entry with a picture as for any other; the picture is
+  // handed over with the line it was read on, right before its entry.
+  Outcome o = Read(
+      "QXicon=1,2,3\n"
+      "QXpicture = setup\\setup.exe,1 \n"
+      "shell=a\nshell=1\n"
+      "shell=b\nshell=2\n"
+      "qxPICTUREs=readme.ico\n"
+      "QXpictur=not the key\n"
+      "shell=c\nQXpicture=late.ico\nshell=3\n");
+  EXPECT_EQ(o.events, (Events{"icons 1,2,3", "caption 0 a", "picture 0 setup\\setup.exe,1 :2", "entry 0 1 @201",
+                              "caption 1 b", "entry 1 2 @202", "caption 2 c", "unused picture readme.ico :7",
+                              "picture 2 late.ico :10", "entry 2 3 @203"}));
+  EXPECT_EQ(menu::ClassifyLine("QXpictur=x", nullptr, nullptr), LineKind::kOtherKey);
+
+  // A picture replaced before any entry takes it, and one left at the end, are reported unused.
+  o = Read("QXpicture=a.ico\nQXpicture=b.ico\nshell=a\nshell=1\nQXpicture=c.ico\n");
+  EXPECT_EQ(o.events, (Events{"unused picture a.ico :1", "caption 0 a", "picture 0 b.ico :2", "entry 0 1 @200",
+                              "unused picture c.ico :5"}));
+}
+
 TEST(MenuReader, IconListCountsOnlyItsFirst63Characters) {
   std::string list;
   while (list.size() < 60) list += "1,";  // 60 characters, item 31 starts at 60

@@ -54,6 +54,12 @@ class RecordingSink : public menu::MenuSink {
   void OnEntry(int index, const char* command, int iconNumber, int) override {
     Add("entry " + std::to_string(index) + " " + command + " @" + std::to_string(iconNumber));
   }
+  void OnPicture(int index, const char* value, int line) override {
+    Add("picture " + std::to_string(index) + " " + value + " :" + std::to_string(line));
+  }
+  void OnUnusedPicture(const char* value, int line) override {
+    Add("unused picture " + std::string(value) + " :" + std::to_string(line));
+  }
   void OnGap(int number, int) override { Add("gap " + std::to_string(number)); }
   void OnCopy(const char* value, int) override { Add("copy " + std::string(value)); }
   void OnIgnoredLine(menu::LineKind, const char*, int) override { ignored++; }

@@ -1,8 +1,19 @@
 # Hostile discs: the real launcher on generated menu files of junk, huge lines,
-# deep popups, reload circles and copy directives that must never overwrite.
-add_wine_test(hostile_test ${CMAKE_CURRENT_LIST_DIR}/hostile_test.cpp ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp)
+# deep popups, reload circles and copy directives that must never overwrite; and the
+# disc's own pictures on its buttons.
+add_wine_test(hostile_test ${CMAKE_CURRENT_LIST_DIR}/hostile_test.cpp ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp
+              ${CMAKE_CURRENT_LIST_DIR}/picture_res.rc)
 target_link_libraries(hostile_test PRIVATE launcher_driver launcher_pure gdi32)
-add_dependencies(hostile_test recorder)
+target_include_directories(hostile_test PRIVATE ${CMAKE_SOURCE_DIR}/glyphkey/include ${GLYPHKEY_TEST_ICON_DIR})
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/picture_res.rc PROPERTIES
+                            OBJECT_DEPENDS "${glyphkey_test_icons_FILES}")
+# The message-hook library that asks the launcher's process whether an icon is alive.
+add_library(icon_probe SHARED ${CMAKE_CURRENT_LIST_DIR}/icon_probe.cpp)
+set_target_properties(icon_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(icon_probe PRIVATE user32 gdi32)
+# The hook procedure is exported by its plain name, as GetProcAddress asks for it.
+target_link_options(icon_probe PRIVATE -Wl,--kill-at)
+add_dependencies(hostile_test recorder glyphkey_test_icons icon_probe)
 foreach(deliverable autorun glyphkey)
   if(TARGET ${deliverable})
     add_dependencies(hostile_test ${deliverable})

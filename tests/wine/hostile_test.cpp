@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "check.h"
+#include "glyphkey.h"
 #include "hostile_screen.h"
 #include "hostile_session.h"
 #include "launcher_driver.h"
@@ -404,6 +405,168 @@ void TestLongIconList() {
   driver::RemoveDisc(disc);
 }
 
+// ---- The disc's own pictures ------------------------------------------------------
+
+// A 32 x 32 icon file of one colour with an alpha channel: opaque, but for a half
+// transparent top-left quarter that must blend with the button's face.
+bool WriteAlphaIcon(const char* path, DWORD argb) {
+  const int kSide = 32;
+  static BYTE file[6 + 16 + 40 + kSide * kSide * 4 + kSide * 4];
+  memset(file, 0, sizeof file);
+  WORD* header = reinterpret_cast<WORD*>(file);
+  header[1] = 1, header[2] = 1;  // an icon file of one image
+  BYTE* entry = file + 6;
+  entry[0] = entry[1] = kSide;
+  *reinterpret_cast<WORD*>(entry + 4) = 1;   // planes
+  *reinterpret_cast<WORD*>(entry + 6) = 32;  // bits per pixel
+  *reinterpret_cast<DWORD*>(entry + 8) = sizeof file - 22;
+  *reinterpret_cast<DWORD*>(entry + 12) = 22;
+  BITMAPINFOHEADER* info = reinterpret_cast<BITMAPINFOHEADER*>(file + 22);
+  info->biSize = sizeof *info;
+  info->biWidth = kSide, info->biHeight = 2 * kSide;  // colour and mask
+  info->biPlanes = 1, info->biBitCount = 32;
+  DWORD* pixels = reinterpret_cast<DWORD*>(file + 22 + 40);
+  for (int y = 0; y < kSide; y++)  // bottom-up rows
+    for (int x = 0; x < kSide; x++)
+      pixels[y * kSide + x] = (x < kSide / 2 && y >= kSide / 2) ? ((argb & 0xFFFFFF) | 0x80000000) : argb;
+  return WriteFileBytes(path, file, sizeof file);
+}
+
+// Asks the launcher's process, through the probe library hooked into its thread,
+// whether an icon handle is still alive there. -1: no answer.
+class IconProbe {
+ public:
+  explicit IconProbe(DWORD thread) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    strcpy(strrchr(path, '\\') + 1, "icon_probe.dll");
+    library_ = LoadLibraryA(path);
+    HOOKPROC proc = library_ ? (HOOKPROC)(void*)GetProcAddress(library_, "IconProbeHook") : nullptr;
+    hook_ = proc ? SetWindowsHookExA(WH_GETMESSAGE, proc, library_, thread) : nullptr;
+
+  }
+  ~IconProbe() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (library_) FreeLibrary(library_);
+  }
+  int Alive(HWND window, HICON icon) {
+    if (!hook_) return -1;
+    static UINT question = RegisterWindowMessageA("GlyphKeyTestIconProbe");
+    LPARAM sequence = ++sequence_;
+    PostMessageA(window, question, (WPARAM)icon, sequence);
+    INT_PTR answer = 0;
+    driver::WaitUntil([&] {
+      answer = (INT_PTR)GetPropA(window, "GlyphKeyTestIconProbe");
+      return answer / 2 == sequence;
+    });
+    return answer / 2 == sequence ? int(answer & 1) : -1;
+  }
+
+ private:
+  HMODULE library_ = nullptr;
+  HHOOK hook_ = nullptr;
+  LPARAM sequence_ = 0;
+};
+
+void TestPictures() {
+  TEST_CASE("the disc's own pictures: a .ico with alpha, an .exe's first and second icon, a missing file");
+  Bytes inf;
+  inf.Add("QXicon=1,2,3,4,5,6\n"
+          "QXpicture=pic.ico\nshell\\1=Ico\nshell\\1\\command=rec.exe 1\n"
+          "QXpicture=pics.exe\nshell\\2=Exe\nshell\\2\\command=rec.exe 2\n"
+          "QXpicture = pics.exe , 1\nshell\\3=Second\nshell\\3\\command=rec.exe 3\n"
+          "QXpicture=missing.ico\nshell\\4=Missing\nshell\\4\\command=rec.exe 4\n"
+          "shell\\5=Built-in\nshell\\5\\command=rec.exe 5\n"
+          "shell\\6=&Next\nshell\\6\\command=[sub\\page.inf]\n");
+  Disc disc;
+  Launcher launcher;
+  char path[MAX_PATH], self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, sizeof self);
+  bool made = driver::MakeDisc(disc, "pictures");
+  driver::DiscPath(disc, "sub", path, sizeof path);
+  if (!made || !CreateDirectoryA(path, nullptr)) {
+    CHECK(!"disc made");
+    return;
+  }
+  driver::DiscPath(disc, "pic.ico", path, sizeof path);
+  CHECK(WriteAlphaIcon(path, 0xFFFF8000));
+  driver::DiscPath(disc, "sub\\inner.ico", path, sizeof path);
+  CHECK(WriteAlphaIcon(path, 0xFF0040C0));
+  driver::DiscPath(disc, "pics.exe", path, sizeof path);
+  CHECK(CopyFileA(self, path, FALSE));
+  // The second page is read from its own folder: its picture is beside it.
+  CHECK(driver::WriteDiscFile(disc, "sub\\page.inf",
+                              "shell\\1=&Back\nshell\\1\\command=[autorun.inf]\n"
+                              "QXpicture=inner.ico\nshell\\2=Inner\nshell\\2\\command=rec.exe in\n"));
+  CHECK(driver::WriteDiscBytes(disc, "autorun.inf", inf.data(), (DWORD)inf.size()));
+  driver::CopyRecorder(disc, "rec.exe");
+  if (!Start(launcher, disc)) {
+    driver::ForgetLauncher(launcher);
+    driver::RemoveDisc(disc);
+    return;
+  }
+  char exe[MAX_PATH], file[MAX_PATH];
+  driver::DiscPath(disc, "autorun.exe", exe, sizeof exe);
+  hostile::LauncherIcons builtIn(exe);
+  const int size = GetSystemMetrics(SM_CXICON);
+  auto fromFile = [&](const char* name) {
+    driver::DiscPath(disc, name, file, sizeof file);
+    return (HICON)LoadImageA(nullptr, file, IMAGE_ICON, size, size, LR_LOADFROMFILE);
+  };
+  auto own = [&](int id) {
+    return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
+  };
+  const HICON expected[] = {fromFile("pic.ico"), own(1), own(2), nullptr, builtIn.Icon(205)};
+  driver::BringToFront(launcher.window);
+  for (int i = 0; i < 5; i++) {
+    hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, i), expected[i], driver::Scaled(2000));
+    CHECK(hostile::LooksRight(look, expected[i] != nullptr));
+    if (!hostile::LooksRight(look, expected[i] != nullptr))
+      printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face, look.iconPresent,
+             look.iconMatches);
+  }
+
+  TEST_CASE("twenty page changes: each page's pictures are destroyed with its buttons");
+  // The first page shows its picture on its first button, the second on its second: a
+  // picture left alive would outlive its page.
+  IconProbe probe(GetWindowThreadProcessId(launcher.window, nullptr));
+  auto pictureOf = [&](int button) {
+    return (HICON)SendMessageA(ButtonWindow(launcher.window, button), GKM_GETUPICON, 0, 0);
+  };
+  HICON shown = pictureOf(0);
+  CHECK(shown != 0);
+  CHECK_EQ(probe.Alive(launcher.window, shown), 1);
+  const HICON inner = fromFile("sub\\inner.ico");
+  int leftBehind = 0;
+  for (int change = 0; change < 20; change++) {
+    const bool toInner = change % 2 == 0;
+    driver::PostClick(ButtonWindow(launcher.window, toInner ? 5 : 0));
+    HICON now = nullptr;
+    driver::WaitUntil([&] {
+      now = pictureOf(toInner ? 1 : 0);
+      return now && now != shown;
+    });
+    CHECK(now && now != shown);
+    if (!now || now == shown) break;
+    if (probe.Alive(launcher.window, shown) != 0) leftBehind++;
+    shown = now;
+    if (change == 0) {
+      hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 1), inner, driver::Scaled(2000));
+      CHECK(hostile::LooksRight(look, true));
+    }
+  }
+  CHECK_EQ(leftBehind, 0);
+  // The twentieth change went back to the first page.
+  hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 0), expected[0], driver::Scaled(2000));
+  CHECK(hostile::LooksRight(look, true));
+  for (HICON icon : expected)
+    if (icon && icon != expected[4]) DestroyIcon(icon);
+  if (inner) DestroyIcon(inner);
+  CheckAliveThenEnd(launcher);
+  driver::ForgetLauncher(launcher);
+  driver::RemoveDisc(disc);
+}
+
 void TestCopyDirectives() {
   TEST_CASE("copy directives");
   const char kPayload[] = "PAYLOAD from the disc";
@@ -788,6 +951,7 @@ int main() {
   TestTenThousandEntries();
   TestMegabyteTitle();
   TestLongIconList();
+  TestPictures();
   TestCopyDirectives();
   TestNestedPopups();
   TestReloadCircle();

@@ -2,6 +2,7 @@
 // commands name, and checks that what the commands name is on the disc.
 #include "disc_check.h"
 
+#include <stdio.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "autorun_section.h"
 #include "disc_files.h"
+#include "icon_file.h"
 #include "lead_bytes.h"
 #include "menu_scan.h"
 #include "message_section.h"
@@ -69,6 +71,7 @@ class DiscWalker {
       }
       if (item.type != MenuItem::kEntry) continue;
       for (const std::string& note : item.view.notes) Warn(name, item.line, note);
+      if (!popup && !item.picturePath.empty()) CheckPicture(name, item);
       const CommandView& view = item.view;
       std::string from = name + ":" + std::to_string(item.line);
       if (view.kind == CommandKind::kPage || view.kind == CommandKind::kPopup) {
@@ -111,6 +114,37 @@ class DiscWalker {
     if (item.copySource.empty() || IsOutsideDisc(item.copySource, codePage_.isLeadByte())) return;
     if (files_.FindFile(item.copySource).empty())
       Warn(file, item.line, "the copy source '" + item.copySource + "' is not on the disc");
+  }
+
+  // The file must give the icon the entry asks for; otherwise its button shows none.
+  void CheckPicture(const std::string& file, const MenuItem& item) {
+    const std::string& path = item.picturePath;
+    if (IsOutsideDisc(path, codePage_.isLeadByte())) return;
+    std::string found = files_.FindFile(path);
+    std::string tail = "; its button shows no picture";
+    if (found.empty()) {
+      Warn(file, item.pictureLine, "the picture '" + path + "' is not on the disc" + tail);
+      return;
+    }
+    int count = IconCount(ReadWhole(found));
+    if (count < 0)
+      Warn(file, item.pictureLine,
+           "the picture '" + path + "' is not an icon file (.ico), program or library" + tail);
+    else if (item.pictureIndex >= count)
+      Warn(file, item.pictureLine,
+           "the picture '" + path + "' has no icon " + std::to_string(item.pictureIndex) + " (it holds " +
+               std::to_string(count) + (count == 1 ? " icon, number 0)" : " icons, counted from 0)") + tail);
+  }
+
+  static std::string ReadWhole(const std::string& hostPath) {
+    std::string bytes;
+    FILE* f = fopen(hostPath.c_str(), "rb");
+    if (!f) return bytes;
+    char chunk[65536];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
+    fclose(f);
+    return bytes;
   }
 
   DiscFiles files_;

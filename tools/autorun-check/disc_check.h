@@ -24,6 +24,12 @@ struct MenuItem {
   int captionLine = 0;
   std::string command;
   int iconNumber = 0;  // 200 + n
+  // The entry's QXpicture value as written ("" for none), its line, and the file and
+  // icon index the launcher takes from it (no file when the value is unusable).
+  std::string picture;
+  int pictureLine = 0;
+  std::string picturePath;
+  int pictureIndex = 0;
   CommandView view;
   // kGap
   int gap = 0;

@@ -8,6 +8,7 @@
 #include <strings.h>
 
 #include "copy_directive.h"
+#include "entry_picture.h"
 #include "icon_names.h"
 #include "lead_bytes.h"
 
@@ -30,7 +31,7 @@ class FileSource : public menu::ByteSource {
 };
 
 bool IsLauncherKey(menu::LineKind kind) {
-  return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kCopy;
+  return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kPicture;
 }
 
 std::string Quoted(const std::string& text) {
@@ -73,6 +74,15 @@ class ViewSink : public menu::MenuSink {
     captionLine_ = line;
     (void)index;
   }
+  void OnPicture(int, const char* value, int line) override {
+    picture_ = value;
+    pictureLine_ = line;
+  }
+  void OnUnusedPicture(const char* value, int line) override {
+    if (scan_.view.popup) return;  // said once for every picture line of a popup
+    Warn(line, "no entry shows the picture " + Quoted(value) +
+                   ": a later QXpicture line replaces it, or no entry follows it");
+  }
   void OnEntry(int index, const char* command, int iconNumber, int line) override {
     waiting_ = false;
     MenuItem item;
@@ -83,6 +93,10 @@ class ViewSink : public menu::MenuSink {
     item.captionLine = captionLine_;
     item.command = command;
     item.iconNumber = iconNumber;
+    item.picture = picture_;
+    item.pictureLine = pictureLine_;
+    picture_.clear();
+    pictureLine_ = 0;
     item.view = ViewCommand(item.command, isLeadByte_);
     lastEntryLine_ = line;
     CheckEntry(item);
@@ -133,10 +147,11 @@ class ViewSink : public menu::MenuSink {
  private:
   void Warn(int line, const std::string& text) { scan_.warnings.push_back({scan_.view.file, line, text}); }
 
-  void CheckEntry(const MenuItem& item) {
+  void CheckEntry(MenuItem& item) {
     std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
     int n = item.iconNumber - kIconBase;
-    if (!scan_.view.popup && !IconPicture(n)) {
+    if (!item.picture.empty() && !scan_.view.popup) CheckPicture(name, item);
+    if (!scan_.view.popup && item.picture.empty() && !IconPicture(n)) {
       if (n != 0)
         Warn(item.line, name + " gets icon number " + std::to_string(n) + ", which names no icon (1 to 26)");
       else if (haveIconList_)
@@ -150,11 +165,33 @@ class ViewSink : public menu::MenuSink {
       Warn(item.captionLine, "entry " + std::to_string(item.index + 1) + " has an empty caption");
   }
 
+  // The launcher's reading of the value: where the file is, and which of its icons.
+  void CheckPicture(const std::string& name, MenuItem& item) {
+    menu::PictureSource source;
+    switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), &source, isLeadByte_)) {
+      case menu::PictureProblem::kNone:
+        item.picturePath = source.path.c_str();
+        item.pictureIndex = source.index;
+        return;
+      case menu::PictureProblem::kNoFile:
+        Warn(item.pictureLine, "the picture of " + name + " names no file; the button shows no picture");
+        return;
+      case menu::PictureProblem::kBadIndex:
+        Warn(item.pictureLine, "the picture " + Quoted(item.picture) + " of " + name +
+                                   " has a negative icon number (icons count from 0); the button shows no picture");
+        return;
+      case menu::PictureProblem::kLongPath:
+        Warn(item.pictureLine, "the picture's path is longer than " + std::to_string(menu::kPicturePathLimit) +
+                                   " characters; the button shows no picture");
+        return;
+    }
+  }
+
   MenuScan& scan_;
   LeadByteTest isLeadByte_;
   bool haveIconList_ = false, waiting_ = false;
-  std::string caption_;
-  int captionLine_ = 0, lastEntryLine_ = 0;
+  std::string caption_, picture_;
+  int captionLine_ = 0, lastEntryLine_ = 0, pictureLine_ = 0;
 };
 
 // The names of the encoding a file was read in.
@@ -221,6 +258,8 @@ void CheckLines(MenuScan& scan, const ViewSink& sink, LeadByteTest isLeadByte) {
         warn(line.number, "the line starts with a blank, so the launcher does not see its key " +
                               Quoted(KeyOf(line.text.substr(start))));
     }
+    if (line.kind == menu::LineKind::kPicture && scan.view.popup)
+      warn(line.number, "popup items show no pictures; the launcher ignores this QXpicture line");
     if (line.kind == menu::LineKind::kShell && strncasecmp(line.text.c_str(), "shellex", 7) == 0 &&
         (!scan.view.entryLimit || line.number <= sink.lastEntryLine()))
       warn(line.number,

@@ -33,7 +33,15 @@ std::string Place(const Warning& w) {
   return w.line > 0 ? w.file + ":" + std::to_string(w.line) + ":" : w.file + ":";
 }
 
-std::string IconText(int iconNumber) {
+// "FILE,N" as the launcher reads a QXpicture value.
+std::string PictureText(const MenuItem& item) {
+  return item.picturePath + "," + std::to_string(item.pictureIndex);
+}
+
+std::string IconText(const MenuItem& item) {
+  if (!item.picture.empty())
+    return item.picturePath.empty() ? "picture: none (" + item.picture + ")" : "picture " + PictureText(item);
+  int iconNumber = item.iconNumber;
   int n = iconNumber - kIconBase;
   const char* picture = IconPicture(n);
   return "icon " + std::to_string(n) + ": " + (picture ? picture : "names no icon");
@@ -60,6 +68,10 @@ void FormatPlain(const DiscReport& report, std::string* out) {
           Appendf(out, "entry\t%s\t%d\t%d\t%s\t%d\t%s\t%s\t%s\n", menu.file.c_str(), item.line,
                   item.index + 1, item.caption.c_str(), n, picture ? picture : "", KindName(item.view.kind),
                   item.command.c_str());
+          // What the button shows instead of the built-in icon: the file and icon number.
+          if (!item.picture.empty() && !menu.popup)
+            Appendf(out, "picture\t%s\t%d\t%d\t%s\n", menu.file.c_str(), item.pictureLine, item.index + 1,
+                    item.picturePath.empty() ? "" : PictureText(item).c_str());
           break;
         }
         case MenuItem::kGap:
@@ -100,7 +112,7 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
           ++entries;
           // Popup items show their caption alone.
           Appendf(out, "  %2d  %-30s %s\n", item.index + 1, item.caption.c_str(),
-                  menu.popup ? "" : IconText(item.iconNumber).c_str());
+                  menu.popup ? "" : IconText(item).c_str());
           Appendf(out, "      %-14s %s\n", KindName(item.view.kind), item.command.c_str());
           break;
         case MenuItem::kGap:
