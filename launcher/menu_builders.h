@@ -15,14 +15,16 @@ class MenuBuilder {
   virtual UINT Close() = 0;                          // after the whole file was read
 
  protected:
+  // The column at the DPI of the window's monitor, with the icon height for it.
+  explicit MenuBuilder(HWND window);
   ~MenuBuilder() {}
   // Both builders move the vertical position, popups too, where nothing uses it.
-  layout::ButtonColumn column_{GetSystemMetrics(SM_CYICON)};
+  layout::ButtonColumn column_;
 };
 
 class ButtonBuilder : public MenuBuilder {
  public:
-  explicit ButtonBuilder(LauncherDialog& window) : window_(window) {}
+  explicit ButtonBuilder(LauncherDialog& window);
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
   void Gap(int number) override { column_.Gap(number); }
@@ -34,7 +36,7 @@ class ButtonBuilder : public MenuBuilder {
 
 class PopupBuilder : public MenuBuilder {
  public:
-  explicit PopupBuilder(LauncherDialog& window) : window_(window) {}
+  explicit PopupBuilder(LauncherDialog& window);
   ~PopupBuilder();  // the loaded menu is destroyed whatever happened
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
