@@ -55,10 +55,11 @@ void LauncherDialog::KeepDpiLayoutToItself() {
 
 void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
   SetWindowIcons(at);
-  const RECT quit = {dpi::Rescale(quitTemplateRect.left, templateDpi, at),
-                     dpi::Rescale(quitTemplateRect.top, templateDpi, at),
-                     dpi::Rescale(quitTemplateRect.right, templateDpi, at),
-                     dpi::Rescale(quitTemplateRect.bottom, templateDpi, at)};
+  // Each figure of the Quit button on its own, as the dialog manager maps them.
+  const int quitX = dpi::Rescale(quitTemplateRect.left, templateDpi, at);
+  const int quitY = dpi::Rescale(quitTemplateRect.top, templateDpi, at);
+  const int quitWidth = dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at);
+  const int quitHeight = dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at);
   // Windows suggests where the window goes; it is kept inside that monitor's work area.
   const RECT work = framework::WorkAreaNear(suggested);
   const geometry::Rect reference = {suggested.left, suggested.top, suggested.right, suggested.bottom};
@@ -69,9 +70,9 @@ void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
     long left, top;
     geometry::CentredOrigin(reference, bounds, frame.windowWidth, frame.windowHeight, &left, &top);
     SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    MoveWindow(quitButton.handle(), quit.left, quit.top, quit.right - quit.left, quit.bottom - quit.top, TRUE);
+    MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);
     return;
   }
   column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
-  PlaceButtons(column, work, reference, quit.right - quit.left, quit.bottom - quit.top, true);
+  PlaceButtons(column, work, reference, quitWidth, quitHeight, true);
 }

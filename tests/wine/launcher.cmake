@@ -31,6 +31,21 @@ function(add_launcher_test name)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "LAUNCHER_CORPUS_DIR=${launcher_corpus_windows}")
 endfunction()
 
-add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp)
+add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp
+                  ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp)
+target_link_libraries(launcher_window_test PRIVATE gdi32)
+
+# The window's layout once more in a session of its own whose screen is at 144 dpi (150 %),
+# the LogPixels of a new prefix: margins, gaps and icons at that DPI.
+set(dpi_session ${CMAKE_BINARY_DIR}/wine-session-144dpi)
+add_test(NAME wine_session_144dpi_start
+         COMMAND env WINE_SESSION_DPI=144 bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${dpi_session})
+set_tests_properties(wine_session_144dpi_start PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 700 RUN_SERIAL TRUE)
+add_test(NAME wine_session_144dpi_stop COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh stop ${dpi_session})
+set_tests_properties(wine_session_144dpi_stop PROPERTIES FIXTURES_CLEANUP wine144)
+add_test(NAME launcher_window_test_144dpi
+         COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${dpi_session} $<TARGET_FILE:launcher_window_test> dpi)
+set_tests_properties(launcher_window_test_144dpi PROPERTIES FIXTURES_REQUIRED wine144 RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS}")
 add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
 add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_test.cpp)
