@@ -34,6 +34,10 @@ endfunction()
 add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp
                   ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp)
 target_link_libraries(launcher_window_test PRIVATE gdi32)
+add_library(dpi_message_hook SHARED ${CMAKE_CURRENT_LIST_DIR}/dpi_message_hook.cpp)
+set_target_properties(dpi_message_hook PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_options(dpi_message_hook PRIVATE -static -Wl,--kill-at)
+add_dependencies(launcher_window_test dpi_message_hook)
 
 # The window's layout once more in a session of its own whose screen is at 144 dpi (150 %),
 # the LogPixels of a new prefix: margins, gaps and icons at that DPI.
