@@ -92,7 +92,7 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_QUERYDRAGICON:
       return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
     case WM_DPICHANGED:
-      OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
+      if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
       // Not handled for the dialog manager, which gives the controls the dialog font
       // at the new DPI; their sizes and places are the launcher's, above.
       return FALSE;
