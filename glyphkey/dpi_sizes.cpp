@@ -35,8 +35,10 @@ HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
 void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy) {
   const bool disabled = (record->state & kStateDisabled) != 0;
   if (cx == GetSystemMetrics(SM_CXICON) && cy == GetSystemMetrics(SM_CYICON)) {
-    if (disabled) GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, x, y, cx, cy);
-    else DrawIcon(dc, x, y, icon);
+    if (disabled)
+      GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, x, y, cx, cy);
+    else
+      DrawIcon(dc, x, y, icon);
     return;
   }
   ControlRecord::SizedIcon* slot = &record->sized[icon == record->upIcon ? 0 : 1];

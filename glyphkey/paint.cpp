@@ -41,7 +41,8 @@ HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan) {
   return current;
 }
 
-void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption, int at) {
+void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption,
+                  int at) {
   int cx = dpi::MetricForDpi(SM_CXICON, at);
   int cy = dpi::MetricForDpi(SM_CYICON, at);
   int t = 0;

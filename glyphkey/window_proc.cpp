@@ -1,6 +1,6 @@
 // The GlyphKey window procedure: one case per message; data messages answered here.
-#include "glyphkey.h"
 #include "dpi_win32.h"
+#include "glyphkey.h"
 #include "glyphkey_internal.h"
 
 namespace glyphkey {
@@ -107,7 +107,10 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case GKM_SETBKCOLOR: record->background = static_cast<COLORREF>(lParam); return 1;
     case GKM_SETTEXTCOLOR: record->captionColour = static_cast<COLORREF>(lParam); return 1;
     // The parent moved to a monitor of another DPI: the icons are drawn at its size now.
-    case WM_DPICHANGED_AFTERPARENT: ForgetSizedIcons(record); RedrawLater(window); return 0;
+    case WM_DPICHANGED_AFTERPARENT:
+      ForgetSizedIcons(record);
+      RedrawLater(window);
+      return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

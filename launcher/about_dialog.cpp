@@ -78,8 +78,8 @@ void AboutDialog::ShowNextFrame() {
   const int size = dpi::MetricForDpi(SM_CXICON, dpi::WindowDpi(handle_));
   HICON icon = size == GetSystemMetrics(SM_CXICON)
                    ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame))
-                   : (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame), IMAGE_ICON, size,
-                                       size, 0);
+                   : (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame),
+                                       IMAGE_ICON, size, size, 0);
   HICON owned = size == GetSystemMetrics(SM_CXICON) ? nullptr : icon;
   Text number;
   number.AppendInt(animationFrame - 200);

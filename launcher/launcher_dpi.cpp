@@ -15,7 +15,8 @@ typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
 HICON LoadWindowIcon(int size) {
   // Not LR_SHARED: a shared load hands back the icon of that resource already loaded,
   // whatever size is asked for.
-  return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, size, size, 0);
+  return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, size, size,
+                           0);
 }
 
 }  // namespace
@@ -25,8 +26,8 @@ layout::Frame LauncherDialog::FrameAt(int at) const {
   RECT r = {0, 0, dpi::Rescale(initialClientRect.right, templateDpi, at),
             dpi::Rescale(initialClientRect.bottom, templateDpi, at)};
   const int clientWidth = r.right;
-  dpi::AdjustRectForDpi(&r, (DWORD)GetWindowLongA(handle_, GWL_STYLE), (DWORD)GetWindowLongA(handle_, GWL_EXSTYLE),
-                        at);
+  dpi::AdjustRectForDpi(&r, (DWORD)GetWindowLongA(handle_, GWL_STYLE),
+                        (DWORD)GetWindowLongA(handle_, GWL_EXSTYLE), at);
   return {r.right - r.left, r.bottom - r.top, clientWidth};
 }
 
@@ -69,7 +70,8 @@ void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
     const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
     long left, top;
     geometry::CentredOrigin(reference, bounds, frame.windowWidth, frame.windowHeight, &left, &top);
-    SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);
     return;
   }

@@ -46,10 +46,10 @@ void ButtonBuilder::Entry(int index, int iconNumber) {
   caption.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
-  HWND button = CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
-                                layout::ButtonWidth(window_.FrameAt(at).clientWidth, at), column_.buttonHeight(),
-                                window_.handle(), (HMENU)(UINT_PTR)(command::kFirstButtonId + index),
-                                GetModuleHandleA(nullptr), nullptr);
+  HWND button = CreateWindowExA(
+      0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
+      layout::ButtonWidth(window_.FrameAt(at).clientWidth, at), column_.buttonHeight(), window_.handle(),
+      (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
 }
 
@@ -74,7 +74,8 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   // and centred after, it could reach into a screen below and be centred there.
   const int at = column.dpi();
   const layout::Frame frame = FrameAt(at);
-  const layout::Arrangement a = layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
+  const layout::Arrangement a =
+      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
   const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
   for (int i = 0; i < column.count(); i++) {
     if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;

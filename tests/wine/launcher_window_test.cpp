@@ -4,11 +4,11 @@
 // a reload to a second page, one menu saved in every encoding, and real autorun.inf
 // files from discs. Given "dpi", only the cases of the layout, which is made for the
 // screen's DPI (the session's LogPixels), and a move to a monitor of another DPI.
-#include <windows.h>
 #include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 #include "check.h"
 #include "hostile_screen.h"
@@ -23,12 +23,24 @@ constexpr int kLastButtonId = 1030;
 constexpr int kAboutCommand = 16;
 // The layout's pixel figures are written for 96 dpi and scaled to the screen's DPI.
 int g_dpi = 96;
-int Px(int figure, int dpi = g_dpi) { return MulDiv(figure, dpi, 96); }
-int IconHeight() { return GetSystemMetrics(SM_CYICON); }
-int ButtonX() { return Px(7); }
-int TopMargin() { return Px(4); }
-int ButtonHeight() { return IconHeight() + Px(6); }
-int Step() { return ButtonHeight() + Px(2); }
+int Px(int figure, int dpi = g_dpi) {
+  return MulDiv(figure, dpi, 96);
+}
+int IconHeight() {
+  return GetSystemMetrics(SM_CYICON);
+}
+int ButtonX() {
+  return Px(7);
+}
+int TopMargin() {
+  return Px(4);
+}
+int ButtonHeight() {
+  return IconHeight() + Px(6);
+}
+int Step() {
+  return ButtonHeight() + Px(2);
+}
 
 // What the template of the launcher window gives in this prefix, measured on a dialog of
 // our own made the same way: 214 x 15 dialog units in 8 point MS Sans Serif, Quit button
@@ -332,13 +344,16 @@ void CheckIconsAtScreenSize(HWND window) {
 // dpi_message_hook.dll, hooked into the launcher's thread, sends it from there.
 bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
   HMODULE hooks = LoadLibraryA("dpi_message_hook.dll");
-  HOOKPROC proc = hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "DpiMessageHook")))
-                        : nullptr;
-  HHOOK hook = proc ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
-                    : nullptr;
+  HOOKPROC proc =
+      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "DpiMessageHook")))
+            : nullptr;
+  HHOOK hook = proc
+                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
+                   : nullptr;
   DWORD_PTR result = 0;
-  bool sent = hook && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"), MAKEWPARAM(to, from),
-                                          MAKELPARAM(corner.x, corner.y), SMTO_NORMAL, Scaled(20000), &result);
+  bool sent = hook && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"),
+                                          MAKEWPARAM(to, from), MAKELPARAM(corner.x, corner.y), SMTO_NORMAL,
+                                          Scaled(20000), &result);
   if (hook) UnhookWindowsHookEx(hook);
   if (hooks) FreeLibrary(hooks);
   return sent;
@@ -405,7 +420,8 @@ void TestLayout(const TemplateSize& t) {
   CHECK(MakeDisc(disc, "layout"));
   CHECK(WriteDiscFile(disc, "autorun.inf", kLayoutMenu));
   const int step = Step();
-  const WantButton want[] = {{"&Install", TopMargin()}, {"Read me", TopMargin() + step}, {"Tools", TopMargin() + 2 * step}};
+  const WantButton want[] = {
+      {"&Install", TopMargin()}, {"Read me", TopMargin() + step}, {"Tools", TopMargin() + 2 * step}};
   RECT first = {};
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
@@ -648,7 +664,8 @@ void TestReload(const TemplateSize& t) {
     Click(ButtonById(window, kFirstButtonId));
     CHECK(titleIs("Page two"));
     WaitIdle(launcher);
-    const WantButton page2[] = {{"Alpha", TopMargin()}, {"Beta", TopMargin() + step}, {"&Back", TopMargin() + 2 * step}};
+    const WantButton page2[] = {
+        {"Alpha", TopMargin()}, {"Beta", TopMargin() + step}, {"&Back", TopMargin() + 2 * step}};
     CheckButtons(window, t, page2, 3);
     CheckGrownWindow(window, t, TopMargin() + 3 * step);
     CheckText(GetDlgItem(window, IDOK), "&Quit");

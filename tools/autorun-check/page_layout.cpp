@@ -15,10 +15,14 @@ const layout::Frame kTemplateWindow = {327, 48, 321};
 int g_dpi = dpi::kBaseDpi;
 char g_screen[256];
 
-int AtDpi(int px) { return dpi::Scale(px, g_dpi); }
+int AtDpi(int px) {
+  return dpi::Scale(px, g_dpi);
+}
 }  // namespace
 
-void SetLayoutDpi(int dpi) { g_dpi = dpi; }
+void SetLayoutDpi(int dpi) {
+  g_dpi = dpi;
+}
 
 const char* LayoutScreen() {
   if (g_dpi == dpi::kBaseDpi)
