@@ -5,7 +5,8 @@
 #   wine-session.sh start|resume|stop SESSION_DIR
 # start makes a new prefix; resume keeps the one there, booting one only when there is
 # none. WINE_SESSION_SCREEN (1280x1024x24) and WINE_SESSION_DESKTOP (1024x768) size the
-# X screen and the virtual desktop of a prefix that is booted.
+# X screen and the virtual desktop of a prefix that is booted; WINE_SESSION_DPI (96) its
+# screen's DPI, the LogPixels of Windows' display scaling (144 for 150 %).
 set -u
 cmd=${1:?start or stop}; dir=${2:?session directory}
 mkdir -p "$dir"
@@ -52,6 +53,9 @@ boot_prefix() {
     else
       # No window manager draws their frames there: Wine draws them itself, as Windows.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
+    if [ -n "${WINE_SESSION_DPI:-}" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_SESSION_DPI" /f >/dev/null 2>&1
     fi
     timeout 60 wineserver -w 9>&-
     touch "$dir/prefix/.booted"

@@ -28,6 +28,14 @@ struct ControlRecord {
   // the device context's own font, so the host's dialog fonts never reach the control.
   // It is kept so that GKM_GETFONT, GKM_DELETEFONT and WM_DESTROY answer as hosts expect.
   HFONT font;
+  // The icons drawn at a DPI whose icon size is not the system's (a second monitor):
+  // copies made from the icons' own images of that size, owned by the control and
+  // destroyed when replaced and with the control. from names the icon copied.
+  struct SizedIcon {
+    HICON from;
+    HICON copy;
+    int size;
+  } sized[2];  // the up icon's, the down icon's
 };
 
 inline ControlRecord* RecordOf(HWND window) {

@@ -20,6 +20,15 @@ void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit)
 void PaintControl(HWND window, ControlRecord* record);
 void DrawFocus(HWND window, const ControlRecord* record, HDC dc);
 
+// dpi_sizes.cpp
+// Draws icon (grayed when disabled) at cx by cy: itself at the system's icon size,
+// otherwise a copy of that size that the record keeps until the icon or the size changes.
+void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy);
+// Destroys the copies: on a new DPI and with the control.
+void ForgetSizedIcons(ControlRecord* record);
+// The caption font at a DPI not the system's, to be deleted after the paint; else null.
+HFONT CaptionFontAtDpi(int dpi);
+
 // input.cpp
 void OnSetFocus(HWND window, ControlRecord* record);
 void OnKillFocus(HWND window, ControlRecord* record);

@@ -1,5 +1,6 @@
 // Painting of a GlyphKey control: frame, 3-D edges, icon, caption and focus rectangle.
 #include "control_text.h"
+#include "dpi_win32.h"
 #include "glyphkey_internal.h"
 #include "paint_geometry.h"
 
@@ -40,32 +41,30 @@ HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan) {
   return current;
 }
 
-void DrawLookIcon(HDC dc, const ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption) {
-  int cx = GetSystemMetrics(SM_CXICON);
-  int cy = GetSystemMetrics(SM_CYICON);
+void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption,
+                  int at) {
+  int cx = dpi::MetricForDpi(SM_CXICON, at);
+  int cy = dpi::MetricForDpi(SM_CYICON, at);
   int t = 0;
   if (hasCaption) {
     TEXTMETRICA metrics;
     GetTextMetricsA(dc, &metrics);
     t = metrics.tmHeight;
   }
-  Point at = IconPosition(leftLayout, o, record->width, record->height, cx, cy, t);
-  if (record->state & kStateDisabled)
-    GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, at.x, at.y, cx, cy);
-  else
-    DrawIcon(dc, at.x, at.y, icon);
+  Point p = IconPosition(leftLayout, o, record->width, record->height, cx, cy, t, at);
+  DrawIconAtDpi(dc, record, icon, p.x, p.y, cx, cy);
 }
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o) {
+void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o, int at) {
   int w = record->width, h = record->height;
   COLORREF colour = (record->state & kStateDisabled) ? GetSysColor(COLOR_GRAYTEXT)
                                                      : ColourOr(record->captionColour, COLOR_BTNTEXT);
   COLORREF oldColour = SetTextColor(dc, colour);
   SetBkMode(dc, TRANSPARENT);
   if (record->upIcon || record->downIcon) {
-    CaptionPlan plan = CaptionWithIcon(leftLayout, o, w, h);
+    CaptionPlan plan = CaptionWithIcon(leftLayout, o, w, h, at);
     RECT r = ToRECT(plan.rect);
     DrawTextA(dc, text, -1, &r, plan.flags);
   } else {
@@ -89,6 +88,9 @@ void PaintControl(HWND window, ControlRecord* record) {
   Look look = LookOf(record->state);
   int o = ContentOffset(look);
   bool leftLayout = (GetWindowLongA(window, GWL_STYLE) & kStyleLeft) != 0;
+  const int at = dpi::WindowDpi(window);
+  HFONT captionFont = CaptionFontAtDpi(at);
+  HGDIOBJ oldFont = captionFont ? SelectObject(dc, captionFont) : nullptr;
 
   HPEN framePen = CreatePen(PS_SOLID, d + 1, GetSysColor(COLOR_WINDOWFRAME));
   HBRUSH face = CreateSolidBrush(ColourOr(record->background, COLOR_BTNFACE));
@@ -102,11 +104,15 @@ void PaintControl(HWND window, ControlRecord* record) {
   if (lastPen) DeleteObject(lastPen);
 
   HICON icon = UsesDownIcon(look) ? record->downIcon : record->upIcon;
-  if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0');
-  if (text[0]) DrawCaption(dc, record, text, leftLayout, o);
+  if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0', at);
+  if (text[0]) DrawCaption(dc, record, text, leftLayout, o, at);
 
   SelectObject(dc, oldBrush);
   if (face) DeleteObject(face);
+  if (captionFont) {
+    SelectObject(dc, oldFont);
+    DeleteObject(captionFont);
+  }
   if (record->focus) DrawFocus(window, record, dc);
   EndPaint(window, &ps);
 }

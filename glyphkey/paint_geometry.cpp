@@ -55,15 +55,16 @@ EdgePlan EdgesOf(Look look, int w, int h, int d) {
   return plan;
 }
 
-Point IconPosition(bool leftLayout, int o, int w, int h, int cx, int cy, int t) {
+Point IconPosition(bool leftLayout, int o, int w, int h, int cx, int cy, int t, int dpi) {
   // C++ division truncates toward zero, which is what the halves need.
-  if (leftLayout) return Point{o + kLeftIconMargin, o + (h - cy) / 2};
+  if (leftLayout) return Point{o + dpi::Scale(kLeftIconMargin, dpi), o + (h - cy) / 2};
   return Point{o + (w - cx) / 2, o + (h - t - cy) / 2};
 }
 
-CaptionPlan CaptionWithIcon(bool leftLayout, int o, int w, int h) {
-  if (leftLayout) return CaptionPlan{Rect{o + kCaptionMargin, 0, w - kCaptionMargin, h + o}, kLeftCaptionFlags};
-  return CaptionPlan{Rect{o + kCaptionMargin, 0, w - kCaptionMargin, h + o - kCaptionBottomGap},
+CaptionPlan CaptionWithIcon(bool leftLayout, int o, int w, int h, int dpi) {
+  const int margin = dpi::Scale(kCaptionMargin, dpi);
+  if (leftLayout) return CaptionPlan{Rect{o + margin, 0, w - margin, h + o}, kLeftCaptionFlags};
+  return CaptionPlan{Rect{o + margin, 0, w - margin, h + o - dpi::Scale(kCaptionBottomGap, dpi)},
                      kBelowIconCaptionFlags};
 }
 

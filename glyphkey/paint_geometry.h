@@ -1,5 +1,6 @@
 // Where a GlyphKey control draws its frame, edges, icon, caption and focus rectangle.
 #pragma once
+#include "dpi_scale.h"
 
 namespace glyphkey {
 
@@ -53,14 +54,16 @@ bool UsesDownIcon(Look look);
 Rect FrameRect(int w, int h, int d);
 EdgePlan EdgesOf(Look look, int w, int h, int d);
 // Truncating halves (also for negative differences) put an oversized icon above/left of the client.
-Point IconPosition(bool leftLayout, int o, int w, int h, int cx, int cy, int t);
+// The icon's margin at the left edge is scaled to the window's DPI.
+Point IconPosition(bool leftLayout, int o, int w, int h, int cx, int cy, int t, int dpi = dpi::kBaseDpi);
 
 // The caption beside or below an icon: its rectangle and DrawText flags.
 struct CaptionPlan {
   Rect rect;
   unsigned flags;
 };
-CaptionPlan CaptionWithIcon(bool leftLayout, int o, int w, int h);
+// Its margins are scaled to the window's DPI.
+CaptionPlan CaptionWithIcon(bool leftLayout, int o, int w, int h, int dpi = dpi::kBaseDpi);
 // A caption without icons is measured first (kMeasureFlags on MeasureRect), then centred.
 Rect CaptionMeasureRect(int o, int w, int h);
 Rect CentreWrappedCaption(Rect measured, int o, int w, int h);

@@ -1,4 +1,5 @@
 // The GlyphKey window procedure: one case per message; data messages answered here.
+#include "dpi_win32.h"
 #include "glyphkey.h"
 #include "glyphkey_internal.h"
 
@@ -30,6 +31,7 @@ void DeleteFont(ControlRecord* record) {
 
 void OnDestroy(HWND window, ControlRecord* record) {
   DeleteFont(record);
+  ForgetSizedIcons(record);
   SetWindowLongA(window, kRecordIndex, 0);
   HeapFree(GetProcessHeap(), 0, record);
 }
@@ -104,6 +106,11 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case GKM_GETFONT: return reinterpret_cast<LRESULT>(record->font);
     case GKM_SETBKCOLOR: record->background = static_cast<COLORREF>(lParam); return 1;
     case GKM_SETTEXTCOLOR: record->captionColour = static_cast<COLORREF>(lParam); return 1;
+    // The parent moved to a monitor of another DPI: the icons are drawn at its size now.
+    case WM_DPICHANGED_AFTERPARENT:
+      ForgetSizedIcons(record);
+      RedrawLater(window);
+      return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

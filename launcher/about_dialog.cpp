@@ -1,6 +1,7 @@
 // The About box: initialisation, the icon animation and the auto-start choice.
 #include "about_dialog.h"
 
+#include "dpi_win32.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
 #include "message_table.h"
@@ -71,12 +72,27 @@ INT_PTR AboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void AboutDialog::ShowNextFrame() {
   if (++animationFrame > kLastFrame) animationFrame = kFirstFrame;
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame));
+  // At the system's DPI the shared icon, of the system's size; on a monitor of another
+  // DPI the frame's own image of the size for it, which the box destroys when it is
+  // replaced or the box goes.
+  const int size = dpi::MetricForDpi(SM_CXICON, dpi::WindowDpi(handle_));
+  HICON icon = size == GetSystemMetrics(SM_CXICON)
+                   ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame))
+                   : (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame),
+                                       IMAGE_ICON, size, size, 0);
+  HICON owned = size == GetSystemMetrics(SM_CXICON) ? nullptr : icon;
   Text number;
   number.AppendInt(animationFrame - 200);
   SetWindowTextA(frameLabel.handle(), number.c_str());
   SendMessageA(animationIcon.handle(), STM_SETICON, (WPARAM)icon, 0);
+  if (frameIcon) DestroyIcon(frameIcon);
+  frameIcon = owned;
   RedrawWindow(animationIcon.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void AboutDialog::OnDestroy() {
+  if (frameIcon) DestroyIcon(frameIcon);
+  frameIcon = nullptr;
 }
 
 void AboutDialog::OnOK() {

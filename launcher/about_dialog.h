@@ -16,6 +16,7 @@ class AboutDialog : public framework::Dialog {
   void DoDataExchange() override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnDestroy() override;
 
  private:
   void ShowNextFrame();
@@ -25,4 +26,5 @@ class AboutDialog : public framework::Dialog {
   framework::Window frameLabel;
   framework::Window animationIcon;
   int animationFrame = 0;
+  HICON frameIcon = nullptr;  // the frame shown, where the box loaded it at a DPI's size
 };

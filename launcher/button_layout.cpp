@@ -14,6 +14,14 @@ int ButtonColumn::NextButtonTop() {
 }
 
 void ButtonColumn::Gap(int pixels) {
+  // Beyond kFarthest either way a gap ends where it would end unscaled: at the far
+  // limit, or on the button above. So no scaled figure overflows.
+  if (pixels > kFarthest) pixels = kFarthest;
+  if (pixels < -kFarthest) pixels = -kFarthest;
+  Move(dpi::Scale(pixels, dpi_));
+}
+
+void ButtonColumn::Move(int pixels) {
   if (pixels >= 0) {
     if (y_ < kFarthest) y_ = pixels >= kFarthest - y_ ? kFarthest : y_ + pixels;
   } else {
@@ -26,8 +34,22 @@ namespace {
 
 // Where the single column's gaps before button i begin: below the button before it.
 int EndBefore(const ButtonColumn& column, int i) {
-  return i > 0 ? column.top(i - 1) + column.step() : kColumnTop;
+  return i > 0 ? column.top(i - 1) + column.step() : column.columnTop();
 }
+
+}  // namespace
+
+ButtonColumn ButtonColumn::AtDpi(int iconHeight, int dpi) const {
+  ButtonColumn scaled(iconHeight, dpi);
+  for (int i = 0; i < count_; i++) {
+    scaled.Move(dpi::Rescale(top_[i] - EndBefore(*this, i), dpi_, dpi));
+    scaled.NextButtonTop();
+  }
+  scaled.Move(dpi::Rescale(y_ - EndBefore(*this, count_), dpi_, dpi));
+  return scaled;
+}
+
+namespace {
 
 // The buttons flowing down columns of at most room pixels (the window grows by the
 // tallest), with the single column's gaps or without any. No position of the column lies
@@ -35,7 +57,7 @@ int EndBefore(const ButtonColumn& column, int i) {
 void Flow(const ButtonColumn& column, int room, bool keepGaps, const Frame& frame, Arrangement* a) {
   const int count = column.count();
   int columns = 1;
-  int end = kColumnTop;  // where the current column's last button ends
+  int end = column.columnTop();  // where the current column's last button ends
   int tallest = 0;       // the tallest column before the current one
   for (int i = 0; i < count; i++) {
     int top = end + (keepGaps ? column.top(i) - EndBefore(column, i) : 0);
@@ -44,9 +66,9 @@ void Flow(const ButtonColumn& column, int room, bool keepGaps, const Frame& fram
         columns++;
         if (end > tallest) tallest = end;
       }
-      top = kColumnTop;  // the gaps before it stay behind
+      top = column.columnTop();  // the gaps before it stay behind
     }
-    a->left[i] = kButtonX + (columns - 1) * frame.clientWidth;
+    a->left[i] = column.margin() + (columns - 1) * frame.clientWidth;
     a->top[i] = top;
     end = top + column.step();
   }
@@ -77,9 +99,9 @@ Arrangement Arrange(const ButtonColumn& column, const Frame& frame, int workWidt
   return a;
 }
 
-void QuitButtonOrigin(int clientWidth, int clientBottom, int width, int height, int* x, int* y) {
+void QuitButtonOrigin(int clientWidth, int clientBottom, int width, int height, int* x, int* y, int dpi) {
   *x = (clientWidth - width) / 2;
-  *y = clientBottom - height - kQuitBottomGap;
+  *y = clientBottom - height - dpi::Scale(kQuitBottomGap, dpi);
 }
 
 void IconicIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight, int* x, int* y) {

@@ -7,6 +7,7 @@
 #include "button_caption.h"
 #include "button_layout.h"
 #include "centre_geometry.h"
+#include "dpi_win32.h"
 #include "launcher_app.h"
 #include "message_table.h"
 #include "start_monitor_win32.h"
@@ -41,13 +42,10 @@ BOOL LauncherDialog::OnInitDialog() {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, kAboutCommand, app.MessageText(messages::kAboutBoxMenu));
   }
-  SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)windowIcon);
-  // The title bar and the task bar want the small image of the same icon: the 32-pixel
-  // one shrunk to 16 is a blur. Not LR_SHARED: a shared load hands back the icon of
-  // that resource already loaded, whatever size is asked for.
-  smallIcon = (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON,
-                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
-  SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)(smallIcon ? smallIcon : windowIcon));
+  // The dialog manager made the window at the DPI of its monitor.
+  templateDpi = dpi::WindowDpi(handle_);
+  SetWindowIcons(templateDpi);
+  KeepDpiLayoutToItself();
   // Without an owner the window stands at the screen origin, so the window
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
@@ -60,6 +58,8 @@ BOOL LauncherDialog::OnInitDialog() {
   geometry::CentredOrigin(bounds, bounds, initialWindowRect.right - initialWindowRect.left,
                           initialWindowRect.bottom - initialWindowRect.top, &left, &top);
   SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(quitButton.handle(), &quitTemplateRect);
+  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
@@ -71,7 +71,8 @@ void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
 
 void LauncherDialog::OnDestroy() {
   if (smallIcon) DestroyIcon(smallIcon);
-  smallIcon = nullptr;
+  if (bigIcon) DestroyIcon(bigIcon);
+  smallIcon = bigIcon = nullptr;
   pictures.Clear();
   entries.Reset();
   savedEntries.Reset();
@@ -98,7 +99,12 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       break;
     case WM_QUERYDRAGICON:
-      return (INT_PTR)windowIcon;
+      return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+    case WM_DPICHANGED:
+      if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
+      // Not handled for the dialog manager, which gives the controls the dialog font
+      // at the new DPI; their sizes and places are the launcher's, above.
+      return FALSE;
   }
   return Dialog::HandleMessage(message, wParam, lParam);
 }
@@ -110,9 +116,10 @@ void LauncherDialog::PaintIconic() {
   RECT client;
   GetClientRect(handle_, &client);
   int x, y;
-  layout::IconicIconOrigin(client.right - client.left, client.bottom - client.top, GetSystemMetrics(SM_CXICON),
-                           GetSystemMetrics(SM_CYICON), &x, &y);
-  DrawIcon(dc, x, y, windowIcon);
+  const int at = dpi::WindowDpi(handle_);
+  const int cx = dpi::MetricForDpi(SM_CXICON, at), cy = dpi::MetricForDpi(SM_CYICON, at);
+  layout::IconicIconOrigin(client.right - client.left, client.bottom - client.top, cx, cy, &x, &y);
+  DrawIconEx(dc, x, y, bigIcon ? bigIcon : windowIcon, cx, cy, 0, nullptr, DI_NORMAL);
   EndPaint(handle_, &paint);
 }
 

@@ -2,6 +2,8 @@
 // menu buttons above the Quit button, with the menu entry tables behind them.
 #pragma once
 #include "auto_start.h"
+#include "button_layout.h"
+#include "centre_geometry.h"
 #include "dialog.h"
 #include "menu_entry.h"
 #include "picture_icons.h"
@@ -44,17 +46,36 @@ class LauncherDialog : public framework::Dialog {
   void Reload(const char* fileName);
   void OpenPopup(unsigned id, const char* fileName);
   void ShowStartError(const char* command);
+  // The template's window at a DPI: as created at the DPI it was created at, scaled
+  // and framed for another.
+  layout::Frame FrameAt(int dpi) const;
+  // Puts the column's buttons, sizes the window to hold them, places it centred on the
+  // reference inside the work area, and the Quit button (of this size) at the bottom.
+  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const geometry::Rect& reference,
+                    int quitWidth, int quitHeight, bool resizeButtons);
+  // The caption bar's, task bar's and Alt-Tab's icons at the sizes for a DPI.
+  void SetWindowIcons(int dpi);
+  // WM_DPICHANGED: the window laid out again at the new DPI, in the suggested place.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // Tells Windows 10's dialog manager not to scale the window and move its controls
+  // itself on a new DPI: the launcher lays them out.
+  void KeepDpiLayoutToItself();
 
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
   PictureIcons pictures;  // the current buttons' pictures from the disc's files
+  HICON bigIcon = nullptr;    // at a DPI not the system's, loaded at its size and destroyed
   OwnedTable entries;
   OwnedTable savedEntries;
   Text menuName;
   RECT initialClientRect = {};
   RECT initialWindowRect = {};
   POINT popupOrigin = {};
+  int templateDpi = dpi::kBaseDpi;  // the DPI of the monitor the window was created on
+  RECT quitTemplateRect = {};       // the Quit button at that DPI, in client coordinates
+  // The buttons of the last menu laid out, for a new DPI; of DPI 0 before the first.
+  layout::ButtonColumn column{0, 0};
 
   PopupNesting popups;
   autostart::NestingGuard autoStarts;

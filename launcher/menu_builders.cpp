@@ -3,6 +3,7 @@
 
 #include "centre_geometry.h"
 #include "command_line.h"
+#include "dpi_win32.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
 #include "message_table.h"
@@ -19,7 +20,18 @@ static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entr
 // the key as it is now counts as well as the thread's own view of it.
 bool ShiftIsDown() { return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0; }
 
+layout::ButtonColumn ColumnFor(HWND window) {
+  int at = dpi::WindowDpi(window);
+  return layout::ButtonColumn(dpi::MetricForDpi(SM_CYICON, at), at);
+}
+
 }  // namespace
+
+MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
+
+ButtonBuilder::ButtonBuilder(LauncherDialog& window) : MenuBuilder(window.handle()), window_(window) {}
+
+PopupBuilder::PopupBuilder(LauncherDialog& window) : MenuBuilder(window.handle()), window_(window) {}
 
 void ButtonBuilder::Prepare() {
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
@@ -35,10 +47,11 @@ void ButtonBuilder::Entry(int index, int iconNumber) {
   caption.AppendChar('@');
   caption.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
-  HWND button = CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, layout::kButtonX, top,
-                                layout::ButtonWidth(window_.initialClientRect.right), column_.buttonHeight(),
-                                window_.handle(), (HMENU)(UINT_PTR)(command::kFirstButtonId + index),
-                                GetModuleHandleA(nullptr), nullptr);
+  const int at = column_.dpi();
+  HWND button = CreateWindowExA(
+      0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
+      layout::ButtonWidth(window_.FrameAt(at).clientWidth, at), column_.buttonHeight(), window_.handle(),
+      (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
 }
 
@@ -48,38 +61,45 @@ void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
 }
 
 UINT ButtonBuilder::Close() {
-  HWND window = window_.handle();
   RECT quit;
   GetWindowRect(window_.quitButton.handle(), &quit);
-  int w = quit.right - quit.left;
-  int h = quit.bottom - quit.top;
+  // The window is centred in the work area of the screen that holds it.
+  const RECT work = window_.WorkArea();
+  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
+  window_.PlaceButtons(column_, work, bounds, quit.right - quit.left, quit.bottom - quit.top, false);
+  window_.column = column_;
+  if (!ShiftIsDown()) window_.RunAutoStart();
+  return 0;
+}
+
+void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
+                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
+                                  bool resizeButtons) {
   // Only now is it known whether the single column fits the screen; where it does not,
   // the buttons made at their single-column places move into columns. The window is then
-  // sized and centred in one step, in the work area the layout was made for: grown first
+  // sized and placed in one step, in the work area the layout was made for: grown first
   // and centred after, it could reach into a screen below and be centred there.
-  const RECT work = window_.WorkArea();
-  const layout::Frame frame = {window_.initialWindowRect.right, window_.initialWindowRect.bottom,
-                               window_.initialClientRect.right};
+  const int at = column.dpi();
+  const layout::Frame frame = FrameAt(at);
   const layout::Arrangement a =
-      layout::Arrange(column_, frame, work.right - work.left, work.bottom - work.top);
-  for (int i = 0; i < column_.count(); i++) {
-    if (a.left[i] == layout::kButtonX && a.top[i] == column_.top(i)) continue;
-    HWND button = GetDlgItem(window, command::kFirstButtonId + i);
-    if (button)
-      SetWindowPos(button, nullptr, a.left[i], a.top[i], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
+  const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
+  for (int i = 0; i < column.count(); i++) {
+    if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
+    HWND button = GetDlgItem(handle_, command::kFirstButtonId + i);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
+    if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
   }
   const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
   long left, top;
-  geometry::CentredOrigin(bounds, bounds, a.windowWidth, a.windowHeight, &left, &top);
-  SetWindowPos(window, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
-  InvalidateRect(window, nullptr, TRUE);
+  geometry::CentredOrigin(reference, bounds, a.windowWidth, a.windowHeight, &left, &top);
+  SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
+  InvalidateRect(handle_, nullptr, TRUE);
   RECT client;
-  GetClientRect(window, &client);
+  GetClientRect(handle_, &client);
   int x, y;
-  layout::QuitButtonOrigin(client.right - client.left, client.bottom, w, h, &x, &y);
-  MoveWindow(window_.quitButton.handle(), x, y, w, h, TRUE);
-  if (!ShiftIsDown()) window_.RunAutoStart();
-  return 0;
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
+  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
 }
 
 PopupBuilder::~PopupBuilder() {

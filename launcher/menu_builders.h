@@ -18,14 +18,16 @@ class MenuBuilder {
   virtual UINT Close() = 0;                          // after the whole file was read
 
  protected:
+  // The column at the DPI of the window's monitor, with the icon height for it.
+  explicit MenuBuilder(HWND window);
   ~MenuBuilder() {}
   // Both builders move the vertical position, popups too, where nothing uses it.
-  layout::ButtonColumn column_{GetSystemMetrics(SM_CYICON)};
+  layout::ButtonColumn column_;
 };
 
 class ButtonBuilder : public MenuBuilder {
  public:
-  explicit ButtonBuilder(LauncherDialog& window) : window_(window) {}
+  explicit ButtonBuilder(LauncherDialog& window);
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
   void Picture(int index, const char* file, int iconIndex) override;
@@ -38,7 +40,7 @@ class ButtonBuilder : public MenuBuilder {
 
 class PopupBuilder : public MenuBuilder {
  public:
-  explicit PopupBuilder(LauncherDialog& window) : window_(window) {}
+  explicit PopupBuilder(LauncherDialog& window);
   ~PopupBuilder();  // the loaded menu is destroyed whatever happened
   void Prepare() override;
   void Entry(int index, int iconNumber) override;

@@ -11,5 +11,6 @@ add_library(launcher_app_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/popup_nesting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_monitor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/framework/centre_geometry.cpp)
-target_include_directories(launcher_app_pure PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/framework)
+target_include_directories(launcher_app_pure PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/framework
+                           ${CMAKE_CURRENT_LIST_DIR}/../dpi)
 target_link_libraries(launcher_app_pure PUBLIC launcher_pure)

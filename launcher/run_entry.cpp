@@ -4,6 +4,7 @@
 
 #include "command_line.h"
 #include "command_start.h"
+#include "dpi_win32.h"
 #include "launcher_app.h"
 #include "launcher_dialog.h"
 #include "message_table.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const POINT kPopupOriginWithoutButton = {300, 300};
+const int kPopupOriginWithoutButton = 300;  // x and y, at 96 dpi
 
 }  // namespace
 
@@ -54,7 +55,7 @@ void LauncherDialog::OpenPopup(unsigned id, const char* fileName) {
   OwnedTable outerSaved;
   outerSaved.Take(savedEntries);
   savedEntries.Take(entries);
-  popupOrigin = kPopupOriginWithoutButton;
+  popupOrigin.x = popupOrigin.y = dpi::Scale(kPopupOriginWithoutButton, dpi::WindowDpi(handle_));
   if (HWND button = GetDlgItem(handle_, id)) {
     RECT r;
     GetWindowRect(button, &r);

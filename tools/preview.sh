@@ -3,20 +3,34 @@
 # under Wine on a private Xvfb display and writes one picture of each page and popup
 # that the disc's menus reach, in the order autorun-check lists them, and an
 # index.html that shows them with the checker's report.
-#   preview.sh [--codepage N] DISC_FOLDER OUT_DIR
+#   preview.sh [--codepage N] [--dpi N] DISC_FOLDER OUT_DIR
+# --dpi N shows the pages as a screen at N dpi does (144 is 150 %): the session's prefix
+# has that LogPixels, and its screen is the 1366 x 768 one scaled.
 # Pages and popups are reached as a user reaches them: a page's button, a popup's item.
 # No other command is carried out. Exit status: 0 the pictures are made, 1 a picture
 # could not be made, 2 the menu cannot be read (or wrong arguments).
 # AUTORUN_BUILD names the Windows build tree (build/win32, built when its programs are
 # missing); PREVIEW_SESSION the Wine session (build/preview-session, kept between runs
-# so that a second preview is quick; it never touches ~/.wine).
+# so that a second preview is quick; it never touches ~/.wine; one per DPI, with
+# "-144dpi" after its name at 144 dpi).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
-usage() { echo "usage: preview.sh [--codepage N] DISC_FOLDER OUT_DIR" >&2; exit 2; }
+usage() { echo "usage: preview.sh [--codepage N] [--dpi N] DISC_FOLDER OUT_DIR" >&2; exit 2; }
 codepage=
-if [ "${1:-}" = "--codepage" ]; then codepage=${2:-}; shift 2 || usage; fi
+dpi=96
+while [ $# -gt 2 ]; do
+  case "$1" in
+    --codepage) codepage=${2:-}; shift 2 || usage ;;
+    --dpi) dpi=${2:-}; shift 2 || usage ;;
+    *) usage ;;
+  esac
+done
 [ $# = 2 ] || usage
+case "$dpi" in
+  '' | *[!0-9]*) echo "preview: '$dpi' is not a DPI" >&2; exit 2 ;;
+esac
+[ "$dpi" -ge 48 ] && [ "$dpi" -le 480 ] || { echo "preview: the DPI goes from 48 to 480" >&2; exit 2; }
 disc=$1; out=$2
 [ -d "$disc" ] || { echo "preview: $disc is not a folder" >&2; exit 2; }
 
@@ -32,7 +46,7 @@ case "$codepage" in
   *) echo "preview: Wine has no Windows locale of code page $codepage (874, 932, 936, 949, 950 and 1250 to 1258 work)" >&2
      exit 2 ;;
 esac
-check_args=(${codepage:+--codepage "$codepage"})
+check_args=(${codepage:+--codepage "$codepage"} --dpi "$dpi")
 
 # The checker first: a menu that cannot be read has nothing to show.
 . "$here/checker.sh"
@@ -57,6 +71,9 @@ fi
 # go when this one ends. A new prefix has a desktop of the checker's screen (a 1366 x 768
 # screen less its task bar) and no auto-start choice, so nothing starts by itself.
 session=${PREVIEW_SESSION:-$repo/build/preview-session}
+[ "$dpi" = 96 ] || session=$session-${dpi}dpi
+# The checker's screen at that DPI: 1366 x 768 at 100 %, as much larger as the DPI is.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
 mkdir -p "$session"; session=$(cd "$session" && pwd)
 # One preview at a time in a session: the one that started the display ends it. The
 # lock's descriptor is closed for the programs started, so none keeps it.
@@ -65,8 +82,8 @@ flock 8
 own_display=0
 if [ ! -f "$session/xvfb.pid" ] || ! kill -0 "$(cat "$session/xvfb.pid")" 2>/dev/null || [ ! -f "$session/prefix/.booted" ]; then
   [ -f "$session/prefix/.booted" ] || echo "preview: preparing a Wine prefix in $session (once, about 20 seconds)" >&2
-  WINE_SESSION_SCREEN=1366x768x24 WINE_SESSION_DESKTOP=1366x728 \
-    bash "$repo/cmake/wine-session.sh" resume "$session" >/dev/null 8>&- ||
+  WINE_SESSION_SCREEN=$(scaled 1366)x$(scaled 768)x24 WINE_SESSION_DESKTOP=$(scaled 1366)x$(scaled 728) \
+    WINE_SESSION_DPI=$dpi bash "$repo/cmake/wine-session.sh" resume "$session" >/dev/null 8>&- ||
     { echo "preview: cannot start Wine (bash tools/setup.sh installs it)" >&2; exit 1; }
   own_display=1
 fi

@@ -8,7 +8,8 @@ namespace {
 
 geometry::Rect ToRect(const RECT& r) { return geometry::Rect{r.left, r.top, r.right, r.bottom}; }
 
-// The work area of the screen nearest to the rectangle.
+}  // namespace
+
 RECT WorkAreaNear(const RECT& area) {
   RECT work = area;
   MONITORINFO info = {};
@@ -21,8 +22,6 @@ RECT WorkAreaNear(const RECT& area) {
   }
   return work;
 }
-
-}  // namespace
 
 void Window::CentreWindow() {
   if (!handle_) return;

@@ -30,4 +30,7 @@ class Window {
   Window& operator=(const Window&) = delete;
 };
 
+// The work area of the screen nearest to the rectangle.
+RECT WorkAreaNear(const RECT& area);
+
 }  // namespace framework

@@ -17,6 +17,7 @@
 #include "disc_files.h"
 #include "icon_file.h"
 #include "message_keys.h"
+#include "page_layout.h"
 #include "profile_lines.h"
 #include "report_format.h"
 #include "system.h"
@@ -85,6 +86,15 @@ TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
   EXPECT_NE(terminal.find("window     327 x 262 pixels, 1 column of buttons"), std::string::npos);
   std::string limit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
   EXPECT_NE(limit.find("window\tautorun.inf\t648\t692\t2\n"), std::string::npos) << limit;
+  // --dpi 144: the same screen at 150 %, so the same columns, every figure half as large again.
+  check::SetLayoutDpi(144);
+  std::string scaled = Printed(report, check::Format::kPlain);
+  std::string scaledLimit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
+  std::string note = Printed(report, check::Format::kReadable);
+  check::SetLayoutDpi(96);
+  EXPECT_NE(scaled.find("window\tpage2.inf\t491\t138\t1\n"), std::string::npos) << scaled;
+  EXPECT_NE(scaledLimit.find("window\tautorun.inf\t973\t1038\t2\n"), std::string::npos) << scaledLimit;
+  EXPECT_NE(note.find("a 2049 x 1152 screen at 144 dpi (150 %)"), std::string::npos) << note;
 }
 
 struct Expected {

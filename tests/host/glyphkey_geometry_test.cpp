@@ -106,6 +106,17 @@ TEST(PaintGeometry, LeftLayout) {
   EXPECT_EQ(c.flags, 0x135u);
 }
 
+TEST(PaintGeometry, MarginsScaleWithTheDpi) {
+  // The launcher's button at 150 %: the icon 9 pixels in, the caption 3 from each side
+  // and, below an icon, 9 above the bottom. 96 dpi is the layout above.
+  Point left = IconPosition(true, 2, 200, 57, 48, 48, 19, 144);
+  EXPECT_EQ(left.x, 11);
+  EXPECT_EQ(left.y, 2 + 4);
+  ExpectRect(CaptionWithIcon(true, 0, 200, 57, 144).rect, 3, 0, 197, 57);
+  ExpectRect(CaptionWithIcon(false, 1, 96, 72, 120).rect, 1 + 3, 0, 93, 72 + 1 - 8);
+  ExpectRect(CaptionWithIcon(false, 0, 96, 72, 192).rect, 4, 0, 92, 72 - 12);
+}
+
 TEST(PaintGeometry, NegativeHalvesTruncateTowardZero) {
   // 20 by 15 control, 32 by 32 icon, text height 13: (20-32)/2 = -6, (15-13-32)/2 = -15.
   Point p = IconPosition(false, 0, 20, 15, 32, 32, 13);

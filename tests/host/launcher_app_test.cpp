@@ -186,6 +186,56 @@ TEST(Layout, ThreeEntriesWithoutGapsAsTheWindowGrows) {
   EXPECT_EQ(layout::ButtonWidth(322), 308);
 }
 
+// Margins, the space between buttons and the gaps are 96-dpi figures scaled to the DPI,
+// rounded as MulDiv rounds; the icon height is the system's for the DPI.
+TEST(Layout, FiguresScaleWithTheDpi) {
+  const struct {
+    int dpi, icon;
+    int tops[3], y, height, width, quitY, firstAfterGap, gapY;
+  } rows[] = {
+      {96, 32, {4, 44, 84}, 124, 38, 308, 127, 24, 150},
+      {120, 40, {5, 56, 107}, 158, 48, 304, 126, 30, 191},
+      {144, 48, {6, 66, 126}, 186, 57, 300, 126, 36, 225},
+      {192, 64, {8, 88, 168}, 248, 76, 294, 125, 48, 300},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.dpi);
+    layout::ButtonColumn column(row.icon, row.dpi);
+    for (int top : row.tops) EXPECT_EQ(column.NextButtonTop(), top);
+    EXPECT_EQ(column.y(), row.y);
+    EXPECT_EQ(column.buttonHeight(), row.height);
+    EXPECT_EQ(layout::ButtonWidth(322, row.dpi), row.width);
+    int x, y;
+    layout::QuitButtonOrigin(322, 150, 75, 21, &x, &y, row.dpi);
+    EXPECT_EQ(y, row.quitY);
+    // Authors write gaps as at 96 dpi: 20, then -1 (still below the button above) and 7.
+    layout::ButtonColumn gaps(row.icon, row.dpi);
+    gaps.Gap(20);
+    EXPECT_EQ(gaps.NextButtonTop(), row.firstAfterGap);
+    gaps.Gap(-1);
+    EXPECT_GT(gaps.NextButtonTop(), row.firstAfterGap + row.height);
+    gaps.NextButtonTop();
+    gaps.Gap(7);
+    EXPECT_EQ(gaps.y(), row.gapY);
+    // Moved to a 96-dpi monitor and back, the column stands where it stood.
+    layout::ButtonColumn there = gaps.AtDpi(32, 96);
+    EXPECT_EQ(there.y(), 150);
+    EXPECT_EQ(there.top(1), 63);
+    layout::ButtonColumn back = there.AtDpi(row.icon, row.dpi);
+    for (int i = 0; i < 3; i++) EXPECT_EQ(back.top(i), gaps.top(i));
+    EXPECT_EQ(back.y(), gaps.y());
+  }
+  // 30 entries at 150 % on a laptop: ten to a column, the columns 9 pixels in.
+  layout::ButtonColumn column(48, 144);
+  for (int i = 0; i < 30; i++) column.NextButtonTop();
+  const layout::Arrangement a = layout::Arrange(column, {489, 72, 482}, 1366, 728);
+  EXPECT_EQ(a.columns, 3);
+  EXPECT_EQ(a.windowHeight, 72 + 606);
+  EXPECT_EQ(a.left[0], 11);
+  EXPECT_EQ(a.left[10], 11 + 482);
+  EXPECT_EQ(a.top[10], 6);
+}
+
 // The window of template 103 as Wine draws it, and 32-pixel icons.
 const layout::Frame kFrame = layout::kWineTemplateFrame;
 const long long E = 1LL << 40;  // an entry among the gaps of a menu below

@@ -7,13 +7,8 @@ target_link_libraries(hostile_test PRIVATE launcher_driver launcher_pure gdi32)
 target_include_directories(hostile_test PRIVATE ${CMAKE_SOURCE_DIR}/glyphkey/include ${GLYPHKEY_TEST_ICON_DIR})
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/picture_res.rc PROPERTIES
                             OBJECT_DEPENDS "${glyphkey_test_icons_FILES}")
-# The message-hook library that asks the launcher's process whether an icon is alive.
-add_library(icon_probe SHARED ${CMAKE_CURRENT_LIST_DIR}/icon_probe.cpp)
-set_target_properties(icon_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-target_link_libraries(icon_probe PRIVATE user32 gdi32)
-# The hook procedure is exported by its plain name, as GetProcAddress asks for it.
-target_link_options(icon_probe PRIVATE -Wl,--kill-at)
-add_dependencies(hostile_test recorder glyphkey_test_icons icon_probe)
+# launcher_hooks.dll (made in launcher.cmake) asks the launcher's process whether an icon is alive.
+add_dependencies(hostile_test recorder glyphkey_test_icons launcher_hooks)
 foreach(deliverable autorun glyphkey)
   if(TARGET ${deliverable})
     add_dependencies(hostile_test ${deliverable})

@@ -117,7 +117,11 @@ ButtonLook InspectButton(HWND button, HICON expected) {
   if (cx > kMaxIcon || cy > kMaxIcon) return look;
   static COLORREF want[kMaxIcon * kMaxIcon];
   if (!RenderIcon(expected, face, cx, cy, want)) return look;
-  int left = r.left + 6, top = r.top + (h - cy) / 2;
+  // The icon's margin is 6 pixels at 96 dpi, scaled to the screen's DPI.
+  HDC screenDc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screenDc, LOGPIXELSY);
+  ReleaseDC(nullptr, screenDc);
+  int left = r.left + MulDiv(6, dpi, 96), top = r.top + (h - cy) / 2;
   look.iconMatches = true;
   for (int y = 0; y < cy; y++) {
     if (OnFocusRow(top - r.top + y, h)) continue;

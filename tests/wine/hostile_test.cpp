@@ -439,7 +439,7 @@ class IconProbe {
   explicit IconProbe(DWORD thread) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, sizeof path);
-    strcpy(strrchr(path, '\\') + 1, "icon_probe.dll");
+    strcpy(strrchr(path, '\\') + 1, "launcher_hooks.dll");
     library_ = LoadLibraryA(path);
     HOOKPROC proc = library_ ? (HOOKPROC)(void*)GetProcAddress(library_, "IconProbeHook") : nullptr;
     hook_ = proc ? SetWindowsHookExA(WH_GETMESSAGE, proc, library_, thread) : nullptr;

@@ -31,8 +31,30 @@ function(add_launcher_test name)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "LAUNCHER_CORPUS_DIR=${launcher_corpus_windows}")
 endfunction()
 
-add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp)
+add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp
+                  ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp)
+target_link_libraries(launcher_window_test PRIVATE gdi32)
+# The hook library that the tests place in the launcher's thread; its hook procedures are
+# exported by their plain names, as GetProcAddress asks for them.
+add_library(launcher_hooks SHARED ${CMAKE_CURRENT_LIST_DIR}/launcher_hooks.cpp)
+set_target_properties(launcher_hooks PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(launcher_hooks PRIVATE user32 gdi32)
+target_link_options(launcher_hooks PRIVATE -static -Wl,--kill-at)
+add_dependencies(launcher_window_test launcher_hooks)
+
+# The window's layout once more in a session of its own whose screen is at 144 dpi (150 %),
+# the LogPixels of a new prefix: margins, gaps and icons at that DPI.
+set(dpi_session ${CMAKE_BINARY_DIR}/wine-session-144dpi)
+add_test(NAME wine_session_144dpi_start
+         COMMAND env WINE_SESSION_DPI=144 bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${dpi_session})
+set_tests_properties(wine_session_144dpi_start PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 700 RUN_SERIAL TRUE)
+add_test(NAME wine_session_144dpi_stop COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh stop ${dpi_session})
+set_tests_properties(wine_session_144dpi_stop PROPERTIES FIXTURES_CLEANUP wine144)
+add_test(NAME launcher_window_test_144dpi
+         COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${dpi_session} $<TARGET_FILE:launcher_window_test> dpi)
+set_tests_properties(launcher_window_test_144dpi PROPERTIES FIXTURES_REQUIRED wine144 RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS}")
 # The template frame that the disc checker assumes, checked against the measured one.
-target_include_directories(launcher_window_test PRIVATE ${CMAKE_SOURCE_DIR}/launcher)
+target_include_directories(launcher_window_test PRIVATE ${CMAKE_SOURCE_DIR}/launcher ${CMAKE_SOURCE_DIR}/dpi)
 add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
 add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_test.cpp)

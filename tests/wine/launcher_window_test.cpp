@@ -2,14 +2,16 @@
 // menu or its library, the title, the buttons' places and sizes, the window's size and
 // place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
 // a reload to a second page, one menu saved in every encoding, and real autorun.inf
-// files from discs.
-#include <windows.h>
+// files from discs. Given "dpi", only the cases of the layout, which is made for the
+// screen's DPI (the session's LogPixels), and a move to a monitor of another DPI.
 #include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 #include "check.h"
+#include "hostile_screen.h"
 #include "launcher_driver.h"
 #include "template_frame.h"
 
@@ -20,8 +22,26 @@ namespace {
 constexpr int kFirstButtonId = 1001;
 constexpr int kLastButtonId = 1030;
 constexpr int kAboutCommand = 16;
-constexpr int kButtonX = 7;
-constexpr int kTopMargin = 4;
+// The layout's pixel figures are written for 96 dpi and scaled to the screen's DPI.
+int g_dpi = 96;
+int Px(int figure, int dpi = g_dpi) {
+  return MulDiv(figure, dpi, 96);
+}
+int IconHeight() {
+  return GetSystemMetrics(SM_CYICON);
+}
+int ButtonX() {
+  return Px(7);
+}
+int TopMargin() {
+  return Px(4);
+}
+int ButtonHeight() {
+  return IconHeight() + Px(6);
+}
+int Step() {
+  return ButtonHeight() + Px(2);
+}
 
 // What the template of the launcher window gives in this prefix, measured on a dialog of
 // our own made the same way: 214 x 15 dialog units in 8 point MS Sans Serif, Quit button
@@ -65,8 +85,6 @@ TemplateSize MeasureTemplate() {
   return size;
 }
 
-int IconHeight() { return GetSystemMetrics(SM_CYICON); }
-
 RECT WorkAreaOf(HWND window) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
@@ -101,7 +119,7 @@ void CheckCentred(HWND window) {
 }
 
 // The window's size for a menu whose final vertical position is finalY, and the Quit
-// button at the bottom centre, 2 pixels above the lower edge.
+// button at the bottom centre, 2 pixels (at 96 dpi) above the lower edge.
 void CheckGrownWindow(HWND window, const TemplateSize& t, int finalY) {
   RECT r = WindowRectOf(window), c = ClientRectOf(window);
   CHECK_EQ(r.right - r.left, t.windowWidth);
@@ -115,7 +133,7 @@ void CheckGrownWindow(HWND window, const TemplateSize& t, int finalY) {
   CHECK_EQ(q.right - q.left, t.quit.right);
   CHECK_EQ(q.bottom - q.top, t.quit.bottom);
   CHECK_EQ(q.left, (c.right - c.left - t.quit.right) / 2);
-  CHECK_EQ(q.top, c.bottom - t.quit.bottom - 2);
+  CHECK_EQ(q.top, c.bottom - t.quit.bottom - Px(2));
 }
 
 struct WantButton {
@@ -134,7 +152,7 @@ int SortedButtons(HWND window, Button* buttons) {
 }
 
 // The buttons, one per entry: ids from 1001, x 7, the wanted y, the initial client width
-// less 14, the icon height + 6.
+// less 14, the icon height + 6 (the figures at 96 dpi).
 void CheckButtons(HWND window, const TemplateSize& t, const WantButton* want, int count) {
   static Button buttons[kMaxButtons];
   int n = SortedButtons(window, buttons);
@@ -143,10 +161,10 @@ void CheckButtons(HWND window, const TemplateSize& t, const WantButton* want, in
     const Button& b = buttons[i];
     CHECK_EQ(b.id, kFirstButtonId + i);
     CHECK_STR(b.text, want[i].text);
-    CHECK_EQ(b.rect.left, kButtonX);
+    CHECK_EQ(b.rect.left, ButtonX());
     CHECK_EQ(b.rect.top, want[i].y);
-    CHECK_EQ(b.rect.right - b.rect.left, t.clientWidth - 2 * kButtonX);
-    CHECK_EQ(b.rect.bottom - b.rect.top, IconHeight() + 6);
+    CHECK_EQ(b.rect.right - b.rect.left, t.clientWidth - 2 * ButtonX());
+    CHECK_EQ(b.rect.bottom - b.rect.top, ButtonHeight());
     CHECK(IsWindowVisible(b.window));
   }
 }
@@ -173,7 +191,7 @@ int CheckOnScreen(HWND window, const TemplateSize& t, int count) {
       continue;
     }
     columns++;
-    CHECK(r.left == before.left + t.clientWidth && r.top == kTopMargin);
+    CHECK(r.left == before.left + t.clientWidth && r.top == TopMargin());
   }
   CHECK_EQ(frame.right - frame.left, t.windowWidth + (columns - 1) * t.clientWidth);
   return columns;
@@ -296,22 +314,126 @@ const char kLayoutMenu[] =
     "shell\\tools=Tools\r\n"
     "shell\\tools\\command=<tools.inf>\r\n";
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
+// The three buttons of kLayoutMenu show icons 201 to 203 as the screen's icon size has
+// them: each group's own image of that size, as LoadIconA loads it here.
+void CheckIconsAtScreenSize(HWND window) {
+  TEST_CASE("the buttons draw their icons' own images of the screen's icon size");
+  char path[MAX_PATH];
+  snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
+  hostile::LauncherIcons icons(path);
+  printf("icons of %dx%d pixels at %d dpi\n", GetSystemMetrics(SM_CXICON), IconHeight(), g_dpi);
+  for (int i = 0; i < 3; i++) {
+    HWND button = GetDlgItem(window, kFirstButtonId + i);
+    CHECK(hostile::LooksRight(hostile::WaitForButtonLook(button, icons.Icon(201 + i), Scaled(5000)), true));
+  }
+  TEST_CASE("a button told that its parent has a new DPI draws its icon again");
+  HWND first = GetDlgItem(window, kFirstButtonId);
+  CHECK_EQ(SendMessageA(first, WM_DPICHANGED_AFTERPARENT, 0, 0), 0);
+  CHECK(hostile::LooksRight(hostile::WaitForButtonLook(first, icons.Icon(201), Scaled(5000)), true));
+}
+
+// WM_DPICHANGED as Windows sends it when the window moves to a monitor of another DPI:
+// the new DPI in both halves of wParam, behind lParam the suggested window rectangle, the
+// window's scaled about the given corner. The rectangle must be in the launcher's process:
+// launcher_hooks.dll, hooked into the launcher's thread, sends it from there.
+bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
+  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
+  HOOKPROC proc =
+      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "DpiMessageHook")))
+            : nullptr;
+  HHOOK hook = proc
+                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
+                   : nullptr;
+  DWORD_PTR result = 0;
+  bool sent = hook && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"),
+                                          MAKEWPARAM(to, from), MAKELPARAM(corner.x, corner.y), SMTO_NORMAL,
+                                          Scaled(20000), &result);
+  if (hook) UnhookWindowsHookEx(hook);
+  if (hooks) FreeLibrary(hooks);
+  return sent;
+}
+
+// The window of kLayoutMenu moved to a monitor of another DPI and back. Wine has one
+// monitor and sends no WM_DPICHANGED: the test sends it.
+void CheckNewDpi(HWND window, const TemplateSize& t) {
+  TEST_CASE("WM_DPICHANGED: buttons, gaps and Quit button at the new DPI, inside the work area");
+  const int other = g_dpi == 96 ? 144 : 96;
+  static Button before[kMaxButtons], after[kMaxButtons];
+  const int count = SortedButtons(window, before);
+  const RECT was = WindowRectOf(window), work = WorkAreaOf(window);
+  // Windows suggests the window scaled about its top left corner.
+  const RECT suggested = {was.left, was.top, was.left + MulDiv(was.right - was.left, other, g_dpi),
+                          was.top + MulDiv(was.bottom - was.top, other, g_dpi)};
+  CHECK(SendDpiChanged(window, g_dpi, other, {was.left, was.top}));
+  const int icon = MulDiv(IconHeight(), other, g_dpi);
+  const int clientWidth = MulDiv(t.clientWidth, other, g_dpi);
+  CHECK_EQ(SortedButtons(window, after), count);
+  for (int i = 0; i < count; i++) {
+    const RECT& b = after[i].rect;
+    CHECK_EQ(b.left, Px(7, other));
+    CHECK_EQ(b.top, Px(4, other) + i * (icon + Px(6, other) + Px(2, other)));
+    CHECK_EQ(b.right - b.left, clientWidth - 2 * Px(7, other));
+    CHECK_EQ(b.bottom - b.top, icon + Px(6, other));
+  }
+  // The frame is the system's at the new DPI, which Wine does not change: the client
+  // area holds the buttons, the Quit button below them, 2 pixels (at 96 dpi) above its edge.
+  const RECT now = WindowRectOf(window), c = ClientRectOf(window);
+  CHECK(Inside(now, work));
+  CHECK(c.right >= clientWidth);
+  const RECT q = ChildRect(GetDlgItem(window, IDOK));
+  CHECK_EQ(q.right - q.left, MulDiv(t.quit.right, other, g_dpi));
+  CHECK_EQ(q.bottom - q.top, MulDiv(t.quit.bottom, other, g_dpi));
+  CHECK_EQ(q.left, (c.right - (q.right - q.left)) / 2);
+  CHECK_EQ(q.bottom, c.bottom - Px(2, other));
+  // Windows draws the frame at the new DPI too, and the window's size allows for it; Wine
+  // keeps the system's frame, whose caption bar at 144 dpi takes from the client area
+  // what the frame at 96 dpi would not: there the Quit button may overlap the last row.
+  const RECT c0 = ClientRectOf(window);
+  const bool frameFollows = (now.bottom - now.top) - c0.bottom != t.windowHeight - t.clientHeight;
+  if (frameFollows || other > g_dpi) CHECK(count == 0 || q.top >= after[count - 1].rect.bottom);
+  // Centred on the suggested rectangle, which fits the work area here.
+  CHECK(abs((now.left + now.right) - (suggested.left + suggested.right)) <= 1);
+  CHECK(abs((now.top + now.bottom) - (suggested.top + suggested.bottom)) <= 1);
+
+  TEST_CASE("WM_DPICHANGED back: every button, the Quit button and the window as before");
+  CHECK(SendDpiChanged(window, other, g_dpi, {now.left, now.top}));
+  CHECK_EQ(SortedButtons(window, after), count);
+  for (int i = 0; i < count; i++) CHECK(EqualRect(&after[i].rect, &before[i].rect));
+  const RECT again = WindowRectOf(window);
+  CHECK_EQ(again.right - again.left, was.right - was.left);
+  CHECK_EQ(again.bottom - again.top, was.bottom - was.top);
+  CHECK(Inside(again, work));
+  const RECT q2 = ChildRect(GetDlgItem(window, IDOK));
+  CHECK_EQ(q2.right - q2.left, t.quit.right);
+  CHECK_EQ(q2.bottom, ClientRectOf(window).bottom - Px(2));
+}
+
 void TestLayout(const TemplateSize& t) {
   TEST_CASE("three entries: title, buttons, grown and centred window, Quit at the bottom");
   Disc disc;
   CHECK(MakeDisc(disc, "layout"));
   CHECK(WriteDiscFile(disc, "autorun.inf", kLayoutMenu));
-  const int step = IconHeight() + 8;
-  const WantButton want[] = {{"&Install", kTopMargin}, {"Read me", kTopMargin + step}, {"Tools", kTopMargin + 2 * step}};
+  const int step = Step();
+  const WantButton want[] = {
+      {"&Install", TopMargin()}, {"Read me", TopMargin() + step}, {"Tools", TopMargin() + 2 * step}};
   RECT first = {};
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
     CheckText(window, "Demo disc");
     CheckButtons(window, t, want, 3);
-    CheckGrownWindow(window, t, kTopMargin + 3 * step);
+    CheckGrownWindow(window, t, TopMargin() + 3 * step);
     CheckText(GetDlgItem(window, IDOK), "&Quit");
     first = WindowRectOf(window);
+    CheckIconsAtScreenSize(window);
+    CheckNewDpi(window, t);
   } else {
     CHECK(!"launcher window");
   }
@@ -343,8 +465,8 @@ void TestGaps(const TemplateSize& t) {
                       "shell\\b=B\r\nshell\\b\\command=b.exe\r\n"
                       "QXspace=-40\r\n"
                       "shell\\c=C\r\nshell\\c\\command=c.exe\r\n"));
-  const int step = IconHeight() + 8;
-  const int y0 = kTopMargin + 20, y1 = y0 + step, y2 = y1 + IconHeight() + 6;
+  const int step = Step();
+  const int y0 = TopMargin() + Px(20), y1 = y0 + step, y2 = y1 + ButtonHeight();
   const WantButton want[] = {{"A", y0}, {"B", y1}, {"C", y2}};
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
@@ -376,7 +498,7 @@ void TestGaps(const TemplateSize& t) {
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
     CheckButtons(window, t, want, 0);
-    CheckGrownWindow(window, t, kTopMargin);
+    CheckGrownWindow(window, t, TopMargin());
     CheckText(window, "Autorun");
   } else {
     CHECK(!"launcher window");
@@ -424,7 +546,7 @@ void TestMessages(const TemplateSize& t) {
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
     CheckText(GetDlgItem(window, IDOK), "");
-    CheckGrownWindow(window, t, kTopMargin + IconHeight() + 8);
+    CheckGrownWindow(window, t, TopMargin() + Step());
   } else {
     CHECK(!"launcher window");
   }
@@ -512,7 +634,7 @@ void TestEntryLimit(const TemplateSize& t) {
     CheckCentred(window);
     // The first column is full: one more row would not fit the work area's height.
     RECT r = WindowRectOf(window);
-    CHECK(r.bottom - r.top + IconHeight() + 8 > work.bottom - work.top);
+    CHECK(r.bottom - r.top + Step() > work.bottom - work.top);
 
     TEST_CASE("a click on the 30th button, in the last column, runs its entry");
     Click(ButtonById(window, kLastButtonId));
@@ -541,7 +663,7 @@ void TestReload(const TemplateSize& t) {
                       "shell\\a=Alpha\r\nshell\\a\\command=alpha.exe\r\n"
                       "shell\\b=Beta\r\nshell\\b\\command=beta.exe\r\n"
                       "shell\\back=&Back\r\nshell\\back\\command=[autorun.inf] trailing text\r\n"));
-  const int step = IconHeight() + 8;
+  const int step = Step();
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
@@ -555,18 +677,19 @@ void TestReload(const TemplateSize& t) {
     Click(ButtonById(window, kFirstButtonId));
     CHECK(titleIs("Page two"));
     WaitIdle(launcher);
-    const WantButton page2[] = {{"Alpha", kTopMargin}, {"Beta", kTopMargin + step}, {"&Back", kTopMargin + 2 * step}};
+    const WantButton page2[] = {
+        {"Alpha", TopMargin()}, {"Beta", TopMargin() + step}, {"&Back", TopMargin() + 2 * step}};
     CheckButtons(window, t, page2, 3);
-    CheckGrownWindow(window, t, kTopMargin + 3 * step);
+    CheckGrownWindow(window, t, TopMargin() + 3 * step);
     CheckText(GetDlgItem(window, IDOK), "&Quit");
 
     TEST_CASE("a reload back to the first page, with text after the bracket");
     Click(ButtonById(window, kFirstButtonId + 2));
     CHECK(titleIs("Page one"));
     WaitIdle(launcher);
-    const WantButton page1[] = {{"&Next", kTopMargin}, {"Stay", kTopMargin + step}};
+    const WantButton page1[] = {{"&Next", TopMargin()}, {"Stay", TopMargin() + step}};
     CheckButtons(window, t, page1, 2);
-    CheckGrownWindow(window, t, kTopMargin + 2 * step);
+    CheckGrownWindow(window, t, TopMargin() + 2 * step);
     CHECK(WaitForMessageBox(launcher, 0) == 0);
   } else {
     CHECK(!"launcher window");
@@ -735,7 +858,12 @@ void TestCorpus() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool dpiOnly = argc > 1 && strcmp(argv[1], "dpi") == 0;
+  HDC screen = GetDC(nullptr);
+  g_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  printf("screen at %d dpi\n", g_dpi);
   if (!getenv("DISC_BIN_DIR")) {
     printf("DISC_BIN_DIR is not set\n");
     return 2;
@@ -744,6 +872,12 @@ int main() {
   TemplateSize t = MeasureTemplate();
   printf("template window %dx%d, client %dx%d, Quit %ld,%ld %ldx%ld\n", t.windowWidth, t.windowHeight,
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
+  if (dpiOnly) {
+    TestLayout(t);
+    TestGaps(t);
+    TestEntryLimit(t);
+    return check::Summary();
+  }
   // The disc checker lays pages out in this frame: it must be the one Wine draws.
   CHECK_EQ(t.windowWidth, layout::kWineTemplateFrame.windowWidth);
   CHECK_EQ(t.windowHeight, layout::kWineTemplateFrame.windowHeight);

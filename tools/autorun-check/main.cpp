@@ -5,13 +5,14 @@
 #include <string.h>
 
 #include "disc_check.h"
+#include "page_layout.h"
 #include "report_format.h"
 #include "system.h"
 
 namespace {
 void PrintUsage(FILE* out) {
   fprintf(out,
-          "usage: autorun-check [--plain | --readable] [--codepage N] DISC_FOLDER_OR_MENU_FILE\n"
+          "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] DISC_FOLDER_OR_MENU_FILE\n"
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
           "  --plain        one tab-separated record per line (the default when the output\n"
@@ -21,6 +22,8 @@ void PrintUsage(FILE* out) {
           "                 1252 Western (the default%s), 1250 Central European,\n"
           "                 1251 Cyrillic, 1253 Greek, 932 Japanese, 936 Chinese (PRC),\n"
           "                 949 Korean, 950 Chinese (Taiwan), 65001 UTF-8, ...\n"
+          "  --dpi N        give the windows' sizes at N dpi: 96 is 100 %% (the default),\n"
+          "                 120 is 125 %%, 144 is 150 %%, 192 is 200 %%\n"
           "The menu's texts are printed %s.\n"
           "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
           "32-pixel icons), with the columns its buttons flow into there.\n"
@@ -60,6 +63,13 @@ int main(int argc, char** argv) {
         fprintf(stderr, "autorun-check: '%s' is not a code page number\n", argv[i]);
         return Usage();
       }
+    } else if (strcmp(argv[i], "--dpi") == 0 && i + 1 < argc) {
+      int dpi = atoi(argv[++i]);
+      if (dpi < 48 || dpi > 480 || strspn(argv[i], "0123456789") != strlen(argv[i])) {
+        fprintf(stderr, "autorun-check: '%s' is not a DPI from 48 to 480\n", argv[i]);
+        return Usage();
+      }
+      check::SetLayoutDpi(dpi);
     } else if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
       PrintUsage(stdout);
       check::KeepConsoleOpen();

@@ -132,7 +132,7 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
     if (!entries) Appendf(out, "      (no entries)\n");
     Appendf(out, "\n");
   }
-  if (!report.menus.empty()) Appendf(out, "%s\n", kLayoutScreen);
+  if (!report.menus.empty()) Appendf(out, "%s\n", LayoutScreen());
   for (const Warning& w : report.warnings)
     Appendf(out, "%s %swarning:%s %s\n", Place(w).c_str(), yellow, normal, w.text.c_str());
   size_t count = report.warnings.size();

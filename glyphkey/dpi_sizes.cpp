@@ -1,0 +1,70 @@
+// The control at its window's DPI: the icons at the size for it and the caption font.
+// At the system's DPI both are what the system gives every window, as before.
+#include "dpi_win32.h"
+#include "glyphkey_internal.h"
+
+namespace glyphkey {
+namespace {
+
+// GrayStringA's output procedure for a copy: the copy's own size, where GrayIcon draws
+// at the system's icon size.
+BOOL CALLBACK GrayIconOwnSize(HDC dc, LPARAM data, int) {
+  DrawIconEx(dc, 0, 0, reinterpret_cast<HICON>(data), 0, 0, 0, nullptr, DI_NORMAL);
+  return TRUE;
+}
+
+void Forget(ControlRecord::SizedIcon* slot) {
+  if (slot->copy) DestroyIcon(slot->copy);
+  *slot = ControlRecord::SizedIcon{};
+}
+
+// A copy of icon at this size. An icon loaded from resources (LoadIconA, as the control
+// text's icons are) is read again from the image of its group nearest that size;
+// another, such as a host's GKM_SETUPICON icon, is stretched.
+HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
+  if (slot->from == icon && slot->size == size && slot->copy) return slot->copy;
+  Forget(slot);
+  HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
+  if (!copy) copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, 0));
+  if (copy) *slot = ControlRecord::SizedIcon{icon, copy, size};
+  return copy;
+}
+
+}  // namespace
+
+void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy) {
+  const bool disabled = (record->state & kStateDisabled) != 0;
+  if (cx == GetSystemMetrics(SM_CXICON) && cy == GetSystemMetrics(SM_CYICON)) {
+    if (disabled)
+      GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, x, y, cx, cy);
+    else
+      DrawIcon(dc, x, y, icon);
+    return;
+  }
+  ControlRecord::SizedIcon* slot = &record->sized[icon == record->upIcon ? 0 : 1];
+  HICON copy = SizedCopy(slot, icon, cx);
+  HICON drawn = copy ? copy : icon;
+  if (disabled)
+    GrayStringA(dc, nullptr, GrayIconOwnSize, reinterpret_cast<LPARAM>(drawn), 1, x, y, cx, cy);
+  else
+    DrawIconEx(dc, x, y, drawn, cx, cy, 0, nullptr, DI_NORMAL);
+}
+
+void ForgetSizedIcons(ControlRecord* record) {
+  Forget(&record->sized[0]);
+  Forget(&record->sized[1]);
+}
+
+HFONT CaptionFontAtDpi(int at) {
+  // The caption is drawn in the device context's own font, the system font, which is
+  // made for the system's DPI; on a monitor of another DPI it is scaled to that one.
+  const int system = dpi::SystemDpi();
+  if (at == system) return nullptr;
+  LOGFONTA font;
+  if (!GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
+  font.lfHeight = dpi::Rescale(font.lfHeight, system, at);
+  font.lfWidth = dpi::Rescale(font.lfWidth, system, at);
+  return CreateFontIndirectA(&font);
+}
+
+}  // namespace glyphkey
