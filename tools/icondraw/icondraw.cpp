@@ -59,35 +59,39 @@ class Parser {
     p.pixels[y * p.size + x] = colour;
   }
   // Drawing at a scale. A point c of the source's grid lies at (c + 1/2) * scale - 1/2
-  // on the drawn image, so the source's pixel edges c +- 1/2 land on whole multiples
-  // of the scale. Pens keep whole pixels: at 1.5 the halves round down, so that a
-  // 1-pixel outline stays 1 pixel at 48 (as a designer draws a 48-pixel icon) and
-  // becomes 2 at 64.
+  // on the drawn image: the source's pixel edges land on multiples of the scale.
   double Scaled(double c) const { return scale_ == 1 ? c : (c + 0.5) * scale_ - 0.5; }
+  // The source's pixel edge b (pixel c lies between edges c and c + 1) on the nearest
+  // pixel edge of the drawn image. At 1.5 every second edge falls half-way; it goes
+  // toward the centre, so the picture stays symmetric. The source's pixels then tile
+  // the image, 1 or 2 pixels each, and rectangles, frames, dots and pixel rows laid
+  // side by side in the source stay side by side, without gaps.
+  int EdgeAt(double b) const {
+    const double t = b * scale_, middle = sourceSize_ * scale_ / 2;
+    return static_cast<int>(t < middle ? std::floor(t + 0.5) : std::ceil(t - 0.5));
+  }
+  // An edge half-way between pixel centres, as the rectangle tests take it.
+  double Edge(double e) const { return scale_ == 1 ? e : EdgeAt(e + 0.5) - 0.5; }
+  // Pens keep whole pixels: at 1.5 the halves round down, so that a 1-pixel line stays
+  // 1 pixel at 48 (as a designer draws a 48-pixel icon) and becomes 2 at 64.
   int Pen(double width) const {
     return scale_ == 1 ? static_cast<int>(std::lround(width))
                        : std::max(1, static_cast<int>(std::ceil(width * scale_ - 0.5)));
   }
   // The pixel a pen of the source's width centred at c lands on, for a pen of that
   // width at the scale; an even pen centres on its pixel's lower right corner (Stamp).
+  // A 1-pixel pen on a source pixel that became 2 takes the one farther from the
+  // centre: lines along an icon's edges (bevels, shading) keep touching its border.
   int PenPixel(double c, double width) const {
+    if (Pen(width) == 1 && std::lround(width) == 1 && c == std::floor(c))
+      return c < (sourceSize_ - 1) / 2.0 ? EdgeAt(c) : EdgeAt(c + 1) - 1;
     const double from = std::lround(width) % 2 == 0 ? 0.5 : 0, to = Pen(width) % 2 == 0 ? 0.5 : 0;
     return static_cast<int>(std::lround(Scaled(c + from) - to));
   }
-  // The pixel edges of a rectangle over the source's pixels c0 to c1: its border
-  // pixels are where a 1-pixel line along them lands, so frames meet the lines
-  // drawn beside them as in the source.
-  void PenSpan(double c0, double c1, double* e0, double* e1) const {
-    const int pen = Pen(1);
-    *e0 = PenPixel(c0, 1) - (pen - 1) / 2 - 0.5;
-    *e1 = PenPixel(c1, 1) + pen / 2 + 0.5;
-  }
-  // The source's pixel c as a block of whole pixels: the pixels whose centres lie
-  // between its scaled edges, 1 or 2 wide at 1.5, so that pixel rows leave no gaps.
+  // The source's pixel (x, y) as the block of pixels it became.
   void Block(int x, int y, int colour) {
-    auto first = [this](double c) { return static_cast<int>(std::ceil(Scaled(c - 0.5))); };
-    for (int ty = first(y); ty < first(y + 1); ++ty)
-      for (int tx = first(x); tx < first(x + 1); ++tx) Set(tx, ty, colour);
+    for (int ty = EdgeAt(y); ty < EdgeAt(y + 1); ++ty)
+      for (int tx = EdgeAt(x); tx < EdgeAt(x + 1); ++tx) Set(tx, ty, colour);
   }
   // Shapes are tested in the turned frame: each pixel centre is turned back by the
   // current angle about the image centre before it is compared with the shape.
@@ -127,22 +131,11 @@ class Parser {
       x1 = PenPixel(x, width);
       y1 = PenPixel(y, width);
     }
-    Line(x0, y0, x1, y1, Pen(width), colour);
+    // The pen keeps the source's tip: square up to 3 pixels, round beyond.
+    Line(x0, y0, x1, y1, Pen(width), std::lround(width) <= 3, colour);
   }
-  // A dot is a 1-pixel pen's stamp at the scale.
-  void Dot(double u, double v, int colour) {
-    int x, y;
-    Turn(u, v, &x, &y);
-    if (scale_ == 1) {
-      Set(x, y, colour);
-      return;
-    }
-    const int px = PenPixel(x, 1), py = PenPixel(y, 1), pen = Pen(1);
-    for (int dy = -(pen - 1) / 2; dy <= pen / 2; ++dy)
-      for (int dx = -(pen - 1) / 2; dx <= pen / 2; ++dx) Set(px + dx, py + dy, colour);
-  }
-  void Stamp(int cx, int cy, int width, int colour);
-  void Line(int x0, int y0, int x1, int y1, int width, int colour);
+  void Stamp(int cx, int cy, int width, bool square, int colour);
+  void Line(int x0, int y0, int x1, int y1, int width, bool square, int colour);
 
   std::string name_;
   IconSource* icon_;
@@ -258,24 +251,25 @@ int Round(double v) {
   return static_cast<int>(std::lround(v));
 }
 
-void Parser::Stamp(int cx, int cy, int width, int colour) {
-  // Odd widths centre on the pixel, even widths on its lower right corner; round pen tips.
+void Parser::Stamp(int cx, int cy, int width, bool square, int colour) {
+  // Odd widths centre on the pixel, even widths on its lower right corner; square pen
+  // tips for the thin pens, round ones beyond.
   const double half = width / 2.0;
   const double centre = (width % 2 == 0) ? 0.5 : 0.0;
   const int lo = -(width - 1) / 2, hi = width / 2;
   for (int dy = lo; dy <= hi; ++dy)
     for (int dx = lo; dx <= hi; ++dx) {
       double ex = dx - centre, ey = dy - centre;
-      if (width <= 3 || ex * ex + ey * ey <= half * half) Set(cx + dx, cy + dy, colour);
+      if (square || ex * ex + ey * ey <= half * half) Set(cx + dx, cy + dy, colour);
     }
 }
 
-void Parser::Line(int x0, int y0, int x1, int y1, int width, int colour) {
+void Parser::Line(int x0, int y0, int x1, int y1, int width, bool square, int colour) {
   int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   for (;;) {
-    Stamp(x0, y0, width, colour);
+    Stamp(x0, y0, width, square, colour);
     if (x0 == x1 && y0 == y1) break;
     int e2 = 2 * err;
     if (e2 >= dy) {
@@ -338,22 +332,25 @@ bool Parser::Command(const std::vector<std::string>& w) {
     FillWhere(colour, [](double, double) { return true; });
   } else if (op == "dot") {
     if (!Expect(w, 4, 4, "dot X Y COLOUR") || !Numbers(w, 1, 2, v) || !Colour(w[3], &colour)) return false;
-    Dot(v[0], v[1], colour);
+    int x, y;
+    Turn(v[0], v[1], &x, &y);
+    if (scale_ == 1)
+      Set(x, y, colour);
+    else
+      Block(x, y, colour);
   } else if (op == "rect" || op == "frame") {
     if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
     // Both corners are inside: the rectangle reaches half a pixel beyond them.
-    double x0 = std::fmin(v[0], v[2]) - 0.5, x1 = std::fmax(v[0], v[2]) + 0.5;
-    double y0 = std::fmin(v[1], v[3]) - 0.5, y1 = std::fmax(v[1], v[3]) + 0.5;
-    if (scale_ != 1) {
-      PenSpan(x0 + 0.5, x1 - 0.5, &x0, &x1);
-      PenSpan(y0 + 0.5, y1 - 0.5, &y0, &y1);
-    }
+    // A frame is the outermost source pixel on each side, 1 or 2 pixels at 48.
+    const double l = std::fmin(v[0], v[2]), r = std::fmax(v[0], v[2]);
+    const double t = std::fmin(v[1], v[3]), b = std::fmax(v[1], v[3]);
+    const double x0 = Edge(l - 0.5), x1 = Edge(r + 0.5), y0 = Edge(t - 0.5), y1 = Edge(b + 0.5);
+    const double ix0 = Edge(l + 0.5), ix1 = Edge(r - 0.5), iy0 = Edge(t + 0.5), iy1 = Edge(b - 0.5);
     const bool outline = op == "frame";
-    const int pen = Pen(1);
     FillWhere(colour, [=](double x, double y) {
       bool in = x >= x0 && x < x1 && y >= y0 && y < y1;
-      bool edge = x < x0 + pen || x >= x1 - pen || y < y0 + pen || y >= y1 - pen;
+      bool edge = x < ix0 || x >= ix1 || y < iy0 || y >= iy1;
       return in && (!outline || edge);
     });
   } else if (op == "line") {
