@@ -24,5 +24,5 @@ report() {  # name, budget in KB, icon folder
       n, s, s / 1024, b / 1024, s * 100 / b, c, i, i / 1024, i * 100 / s, (s - i) / 1024 }'
 }
 
-report GlyphKey32.dll 32 glyphkey/icons
-report autorun.exe 64 launcher/icons
+report GlyphKey32.dll 48 glyphkey/icons
+report autorun.exe 96 launcher/icons
