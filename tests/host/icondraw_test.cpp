@@ -207,11 +207,10 @@ TEST(IconDrawScale, DrawsTheSourceAgainAt48And64) {
     for (int x = 0; x < 48; ++x) ASSERT_NE(p48.At(x, y), kTransparent) << x << "," << y << "\n" << Rows(p48);
   EXPECT_EQ(p48.At(0, 0), 0);
   EXPECT_EQ(p48.At(47, 47), 0);
-  EXPECT_EQ(p48.At(24, 2), 3);  // the olive frame inside the black one
+  EXPECT_EQ(p48.At(24, 2), 3);   // the olive frame inside the black one
   EXPECT_EQ(p48.At(44, 24), 8);  // the gray shading right inside the frames
-  for (int y = 0; y < 48; ++y)  // the disc stays round: symmetric about the centre
-    for (int x = 0; x < 48; ++x)
-      EXPECT_EQ(p48.At(x, y) == 12, p48.At(47 - x, 47 - y) == 12) << x << "," << y;
+  for (int y = 0; y < 48; ++y)   // the disc stays round: symmetric about the centre
+    for (int x = 0; x < 48; ++x) EXPECT_EQ(p48.At(x, y) == 12, p48.At(47 - x, 47 - y) == 12) << x << "," << y;
   EXPECT_EQ(p48.At(18, 18), 12);
 
   // A size the source draws itself is kept as drawn; 'from' cannot be drawn at a scale.
@@ -242,14 +241,17 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
   EXPECT_EQ(ico[e + 2], 0);
   EXPECT_EQ(U16(ico, e + 4), 1u);
   EXPECT_EQ(U16(ico, e + 6), 32u);
-  const std::vector<uint8_t> png(ico.begin() + U32(ico, e + 12), ico.begin() + U32(ico, e + 12) + U32(ico, e + 8));
+  const std::vector<uint8_t> png(ico.begin() + U32(ico, e + 12),
+                                 ico.begin() + U32(ico, e + 12) + U32(ico, e + 8));
   EXPECT_EQ(png, icondraw::EncodePng(icon.pictures[2]));
   ASSERT_EQ(U32(ico, e + 12) + U32(ico, e + 8), ico.size());
 
   // Chunks: IHDR (64 x 64, 8 bits, RGBA), IDAT, IEND, each with its CRC.
   const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   ASSERT_TRUE(std::equal(signature, signature + 8, png.begin()));
-  auto big = [&](size_t at) { return uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]; };
+  auto big = [&](size_t at) {
+    return uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+  };
   std::vector<uint8_t> deflated;
   std::string types;
   for (size_t at = 8; at + 12 <= png.size(); at += 12 + big(at)) {
@@ -263,7 +265,8 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
       EXPECT_EQ(png[at + 16], 8);
       EXPECT_EQ(png[at + 17], 6);
     }
-    if (types.substr(types.size() - 5) == "IDAT ") deflated.insert(deflated.end(), &png[at + 8], &png[at + 8] + length);
+    if (types.substr(types.size() - 5) == "IDAT ")
+      deflated.insert(deflated.end(), &png[at + 8], &png[at + 8] + length);
   }
   EXPECT_EQ(types, "IHDR IDAT IEND ");
   EXPECT_LT(png.size(), 64u * 64 * 4 / 8);  // compressed: flat colours shrink much
@@ -282,8 +285,8 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
       int a = i >= 4 ? rgba[y * stride + i - 4] : 0, b = y ? rgba[(y - 1) * stride + i] : 0;
       int c = (y && i >= 4) ? rgba[(y - 1) * stride + i - 4] : 0, p = a + b - c;
       int paeth = std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c) ? a
-                  : std::abs(p - b) <= std::abs(p - c)                                       ? b
-                                                                                              : c;
+                  : std::abs(p - b) <= std::abs(p - c)                                     ? b
+                                                                                           : c;
       const int predicted[5] = {0, a, b, (a + b) / 2, paeth};
       rgba[y * stride + i] = rows[y * (stride + 1) + 1 + i] + predicted[filter];
     }

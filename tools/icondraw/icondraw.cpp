@@ -2,6 +2,8 @@
 // .ico files and galleries.
 #include "icondraw.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,8 +12,6 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-
-#include <zlib.h>
 
 namespace icondraw {
 
@@ -480,7 +480,9 @@ bool Parser::Command(const std::vector<std::string>& w) {
   } else if (op == "from") {
     if (!Expect(w, 2, 2, "from N (copies image N of this source, counted from 1)") || !Number(w[1], v))
       return false;
-    if (scale_ != 1) return Fail("'from' copies pixels, which cannot be drawn at " + std::to_string(Current().size) + " pixels");
+    if (scale_ != 1)
+      return Fail("'from' copies pixels, which cannot be drawn at " + std::to_string(Current().size) +
+                  " pixels");
     int n = Round(v[0]);
     if (n < 1 || n >= static_cast<int>(icon_->pictures.size())) return Fail("'from' names an earlier image");
     const Picture& source = icon_->pictures[n - 1];
@@ -587,7 +589,11 @@ std::vector<uint8_t> FilterRows(const std::vector<uint8_t>& rgba, int size, int 
     const uint8_t* above = y > 0 ? row - stride : nullptr;
     for (int i = 0; i < stride; ++i) {
       int a = i >= 4 ? row[i - 4] : 0, b = above ? above[i] : 0, c = (above && i >= 4) ? above[i - 4] : 0;
-      int predicted = filter == 1 ? a : filter == 2 ? b : filter == 3 ? (a + b) / 2 : filter == 4 ? Paeth(a, b, c) : 0;
+      int predicted = filter == 1   ? a
+                      : filter == 2 ? b
+                      : filter == 3 ? (a + b) / 2
+                      : filter == 4 ? Paeth(a, b, c)
+                                    : 0;
       out.push_back((row[i] - predicted) & 0xFF);
     }
   }
@@ -833,7 +839,8 @@ bool Load(const std::string& path, icondraw::IconSource* icon) {
     std::cerr << "icondraw: cannot read " << path << "\n";
     return false;
   }
-  if (!icondraw::ParseIconSource(text, path, icon, &error) || !icondraw::DrawAtScale(text, path, icon, &error)) {
+  if (!icondraw::ParseIconSource(text, path, icon, &error) ||
+      !icondraw::DrawAtScale(text, path, icon, &error)) {
     std::cerr << error << "\n";
     return false;
   }
