@@ -18,7 +18,7 @@ function(icondraw_tool var)
       OUTPUT ${ICONDRAW_EXE}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icondraw
       COMMAND ${ICONDRAW_NATIVE_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ICONDRAW_EXE}
-              ${ICONDRAW_DIR}/icondraw.cpp
+              ${ICONDRAW_DIR}/icondraw.cpp -lz
       DEPENDS ${ICONDRAW_DIR}/icondraw.cpp ${ICONDRAW_DIR}/icondraw.h
       COMMENT "Building the icon drawing tool"
       VERBATIM)

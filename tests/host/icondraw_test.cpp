@@ -2,7 +2,10 @@
 #include "icondraw.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -173,6 +176,133 @@ TEST(IconDrawIco, DirectoryAndImagesOfThreeKinds) {
   EXPECT_EQ(ico[small + 104 + 15 * 8], 0xC0);
   EXPECT_EQ(ico[small + 104 + 128 + 15 * 4], 0x40);
   EXPECT_EQ(ico[small + 104 + 128 + 15 * 4 + 2], 0x00);  // padding
+}
+
+// The source drawn again at 48 and 64 pixels: at 64 every source pixel is a 2 by 2
+// block; at 48 the pixels tile the image 1 or 2 wide, without gaps, symmetric.
+TEST(IconDrawScale, DrawsTheSourceAgainAt48And64) {
+  const std::string source =
+      "image 32 4bpp\nframe 0 0 31 31 black\nframe 1 1 30 30 olive\nrect 2 2 29 29 white\n"
+      "line 2 29 29 29 gray\nline 29 2 29 29 gray\ndot 15 15 red\ndot 16 16 red\n"
+      "disc 15.5 15.5 6 blue\nline 8 23 23 8 green 3\n"
+      "image 32 1bpp\nfill black\n";
+  IconSource icon = Parse(source);
+  std::string error;
+  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error)) << error;
+  ASSERT_EQ(icon.pictures.size(), 4u);  // the 1bpp image is not drawn again
+  const Picture &p32 = icon.pictures[0], &p48 = icon.pictures[2], &p64 = icon.pictures[3];
+  EXPECT_FALSE(p32.png);
+  EXPECT_TRUE(p48.png && p64.png);
+  ASSERT_EQ(p48.size, 48);
+  ASSERT_EQ(p64.size, 64);
+  int differ = 0;
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) differ += p64.At(x, y) != p32.At(x / 2, y / 2);
+  // Only the disc's and the wide pen's edges may differ; a frame or line one pixel off
+  // would differ along a whole side (64 pixels and more).
+  EXPECT_LE(differ, 100) << Rows(p64);
+  for (int x = 0; x < 64; ++x) EXPECT_EQ(p64.At(x, 1), 0) << x;  // the 1-pixel frame is 2 wide
+  // At 48: frames, fill and shading meet without a transparent or skipped pixel.
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 48; ++x) ASSERT_NE(p48.At(x, y), kTransparent) << x << "," << y << "\n" << Rows(p48);
+  EXPECT_EQ(p48.At(0, 0), 0);
+  EXPECT_EQ(p48.At(47, 47), 0);
+  EXPECT_EQ(p48.At(24, 2), 3);   // the olive frame inside the black one
+  EXPECT_EQ(p48.At(44, 24), 8);  // the gray shading right inside the frames
+  for (int y = 0; y < 48; ++y)   // the disc stays round: symmetric about the centre
+    for (int x = 0; x < 48; ++x) EXPECT_EQ(p48.At(x, y) == 12, p48.At(47 - x, 47 - y) == 12) << x << "," << y;
+  EXPECT_EQ(p48.At(18, 18), 12);
+
+  // A size the source draws itself is kept as drawn; 'from' cannot be drawn at a scale.
+  const std::string own = "image 32 4bpp\nfill red\nimage 48 4bpp\nfill blue\n";
+  icon = Parse(own);
+  ASSERT_TRUE(icondraw::DrawAtScale(own, "t.icon", &icon, &error));
+  ASSERT_EQ(icon.pictures.size(), 3u);
+  EXPECT_FALSE(icon.pictures[1].png);
+  EXPECT_EQ(icon.pictures[1].At(0, 0), 12);
+  EXPECT_EQ(icon.pictures[2].size, 64);
+  const std::string copied = "image 32 1bpp\nfill white\nimage 32 4bpp\nfrom 1\n";
+  icon = Parse(copied);
+  EXPECT_FALSE(icondraw::DrawAtScale(copied, "t.icon", &icon, &error));
+  EXPECT_EQ(error, "t.icon:4: 'from' copies pixels, which cannot be drawn at 48 pixels");
+}
+
+// A PNG image in the .ico: its directory entry says 32 bits, and the PNG inflates to
+// the picture's pixels in RGBA, transparent ones with alpha 0.
+TEST(IconDrawIco, PngImagesDecodeToThePicture) {
+  const std::string source = "image 32 4bpp\nfill white\ndot 0 0 red\ndot 1 0 none\nline 0 31 31 0 blue\n";
+  IconSource icon = Parse(source);
+  std::string error;
+  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error));
+  std::vector<uint8_t> ico = icondraw::WriteIco(icon);
+  ASSERT_EQ(U16(ico, 4), 3u);
+  const size_t e = 6 + 16 * 2;  // the 64-pixel entry
+  EXPECT_EQ(ico[e], 64);
+  EXPECT_EQ(ico[e + 2], 0);
+  EXPECT_EQ(U16(ico, e + 4), 1u);
+  EXPECT_EQ(U16(ico, e + 6), 32u);
+  const std::vector<uint8_t> png(ico.begin() + U32(ico, e + 12),
+                                 ico.begin() + U32(ico, e + 12) + U32(ico, e + 8));
+  EXPECT_EQ(png, icondraw::EncodePng(icon.pictures[2]));
+  ASSERT_EQ(U32(ico, e + 12) + U32(ico, e + 8), ico.size());
+
+  // Chunks: IHDR (64 x 64, 8 bits, RGBA), IDAT, IEND, each with its CRC.
+  const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  ASSERT_TRUE(std::equal(signature, signature + 8, png.begin()));
+  auto big = [&](size_t at) {
+    return uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+  };
+  std::vector<uint8_t> deflated;
+  std::string types;
+  for (size_t at = 8; at + 12 <= png.size(); at += 12 + big(at)) {
+    const uint32_t length = big(at);
+    ASSERT_LE(at + 12 + length, png.size());
+    types += std::string(png.begin() + at + 4, png.begin() + at + 8) + " ";
+    EXPECT_EQ(big(at + 8 + length), crc32(0, &png[at + 4], 4 + length)) << types;
+    if (types == "IHDR ") {
+      EXPECT_EQ(big(at + 8), 64u);
+      EXPECT_EQ(big(at + 12), 64u);
+      EXPECT_EQ(png[at + 16], 8);
+      EXPECT_EQ(png[at + 17], 6);
+    }
+    if (types.substr(types.size() - 5) == "IDAT ")
+      deflated.insert(deflated.end(), &png[at + 8], &png[at + 8] + length);
+  }
+  EXPECT_EQ(types, "IHDR IDAT IEND ");
+  EXPECT_LT(png.size(), 64u * 64 * 4 / 8);  // compressed: flat colours shrink much
+
+  std::vector<uint8_t> rows(64 * (1 + 64 * 4));
+  uLongf size = rows.size();
+  ASSERT_EQ(uncompress(rows.data(), &size, deflated.data(), deflated.size()), Z_OK);
+  ASSERT_EQ(size, rows.size());
+  // Undo each row's filter (none, sub, up, average, Paeth) into plain RGBA.
+  const int stride = 64 * 4;
+  std::vector<uint8_t> rgba(64 * stride);
+  for (int y = 0; y < 64; ++y) {
+    const int filter = rows[y * (stride + 1)];
+    ASSERT_LE(filter, 4);
+    for (int i = 0; i < stride; ++i) {
+      int a = i >= 4 ? rgba[y * stride + i - 4] : 0, b = y ? rgba[(y - 1) * stride + i] : 0;
+      int c = (y && i >= 4) ? rgba[(y - 1) * stride + i - 4] : 0, p = a + b - c;
+      int paeth = std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c) ? a
+                  : std::abs(p - b) <= std::abs(p - c)                                     ? b
+                                                                                           : c;
+      const int predicted[5] = {0, a, b, (a + b) / 2, paeth};
+      rgba[y * stride + i] = rows[y * (stride + 1) + 1 + i] + predicted[filter];
+    }
+  }
+  const Picture& p = icon.pictures[2];
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const uint8_t* px = &rgba[y * stride + 4 * x];
+      const int c = p.At(x, y);
+      ASSERT_EQ(px[3], c == kTransparent ? 0 : 255) << x << "," << y;
+      if (c == kTransparent) continue;
+      const icondraw::Rgb& rgb = icondraw::kPalette[c];
+      ASSERT_EQ(px[0] << 16 | px[1] << 8 | px[2], rgb.r << 16 | rgb.g << 8 | rgb.b) << x << "," << y;
+    }
+  EXPECT_EQ(p.At(0, 0), 9);  // the picture itself: red and transparent blocks of 2 by 2
+  EXPECT_EQ(p.At(3, 1), kTransparent);
 }
 
 TEST(IconDrawErrors, NameTheFileLineAndProblem) {

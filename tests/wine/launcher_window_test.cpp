@@ -727,13 +727,13 @@ void TestResources() {
   // header whose last word is the count, then 14 bytes per image, width first.
   HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(201), RT_GROUP_ICON);
   const BYTE* icons = group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
-  int widths = 0;  // one bit per image size: 16, 32 and 48 give bits 0, 1 and 2
+  int widths = 0;  // one bit per image size: 16, 32, 48 and 64 give bits 0 to 3
   for (int i = 0; icons && i < *reinterpret_cast<const WORD*>(icons + 4); i++) {
     int width = icons[6 + 14 * i];
-    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : 8;
+    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : width == 64 ? 8 : 16;
   }
   FreeLibrary(module);
-  CHECK_EQ(widths, 1 | 2 | 4);
+  CHECK_EQ(widths, 1 | 2 | 4 | 8);
   CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
   CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
   CHECK(strstr(manifest, "<supportedOS") != nullptr);
@@ -742,6 +742,63 @@ void TestResources() {
   CHECK(strstr(version, "autorun menu tool") != nullptr);  // the texts were read
   const char* const installerWords[] = {"setup", "install", "update", "patch"};
   for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
+}
+
+// One icon group of a built file: its images of 32, 48 and 64 pixels (at 96, 144 and
+// 192 dpi the system picks these), each one the system makes an icon of; the 64-pixel
+// image is a PNG, the 32-pixel one a DIB, which the older systems read too.
+struct IconFile {
+  const char* name;
+  int groups;  // as many as the file should hold, counted down
+};
+BOOL CALLBACK CheckIconGroup(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param) {
+  IconFile* file = reinterpret_cast<IconFile*>(param);
+  file->groups--;
+  static char testCase[96];
+  if (IS_INTRESOURCE(name))
+    snprintf(testCase, sizeof testCase, "icon group %d of %s", static_cast<int>(reinterpret_cast<ULONG_PTR>(name)),
+             file->name);
+  else
+    snprintf(testCase, sizeof testCase, "icon group %s of %s", name, file->name);
+  TEST_CASE(testCase);
+  HRSRC group = FindResourceA(module, name, type);
+  const BYTE* entries = group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
+  CHECK(entries != nullptr);
+  int widths = 0;
+  for (int i = 0; entries && i < *reinterpret_cast<const WORD*>(entries + 4); i++) {
+    const BYTE* entry = entries + 6 + 14 * i;  // width, height, colours, 0, planes, bits, bytes, id
+    const int width = entry[0];
+    widths |= width == 32 ? 1 : width == 48 ? 2 : width == 64 ? 4 : 0;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON);
+    BYTE* image = found ? static_cast<BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
+    CHECK(image != nullptr);
+    if (!image) continue;
+    if (width == 64) CHECK(memcmp(image, "\x89PNG", 4) == 0);
+    if (width == 32) CHECK_EQ(*reinterpret_cast<const DWORD*>(image), sizeof(BITMAPINFOHEADER));
+    HICON icon = CreateIconFromResourceEx(image, SizeofResource(module, found), TRUE, 0x00030000, width, width,
+                                          LR_DEFAULTCOLOR);
+    CHECK(icon != nullptr);
+    if (icon) DestroyIcon(icon);
+  }
+  CHECK_EQ(widths, 1 | 2 | 4);
+  return TRUE;
+}
+
+// Every icon group of both files, the launcher's 201 to 226 and the library's.
+void TestIconGroups() {
+  IconFile files[] = {{"autorun.exe", 26}, {"GlyphKey32.dll", 12}};
+  for (IconFile& file : files) {
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%s\\%s", getenv("DISC_BIN_DIR"), file.name);
+    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    TEST_CASE("icon groups: every one holds 32, 48 and 64-pixel images that load");
+    CHECK(module != 0);
+    if (!module) continue;
+    EnumResourceNamesA(module, RT_GROUP_ICON, CheckIconGroup, reinterpret_cast<LONG_PTR>(&file));
+    TEST_CASE("icon groups: every one holds 32, 48 and 64-pixel images that load");
+    CHECK_EQ(file.groups, 0);
+    FreeLibrary(module);
+  }
 }
 
 // The same menu saved as ANSI, UTF-8 (with and without its mark) and UTF-16 (both byte
@@ -891,6 +948,7 @@ int main(int argc, char** argv) {
   TestEntryLimit(t);
   TestReload(t);
   TestResources();
+  TestIconGroups();
   TestEncodings();
   TestCorpus();
   return check::Summary();

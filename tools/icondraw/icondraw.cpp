@@ -2,6 +2,8 @@
 // .ico files and galleries.
 #include "icondraw.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -30,8 +32,10 @@ constexpr int kKeep = -2;  // in an overlay row: leave the pixel as it is
 // Parsing state of one source; every drawing command works on the last picture.
 class Parser {
  public:
-  Parser(const std::string& name, IconSource* icon, std::string* error)
-      : name_(name), icon_(icon), error_(error) {}
+  // At a scale other than 1 the source's coordinates, radii and pen widths are those of
+  // an image 1/scale the size of the one drawn (DrawAtScale).
+  Parser(const std::string& name, IconSource* icon, std::string* error, double scale = 1)
+      : name_(name), icon_(icon), error_(error), scale_(scale) {}
 
   bool Parse(const std::string& text);
 
@@ -54,6 +58,41 @@ class Parser {
     if (clipRadius_ >= 0 && std::hypot(x - clipX_, y - clipY_) >= clipRadius_ + 0.5) return;
     p.pixels[y * p.size + x] = colour;
   }
+  // Drawing at a scale. A point c of the source's grid lies at (c + 1/2) * scale - 1/2
+  // on the drawn image: the source's pixel edges land on multiples of the scale.
+  double Scaled(double c) const { return scale_ == 1 ? c : (c + 0.5) * scale_ - 0.5; }
+  // The source's pixel edge b (pixel c lies between edges c and c + 1) on the nearest
+  // pixel edge of the drawn image. At 1.5 every second edge falls half-way; it goes
+  // toward the centre, so the picture stays symmetric. The source's pixels then tile
+  // the image, 1 or 2 pixels each, and rectangles, frames, dots and pixel rows laid
+  // side by side in the source stay side by side, without gaps.
+  int EdgeAt(double b) const {
+    const double t = b * scale_, middle = sourceSize_ * scale_ / 2;
+    return static_cast<int>(t < middle ? std::floor(t + 0.5) : std::ceil(t - 0.5));
+  }
+  // An edge half-way between pixel centres, as the rectangle tests take it.
+  double Edge(double e) const { return scale_ == 1 ? e : EdgeAt(e + 0.5) - 0.5; }
+  // Pens keep whole pixels: at 1.5 the halves round down, so that a 1-pixel line stays
+  // 1 pixel at 48 (as a designer draws a 48-pixel icon) and becomes 2 at 64.
+  int Pen(double width) const {
+    return scale_ == 1 ? static_cast<int>(std::lround(width))
+                       : std::max(1, static_cast<int>(std::ceil(width * scale_ - 0.5)));
+  }
+  // The pixel a pen of the source's width centred at c lands on, for a pen of that
+  // width at the scale; an even pen centres on its pixel's lower right corner (Stamp).
+  // A 1-pixel pen on a source pixel that became 2 takes the one farther from the
+  // centre: lines along an icon's edges (bevels, shading) keep touching its border.
+  int PenPixel(double c, double width) const {
+    if (Pen(width) == 1 && std::lround(width) == 1 && c == std::floor(c))
+      return c < (sourceSize_ - 1) / 2.0 ? EdgeAt(c) : EdgeAt(c + 1) - 1;
+    const double from = std::lround(width) % 2 == 0 ? 0.5 : 0, to = Pen(width) % 2 == 0 ? 0.5 : 0;
+    return static_cast<int>(std::lround(Scaled(c + from) - to));
+  }
+  // The source's pixel (x, y) as the block of pixels it became.
+  void Block(int x, int y, int colour) {
+    for (int ty = EdgeAt(y); ty < EdgeAt(y + 1); ++ty)
+      for (int tx = EdgeAt(x); tx < EdgeAt(x + 1); ++tx) Set(tx, ty, colour);
+  }
   // Shapes are tested in the turned frame: each pixel centre is turned back by the
   // current angle about the image centre before it is compared with the shape.
   template <typename Inside>
@@ -66,20 +105,37 @@ class Parser {
         if (inside(u, v)) Set(x, y, colour);
       }
   }
-  // A point of the turned frame on the image: turned clockwise about the centre.
-  void Turn(double u, double v, int* x, int* y) {
-    const double c = (Current().size - 1) / 2.0;
-    *x = static_cast<int>(std::lround(c + (u - c) * cos_ - (v - c) * sin_));
-    *y = static_cast<int>(std::lround(c + (u - c) * sin_ + (v - c) * cos_));
+  // A point of the turned frame, turned clockwise about the centre, in the source's grid.
+  void TurnPoint(double u, double v, double* x, double* y) const {
+    const double c = (sourceSize_ - 1) / 2.0;
+    *x = c + (u - c) * cos_ - (v - c) * sin_;
+    *y = c + (u - c) * sin_ + (v - c) * cos_;
   }
-  void TurnedLine(double u0, double v0, double u1, double v1, int width, int colour) {
+  void Turn(double u, double v, int* x, int* y) const {
+    double tx, ty;
+    TurnPoint(u, v, &tx, &ty);
+    *x = static_cast<int>(std::lround(tx));
+    *y = static_cast<int>(std::lround(ty));
+  }
+  void TurnedLine(double u0, double v0, double u1, double v1, double width, int colour) {
     int x0, y0, x1, y1;
-    Turn(u0, v0, &x0, &y0);
-    Turn(u1, v1, &x1, &y1);
-    Line(x0, y0, x1, y1, width, colour);
+    if (scale_ == 1) {
+      Turn(u0, v0, &x0, &y0);
+      Turn(u1, v1, &x1, &y1);
+    } else {
+      double x, y;
+      TurnPoint(u0, v0, &x, &y);
+      x0 = PenPixel(x, width);
+      y0 = PenPixel(y, width);
+      TurnPoint(u1, v1, &x, &y);
+      x1 = PenPixel(x, width);
+      y1 = PenPixel(y, width);
+    }
+    // The pen keeps the source's tip: square up to 3 pixels, round beyond.
+    Line(x0, y0, x1, y1, Pen(width), std::lround(width) <= 3, colour);
   }
-  void Stamp(int cx, int cy, int width, int colour);
-  void Line(int x0, int y0, int x1, int y1, int width, int colour);
+  void Stamp(int cx, int cy, int width, bool square, int colour);
+  void Line(int x0, int y0, int x1, int y1, int width, bool square, int colour);
 
   std::string name_;
   IconSource* icon_;
@@ -88,6 +144,8 @@ class Parser {
   int rowsLeft_ = 0;  // rows still expected after "pixels" or "overlay"
   int rowX_ = 0, rowY_ = 0, rowWidth_ = 0;
   bool overlay_ = false;
+  double scale_ = 1;
+  int sourceSize_ = 32;                             // the image size the source's numbers are for
   double cos_ = 1, sin_ = 0;                        // the angle of "turn"
   double clipX_ = 0, clipY_ = 0, clipRadius_ = -1;  // "clip": only this disc is painted
 };
@@ -143,7 +201,11 @@ bool Parser::PixelRow(const std::string& raw) {
       return Fail(std::string("'") + c + "' is no pixel: use 0-9, a-f, '.'" + (overlay_ ? " or '-'" : ""));
     if (mono && colour != kBlack && colour != kWhite && colour >= 0)
       return Fail("a 1bpp image has only black (0), white (f) and '.'");
-    if (colour != kKeep) Set(rowX_ + i, rowY_, colour);
+    if (colour == kKeep) continue;
+    if (scale_ == 1)
+      Set(rowX_ + i, rowY_, colour);
+    else
+      Block(rowX_ + i, rowY_, colour);
   }
   ++rowY_;
   --rowsLeft_;
@@ -189,24 +251,25 @@ int Round(double v) {
   return static_cast<int>(std::lround(v));
 }
 
-void Parser::Stamp(int cx, int cy, int width, int colour) {
-  // Odd widths centre on the pixel, even widths on its lower right corner; round pen tips.
+void Parser::Stamp(int cx, int cy, int width, bool square, int colour) {
+  // Odd widths centre on the pixel, even widths on its lower right corner; square pen
+  // tips for the thin pens, round ones beyond.
   const double half = width / 2.0;
   const double centre = (width % 2 == 0) ? 0.5 : 0.0;
   const int lo = -(width - 1) / 2, hi = width / 2;
   for (int dy = lo; dy <= hi; ++dy)
     for (int dx = lo; dx <= hi; ++dx) {
       double ex = dx - centre, ey = dy - centre;
-      if (width <= 3 || ex * ex + ey * ey <= half * half) Set(cx + dx, cy + dy, colour);
+      if (square || ex * ex + ey * ey <= half * half) Set(cx + dx, cy + dy, colour);
     }
 }
 
-void Parser::Line(int x0, int y0, int x1, int y1, int width, int colour) {
+void Parser::Line(int x0, int y0, int x1, int y1, int width, bool square, int colour) {
   int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   for (;;) {
-    Stamp(x0, y0, width, colour);
+    Stamp(x0, y0, width, square, colour);
     if (x0 == x1 && y0 == y1) break;
     int e2 = 2 * err;
     if (e2 >= dy) {
@@ -249,9 +312,10 @@ bool Parser::Command(const std::vector<std::string>& w) {
     for (const Picture& p : icon_->pictures)
       if (p.size == size && p.bitsPerPixel == bits) return Fail("a second " + w[1] + " " + w[2] + " image");
     Picture picture;
-    picture.size = size;
+    picture.size = Round(size * scale_);
+    sourceSize_ = size;
     picture.bitsPerPixel = bits;
-    picture.pixels.assign(size * size, kTransparent);
+    picture.pixels.assign(picture.size * picture.size, kTransparent);
     icon_->pictures.push_back(picture);
     cos_ = 1;
     sin_ = 0;
@@ -259,7 +323,9 @@ bool Parser::Command(const std::vector<std::string>& w) {
     return true;
   }
   if (icon_->pictures.empty()) return Fail("'" + op + "' before the first 'image' line");
-  const int size = Current().size;
+  const int size = sourceSize_;  // the source's numbers are for this size, whatever the scale
+  // A ring's or arc's band at the scale: whole pixels, as a line of that width.
+  auto band = [this](double width) { return scale_ == 1 ? width : Pen(width); };
 
   if (op == "fill") {
     if (!Expect(w, 2, 2, "fill COLOUR") || !Colour(w[1], &colour)) return false;
@@ -268,17 +334,23 @@ bool Parser::Command(const std::vector<std::string>& w) {
     if (!Expect(w, 4, 4, "dot X Y COLOUR") || !Numbers(w, 1, 2, v) || !Colour(w[3], &colour)) return false;
     int x, y;
     Turn(v[0], v[1], &x, &y);
-    Set(x, y, colour);
+    if (scale_ == 1)
+      Set(x, y, colour);
+    else
+      Block(x, y, colour);
   } else if (op == "rect" || op == "frame") {
     if (!Expect(w, 6, 6, "rect|frame X0 Y0 X1 Y1 COLOUR") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
     // Both corners are inside: the rectangle reaches half a pixel beyond them.
-    double x0 = std::fmin(v[0], v[2]) - 0.5, x1 = std::fmax(v[0], v[2]) + 0.5;
-    double y0 = std::fmin(v[1], v[3]) - 0.5, y1 = std::fmax(v[1], v[3]) + 0.5;
+    // A frame is the outermost source pixel on each side, 1 or 2 pixels at 48.
+    const double l = std::fmin(v[0], v[2]), r = std::fmax(v[0], v[2]);
+    const double t = std::fmin(v[1], v[3]), b = std::fmax(v[1], v[3]);
+    const double x0 = Edge(l - 0.5), x1 = Edge(r + 0.5), y0 = Edge(t - 0.5), y1 = Edge(b + 0.5);
+    const double ix0 = Edge(l + 0.5), ix1 = Edge(r - 0.5), iy0 = Edge(t + 0.5), iy1 = Edge(b - 0.5);
     const bool outline = op == "frame";
     FillWhere(colour, [=](double x, double y) {
       bool in = x >= x0 && x < x1 && y >= y0 && y < y1;
-      bool edge = x < x0 + 1 || x >= x1 - 1 || y < y0 + 1 || y >= y1 - 1;
+      bool edge = x < ix0 || x >= ix1 || y < iy0 || y >= iy1;
       return in && (!outline || edge);
     });
   } else if (op == "line") {
@@ -287,7 +359,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
     v[4] = 1;
     if (w.size() == 7 && !Number(w[6], &v[4])) return false;
     if (v[4] < 1 || v[4] > size) return Fail("a line's width is 1 to the image size");
-    TurnedLine(v[0], v[1], v[2], v[3], Round(v[4]), colour);
+    TurnedLine(v[0], v[1], v[2], v[3], v[4], colour);
   } else if (op == "disc" || op == "ring") {
     if (!Expect(w, 5, op == "ring" ? 6 : 5,
                 op == "ring" ? "ring CX CY R COLOUR [WIDTH]" : "disc CX CY R COLOUR") ||
@@ -295,7 +367,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
       return false;
     v[3] = 1;
     if (w.size() == 6 && !Number(w[5], &v[3])) return false;
-    double cx = v[0], cy = v[1], r = v[2], width = v[3];
+    double cx = Scaled(v[0]), cy = Scaled(v[1]), r = Scaled(v[2]), width = band(v[3]);
     // Pixel centres inside r + 1/2 make round circles on the pixel grid; a ring is
     // the band of the given width around r, so ring and disc of one r meet.
     double outer = r + 0.5, inner = op == "ring" ? r + 0.5 - width : -1;
@@ -309,7 +381,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
       return false;
     v[5] = 1;
     if (w.size() == 8 && !Number(w[7], &v[5])) return false;
-    const double cx = v[0], cy = v[1], outer = v[2] + 0.5, inner = v[2] + 0.5 - v[5];
+    const double cx = Scaled(v[0]), cy = Scaled(v[1]), outer = Scaled(v[2]) + 0.5, inner = outer - band(v[5]);
     const double from = v[3], span = std::fmod(std::fmod(v[4] - v[3], 360) + 360, 360);
     FillWhere(colour, [=](double x, double y) {
       double d = std::hypot(x - cx, y - cy);
@@ -320,7 +392,7 @@ bool Parser::Command(const std::vector<std::string>& w) {
   } else if (op == "ellipse") {
     if (!Expect(w, 6, 6, "ellipse CX CY RX RY COLOUR") || !Numbers(w, 1, 4, v) || !Colour(w[5], &colour))
       return false;
-    double cx = v[0], cy = v[1], rx = v[2] + 0.5, ry = v[3] + 0.5;
+    double cx = Scaled(v[0]), cy = Scaled(v[1]), rx = Scaled(v[2]) + 0.5, ry = Scaled(v[3]) + 0.5;
     FillWhere(colour, [=](double x, double y) {
       double ex = (x - cx) / rx, ey = (y - cy) / ry;
       return ex * ex + ey * ey < 1;
@@ -331,16 +403,17 @@ bool Parser::Command(const std::vector<std::string>& w) {
     std::vector<double> xs, ys;
     for (size_t i = 2; i < w.size(); i += 2) {
       if (!Numbers(w, i, 2, v)) return false;
-      xs.push_back(v[0]);
-      ys.push_back(v[1]);
+      xs.push_back(Scaled(v[0]));
+      ys.push_back(Scaled(v[1]));
     }
     const size_t n = xs.size();
+    const double reach = 0.5 * scale_;
     // Inside by the crossing rule, plus the pixels the outline passes through, so
     // that thin shapes and their corners are not lost.
     FillWhere(colour, [&](double x, double y) {
       bool inside = false;
       for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        if (SegmentDistance(x, y, xs[i], ys[i], xs[j], ys[j]) <= 0.5) return true;
+        if (SegmentDistance(x, y, xs[i], ys[i], xs[j], ys[j]) <= reach) return true;
         if ((ys[i] > y) != (ys[j] > y) && x < (xs[j] - xs[i]) * (y - ys[i]) / (ys[j] - ys[i]) + xs[i])
           inside = !inside;
       }
@@ -373,9 +446,9 @@ bool Parser::Command(const std::vector<std::string>& w) {
     if (!Expect(w, 4, 4, "clip CX CY R (later drawing stays inside that disc) or clip off") ||
         !Numbers(w, 1, 3, v))
       return false;
-    clipX_ = v[0];
-    clipY_ = v[1];
-    clipRadius_ = v[2];
+    clipX_ = Scaled(v[0]);
+    clipY_ = Scaled(v[1]);
+    clipRadius_ = Scaled(v[2]);
   } else if (op == "pixels") {
     if (!Expect(w, 1, 1, "pixels (then one row of SIZE characters per line)")) return false;
     rowsLeft_ = rowWidth_ = size;
@@ -400,13 +473,16 @@ bool Parser::Command(const std::vector<std::string>& w) {
   } else if (op == "shift") {
     if (!Expect(w, 3, 3, "shift DX DY") || !Numbers(w, 1, 2, v)) return false;
     std::vector<int> old = Current().pixels;
-    int dx = Round(v[0]), dy = Round(v[1]);
-    Current().pixels.assign(size * size, kTransparent);
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) Set(x + dx, y + dy, old[y * size + x]);
+    const int n = Current().size, dx = Round(v[0] * scale_), dy = Round(v[1] * scale_);
+    Current().pixels.assign(n * n, kTransparent);
+    for (int y = 0; y < n; ++y)
+      for (int x = 0; x < n; ++x) Set(x + dx, y + dy, old[y * n + x]);
   } else if (op == "from") {
     if (!Expect(w, 2, 2, "from N (copies image N of this source, counted from 1)") || !Number(w[1], v))
       return false;
+    if (scale_ != 1)
+      return Fail("'from' copies pixels, which cannot be drawn at " + std::to_string(Current().size) +
+                  " pixels");
     int n = Round(v[0]);
     if (n < 1 || n >= static_cast<int>(icon_->pictures.size())) return Fail("'from' names an earlier image");
     const Picture& source = icon_->pictures[n - 1];
@@ -439,10 +515,6 @@ int RowBytes(int width, int bits) {
 
 int ColourCount(const Picture& p) {
   return 1 << p.bitsPerPixel;
-}
-
-unsigned ImageBytes(const Picture& p) {
-  return 40 + 4 * ColourCount(p) + p.size * (RowBytes(p.size, p.bitsPerPixel) + RowBytes(p.size, 1));
 }
 
 void PutImage(std::vector<uint8_t>& out, const Picture& p) {
@@ -488,6 +560,52 @@ void PutImage(std::vector<uint8_t>& out, const Picture& p) {
       if (p.At(x, y) < 0) row[x / 8] |= 0x80 >> (x % 8);
     out.insert(out.end(), row.begin(), row.end());
   }
+}
+
+void PutBig32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back((v >> shift) & 0xFF);
+}
+
+void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
+  PutBig32(out, data.size());
+  const size_t start = out.size();
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), data.begin(), data.end());
+  PutBig32(out, crc32(0, out.data() + start, out.size() - start));
+}
+
+int Paeth(int a, int b, int c) {
+  int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+  return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
+}
+
+// The image's rows, each behind its filter byte, with one filter for every row.
+std::vector<uint8_t> FilterRows(const std::vector<uint8_t>& rgba, int size, int filter) {
+  const int stride = 4 * size;
+  std::vector<uint8_t> out;
+  for (int y = 0; y < size; ++y) {
+    out.push_back(filter);
+    const uint8_t* row = &rgba[y * stride];
+    const uint8_t* above = y > 0 ? row - stride : nullptr;
+    for (int i = 0; i < stride; ++i) {
+      int a = i >= 4 ? row[i - 4] : 0, b = above ? above[i] : 0, c = (above && i >= 4) ? above[i - 4] : 0;
+      int predicted = filter == 1   ? a
+                      : filter == 2 ? b
+                      : filter == 3 ? (a + b) / 2
+                      : filter == 4 ? Paeth(a, b, c)
+                                    : 0;
+      out.push_back((row[i] - predicted) & 0xFF);
+    }
+  }
+  return out;
+}
+
+std::vector<uint8_t> Deflate(const std::vector<uint8_t>& data) {
+  uLongf length = compressBound(data.size());
+  std::vector<uint8_t> out(length);
+  if (compress2(out.data(), &length, data.data(), data.size(), Z_BEST_COMPRESSION) != Z_OK) return {};
+  out.resize(length);
+  return out;
 }
 
 // A 5 by 7 font of the capital letters, the digits and '-', one byte per row.
@@ -558,25 +676,87 @@ bool ParseIconSource(const std::string& text, const std::string& name, IconSourc
   return parser.Parse(text);
 }
 
+bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error) {
+  // The lines of the 32-pixel 16-colour image, the others left blank so that an error
+  // names the source's own line; an image runs to the next "image" line.
+  std::istringstream in(text);
+  std::string line, block;
+  bool inside = false, found = false;
+  while (std::getline(in, line)) {
+    std::vector<std::string> words = SplitWords(line);
+    if (!words.empty() && words[0] == "image") {
+      inside = words.size() == 3 && words[1] == "32" && words[2] == "4bpp";
+      found = found || inside;
+    }
+    block += (inside ? line : std::string()) + "\n";
+  }
+  if (!found) return true;
+  for (int size : {48, 64}) {
+    bool drawn = false;  // by the source itself, which is kept as it is
+    for (const Picture& p : icon->pictures) drawn = drawn || (p.size == size && p.bitsPerPixel == 4);
+    if (drawn) continue;
+    IconSource scaled;
+    Parser parser(name, &scaled, error, size / 32.0);
+    if (!parser.Parse(block)) return false;
+    scaled.pictures[0].png = true;
+    icon->pictures.push_back(scaled.pictures[0]);
+  }
+  return true;
+}
+
+std::vector<uint8_t> EncodePng(const Picture& p) {
+  std::vector<uint8_t> rgba;
+  for (int c : p.pixels) {
+    const Rgb rgb = c >= 0 ? kPalette[c] : Rgb{0, 0, 0};
+    rgba.insert(rgba.end(), {rgb.r, rgb.g, rgb.b, static_cast<uint8_t>(c >= 0 ? 255 : 0)});
+  }
+  // Of the five filters, the one whose rows deflate smallest: flat colours favour "up"
+  // or "sub" depending on the picture.
+  std::vector<uint8_t> best;
+  for (int filter = 0; filter <= 4; ++filter) {
+    std::vector<uint8_t> packed = Deflate(FilterRows(rgba, p.size, filter));
+    if (!packed.empty() && (best.empty() || packed.size() < best.size())) best = packed;
+  }
+  const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::vector<uint8_t> out(signature, signature + 8), header;
+  PutBig32(header, p.size);
+  PutBig32(header, p.size);
+  header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits a sample, RGBA, deflate, no interlace
+  PutChunk(out, "IHDR", header);
+  PutChunk(out, "IDAT", best);
+  PutChunk(out, "IEND", {});
+  return out;
+}
+
 std::vector<uint8_t> WriteIco(const IconSource& icon) {
   std::vector<uint8_t> out;
   const unsigned count = icon.pictures.size();
   Put16(out, 0);  // ICONDIR: reserved, type 1 = icon, count
   Put16(out, 1);
   Put16(out, count);
-  unsigned offset = 6 + 16 * count;
+  std::vector<std::vector<uint8_t>> images;
   for (const Picture& p : icon.pictures) {
+    images.emplace_back();
+    if (p.png)
+      images.back() = EncodePng(p);
+    else
+      PutImage(images.back(), p);
+  }
+  unsigned offset = 6 + 16 * count;
+  for (size_t i = 0; i < images.size(); ++i) {
+    const Picture& p = icon.pictures[i];
     out.push_back(p.size);  // ICONDIRENTRY
     out.push_back(p.size);
-    out.push_back(ColourCount(p));
+    // A PNG image is 32 bits a pixel (RGBA) whatever colours it uses.
+    out.push_back(p.png ? 0 : ColourCount(p));
     out.push_back(0);
     Put16(out, 1);
-    Put16(out, p.bitsPerPixel);
-    Put32(out, ImageBytes(p));
+    Put16(out, p.png ? 32 : p.bitsPerPixel);
+    Put32(out, images[i].size());
     Put32(out, offset);
-    offset += ImageBytes(p);
+    offset += images[i].size();
   }
-  for (const Picture& p : icon.pictures) PutImage(out, p);
+  for (const std::vector<uint8_t>& image : images) out.insert(out.end(), image.begin(), image.end());
   return out;
 }
 
@@ -659,7 +839,8 @@ bool Load(const std::string& path, icondraw::IconSource* icon) {
     std::cerr << "icondraw: cannot read " << path << "\n";
     return false;
   }
-  if (!icondraw::ParseIconSource(text, path, icon, &error)) {
+  if (!icondraw::ParseIconSource(text, path, icon, &error) ||
+      !icondraw::DrawAtScale(text, path, icon, &error)) {
     std::cerr << error << "\n";
     return false;
   }

@@ -22,6 +22,7 @@ struct Picture {
   int size = 32;
   int bitsPerPixel = 4;  // 4 (16 colours) or 1 (monochrome: black and white only)
   std::vector<int> pixels;
+  bool png = false;  // drawn at a scale: stored in the .ico as a PNG, not as a DIB
   int At(int x, int y) const { return pixels[y * size + x]; }
 };
 
@@ -34,8 +35,17 @@ struct IconSource {
 // "<name>:<line>: <message>".
 bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon, std::string* error);
 
-// The bytes of a .ico file: one directory entry and one DIB (XOR and AND mask) per image.
+// Adds the 48 and 64-pixel images, each drawn from the commands of the source's 32-pixel
+// 16-colour image at that scale (1.5 and 2), unless the source draws that size itself.
+// A source without a 32-pixel 16-colour image gets none. Errors as ParseIconSource.
+bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error);
+
+// The bytes of a .ico file: one directory entry per image, then per image a DIB (XOR
+// and AND mask), or a PNG for the images drawn at a scale.
 std::vector<uint8_t> WriteIco(const IconSource& icon);
+
+// A PNG file of the picture: 8-bit RGBA, transparent pixels with alpha 0.
+std::vector<uint8_t> EncodePng(const Picture& picture);
 
 // The gallery: every icon's images side by side with its label underneath.
 struct GalleryItem {
