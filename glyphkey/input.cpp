@@ -1,4 +1,5 @@
 // Input of a GlyphKey control: focus, space bar and accelerator, mouse tracking, notifications.
+#include "accessible.h"
 #include "glyphkey_internal.h"
 #include "paint_geometry.h"
 
@@ -12,8 +13,10 @@ bool IsActivatingKey(const ControlRecord* record, WPARAM key) {
 
 // A completed activation: an on/off switch toggles, every other type ends off.
 void ApplyOnFlagRule(HWND window, ControlRecord* record) {
+  DWORD before = record->state;
   if (IsOnOff(window)) record->state ^= kStateOn;
   else record->state &= ~kStateOn;
+  if (record->state != before) NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
 // Sent synchronously; the parent may destroy this control (and its siblings) before it
@@ -37,7 +40,10 @@ bool IsInside(HWND window, LPARAM point) {
 void OnSetFocus(HWND window, ControlRecord* record) {
   // A dialog manager moves the focus here when this control's mnemonic is typed: if the key
   // is still down, the control presses itself and completes the press with a posted key-up.
-  if (record->accelerator != 0 && GetKeyState(record->accelerator) < 0) {
+  // Windows' dialog manager clicks a default push button itself (BN_CLICKED straight to the
+  // dialog), so that one does not press itself: it would run a second time.
+  if (record->accelerator != 0 && !(record->state & kStateDefault) &&
+      GetKeyState(record->accelerator) < 0) {
     record->state |= kStatePressed;
     PostMessageA(window, WM_KEYUP, kSpaceKey, 0);
   }
@@ -91,6 +97,18 @@ void OnLButtonUp(HWND window, ControlRecord* record, LPARAM point) {
   ReleaseCapture();
   if (!IsInside(window, point)) return;  // released outside: abandoned silently
   record->state &= kStateOn | kStateDefault | kStateDisabled;
+  ApplyOnFlagRule(window, record);
+  RedrawNow(window);
+  Notify(window, BN_CLICKED, reinterpret_cast<LPARAM>(window));
+}
+
+// BM_CLICK, which a dialog manager sends for a typed mnemonic and a screen reader's default
+// action posts: the focus, then one completed click. A press that the focus began with the
+// mnemonic key down ends here, so the key-up it posted finds nothing left to complete.
+void OnClick(HWND window, ControlRecord* record) {
+  if (!IsWindowEnabled(window)) return;
+  SetFocus(window);
+  record->state &= ~kStatePressed;
   ApplyOnFlagRule(window, record);
   RedrawNow(window);
   Notify(window, BN_CLICKED, reinterpret_cast<LPARAM>(window));
