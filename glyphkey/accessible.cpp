@@ -24,7 +24,22 @@ struct Services {
   HRESULT(WINAPI* coInitializeEx)(void*, DWORD);
   void(WINAPI* coUninitialize)();
 };
-Services g_services;
+// Where each pointer of Services comes from, in the same order.
+const struct {
+  const wchar_t* library;
+  const char* function;
+} kServiceSources[] = {{L"\\oleacc.dll", "LresultFromObject"},
+                       {L"\\oleacc.dll", "CreateStdAccessibleObject"},
+                       {L"\\oleaut32.dll", "SysAllocStringLen"},
+                       {L"\\ole32.dll", "CoInitializeEx"},
+                       {L"\\ole32.dll", "CoUninitialize"}};
+constexpr int kServiceCount = sizeof kServiceSources / sizeof kServiceSources[0];
+static_assert(sizeof(Services) == kServiceCount * sizeof(void*), "one source per service");
+union {
+  Services named;
+  void* slots[kServiceCount];
+} g_services;
+bool g_servicesLoaded = false;
 
 void* SystemFunction(const wchar_t* library, const char* function) {
   wchar_t path[MAX_PATH + 16];
@@ -37,21 +52,12 @@ void* SystemFunction(const wchar_t* library, const char* function) {
 }
 
 bool LoadServices() {
-  Services& s = g_services;
-  if (s.lresultFromObject) return true;
-  s.createStdAccessibleObject = reinterpret_cast<decltype(s.createStdAccessibleObject)>(
-      SystemFunction(L"\\oleacc.dll", "CreateStdAccessibleObject"));
-  s.sysAllocStringLen =
-      reinterpret_cast<decltype(s.sysAllocStringLen)>(SystemFunction(L"\\oleaut32.dll", "SysAllocStringLen"));
-  s.coInitializeEx =
-      reinterpret_cast<decltype(s.coInitializeEx)>(SystemFunction(L"\\ole32.dll", "CoInitializeEx"));
-  s.coUninitialize =
-      reinterpret_cast<decltype(s.coUninitialize)>(SystemFunction(L"\\ole32.dll", "CoUninitialize"));
-  if (!s.createStdAccessibleObject || !s.sysAllocStringLen || !s.coInitializeEx || !s.coUninitialize)
-    return false;
-  s.lresultFromObject =
-      reinterpret_cast<decltype(s.lresultFromObject)>(SystemFunction(L"\\oleacc.dll", "LresultFromObject"));
-  return s.lresultFromObject != nullptr;
+  for (int i = 0; i < kServiceCount && !g_servicesLoaded; ++i) {
+    g_services.slots[i] = SystemFunction(kServiceSources[i].library, kServiceSources[i].function);
+    if (!g_services.slots[i]) return false;
+    g_servicesLoaded = i + 1 == kServiceCount;
+  }
+  return true;
 }
 
 // The interface identifiers, spelt out: the library links no uuid or oleacc library.
@@ -127,7 +133,7 @@ HRESULT STDMETHODCALLTYPE Invoke(IAccessible*, DISPID, REFIID, LCID, WORD, DISPP
 
 BSTR NewString(const wchar_t* prefix, UINT prefixLength, const char* text, int length) {
   int wide = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0) : 0;
-  BSTR result = g_services.sysAllocStringLen(nullptr, prefixLength + wide);
+  BSTR result = g_services.named.sysAllocStringLen(nullptr, prefixLength + wide);
   if (!result) return nullptr;
   for (UINT i = 0; i < prefixLength; ++i) result[i] = prefix[i];
   if (wide) MultiByteToWideChar(CP_ACP, 0, text, length, result + prefixLength, wide);
@@ -155,40 +161,19 @@ BSTR CaptionString(HWND window, bool shortcut) {
   return result;
 }
 
-HRESULT StringResult(BSTR text, BSTR* out) {
-  *out = text;
-  return text ? S_OK : S_FALSE;
-}
-
-HRESULT STDMETHODCALLTYPE GetName(IAccessible* face, VARIANT child, BSTR* out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  HRESULT hr = Check(face, child);
-  return FAILED(hr) ? hr : StringResult(CaptionString(Self(face)->window, false), out);
-}
-
-HRESULT STDMETHODCALLTYPE GetKeyboardShortcut(IAccessible* face, VARIANT child, BSTR* out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  HRESULT hr = Check(face, child);
-  return FAILED(hr) ? hr : StringResult(CaptionString(Self(face)->window, true), out);
-}
-
-HRESULT STDMETHODCALLTYPE GetRole(IAccessible* face, VARIANT child, VARIANT* out) {
-  if (!out) return E_POINTER;
-  out->vt = VT_EMPTY;
-  HRESULT hr = Check(face, child);
-  if (FAILED(hr)) return hr;
-  out->vt = VT_I4;
-  out->lVal = IsOnOff(Self(face)->window) ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
-  return S_OK;
+BSTR ActionString(HWND window) {
+  const wchar_t* action = L"Press";
+  if (IsOnOff(window)) action = (RecordOf(window)->state & kStateOn) ? L"Uncheck" : L"Check";
+  UINT length = 0;
+  while (action[length]) ++length;
+  return g_services.named.sysAllocStringLen(action, length);
 }
 
 // A push button shown on (BM_SETCHECK) reads as pressed, as a pushed system button does.
-LONG StateOf(HWND window, const ControlRecord* record) {
+LONG StateOf(HWND window) {
+  const ControlRecord* record = RecordOf(window);
   bool onOff = IsOnOff(window);
-  bool disabled = !IsWindowEnabled(window);
-  LONG state = disabled ? STATE_SYSTEM_UNAVAILABLE : STATE_SYSTEM_FOCUSABLE;
+  LONG state = IsWindowEnabled(window) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
   if (record->focus) state |= STATE_SYSTEM_FOCUSED;
   if ((record->state & kStatePressed) || (!onOff && (record->state & kStateOn)))
     state |= STATE_SYSTEM_PRESSED;
@@ -198,28 +183,45 @@ LONG StateOf(HWND window, const ControlRecord* record) {
   return state;
 }
 
-HRESULT STDMETHODCALLTYPE GetState(IAccessible* face, VARIANT child, VARIANT* out) {
+enum class Text { kName, kShortcut, kAction };
+enum class Number { kRole, kState };
+
+HRESULT TextProperty(IAccessible* face, const VARIANT& child, BSTR* out, Text which) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  HRESULT hr = Check(face, child);
+  if (FAILED(hr)) return hr;
+  HWND window = Self(face)->window;
+  *out = which == Text::kAction ? ActionString(window) : CaptionString(window, which == Text::kShortcut);
+  return *out ? S_OK : S_FALSE;
+}
+
+HRESULT NumberProperty(IAccessible* face, const VARIANT& child, VARIANT* out, Number which) {
   if (!out) return E_POINTER;
   out->vt = VT_EMPTY;
   HRESULT hr = Check(face, child);
   if (FAILED(hr)) return hr;
   HWND window = Self(face)->window;
   out->vt = VT_I4;
-  out->lVal = StateOf(window, RecordOf(window));
+  if (which == Number::kState) out->lVal = StateOf(window);
+  else out->lVal = IsOnOff(window) ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
   return S_OK;
 }
 
+HRESULT STDMETHODCALLTYPE GetName(IAccessible* face, VARIANT child, BSTR* out) {
+  return TextProperty(face, child, out, Text::kName);
+}
+HRESULT STDMETHODCALLTYPE GetKeyboardShortcut(IAccessible* face, VARIANT child, BSTR* out) {
+  return TextProperty(face, child, out, Text::kShortcut);
+}
 HRESULT STDMETHODCALLTYPE GetDefaultAction(IAccessible* face, VARIANT child, BSTR* out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  HRESULT hr = Check(face, child);
-  if (FAILED(hr)) return hr;
-  HWND window = Self(face)->window;
-  const wchar_t* action = L"Press";
-  if (IsOnOff(window)) action = (RecordOf(window)->state & kStateOn) ? L"Uncheck" : L"Check";
-  UINT length = 0;
-  while (action[length]) ++length;
-  return StringResult(g_services.sysAllocStringLen(action, length), out);
+  return TextProperty(face, child, out, Text::kAction);
+}
+HRESULT STDMETHODCALLTYPE GetRole(IAccessible* face, VARIANT child, VARIANT* out) {
+  return NumberProperty(face, child, out, Number::kRole);
+}
+HRESULT STDMETHODCALLTYPE GetState(IAccessible* face, VARIANT child, VARIANT* out) {
+  return NumberProperty(face, child, out, Number::kState);
 }
 
 // The click is posted: a screen reader's call must not wait while the host runs what the
@@ -302,7 +304,7 @@ AccessibleObject* CreateObject(HWND window) {
   auto* object =
       static_cast<AccessibleObject*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(AccessibleObject)));
   if (!object) return nullptr;
-  if (FAILED(g_services.createStdAccessibleObject(window, OBJID_CLIENT, kAccessibleId,
+  if (FAILED(g_services.named.createStdAccessibleObject(window, OBJID_CLIENT, kAccessibleId,
                                                   reinterpret_cast<void**>(&object->standard)))) {
     HeapFree(GetProcessHeap(), 0, object);
     return nullptr;
@@ -334,8 +336,8 @@ LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
   // thread without COM gets a single-threaded apartment, the kind a window's thread has,
   // and keeps it: calls then arrive through its message loop, never in parallel with the
   // window's own messages. A thread that has one already keeps its own count.
-  if (g_services.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE) g_services.coUninitialize();
-  return g_services.lresultFromObject(kAccessibleId, flags, reinterpret_cast<IUnknown*>(&object->face));
+  if (g_services.named.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE) g_services.named.coUninitialize();
+  return g_services.named.lresultFromObject(kAccessibleId, flags, reinterpret_cast<IUnknown*>(&object->face));
 }
 
 void DetachAccessible(HWND window) {

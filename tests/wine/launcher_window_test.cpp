@@ -482,8 +482,9 @@ void TestMnemonics() {
     WORD key;
     bool alt;
     const char* commandLine;
-  } presses[] = {
-      {'B', false, "recorder.exe beta"}, {'A', true, "recorder.exe alpha"}, {'A', false, "recorder.exe alpha"}};
+  } presses[] = {{'B', false, "recorder.exe beta"},
+                 {'A', true, "recorder.exe alpha"},
+                 {'A', false, "recorder.exe alpha"}};
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   HWND window = WaitForLauncherWindow(launcher);
