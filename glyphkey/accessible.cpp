@@ -203,8 +203,10 @@ HRESULT NumberProperty(IAccessible* face, const VARIANT& child, VARIANT* out, Nu
   if (FAILED(hr)) return hr;
   HWND window = Self(face)->window;
   out->vt = VT_I4;
-  if (which == Number::kState) out->lVal = StateOf(window);
-  else out->lVal = IsOnOff(window) ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+  if (which == Number::kState)
+    out->lVal = StateOf(window);
+  else
+    out->lVal = IsOnOff(window) ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
   return S_OK;
 }
 
@@ -305,7 +307,7 @@ AccessibleObject* CreateObject(HWND window) {
       static_cast<AccessibleObject*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(AccessibleObject)));
   if (!object) return nullptr;
   if (FAILED(g_services.named.createStdAccessibleObject(window, OBJID_CLIENT, kAccessibleId,
-                                                  reinterpret_cast<void**>(&object->standard)))) {
+                                                        reinterpret_cast<void**>(&object->standard)))) {
     HeapFree(GetProcessHeap(), 0, object);
     return nullptr;
   }
@@ -336,7 +338,8 @@ LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
   // thread without COM gets a single-threaded apartment, the kind a window's thread has,
   // and keeps it: calls then arrive through its message loop, never in parallel with the
   // window's own messages. A thread that has one already keeps its own count.
-  if (g_services.named.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE) g_services.named.coUninitialize();
+  if (g_services.named.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE)
+    g_services.named.coUninitialize();
   return g_services.named.lresultFromObject(kAccessibleId, flags, reinterpret_cast<IUnknown*>(&object->face));
 }
 

@@ -7,8 +7,17 @@ namespace glyphkey {
 namespace {
 constexpr WPARAM kSpaceKey = VK_SPACE;
 
-bool IsActivatingKey(const ControlRecord* record, WPARAM key) {
-  return key == kSpaceKey || (record->accelerator != 0 && key == static_cast<WPARAM>(record->accelerator));
+// Windows' dialog manager clicks a default push button itself when its letter is typed
+// (BN_CLICKED straight to the dialog, never through the control): such a button leaves
+// its letter to the dialog manager, or the letter would run it twice.
+bool LeavesLetterToDialog(HWND window, const ControlRecord* record) {
+  return (record->state & kStateDefault) && !IsOnOff(window);
+}
+
+bool IsActivatingKey(HWND window, const ControlRecord* record, WPARAM key) {
+  if (key == kSpaceKey) return true;
+  return record->accelerator != 0 && key == static_cast<WPARAM>(record->accelerator) &&
+         !LeavesLetterToDialog(window, record);
 }
 
 // A completed activation: an on/off switch toggles, every other type ends off.
@@ -40,9 +49,7 @@ bool IsInside(HWND window, LPARAM point) {
 void OnSetFocus(HWND window, ControlRecord* record) {
   // A dialog manager moves the focus here when this control's mnemonic is typed: if the key
   // is still down, the control presses itself and completes the press with a posted key-up.
-  // Windows' dialog manager clicks a default push button itself (BN_CLICKED straight to the
-  // dialog), so that one does not press itself: it would run a second time.
-  if (record->accelerator != 0 && !(record->state & kStateDefault) &&
+  if (record->accelerator != 0 && !LeavesLetterToDialog(window, record) &&
       GetKeyState(record->accelerator) < 0) {
     record->state |= kStatePressed;
     PostMessageA(window, WM_KEYUP, kSpaceKey, 0);
@@ -57,7 +64,7 @@ void OnKillFocus(HWND window, ControlRecord* record) {
 }
 
 LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key) {
-  if (!IsActivatingKey(record, key)) return 0;
+  if (!IsActivatingKey(window, record, key)) return 0;
   if (!(record->state & kStatePressed)) {  // auto-repeat changes nothing
     record->state |= kStatePressed;
     RedrawLater(window);
@@ -66,7 +73,7 @@ LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key) {
 }
 
 LRESULT OnKeyUp(HWND window, ControlRecord* record, WPARAM key) {
-  if (!IsActivatingKey(record, key)) return 0;
+  if (!IsActivatingKey(window, record, key)) return 0;
   if (!(record->state & kStatePressed)) return 1;
   record->state &= ~kStatePressed;
   ApplyOnFlagRule(window, record);

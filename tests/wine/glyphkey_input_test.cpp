@@ -277,15 +277,21 @@ void TestClickMessage() {
     DestroyWindow(control);
   }
 
-  TEST_CASE("a default push button focused with its key down leaves the click to the dialog manager");
+  // Windows' dialog manager clicks a default push button itself when its letter is typed.
+  TEST_CASE("a default push button leaves its letter to the dialog manager; the space bar stays");
   HWND control = MakeControl("&Push@PAINTUP@PAINTDOWN", BS_DEFPUSHBUTTON);
   Fresh();
   HoldKey('P', true);
   SetFocus(control);
   HoldKey('P', false);
+  CHECK_EQ(SendMessageA(control, WM_KEYDOWN, 'P', 0), 0);
+  CHECK_EQ(SendMessageA(control, WM_KEYUP, 'P', 0), 0);
   gk::Pump();
   CHECK_EQ(gk::Log().count, 0);
   CHECK_EQ(LookOnScreen(control), kRaised);
+  SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageA(control, WM_KEYUP, VK_SPACE, 0);
+  CHECK_EQ(gk::Log().count, 1);
   DestroyWindow(control);
 }
 
