@@ -1,8 +1,8 @@
 // End-to-end checks of the launcher window as a user meets it: start-up without its
 // menu or its library, the title, the buttons' places and sizes, the window's size and
-// place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
-// a reload to a second page, one menu saved in every encoding, and real autorun.inf
-// files from discs.
+// place, the Quit button, translated messages, the ways it ends, the buttons' underlined
+// letters, the thirty-entry limit, a reload to a second page, one menu saved in every
+// encoding, and real autorun.inf files from discs.
 #include <windows.h>
 #include <ctype.h>
 #include <stdio.h>
