@@ -37,5 +37,6 @@ LRESULT OnKeyUp(HWND window, ControlRecord* record, WPARAM key);
 void OnLButtonDown(HWND window, ControlRecord* record);
 void OnMouseMove(HWND window, ControlRecord* record, LPARAM point);
 void OnLButtonUp(HWND window, ControlRecord* record, LPARAM point);
+void OnClick(HWND window, ControlRecord* record);
 
 }  // namespace glyphkey

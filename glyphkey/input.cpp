@@ -1,4 +1,5 @@
 // Input of a GlyphKey control: focus, space bar and accelerator, mouse tracking, notifications.
+#include "accessible.h"
 #include "glyphkey_internal.h"
 #include "paint_geometry.h"
 
@@ -6,14 +7,25 @@ namespace glyphkey {
 namespace {
 constexpr WPARAM kSpaceKey = VK_SPACE;
 
-bool IsActivatingKey(const ControlRecord* record, WPARAM key) {
-  return key == kSpaceKey || (record->accelerator != 0 && key == static_cast<WPARAM>(record->accelerator));
+// Windows' dialog manager clicks a default push button itself when its letter is typed
+// (BN_CLICKED straight to the dialog, never through the control): such a button leaves
+// its letter to the dialog manager, or the letter would run it twice.
+bool LeavesLetterToDialog(HWND window, const ControlRecord* record) {
+  return (record->state & kStateDefault) && !IsOnOff(window);
+}
+
+bool IsActivatingKey(HWND window, const ControlRecord* record, WPARAM key) {
+  if (key == kSpaceKey) return true;
+  return record->accelerator != 0 && key == static_cast<WPARAM>(record->accelerator) &&
+         !LeavesLetterToDialog(window, record);
 }
 
 // A completed activation: an on/off switch toggles, every other type ends off.
 void ApplyOnFlagRule(HWND window, ControlRecord* record) {
+  DWORD before = record->state;
   if (IsOnOff(window)) record->state ^= kStateOn;
   else record->state &= ~kStateOn;
+  if (record->state != before) NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
 // Sent synchronously; the parent may destroy this control (and its siblings) before it
@@ -37,7 +49,8 @@ bool IsInside(HWND window, LPARAM point) {
 void OnSetFocus(HWND window, ControlRecord* record) {
   // A dialog manager moves the focus here when this control's mnemonic is typed: if the key
   // is still down, the control presses itself and completes the press with a posted key-up.
-  if (record->accelerator != 0 && GetKeyState(record->accelerator) < 0) {
+  if (record->accelerator != 0 && !LeavesLetterToDialog(window, record) &&
+      GetKeyState(record->accelerator) < 0) {
     record->state |= kStatePressed;
     PostMessageA(window, WM_KEYUP, kSpaceKey, 0);
   }
@@ -51,7 +64,7 @@ void OnKillFocus(HWND window, ControlRecord* record) {
 }
 
 LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key) {
-  if (!IsActivatingKey(record, key)) return 0;
+  if (!IsActivatingKey(window, record, key)) return 0;
   if (!(record->state & kStatePressed)) {  // auto-repeat changes nothing
     record->state |= kStatePressed;
     RedrawLater(window);
@@ -60,7 +73,7 @@ LRESULT OnKeyDown(HWND window, ControlRecord* record, WPARAM key) {
 }
 
 LRESULT OnKeyUp(HWND window, ControlRecord* record, WPARAM key) {
-  if (!IsActivatingKey(record, key)) return 0;
+  if (!IsActivatingKey(window, record, key)) return 0;
   if (!(record->state & kStatePressed)) return 1;
   record->state &= ~kStatePressed;
   ApplyOnFlagRule(window, record);
@@ -91,6 +104,18 @@ void OnLButtonUp(HWND window, ControlRecord* record, LPARAM point) {
   ReleaseCapture();
   if (!IsInside(window, point)) return;  // released outside: abandoned silently
   record->state &= kStateOn | kStateDefault | kStateDisabled;
+  ApplyOnFlagRule(window, record);
+  RedrawNow(window);
+  Notify(window, BN_CLICKED, reinterpret_cast<LPARAM>(window));
+}
+
+// BM_CLICK, which a dialog manager sends for a typed mnemonic and a screen reader's default
+// action posts: the focus, then one completed click. A press that the focus began with the
+// mnemonic key down ends here, so the key-up it posted finds nothing left to complete.
+void OnClick(HWND window, ControlRecord* record) {
+  if (!IsWindowEnabled(window)) return;
+  SetFocus(window);
+  record->state &= ~kStatePressed;
   ApplyOnFlagRule(window, record);
   RedrawNow(window);
   Notify(window, BN_CLICKED, reinterpret_cast<LPARAM>(window));

@@ -1,4 +1,5 @@
 // The GlyphKey window procedure: one case per message; data messages answered here.
+#include "accessible.h"
 #include "dpi_win32.h"
 #include "glyphkey.h"
 #include "glyphkey_internal.h"
@@ -30,6 +31,7 @@ void DeleteFont(ControlRecord* record) {
 }
 
 void OnDestroy(HWND window, ControlRecord* record) {
+  DetachAccessible(window);
   DeleteFont(record);
   ForgetSizedIcons(record);
   SetWindowLongA(window, kRecordIndex, 0);
@@ -42,9 +44,11 @@ void OnEnable(HWND window, ControlRecord* record, WPARAM enabled) {
   RedrawNow(window);
 }
 
+// DLGC_BUTTON is what makes a dialog manager look for the caption's mnemonic at all;
+// the push-button bits tell it which button Enter presses, as a system push button's do.
 LRESULT OnGetDlgCode(HWND window, const ControlRecord* record) {
   if (IsOnOff(window)) return DLGC_BUTTON;
-  return (record->state & kStateDefault) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+  return DLGC_BUTTON | ((record->state & kStateDefault) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
 void OnSetCheck(HWND window, ControlRecord* record, WPARAM check) {
@@ -52,6 +56,7 @@ void OnSetCheck(HWND window, ControlRecord* record, WPARAM check) {
   if (check == (record->state & kStateOn)) return;
   record->state = (record->state & ~kStateOn) | (check & kStateOn);
   RedrawNow(window);
+  NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
 void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw) {
@@ -67,6 +72,7 @@ void OnSetText(HWND window, ControlRecord* record, char* text) {
   if (!text) return;  // no text: the control stays as it was
   SetWindowTextA(window, text);
   ApplyControlText(window, record, text, kNoTextLimit);
+  NotifyClientChange(window, EVENT_OBJECT_NAMECHANGE);
 }
 
 }  // namespace
@@ -92,6 +98,7 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case BM_GETCHECK: return record->state & kStateOn;
     case BM_SETCHECK: OnSetCheck(window, record, wParam); return 1;
     case BM_SETSTYLE: OnSetStyle(window, record, wParam, lParam); return 1;
+    case BM_CLICK: OnClick(window, record); return 1;
     case WM_KEYDOWN: return OnKeyDown(window, record, wParam);
     case WM_KEYUP: return OnKeyUp(window, record, wParam);
     case GKM_SETTEXT: OnSetText(window, record, reinterpret_cast<char*>(lParam)); return 1;
@@ -111,6 +118,7 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
       ForgetSizedIcons(record);
       RedrawLater(window);
       return 0;
+    case WM_GETOBJECT: return OnGetObject(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -1,8 +1,11 @@
-// Control text parsing of the picture button: caption, accelerator, icon names, cuts.
+// Control text parsing of the picture button: caption, accelerator, icon names, cuts; and
+// the caption as a screen reader is told it.
 #include <gtest/gtest.h>
+#include <string.h>
 
 #include <string>
 
+#include "accessible_name.h"
 #include "control_text.h"
 
 using namespace glyphkey;
@@ -155,4 +158,46 @@ TEST(ControlText, DoubleByteCharactersWithAnAtSignStayWhole) {
   EXPECT_FALSE(ParseControlText(cut.data(), kNoTextLimit, AsciiUpper, shiftJisLead).hasSeparator);
   std::string latin = "\x8B\x40\x94\x5C@203";
   EXPECT_STREQ(ParseControlText(latin.data(), kNoTextLimit, AsciiUpper).caption, "\x8B");
+}
+
+// What a screen reader is told: the caption as drawn, and the underlined character.
+TEST(AccessibleName, MarkersDroppedAndMnemonicFound) {
+  const struct {
+    const char* caption;
+    const char* name;
+    int mnemonic;
+  } cases[] = {
+      {"&Beta", "Beta", 0},
+      {"O&nOff", "OnOff", 1},
+      {"A && B", "A & B", -1},
+      {"Save && &Quit", "Save & Quit", 7},  // "&&" is no marker: the mnemonic is the Q
+      {"A&b&c", "Abc", 1},                  // only the first marker underlines
+      {"Ends&", "Ends", -1},
+      {"&&&x", "&x", 1},
+      {"", "", -1},
+      {"Plain", "Plain", -1},
+  };
+  for (const auto& c : cases) {
+    char name[32];
+    AccessibleName n = NameFromCaption(c.caption, name);
+    EXPECT_STREQ(name, c.name) << c.caption;
+    EXPECT_EQ(n.length, int(strlen(c.name))) << c.caption;
+    EXPECT_EQ(n.mnemonic, c.mnemonic) << c.caption;
+    EXPECT_EQ(n.mnemonicLength, c.mnemonic < 0 ? 0 : 1) << c.caption;
+  }
+}
+
+// In Shift-JIS a character's second byte is never a marker, and an underlined double-byte
+// character is reported whole.
+TEST(AccessibleName, DoubleByteCharactersStayWhole) {
+  auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+  char name[16];
+  AccessibleName n = NameFromCaption("\x8B\x40&\x94\x5C", name, shiftJisLead);
+  EXPECT_STREQ(name, "\x8B\x40\x94\x5C");
+  EXPECT_EQ(n.mnemonic, 2);
+  EXPECT_EQ(n.mnemonicLength, 2);
+  // 0x26 never follows a lead byte in Shift-JIS, but a broken text may hold it: it stays.
+  n = NameFromCaption("\x81&x", name, shiftJisLead);
+  EXPECT_STREQ(name, "\x81&x");
+  EXPECT_EQ(n.mnemonic, -1);
 }

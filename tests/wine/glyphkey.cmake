@@ -1,4 +1,4 @@
-# Wine tests of GlyphKey32.dll: class and messages, painting, input, and the looks window.
+# Wine tests of GlyphKey32.dll: class and messages, painting, input, the accessible object.
 file(GLOB GLYPHKEY_TEST_ICON_SOURCES ${CMAKE_CURRENT_LIST_DIR}/glyphkey_res/*.icon)
 set(GLYPHKEY_TEST_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/glyphkey_icons)
 add_icon_set(glyphkey_test_icons ${GLYPHKEY_TEST_ICON_DIR} ${GLYPHKEY_TEST_ICON_SOURCES})
@@ -14,3 +14,6 @@ endfunction()
 add_glyphkey_test(glyphkey_class_test glyphkey_class_test.cpp)
 add_glyphkey_test(glyphkey_paint_test glyphkey_paint_test.cpp)
 add_glyphkey_test(glyphkey_input_test glyphkey_input_test.cpp)
+add_glyphkey_test(glyphkey_accessible_test glyphkey_accessible_test.cpp)
+# The test is the screen reader: COM and its strings, but oleacc.dll only as the control loads it.
+target_link_libraries(glyphkey_accessible_test PRIVATE ole32 oleaut32)

@@ -247,28 +247,33 @@ void TestSetText() {
   DestroyWindow(control);
 }
 
+constexpr LRESULT kDefPush = DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+constexpr LRESULT kUndefPush = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+
 void TestDialogCodesAndStyles() {
   TEST_CASE("WM_GETDLGCODE and BM_SETSTYLE");
   HWND push = Make("Push@x", BS_PUSHBUTTON);
   HWND def = Make("Def@x", BS_DEFPUSHBUTTON);
   HWND onoff = Make("Sw@x", BS_AUTOCHECKBOX | BS_LEFT);
   HWND other = Make("Other@x", BS_RADIOBUTTON);
-  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), DLGC_UNDEFPUSHBUTTON);
-  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_DEFPUSHBUTTON);
+  // DLGC_BUTTON with the push-button bit, as a system push button answers: a dialog
+  // manager offers mnemonics only to controls that answer DLGC_BUTTON.
+  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), kUndefPush);
+  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), kDefPush);
   CHECK_EQ(SendMessageA(onoff, WM_GETDLGCODE, 0, 0), DLGC_BUTTON);
-  CHECK_EQ(SendMessageA(other, WM_GETDLGCODE, 0, 0), DLGC_UNDEFPUSHBUTTON);
+  CHECK_EQ(SendMessageA(other, WM_GETDLGCODE, 0, 0), kUndefPush);
 
   // Demoting and promoting changes the answer, never the style.
   CHECK_EQ(SendMessageA(def, BM_SETSTYLE, BS_PUSHBUTTON, 0), 1);
-  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_UNDEFPUSHBUTTON);
+  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), kUndefPush);
   CHECK_EQ(GetWindowLongA(def, GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
   SendMessageA(push, BM_SETSTYLE, BS_DEFPUSHBUTTON, 0);
-  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), DLGC_DEFPUSHBUTTON);
+  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), kDefPush);
   CHECK_EQ(GetWindowLongA(push, GWL_STYLE) & 0xF, BS_PUSHBUTTON);
   // Unknown values change nothing.
   SendMessageA(push, BM_SETSTYLE, 2, 0);
   SendMessageA(push, BM_SETSTYLE, 4, 0);
-  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), DLGC_DEFPUSHBUTTON);
+  CHECK_EQ(SendMessageA(push, WM_GETDLGCODE, 0, 0), kDefPush);
   CHECK_EQ(GetWindowLongA(push, GWL_STYLE) & 0xF, BS_PUSHBUTTON);
 
   // An on/off switch ignores the default flag; a repaint only when asked for.
@@ -289,7 +294,7 @@ void TestDialogCodesAndStyles() {
   // The type is read afresh: back to a default push button by the style alone.
   SetWindowLongA(def, GWL_STYLE, before);
   SendMessageA(def, BM_SETSTYLE, BS_DEFPUSHBUTTON, 0);
-  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_DEFPUSHBUTTON);
+  CHECK_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), kDefPush);
   for (HWND w : {push, def, onoff, other}) DestroyWindow(w);
 }
 
@@ -352,7 +357,6 @@ void TestOtherMessages() {
   CHECK_EQ(SendMessageA(control, WM_LBUTTONUP, 0, 0), 1);
   // Not handled: the window system's answers, and no notification.
   CHECK_EQ(SendMessageA(control, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5)), 0);
-  CHECK_EQ(SendMessageA(control, BM_CLICK, 0, 0), 0);
   CHECK_EQ(SendMessageA(control, BM_GETSTATE, 0, 0), 0);
   CHECK_EQ(SendMessageA(control, WM_CHAR, ' ', 0), 0);
   CHECK_EQ(SendMessageA(control, WM_SYSKEYDOWN, 'O', 0), 0);
@@ -372,7 +376,7 @@ void TestOtherMessages() {
 }
 
 // The library's style dialog, driven from its own modal loop by posted steps.
-enum DialogPlan { kClickOk, kEnterKey, kClickCancel };
+enum DialogPlan { kClickOk, kEnterKey, kClickCancel, kMnemonics };
 DialogPlan g_plan;
 int g_dialogCommands[16];
 int g_dialogCommandCount;
@@ -426,7 +430,7 @@ INT_PTR CALLBACK StyleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
       CHECK(gk::DownIcon(ok) == LibIcon(MAKEINTRESOURCEA(101)));
       CHECK(gk::UpIcon(cancel) == LibIcon(MAKEINTRESOURCEA(2)) && gk::UpIcon(cancel) != nullptr);
       CHECK(gk::DownIcon(cancel) == LibIcon(MAKEINTRESOURCEA(102)));
-      CHECK_EQ(SendMessageA(ok, WM_GETDLGCODE, 0, 0), DLGC_DEFPUSHBUTTON);
+      CHECK_EQ(SendMessageA(ok, WM_GETDLGCODE, 0, 0), kDefPush);
       CHECK_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDOK);
       if (g_plan == kClickOk) Click(ok);
       if (g_plan == kClickCancel) Click(cancel);
@@ -435,6 +439,15 @@ INT_PTR CALLBACK StyleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         HWND edit = GetDlgItem(dialog, 256);
         SetFocus(edit);
         PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+      }
+      if (g_plan == kMnemonics) {
+        // Alt+N and Alt+O as the dialog's own loop receives them, for the field with the
+        // focus: the dialog manager finds "O&nOff" and "&Ok" by their captions and clicks
+        // each once.
+        HWND edit = GetDlgItem(dialog, 256);
+        SetFocus(edit);
+        PostMessageA(edit, WM_SYSCHAR, 'n', 0x20000000);
+        PostMessageA(edit, WM_SYSCHAR, 'o', 0x20000000);
       }
       return TRUE;
     }
@@ -449,7 +462,8 @@ INT_PTR CALLBACK StyleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void TestStyleDialog() {
   const struct { DialogPlan plan; INT_PTR result; int commands; int last; } runs[] = {
-      {kClickOk, IDOK, 10, IDOK}, {kEnterKey, IDOK, 1, IDOK}, {kClickCancel, IDCANCEL, 1, IDCANCEL}};
+      {kClickOk, IDOK, 10, IDOK}, {kEnterKey, IDOK, 1, IDOK}, {kClickCancel, IDCANCEL, 1, IDCANCEL},
+      {kMnemonics, IDOK, 2, IDOK}};
   for (const auto& run : runs) {
     g_plan = run.plan;
     g_dialogCommandCount = 0;
@@ -458,6 +472,7 @@ void TestStyleDialog() {
     CHECK_EQ(result, run.result);
     CHECK_EQ(g_dialogCommandCount, run.commands);
     CHECK_EQ(g_dialogCommandCount ? g_dialogCommands[g_dialogCommandCount - 1] : 0, run.last);
+    if (run.plan == kMnemonics) CHECK_EQ(g_dialogCommands[0], 261);
   }
 }
 

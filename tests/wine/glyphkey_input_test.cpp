@@ -1,6 +1,7 @@
 // GlyphKey input as a user and a dialog manager drive it: mouse presses with capture and
 // tracking, the space bar and the accelerator key, the on/off switch, the mnemonic focus
-// path, the focus rectangle, and a parent that destroys the control in its WM_COMMAND.
+// path, BM_CLICK, the focus rectangle, and a parent that destroys the control in its
+// WM_COMMAND.
 // The look is read back from the screen: the test icons fill their middle with a colour of
 // their own, so the up icon (raised look) and the down icon (pressed, on) tell the state.
 #include "glyphkey_harness.h"
@@ -239,6 +240,61 @@ void TestFocus() {
   DestroyWindow(control);
 }
 
+// ---- BM_CLICK -------------------------------------------------------------------------
+
+// What a dialog manager sends for a typed mnemonic: the focus, then one completed click in
+// the mouse form. With the mnemonic key still down the focus begins a press and posts its
+// key-up; the click completes that press, so the key-up adds nothing.
+void TestClickMessage() {
+  const struct {
+    const char* name;
+    DWORD type;
+    bool disabled, keyDown;
+    int notifications;
+    bool onAtEnd;
+  } cases[] = {
+      {"BM_CLICK on a push button: the focus and one notification", BS_PUSHBUTTON, false, false, 1, false},
+      {"BM_CLICK on an on/off switch: toggled once", 3, false, false, 1, true},
+      {"BM_CLICK with the mnemonic key down: still one notification", BS_PUSHBUTTON, false, true, 1, false},
+      {"BM_CLICK on a switch with the mnemonic key down: toggled once", 3, false, true, 1, true},
+      {"BM_CLICK on a disabled control: nothing, not even the focus", BS_PUSHBUTTON, true, false, 0, false},
+  };
+  for (const auto& c : cases) {
+    TEST_CASE(c.name);
+    HWND control = MakeControl("&Push@PAINTUP@PAINTDOWN", c.type);
+    EnableWindow(control, !c.disabled);
+    Fresh();
+    HoldKey('P', c.keyDown);
+    CHECK_EQ(SendMessageA(control, BM_CLICK, 0, 0), 1);
+    HoldKey('P', false);
+    CHECK(!gk::HasPendingPaint(control));  // redrawn at once, as a mouse click is
+    gk::Pump();                            // a posted key-up would be handled here
+    CHECK_EQ(gk::Log().count, c.notifications);
+    if (c.notifications) CHECK_NOTIFIED(0, BN_CLICKED, control);
+    CHECK_EQ(GetFocus() == control, !c.disabled);
+    CHECK_EQ(SendMessageA(control, BM_GETCHECK, 0, 0), c.onAtEnd ? 1 : 0);
+    CHECK_EQ(LookOnScreen(control) == kDown, c.onAtEnd);
+    DestroyWindow(control);
+  }
+
+  // Windows' dialog manager clicks a default push button itself when its letter is typed.
+  TEST_CASE("a default push button leaves its letter to the dialog manager; the space bar stays");
+  HWND control = MakeControl("&Push@PAINTUP@PAINTDOWN", BS_DEFPUSHBUTTON);
+  Fresh();
+  HoldKey('P', true);
+  SetFocus(control);
+  HoldKey('P', false);
+  CHECK_EQ(SendMessageA(control, WM_KEYDOWN, 'P', 0), 0);
+  CHECK_EQ(SendMessageA(control, WM_KEYUP, 'P', 0), 0);
+  gk::Pump();
+  CHECK_EQ(gk::Log().count, 0);
+  CHECK_EQ(LookOnScreen(control), kRaised);
+  SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageA(control, WM_KEYUP, VK_SPACE, 0);
+  CHECK_EQ(gk::Log().count, 1);
+  DestroyWindow(control);
+}
+
 // ---- A parent that destroys the control ----------------------------------------------
 
 void TestDestroyInHandler() {
@@ -283,6 +339,7 @@ int main() {
   TestMouse();
   TestKeys();
   TestFocus();
+  TestClickMessage();
   TestDestroyInHandler();
   DestroyWindow(g_host);
   return check::Summary();

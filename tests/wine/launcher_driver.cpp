@@ -484,6 +484,22 @@ void PressKey(WORD vk) {
   keybd_event((BYTE)vk, (BYTE)MapVirtualKeyA(vk, 0), KEYEVENTF_KEYUP, 0);
 }
 
+void TypeKey(WORD vk, bool withAlt) {
+  INPUT keys[4] = {};
+  int count = 0;
+  auto add = [&](WORD key, DWORD flags) {
+    keys[count].type = INPUT_KEYBOARD;
+    keys[count].ki.wVk = key;
+    keys[count].ki.wScan = (WORD)MapVirtualKeyA(key, 0);
+    keys[count++].ki.dwFlags = flags;
+  };
+  if (withAlt) add(VK_MENU, 0);
+  add(vk, 0);
+  add(vk, KEYEVENTF_KEYUP);
+  if (withAlt) add(VK_MENU, KEYEVENTF_KEYUP);
+  SendInput(count, keys, sizeof(INPUT));
+}
+
 void PostKey(HWND window, WORD vk) {
   PostMessageA(window, WM_KEYDOWN, vk, 1);
   PostMessageA(window, WM_KEYUP, vk, 0xC0000001);

@@ -119,6 +119,8 @@ void Click(HWND control);
 void PostClick(HWND control);
 // A real key press and release (keybd_event) to the foreground window.
 void PressKey(WORD vk);
+// A key typed through SendInput to the foreground window, with Alt held around it if asked.
+void TypeKey(WORD vk, bool withAlt);
 void PostKey(HWND window, WORD vk);
 void BringToFront(HWND window);
 

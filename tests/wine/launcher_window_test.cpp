@@ -1,9 +1,10 @@
 // End-to-end checks of the launcher window as a user meets it: start-up without its
 // menu or its library, the title, the buttons' places and sizes, the window's size and
-// place, the Quit button, translated messages, the ways it ends, the thirty-entry limit,
-// a reload to a second page, one menu saved in every encoding, and real autorun.inf
-// files from discs. Given "dpi", only the cases of the layout, which is made for the
-// screen's DPI (the session's LogPixels), and a move to a monitor of another DPI.
+// place, the Quit button, translated messages, the ways it ends, the buttons' underlined
+// letters, the thirty-entry limit, a reload to a second page, one menu saved in every
+// encoding, and real autorun.inf files from discs. Given "dpi", only the cases of the
+// layout, which is made for the screen's DPI (the session's LogPixels), and a move to a
+// monitor of another DPI.
 #include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -602,6 +603,46 @@ void TestEnding() {
   CHECK(RemoveDisc(disc));
 }
 
+// A button's underlined letter, typed into the launcher window as a user types it, runs its
+// entry once: alone while the focus is on the Quit button, with Alt, and alone again on the
+// button that has the focus (its own key press and the dialog manager's click are one).
+void TestMnemonics() {
+  TEST_CASE("underlined letters run their entry once, with and without Alt");
+  Disc disc;
+  CHECK(MakeDisc(disc, "mnemonics"));
+  CHECK(CopyRecorder(disc, "recorder.exe"));
+  CHECK(WriteDiscFile(disc, "autorun.inf",
+                      "shell\\a=&Alpha\r\nshell\\a\\command=recorder.exe alpha\r\n"
+                      "shell\\b=&Beta\r\nshell\\b\\command=recorder.exe beta\r\n"));
+  const struct {
+    WORD key;
+    bool alt;
+    const char* commandLine;
+  } presses[] = {{'B', false, "recorder.exe beta"},
+                 {'A', true, "recorder.exe alpha"},
+                 {'A', false, "recorder.exe alpha"}};
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  HWND window = WaitForLauncherWindow(launcher);
+  CHECK(window != 0);
+  Record records[kMaxRecords];
+  int typed = 0;
+  for (const auto& p : presses) {
+    if (!window) break;
+    BringToFront(window);
+    WaitIdle(launcher);
+    TypeKey(p.key, p.alt);
+    typed++;
+    CHECK_EQ(WaitForRecords(disc, typed, records, kMaxRecords), typed);
+    CHECK_STR(records[typed - 1].commandLine, p.commandLine);
+  }
+  Sleep(kQuietMs);  // a second start of any of them would come now
+  CHECK_EQ(ReadRecords(disc, records, kMaxRecords), typed);
+  CHECK(IsRunning(launcher));
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
+}
+
 void TestEntryLimit(const TemplateSize& t) {
   TEST_CASE("31 entries give 30 buttons in columns on the screen; the lines after the 30th have no effect");
   static char menu[8192];
@@ -945,6 +986,7 @@ int main(int argc, char** argv) {
   TestGaps(t);
   TestMessages(t);
   TestEnding();
+  TestMnemonics();
   TestEntryLimit(t);
   TestReload(t);
   TestResources();
