@@ -98,6 +98,14 @@ const Kind kKinds[] = {
      L"\u00e9t\u00e9", L"Alt+\u00c9", kFocusable, L"Press"},
 };
 
+// The properties a reader asks of every control, against the row of its kind.
+void CheckProperties(IAccessible* object, const Kind& k) {
+  CHECK_EQ(Number(object, &IAccessible::get_accRole), k.role);
+  CHECK_WIDE(Text(object, &IAccessible::get_accName), k.spoken);
+  CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), k.shortcut);
+  CHECK_EQ(Number(object, &IAccessible::get_accState), k.state);
+}
+
 HWND Make(const Kind& k, int index) {
   DWORD visible = strcmp(k.name, "hidden") == 0 ? 0 : WS_VISIBLE;
   HWND control =
@@ -149,10 +157,7 @@ void TestKinds() {
     IAccessible* object = ObjectOf(controls[i]);
     CHECK(object != nullptr);
     if (!object) continue;
-    CHECK_EQ(Number(object, &IAccessible::get_accRole), k.role);
-    CHECK_WIDE(Text(object, &IAccessible::get_accName), k.spoken);
-    CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), k.shortcut);
-    CHECK_EQ(Number(object, &IAccessible::get_accState), k.state);
+    CheckProperties(object, k);
     CHECK_WIDE(Text(object, &IAccessible::get_accDefaultAction), k.action);
     object->Release();
   }
@@ -324,10 +329,7 @@ int Reader(HWND host) {
     IAccessible* object = ObjectOf(GetDlgItem(host, 100 + i));
     CHECK(object != nullptr);
     if (!object) continue;
-    CHECK_EQ(Number(object, &IAccessible::get_accRole), k.role);
-    CHECK_WIDE(Text(object, &IAccessible::get_accName), k.spoken);
-    CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), k.shortcut);
-    CHECK_EQ(Number(object, &IAccessible::get_accState), k.state);
+    CheckProperties(object, k);
     if (i == 0) CHECK_EQ(object->accDoDefaultAction(Self()), S_OK);
     object->Release();
   }

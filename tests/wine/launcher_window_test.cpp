@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "check.h"
+#include "dpi_win32.h"
 #include "hostile_screen.h"
 #include "launcher_driver.h"
 #include "template_frame.h"
@@ -314,13 +315,6 @@ const char kLayoutMenu[] =
     "shell\\guide\\command=guide.txt\r\n"
     "shell\\tools=Tools\r\n"
     "shell\\tools\\command=<tools.inf>\r\n";
-
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
 
 // The three buttons of kLayoutMenu show icons 201 to 203 as the screen's icon size has
 // them: each group's own image of that size, as LoadIconA loads it here.
