@@ -7,9 +7,11 @@
 #include <string.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "code_pages.h"
 #include "copy_directive.h"
+#include "entry_picture.h"
 #include "fuzz_check.h"
 #include "launcher_menu_source.h"
 #include "menu_encoding.h"
@@ -71,21 +73,43 @@ class CheckingSink : public menu::MenuSink {
   void OnCopy(const char* value, int line) override {
     // A copy directive from the disc: never a destination beyond its limit.
     Text source, destination;
-    if (menu::ParseCopyDirective(value, "C:\\WINDOWS", &source, &destination)) {
+    if (menu::ParseCopyDirective(value, "C:\\WINDOWS", &source, &destination) == menu::CopyOutcome::kCopy) {
       FUZZ_CHECK(!source.empty() && destination.length() <= menu::kCopyDestinationLimit);
     }
     Line(line);
   }
+  // A picture line is reported when an entry takes it, or when it turns out unused: after
+  // later lines, but once, like every other line.
+  void OnPicture(int index, const char* value, int line) override {
+    FUZZ_CHECK(index == entries && captionWaiting);
+    // A picture from the disc: a file to open, never a path beyond what the system opens.
+    menu::PictureSource picture;
+    if (menu::ReadPictureValue(value, "sub\\menu.inf", &picture) == menu::PictureProblem::kNone)
+      FUZZ_CHECK(!picture.path.empty() && picture.path.length() <= menu::kPicturePathLimit && picture.index >= 0);
+    Mark(line);
+  }
+  void OnUnusedPicture(const char*, int line) override { Mark(line); }
   void OnIgnoredLine(menu::LineKind, const char*, int line) override { Line(line); }
   int entries = 0;
   bool captionWaiting = false;
+  int reported = 0;
 
  private:
+  // Every line but a picture's is reported in order, and every line once.
   void Line(int line) {
-    FUZZ_CHECK(line == lastLine + 1);  // every line reported once, in order
+    FUZZ_CHECK(line > lastLine);
     lastLine = line;
+    Mark(line);
+  }
+  void Mark(int line) {
+    FUZZ_CHECK(line > 0);
+    if ((size_t)line >= seen.size()) seen.resize(line + 1);
+    FUZZ_CHECK(!seen[line]);
+    seen[line] = true;
+    reported++;
   }
   int lastLine = 0;
+  std::vector<bool> seen;
 };
 
 }  // namespace
@@ -97,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckingSink sink;
     menu::ReadResult result = menu::ReadMenu(reader, lead, sink);
     FUZZ_CHECK((result == menu::ReadResult::kEntryLimit) == (sink.entries == menu::kMaxEntries));
+    FUZZ_CHECK(sink.reported == reader.lineNumber());
   }
   static check::IconvCodePages windows1252(1252, 932), utf8(menu::kUtf8CodePage, 932);
   for (unsigned codePage : {1252u, menu::kUtf8CodePage}) {

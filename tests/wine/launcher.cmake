@@ -54,6 +54,11 @@ add_test(NAME launcher_window_test_144dpi
          COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${dpi_session} $<TARGET_FILE:launcher_window_test> dpi)
 set_tests_properties(launcher_window_test_144dpi PROPERTIES FIXTURES_REQUIRED wine144 RUN_SERIAL TRUE TIMEOUT 600
                      ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS}")
+# The disc's own pictures there too: read from their files at the 48-pixel icon size.
+add_test(NAME hostile_test_144dpi
+         COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${dpi_session} $<TARGET_FILE:hostile_test> pictures)
+set_tests_properties(hostile_test_144dpi PROPERTIES FIXTURES_REQUIRED wine144 RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS}")
 # The template frame that the disc checker assumes, checked against the measured one.
 target_include_directories(launcher_window_test PRIVATE ${CMAKE_SOURCE_DIR}/launcher ${CMAKE_SOURCE_DIR}/dpi)
 add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
