@@ -11,9 +11,12 @@ namespace hostile {
 
 const DWORD kAnswerMs = 3000;  // a launcher that does not answer a message in this time hangs
 
+// Stretched where every step is slower: a first start in a new session on a loaded,
+// emulated machine can still be busy in its initialisation for a few seconds.
 inline bool Answers(HWND window) {
   DWORD_PTR result = 0;
-  return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &result) != 0;
+  return window &&
+         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, driver::Scaled(kAnswerMs), &result) != 0;
 }
 
 // A crashing launcher must fail its case at once: Wine's crash dialog would keep
