@@ -6,7 +6,6 @@
 
 #include "button_caption.h"
 #include "button_layout.h"
-#include "centre_geometry.h"
 #include "dpi_win32.h"
 #include "launcher_app.h"
 #include "message_table.h"
@@ -52,12 +51,7 @@ BOOL LauncherDialog::OnInitDialog() {
   GetWindowRect(handle_, &initialWindowRect);
   // The window opens where the user is: centred on the monitor the program was started
   // from. Later layouts keep to the monitor that holds the window.
-  const RECT work = StartWorkArea();
-  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
-  long left, top;
-  geometry::CentredOrigin(bounds, bounds, initialWindowRect.right - initialWindowRect.left,
-                          initialWindowRect.bottom - initialWindowRect.top, &left, &top);
-  SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreIn(StartWorkArea());
   GetWindowRect(quitButton.handle(), &quitTemplateRect);
   MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.

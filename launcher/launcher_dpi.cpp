@@ -64,13 +64,12 @@ void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
   const int quitHeight = dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at);
   // Windows suggests where the window goes; it is kept inside that monitor's work area.
   const RECT work = framework::WorkAreaNear(suggested);
-  const geometry::Rect reference = {suggested.left, suggested.top, suggested.right, suggested.bottom};
+  const geometry::Rect reference = framework::ToRect(suggested);
   if (column.dpi() == 0) {
     // No menu was laid out: the window keeps its template's size and Quit button.
     const layout::Frame frame = FrameAt(at);
-    const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
     long left, top;
-    geometry::CentredOrigin(reference, bounds, frame.windowWidth, frame.windowHeight, &left, &top);
+    geometry::CentredOrigin(reference, framework::ToRect(work), frame.windowWidth, frame.windowHeight, &left, &top);
     SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);

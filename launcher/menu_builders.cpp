@@ -65,8 +65,7 @@ UINT ButtonBuilder::Close() {
   GetWindowRect(window_.quitButton.handle(), &quit);
   // The window is centred in the work area of the screen that holds it.
   const RECT work = window_.WorkArea();
-  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
-  window_.PlaceButtons(column_, work, bounds, quit.right - quit.left, quit.bottom - quit.top, false);
+  window_.PlaceButtons(column_, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
   window_.column = column_;
   if (!ShiftIsDown()) window_.RunAutoStart();
   return 0;
@@ -90,9 +89,8 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
     if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
   }
-  const geometry::Rect bounds = {work.left, work.top, work.right, work.bottom};
   long left, top;
-  geometry::CentredOrigin(reference, bounds, a.windowWidth, a.windowHeight, &left, &top);
+  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
   SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
   InvalidateRect(handle_, nullptr, TRUE);
   RECT client;

@@ -1,12 +1,17 @@
 // Window operations of the framework: centring over the owner or the work area.
 #include "window.h"
 
-#include "centre_geometry.h"
-
 namespace framework {
 namespace {
 
-geometry::Rect ToRect(const RECT& r) { return geometry::Rect{r.left, r.top, r.right, r.bottom}; }
+// Centres window over reference, kept inside bounds; only the position changes.
+void CentreOver(HWND window, const RECT& reference, const RECT& bounds) {
+  RECT r;
+  GetWindowRect(window, &r);
+  long x, y;
+  geometry::CentredOrigin(ToRect(reference), ToRect(bounds), r.right - r.left, r.bottom - r.top, &x, &y);
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 }  // namespace
 
@@ -34,11 +39,11 @@ void Window::CentreWindow() {
   } else {
     reference = WorkAreaNear(window);
   }
-  RECT bounds = WorkAreaNear(reference);
-  long x, y;
-  geometry::CentredOrigin(ToRect(reference), ToRect(bounds), window.right - window.left,
-                          window.bottom - window.top, &x, &y);
-  SetWindowPos(handle_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreOver(handle_, reference, WorkAreaNear(reference));
+}
+
+void Window::CentreIn(const RECT& work) {
+  if (handle_) CentreOver(handle_, work, work);
 }
 
 RECT Window::WorkArea() const {

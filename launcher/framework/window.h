@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "centre_geometry.h"
+
 namespace framework {
 
 class Window {
@@ -18,6 +20,9 @@ class Window {
   // otherwise in the work area of its screen; it is kept inside the work area of
   // the screen that holds the reference. Only the position changes.
   void CentreWindow();
+  // Centres the window in the work area given, and keeps it inside; only the position
+  // changes.
+  void CentreIn(const RECT& work);
   // The work area of the screen that holds the window, where CentreWindow keeps a
   // window without an owner.
   RECT WorkArea() const;
@@ -29,6 +34,9 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 };
+
+// A window system rectangle as the centring arithmetic takes it.
+inline geometry::Rect ToRect(const RECT& r) { return geometry::Rect{r.left, r.top, r.right, r.bottom}; }
 
 // The work area of the screen nearest to the rectangle.
 RECT WorkAreaNear(const RECT& area);
