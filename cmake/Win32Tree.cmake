@@ -20,3 +20,14 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 # Every program run by ctest goes through Wine on the session's display.
 set(WINE_SESSION_DIR ${CMAKE_BINARY_DIR}/wine-session)
 set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${WINE_SESSION_DIR})
+
+# The deliverables keep running when their disc is ejected: Windows copies an image
+# marked "run from swap on removable media" into the paging file as it loads it from a
+# CD or a USB stick. GNU ld has no option for the mark, so a step after the link sets
+# it (and the checksum) in place, before anything signs the file.
+#   run_from_swap_on_removable_media(<target>)
+function(run_from_swap_on_removable_media target)
+  add_custom_command(TARGET ${target} POST_BUILD
+                     COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/run-from-swap.sh $<TARGET_FILE:${target}>
+                     VERBATIM)
+endfunction()

@@ -7,21 +7,28 @@
 # leaves out owner and extra time fields.
 # With a code-signing certificate the three programs in the package are signed
 # (Authenticode, SHA-256) with osslsigncode; the build folder keeps them unsigned.
-#   release.sh [--sign CERT [--key KEY] [--pass-file FILE] [--timestamp URL]] [BIN_DIR] [OUT.zip]
+#   release.sh [--sign CERT [--key KEY] [--pkcs11-module LIB [--pkcs11-engine ENGINE]]
+#               [--pass-file FILE] [--timestamp URL]] [BIN_DIR] [OUT.zip]
 #     CERT: a PKCS#12 file (.pfx, .p12), or a PEM certificate (with its chain) and
 #           its PEM private key given with --key
+#     on a hardware token or a cloud signing service: CERT is the PEM certificate,
+#           KEY the key's PKCS#11 URI (pkcs11:token=...;object=...), LIB the
+#           PKCS#11 library of the token or service, FILE its PIN
+#     The certificate's key must be RSA: Smart App Control accepts no other signature.
 #     defaults: build/win32/bin, build/autorun-menu-<version>.zip
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
 version=$(sed -n 's/^project(AutorunMenu VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
-cert= key= pass_file= timestamp=
+cert= key= pass_file= timestamp= pkcs11_module= pkcs11_engine=
 while [ $# -gt 0 ]; do
   case "$1" in
     --sign) cert=${2:-}; shift 2 ;;
     --key) key=${2:-}; shift 2 ;;
     --pass-file) pass_file=${2:-}; shift 2 ;;
     --timestamp) timestamp=${2:-}; shift 2 ;;
+    --pkcs11-module) pkcs11_module=${2:-}; shift 2 ;;
+    --pkcs11-engine) pkcs11_engine=${2:-}; shift 2 ;;
     --*) echo "release: unknown option $1" >&2; exit 2 ;;
     *) break ;;
   esac
@@ -33,13 +40,32 @@ if [ -n "$cert" ]; then
   command -v osslsigncode >/dev/null || { echo "release: osslsigncode is missing (bash tools/setup.sh installs it)" >&2; exit 2; }
   [ -f "$cert" ] || { echo "release: no certificate file $cert" >&2; exit 2; }
   case "$cert" in
-    *.pfx|*.p12|*.PFX|*.P12) [ -z "$key" ] || { echo "release: a PKCS#12 file holds its key; leave out --key" >&2; exit 2; } ;;
-    *) [ -f "$key" ] || { echo "release: a PEM certificate needs its private key (--key KEY)" >&2; exit 2; } ;;
+    *.pfx|*.p12|*.PFX|*.P12) [ -z "$key$pkcs11_module" ] ||
+      { echo "release: a PKCS#12 file holds its key; leave out --key and --pkcs11-module" >&2; exit 2; } ;;
+    *) if [ -n "$pkcs11_module" ]; then
+         [ -f "$pkcs11_module" ] || { echo "release: no PKCS#11 library $pkcs11_module" >&2; exit 2; }
+         case "$key" in pkcs11:*) ;; *) echo "release: with --pkcs11-module, --key is the key's pkcs11: URI" >&2; exit 2 ;; esac
+       else
+         [ -f "$key" ] || { echo "release: a PEM certificate needs its private key (--key KEY)" >&2; exit 2; }
+       fi ;;
   esac
   [ -z "$pass_file" ] || [ -f "$pass_file" ] || { echo "release: no password file $pass_file" >&2; exit 2; }
-elif [ -n "$key$pass_file$timestamp" ]; then
-  echo "release: --key, --pass-file and --timestamp need --sign CERT" >&2; exit 2
+  # Smart App Control accepts RSA signatures only: an elliptic-curve key would sign
+  # programs that it blocks.
+  if command -v openssl >/dev/null; then
+    case "$cert" in
+      *.pfx|*.p12|*.PFX|*.P12) pass_arg=pass: && [ -n "$pass_file" ] && pass_arg=file:$pass_file
+        certificate=$(openssl pkcs12 -in "$cert" -nokeys -clcerts -passin "$pass_arg" 2>/dev/null) ;;
+      *) certificate=$(cat "$cert") ;;
+    esac
+    algorithm=$(printf '%s\n' "$certificate" | openssl x509 -noout -text 2>/dev/null | sed -n 's/^ *Public Key Algorithm: //p')
+    [ -z "$algorithm" ] || [ "$algorithm" = rsaEncryption ] ||
+      { echo "release: the certificate's key is $algorithm; Smart App Control accepts only RSA signatures" >&2; exit 2; }
+  fi
+elif [ -n "$key$pass_file$timestamp$pkcs11_module$pkcs11_engine" ]; then
+  echo "release: --key, --pkcs11-module, --pkcs11-engine, --pass-file and --timestamp need --sign CERT" >&2; exit 2
 fi
+[ -z "$pkcs11_engine" ] || [ -n "$pkcs11_module" ] || { echo "release: --pkcs11-engine needs --pkcs11-module" >&2; exit 2; }
 programs=(autorun.exe GlyphKey32.dll autorun-check.exe)
 for deliverable in "${programs[@]}"; do
   [ -f "$bin/$deliverable" ] || { echo "release: $bin has no $deliverable (build the win32 tree first)" >&2; exit 2; }
@@ -64,7 +90,9 @@ if [ -n "$cert" ]; then
     args=(sign -h sha256 -n "Autorun menu" -time "$SOURCE_DATE_EPOCH")
     case "$cert" in
       *.pfx|*.p12|*.PFX|*.P12) args+=(-pkcs12 "$cert") ;;
-      *) args+=(-certs "$cert" -key "$key") ;;
+      *) [ -n "$pkcs11_engine" ] && args+=(-pkcs11engine "$pkcs11_engine")
+         [ -n "$pkcs11_module" ] && args+=(-pkcs11module "$pkcs11_module")
+         args+=(-certs "$cert" -key "$key") ;;
     esac
     [ -n "$pass_file" ] && args+=(-readpass "$pass_file")
     [ -n "$timestamp" ] && args+=(-ts "$timestamp")
@@ -89,7 +117,6 @@ tr -d '\r' <<'INF' | sed 's/$/\r/' >"$top/autorun.inf"
 [autorun]
 open=autorun.exe
 icon=autorun.exe
-action=Open the menu of My product
 
 title=My product
 QXName=MyProduct

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "autorun_section.h"
 #include "command_kind.h"
 #include "corpus.h"
 #include "disc_check.h"
@@ -147,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "copy directive is longer than 255", "copy destination is longer than 255",
                   "names no folder", "ErrorMsg is longer than 511"}},
         Expected{"broken-messages",
-                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "autorun.inf:17",
+                 {"autorun.inf:7", "autorun.inf:9", "autorun.inf:10", "autorun.inf:11", "autorun.inf:16",
                   "more.inf:4"},
                  {"did you mean 'QuitButton'?", "SelectItem is given twice", "AboutBoxMenu is empty",
                   "unknown Messages key 'Colour'; the launcher reads",
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"open= starts 'setup.exe /autorun', not the menu", "flag the key 'UseAutoPlay'",
                   "flag the key 'shell\\open\\command'"}},
         Expected{"broken-noopen", {"autorun.inf:0"}, {"no open= line in [autorun]"}},
-        Expected{"broken-action", {"autorun.inf:0"}, {"no action= line in [autorun]"}},
+        Expected{"broken-action", {"autorun.inf:4"}, {"copies one of Windows' own AutoPlay choices"}},
         Expected{"broken-pictures",
                  {"autorun.inf:5", "autorun.inf:8", "autorun.inf:11", "autorun.inf:14", "autorun.inf:17",
                   "autorun.inf:23", "sub\\tools.inf:1"},
@@ -211,7 +212,8 @@ std::string ProgramWithIconGroups(int groups, bool pe32plus = false) {
   put16(optional, pe32plus ? 0x20B : 0x10B);
   put32(optional + (pe32plus ? 112 : 96) + 16, 0x3000);  // the resource table's address
   const size_t section = optional + optionalSize;
-  put32(section + 8, 0x200), put32(section + 12, 0x3000), put32(section + 16, 0x200), put32(section + 20, 0x200);
+  put32(section + 8, 0x200), put32(section + 12, 0x3000), put32(section + 16, 0x200),
+      put32(section + 20, 0x200);
   // The root: two numbered types, a bitmap (2) and icon groups (14), the second a directory.
   const size_t root = 0x200;
   put16(root + 14, 2);
@@ -334,6 +336,48 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
     }
     EXPECT_EQ(printed.find("not on the disc"), std::string::npos) << row.what << printed;
   }
+}
+
+TEST(AutorunCheck, JudgesActionAsWindowsShowsIt) {
+  // Windows shows action= only on removable and fixed drives: a note when there is one,
+  // a warning when it copies Windows' own words or names nothing; none when it is left out.
+  const struct {
+    const char* action;   // the line after open=autorun.exe ("" for none)
+    const char* warning;  // a piece of the warning ("" for none)
+  } rows[] = {
+      {"", ""},
+      {"action=Start the My product menu (Example Ltd)", ""},
+      {"action=Open the ACME installer", ""},
+      {"action=@autorun.exe,-101", ""},  // a text from the program's resources
+      {"action=Open folder to view files", "copies one of Windows' own AutoPlay choices"},
+      {"action=open  folder to view files using Windows Explorer", "copies one of Windows' own"},
+      {"action=Install or run program from your media", "copies one of Windows' own"},
+      {"action=Open the demo menu", "names no program and no maker"},
+      {"action=", "names no program and no maker"},
+      {"action=Run autorun.exe", "names no program and no maker"},
+  };
+  for (const auto& row : rows) {
+    TempDisc disc({{"autorun.inf", std::string("[autorun]\nopen=autorun.exe\n") + row.action +
+                                       "\nQXName=Action\n[other]\naction=Not read here\n"}});
+    check::DiscReport report = check::CheckPath(disc.root());
+    std::string printed = Printed(report, check::Format::kPlain);
+    EXPECT_EQ(check::ExitStatus(report), *row.warning ? 1 : 0) << row.action << "\n" << printed;
+    EXPECT_EQ(report.notes.size(), *row.action ? 1u : 0u) << row.action << "\n" << printed;
+    if (*row.action) {
+      EXPECT_NE(printed.find("autorun.inf:3: note: Windows reads action= only on removable and fixed drives"),
+                std::string::npos)
+          << printed;
+    }
+    if (*row.warning) {
+      ASSERT_EQ(Places(report), std::vector<std::string>{"autorun.inf:3"}) << row.action;
+      EXPECT_NE(report.warnings[0].text.find(row.warning), std::string::npos) << report.warnings[0].text;
+    }
+  }
+  // Scripts without capitals name their product in their own characters.
+  std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
+  EXPECT_TRUE(check::NamesSomething("\x83\x81\x83\x6A\x83\x85\x81\x5B", shiftJis->isLeadByte()));
+  EXPECT_FALSE(check::NamesSomething("Ouvrir le menu de d\xE9monstration", nullptr));
+  EXPECT_TRUE(check::NamesSomething("Installer la version 2", nullptr));
 }
 
 TEST(AutorunCheck, UnreadableStartsGiveExitStatusTwo) {

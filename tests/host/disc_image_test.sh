@@ -42,7 +42,7 @@ fi
 
 # A disc name with blanks and letters outside ISO's set becomes a safe label, cut at 32.
 mkdir -p "$work/named"
-printf '[autorun]\nopen=autorun.exe\naction=Open the menu\nQXName=My disc: version 2.0, with a very long name indeed\nQXicon=1\nshell\\a=A\nshell\\a\\command=notepad.exe\n' \
+printf '[autorun]\nopen=autorun.exe\nQXName=My disc: version 2.0, with a very long name indeed\nQXicon=1\nshell\\a=A\nshell\\a\\command=notepad.exe\n' \
   >"$work/named/autorun.inf"
 image_of named "$work/named" MY_DISC__VERSION_2_0__WITH_A_VER
 

@@ -75,6 +75,16 @@ if command -v osslsigncode >/dev/null && command -v openssl >/dev/null && comman
   bash "$src/tools/release.sh" --sign "$work/cert.p12" --pass-file "$work/wrong.txt" "$work/pe" "$work/bad.zip" \
     2>/dev/null && fail "signing with a wrong password succeeded"
   [ -f "$work/bad.zip" ] && fail "bad.zip was left"
+  # Smart App Control accepts RSA signatures only: an elliptic-curve certificate is refused.
+  openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -keyout "$work/ec-key.pem" \
+    -out "$work/ec-cert.pem" -days 2 -subj "/CN=Autorun menu EC signer" 2>/dev/null || fail "EC certificate"
+  bash "$src/tools/release.sh" --sign "$work/ec-cert.pem" --key "$work/ec-key.pem" "$work/pe" "$work/ec.zip" \
+    2>"$work/ec.log" && fail "signing with an EC key succeeded"
+  grep -q "accepts only RSA" "$work/ec.log" || fail "the EC refusal does not say why"
+  # A key on a token is named by its pkcs11: URI, not by a file.
+  bash "$src/tools/release.sh" --sign "$work/cert.pem" --key "$work/key.pem" --pkcs11-module "$work/pass.txt" \
+    "$work/pe" "$work/p11.zip" 2>/dev/null && fail "a key file was taken for a PKCS#11 key"
+  [ -f "$work/ec.zip" ] || [ -f "$work/p11.zip" ] && fail "a refused signing left a package"
 else
   echo "release: signing not checked (needs osslsigncode, openssl and i686-w64-mingw32-gcc)"
 fi

@@ -22,6 +22,13 @@ for file in autorun.exe GlyphKey32.dll; do
     echo "FAIL: $file differs between the two builds"; cmp "$a" "$b" | head -3; failed=1
   fi
 done
+# Both are marked to run from the paging file when started from a CD or a USB stick, so
+# that ejecting the disc does not end them, and their checksums still hold.
+for file in autorun.exe GlyphKey32.dll; do
+  i686-w64-mingw32-objdump -p "$work/first/bin/$file" | grep -q 'copy to swap file if on removable media' ||
+    { echo "FAIL: $file is not marked to run from swap on removable media"; failed=1; }
+  bash "$src/cmake/run-from-swap.sh" --check "$work/first/bin/$file" || failed=1
+done
 # Both import only system DLLs, and the launcher does not import ole32.dll: it loads it
 # only for the elevation prompt, so that starting costs nothing more.
 allowed=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll "

@@ -1,5 +1,5 @@
 // The [autorun] section as Windows reads it: whether its AutoPlay offers the
-// menu, and the lines that antivirus programs take for a worm's.
+// menu, what it makes of action=, and the lines that antivirus programs take for a worm's.
 #pragma once
 #include <string>
 #include <vector>
@@ -8,8 +8,16 @@
 
 namespace check {
 
-// Warnings about the disc's autorun.inf as Windows sees it (only for that file).
+// Warnings about the disc's autorun.inf as Windows sees it (only for that file), and
+// notes: what the author should know but need not change.
 void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
-                         LeadByteTest isLeadByte, std::vector<Warning>* warnings);
+                         LeadByteTest isLeadByte, std::vector<Warning>* warnings,
+                         std::vector<Warning>* notes);
+
+// Whether an action= text copies one of the choices Windows' own AutoPlay dialog
+// offers, and whether it names something (a program, a maker) rather than only what
+// happens. Double-byte texts, which have no capitals, are taken as naming something.
+bool CopiesWindowsChoice(const std::string& action);
+bool NamesSomething(const std::string& action, LeadByteTest isLeadByte);
 
 }  // namespace check

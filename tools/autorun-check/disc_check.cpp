@@ -49,7 +49,8 @@ class DiscWalker {
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
     bool discFile = start && Lower(spelled) == kStartFile;
     CheckMessageSection(scan.lines, name, discFile, &report_.warnings);
-    if (discFile) CheckAutorunSection(scan.lines, name, codePage_.isLeadByte(), &report_.warnings);
+    if (discFile)
+      CheckAutorunSection(scan.lines, name, codePage_.isLeadByte(), &report_.warnings, &report_.notes);
     if (start && scan.view.name.empty())
       Warn(name, 0,
            "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "

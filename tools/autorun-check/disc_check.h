@@ -54,7 +54,8 @@ struct MenuView {
 struct DiscReport {
   std::vector<MenuView> menus;  // in the order a reader of the disc meets them
   std::vector<Warning> warnings;
-  std::string unreadable;  // why the start file could not be read ("" when it could)
+  std::vector<Warning> notes;  // what the author should know but need not change: no warnings
+  std::string unreadable;      // why the start file could not be read ("" when it could)
 };
 
 // The ANSI code page the checker reads a disc in when none is named (on Linux).

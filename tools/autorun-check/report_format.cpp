@@ -84,6 +84,7 @@ void FormatPlain(const DiscReport& report, std::string* out) {
       }
     }
   }
+  for (const Warning& w : report.notes) Appendf(out, "%s note: %s\n", Place(w).c_str(), w.text.c_str());
   for (const Warning& w : report.warnings) Appendf(out, "%s warning: %s\n", Place(w).c_str(), w.text.c_str());
 }
 
@@ -133,6 +134,7 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
     Appendf(out, "\n");
   }
   if (!report.menus.empty()) Appendf(out, "%s\n", LayoutScreen());
+  for (const Warning& w : report.notes) Appendf(out, "%s note: %s\n", Place(w).c_str(), w.text.c_str());
   for (const Warning& w : report.warnings)
     Appendf(out, "%s %swarning:%s %s\n", Place(w).c_str(), yellow, normal, w.text.c_str());
   size_t count = report.warnings.size();
