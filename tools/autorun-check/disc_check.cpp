@@ -119,7 +119,6 @@ class DiscWalker {
   // The file must give the icon the entry asks for; otherwise its button shows none.
   void CheckPicture(const std::string& file, const MenuItem& item) {
     const std::string& path = item.picturePath;
-    if (IsOutsideDisc(path, codePage_.isLeadByte())) return;
     std::string found = files_.FindFile(path);
     std::string tail = "; its button shows no picture";
     if (found.empty()) {

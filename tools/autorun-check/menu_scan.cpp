@@ -16,6 +16,9 @@ namespace check {
 
 namespace {
 const char kWindowsDir[] = "C:\\WINDOWS";  // how a copy to %windir% is shown
+// The disc's root as the launcher sees it on a CD or stick: a drive's root. Only the
+// length of a picture's full path depends on it.
+const char kDiscRoot[] = "D:\\";
 
 class FileSource : public menu::ByteSource {
  public:
@@ -29,6 +32,26 @@ class FileSource : public menu::ByteSource {
  private:
   FILE* file_;
 };
+
+// Why a path is not one of the disc's files, as the author reads it.
+const char* OffDiscReason(menu::DiscPathProblem problem) {
+  switch (problem) {
+    case menu::DiscPathProblem::kNetwork:
+      return "is a network or device path (it begins with two separators)";
+    case menu::DiscPathProblem::kDrive:
+      return "names a drive or a stream (it holds a ':')";
+    case menu::DiscPathProblem::kEnvironment:
+      return "holds a '%'";
+    case menu::DiscPathProblem::kAboveRoot:
+      return "climbs above the disc's root";
+    case menu::DiscPathProblem::kDevice:
+      return "names a device (CON, NUL, COM1 ...) or a part of dots only";
+    case menu::DiscPathProblem::kEmpty:
+    case menu::DiscPathProblem::kNone:
+      break;
+  }
+  return "names no file";
+}
 
 bool IsLauncherKey(menu::LineKind kind) {
   return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kPicture;
@@ -168,9 +191,10 @@ class ViewSink : public menu::MenuSink {
   // The launcher's reading of the value: where the file is, and which of its icons.
   void CheckPicture(const std::string& name, MenuItem& item) {
     menu::PictureSource source;
-    switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), &source, isLeadByte_)) {
+    switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), kDiscRoot, &source,
+                                   isLeadByte_)) {
       case menu::PictureProblem::kNone:
-        item.picturePath = source.path.c_str();
+        item.picturePath = source.discPath.c_str();
         item.pictureIndex = source.index;
         return;
       case menu::PictureProblem::kNoFile:
@@ -179,6 +203,11 @@ class ViewSink : public menu::MenuSink {
       case menu::PictureProblem::kBadIndex:
         Warn(item.pictureLine, "the picture " + Quoted(item.picture) + " of " + name +
                                    " has a negative icon number (icons count from 0); the button shows no picture");
+        return;
+      case menu::PictureProblem::kOffDisc:
+        Warn(item.pictureLine, "the picture " + Quoted(item.picture) + " of " + name + " " +
+                                   OffDiscReason(source.offDisc) +
+                                   "; the launcher loads pictures from the disc only, and the button shows none");
         return;
       case menu::PictureProblem::kLongPath:
         Warn(item.pictureLine, "the picture's path is longer than " + std::to_string(menu::kPicturePathLimit) +
