@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "association_table.h"
 #include "command_kind.h"
 #include "corpus.h"
 #include "disc_check.h"
@@ -181,13 +182,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
         Expected{"broken-commands",
                  {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
-                  "autorun.inf:14"},
+                  "autorun.inf:14", "autorun.inf:20", "autorun.inf:20", "autorun.inf:21", "autorun.inf:22",
+                  "autorun.inf:23"},
                  {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
                   "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
                   "'viewer.exe'",
                   "'%' included; write: %open readme.txt",
                   "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'",
-                  "empty command"}}),
+                  "empty command",
+                  "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose extension "
+                  "has an association; the launcher starts 'rundll32.exe url.dll,FileProtocolHandler "
+                  "url.dll,FileProtocolHandler readme.txt'",
+                  "document 'url.dll,FileProtocolHandler readme.txt' is not on the disc",
+                  "entry 8 '&samples' underlines 's' like entry 7 before it",
+                  "drops the program part: it opens 'readme.txt' through the program Windows associates with "
+                  "'.txt' and does not start 'viewer.exe'",
+                  "names a network path: the launcher copies it while the menu loads"}}),
     [](const testing::TestParamInfo<Expected>& info) {
       std::string name = info.param.disc;
       for (char& c : name)
@@ -295,7 +305,8 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       {"Windows-1252", 1252, "title=D\xE9mo\nshell\\a=&Caf\xE9\nshell\\a\\command=readme.txt\n",
        "title\tautorun.inf\t1\tDémo\n"
        "window\tautorun.inf\t327\t92\t1\n"
-       "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\n"},
+       "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\t"
+       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n"},
       {"Windows-1251", 1251, "title=\xCF\xF0\xE8\xE2\xE5\xF2\n", "title\tautorun.inf\t1\tПривет\n"},
       // Converted to the code page as the launcher converts it: the snowman becomes "?".
       {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ?\n"},
@@ -308,7 +319,7 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
        "QXcopy=readme.txt|C:\\\x95\x5C\n",
        "title\tautorun.inf\t1\t表示\n"
        "window\tautorun.inf\t327\t92\t1\n"
-       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\n"
+       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\t\n"
        "copy\tautorun.inf\t5\treadme.txt\tC:\\表\\readme.txt\n"
        "menu\t表.INF\tpage\tautorun.inf:4\n"},
   };
@@ -417,6 +428,12 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
       {"C:\\Windows\\notepad.exe", check::CommandKind::kProgram, "C:\\Windows\\notepad.exe", false, false},
       {"viewer.exe manual.pdf /p", check::CommandKind::kDocument, "manual.pdf", true, true},
       {"manual.pdf /p", check::CommandKind::kDocument, "/p", false, true},
+      // Kinds from the command line composed: the program part dropped, a bare rundll32.
+      {"\"setup.exe\" manual.htm", check::CommandKind::kDocument, "manual.htm", true, true},
+      {"rundll32 url.dll,FileProtocolHandler a.htm", check::CommandKind::kDocument,
+       "url.dll,FileProtocolHandler a.htm", true, true},
+      {"notes.xyz", check::CommandKind::kProgram, "notes.xyz", true, true},
+      {"www.example.com", check::CommandKind::kWebLink, "www.example.com", false, false},
       {"", check::CommandKind::kNothing, "", false, false},
   };
   for (const auto& row : rows) {
@@ -426,6 +443,28 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
     EXPECT_EQ(view.onDisc, row.onDisc) << row.command;
     EXPECT_EQ(!view.notes.empty(), row.note) << row.command;
   }
+}
+
+TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
+  // Composed by the launcher's own rules with a fresh Windows 10's associations.
+  const struct {
+    const char* command;
+    const char* started;
+  } rows[] = {
+      {"setup.exe /q", "setup.exe /q"},
+      {"SETUP.EXE", "rundll32.exe url.dll,FileProtocolHandler SETUP.EXE"},
+      {"viewer.exe Manual.HTM", "rundll32.exe url.dll,FileProtocolHandler Manual.HTM"},
+      {"viewer.exe notes.txt /p", "C:\\Windows\\system32\\NOTEPAD.EXE %1 notes.txt  /p"},
+      {"viewer.exe manual.pdf /p", "manual.pdf /p"},  // the app's class keeps no command
+      {"%open docs\\guide.txt", "rundll32.exe url.dll,FileProtocolHandler docs\\guide.txt"},
+      {"%open manual.pdf", ""},
+      {"[more.inf]", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(check::ViewCommand(row.command).commandLine, row.started) << row.command;
+  // With another registry, its associations: nothing associated, nothing recomposed.
+  const check::Association none[] = {{nullptr, nullptr, nullptr}};
+  check::TableRegistryView empty(none);
+  EXPECT_EQ(check::ViewCommand("viewer.exe notes.txt", nullptr, &empty).commandLine, "viewer.exe notes.txt");
 }
 
 TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
