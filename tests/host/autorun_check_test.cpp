@@ -232,6 +232,26 @@ std::string ProgramWithIconGroups(int groups, bool pe32plus = false) {
   return b;
 }
 
+// A 16-bit program image (an .icl icon library is one) whose resource table holds a
+// bitmap and `groups` icon groups.
+std::string SixteenBitWithIconGroups(int groups) {
+  std::string b(0x200, '\0');
+  auto put16 = [&](size_t at, unsigned v) { b[at] = char(v), b[at + 1] = char(v >> 8); };
+  b[0] = 'M', b[1] = 'Z', b[0x3C] = char(0x80);
+  b[0x80] = 'N', b[0x81] = 'E';
+  put16(0x80 + 0x24, 0x40), put16(0x80 + 0x26, 0x100);  // resources at 0xC0, names after them
+  put16(0xC2, 0x8002), put16(0xC4, 1);                  // one bitmap
+  put16(0xC2 + 20, 0x800E), put16(0xC4 + 20, groups);   // the icon groups
+  return b;
+}
+
+// A program whose header says its PE header lies at `lfanew`.
+std::string ProgramWithHeaderAt(uint32_t lfanew) {
+  std::string b = ProgramWithIconGroups(2);
+  for (int i = 0; i < 4; i++) b[0x3C + i] = char(lfanew >> (8 * i));
+  return b;
+}
+
 TEST(IconFile, CountsIconsAsTheShellCounts) {
   std::ifstream ico(std::string(EXAMPLES_DIR) + "/demo/docs/box.ico", std::ios::binary);
   std::string icon((std::istreambuf_iterator<char>(ico)), std::istreambuf_iterator<char>());
@@ -247,11 +267,30 @@ TEST(IconFile, CountsIconsAsTheShellCounts) {
       {"a 64-bit program with three", ProgramWithIconGroups(3, true), 3},
       {"a program without icons", ProgramWithIconGroups(0), 0},
       {"a program cut before its resources", ProgramWithIconGroups(2).substr(0, 0x210), 0},
-      {"an MZ file that is no Windows program", "MZ" + std::string(100, 'x'), -1},
+      {"an MS-DOS program: no resources", "MZ" + std::string(100, 'x'), 0},
+      {"a 16-bit program or .icl library with three groups", SixteenBitWithIconGroups(3), 3},
+      {"a cursor file", std::string("\0\0\2\0\1\0", 6) + std::string(16, '\x20'), 1},
+      {"an animated cursor", std::string("RIFF\x10\0\0\0ACONanih", 16), 1},
+      // Offsets that wrap round in 32-bit arithmetic land past the end, not at its start.
+      {"a header at 0xFFFFFFFF", ProgramWithHeaderAt(0xFFFFFFFFu), 0},
+      {"a header at 0xFFFFFFFE", ProgramWithHeaderAt(0xFFFFFFFEu), 0},
       {"text", "not an icon\r\n", -1},
       {"nothing", "", -1},
   };
   for (const auto& row : rows) EXPECT_EQ(check::IconCount(row.bytes), row.count) << row.what;
+
+  // A video of 6 GB named as a picture: its headers are read, not the file.
+  char path[] = "/tmp/icon-file-XXXXXX";
+  int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  std::string head = ProgramWithIconGroups(2);
+  ASSERT_EQ(write(fd, head.data(), head.size()), ssize_t(head.size()));
+  ASSERT_EQ(ftruncate(fd, off_t(6) << 30), 0);
+  close(fd);
+  check::IconFile large = check::ReadIconFile(std::string(path));
+  unlink(path);
+  EXPECT_EQ(large.kind, check::IconFile::kProgram);
+  EXPECT_EQ(large.count, 2);
 }
 
 TEST(AutorunCheck, DemoDiscsAreClean) {
