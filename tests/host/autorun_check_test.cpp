@@ -280,15 +280,15 @@ TEST(IconFile, CountsIconsAsTheShellCounts) {
   for (const auto& row : rows) EXPECT_EQ(check::IconCount(row.bytes), row.count) << row.what;
 
   // A video of 6 GB named as a picture: its headers are read, not the file.
-  char path[] = "/tmp/icon-file-XXXXXX";
-  int fd = mkstemp(path);
+  std::string path = testing::TempDir() + "icon-file-XXXXXX";
+  int fd = mkstemp(&path[0]);
   ASSERT_GE(fd, 0);
   std::string head = ProgramWithIconGroups(2);
   ASSERT_EQ(write(fd, head.data(), head.size()), ssize_t(head.size()));
   ASSERT_EQ(ftruncate(fd, off_t(6) << 30), 0);
   close(fd);
-  check::IconFile large = check::ReadIconFile(std::string(path));
-  unlink(path);
+  check::IconFile large = check::ReadIconFile(path);
+  unlink(path.c_str());
   EXPECT_EQ(large.kind, check::IconFile::kProgram);
   EXPECT_EQ(large.count, 2);
 }
