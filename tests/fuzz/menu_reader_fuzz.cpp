@@ -88,7 +88,8 @@ class CheckingSink : public menu::MenuSink {
     if (menu::ReadPictureValue(value, "sub\\menu.inf", "D:\\", &picture) == menu::PictureProblem::kNone) {
       const char* path = picture.path.c_str();
       FUZZ_CHECK(picture.path.length() <= menu::kPicturePathLimit && picture.index >= 0);
-      FUZZ_CHECK(strncmp(path, "D:\\", 3) == 0 && !strchr(path + 3, ':') && !strchr(path, '%') && path[3] != '\\');
+      FUZZ_CHECK(strncmp(path, "D:\\", 3) == 0 && !strchr(path + 3, ':') && !strchr(path, '%') &&
+                 path[3] != '\\');
       FUZZ_CHECK(!strstr(path, "\\..\\") && strcmp(path + picture.path.length() - 3, "\\..") != 0);
     }
     Mark(line);

@@ -180,24 +180,24 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
-        Expected{"broken-commands",
-                 {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
-                  "autorun.inf:14", "autorun.inf:20", "autorun.inf:20", "autorun.inf:21", "autorun.inf:22",
-                  "autorun.inf:23"},
-                 {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
-                  "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
-                  "'viewer.exe'",
-                  "'%' included; write: %open readme.txt",
-                  "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'",
-                  "empty command",
-                  "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose extension "
-                  "has an association; the launcher starts 'rundll32.exe url.dll,FileProtocolHandler "
-                  "url.dll,FileProtocolHandler readme.txt'",
-                  "document 'url.dll,FileProtocolHandler readme.txt' is not on the disc",
-                  "entry 8 '&samples' underlines 's' like entry 7 before it",
-                  "drops the program part: it opens 'readme.txt' through the program Windows associates with "
-                  "'.txt' and does not start 'viewer.exe'",
-                  "names a network path: the launcher copies it while the menu loads"}}),
+        Expected{
+            "broken-commands",
+            {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
+             "autorun.inf:14", "autorun.inf:20", "autorun.inf:20", "autorun.inf:21", "autorun.inf:22",
+             "autorun.inf:23"},
+            {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
+             "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
+             "'viewer.exe'",
+             "'%' included; write: %open readme.txt",
+             "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'", "empty command",
+             "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose extension "
+             "has an association; the launcher starts 'rundll32.exe url.dll,FileProtocolHandler "
+             "url.dll,FileProtocolHandler readme.txt'",
+             "document 'url.dll,FileProtocolHandler readme.txt' is not on the disc",
+             "entry 8 '&samples' underlines 's' like entry 7 before it",
+             "drops the program part: it opens 'readme.txt' through the program Windows associates with "
+             "'.txt' and does not start 'viewer.exe'",
+             "names a network path: the launcher copies it while the menu loads"}}),
     [](const testing::TestParamInfo<Expected>& info) {
       std::string name = info.param.disc;
       for (char& c : name)
@@ -499,7 +499,8 @@ TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
       {"%open manual.pdf", ""},
       {"[more.inf]", ""},
   };
-  for (const auto& row : rows) EXPECT_EQ(check::ViewCommand(row.command).commandLine, row.started) << row.command;
+  for (const auto& row : rows)
+    EXPECT_EQ(check::ViewCommand(row.command).commandLine, row.started) << row.command;
   // With another registry, its associations: nothing associated, nothing recomposed.
   const check::Association none[] = {{nullptr, nullptr, nullptr}};
   check::TableRegistryView empty(none);

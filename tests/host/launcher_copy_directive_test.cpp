@@ -85,13 +85,20 @@ TEST(CopyDirective, LimitsCopyNothing) {
 std::string OnDisc(const char* name, const char* folder = "", LeadByteTest lead = nullptr) {
   Text path;
   switch (menu::ResolveDiscPath(name, folder, &path, lead)) {
-    case menu::DiscPathProblem::kNone: return path.c_str();
-    case menu::DiscPathProblem::kEmpty: return "empty";
-    case menu::DiscPathProblem::kNetwork: return "network";
-    case menu::DiscPathProblem::kDrive: return "drive";
-    case menu::DiscPathProblem::kEnvironment: return "variable";
-    case menu::DiscPathProblem::kAboveRoot: return "above root";
-    case menu::DiscPathProblem::kDevice: return "device";
+    case menu::DiscPathProblem::kNone:
+      return path.c_str();
+    case menu::DiscPathProblem::kEmpty:
+      return "empty";
+    case menu::DiscPathProblem::kNetwork:
+      return "network";
+    case menu::DiscPathProblem::kDrive:
+      return "drive";
+    case menu::DiscPathProblem::kEnvironment:
+      return "variable";
+    case menu::DiscPathProblem::kAboveRoot:
+      return "above root";
+    case menu::DiscPathProblem::kDevice:
+      return "device";
   }
   return "?";
 }
@@ -136,7 +143,8 @@ TEST(DiscPath, TheDiscsOwnFilesAndNothingElse) {
   EXPECT_EQ(OnDisc("\x95\x5c..\\x.ico", "", ShiftJisLead), "\x95\x5c..\\x.ico");
   EXPECT_EQ(std::string(menu::FullDiscPath("D:\\", "a\\b.ico").c_str()), "D:\\a\\b.ico");
   EXPECT_EQ(std::string(menu::FullDiscPath("C:\\media\\disc", "b.ico").c_str()), "C:\\media\\disc\\b.ico");
-  EXPECT_EQ(std::string(menu::FullDiscPath("C:\\\x95\x5c", "b.ico", ShiftJisLead).c_str()), "C:\\\x95\x5c\\b.ico");
+  EXPECT_EQ(std::string(menu::FullDiscPath("C:\\\x95\x5c", "b.ico", ShiftJisLead).c_str()),
+            "C:\\\x95\x5c\\b.ico");
 }
 
 // QXpicture values read from a menu file on a disc at D:\: "path #index", or the problem.
@@ -146,7 +154,8 @@ std::string Picture(const char* value, const char* menuFile = "autorun.inf", Lea
     case menu::PictureProblem::kNone: return std::string(source.path.c_str()) + " #" + std::to_string(source.index);
     case menu::PictureProblem::kNoFile: return "no file";
     case menu::PictureProblem::kBadIndex: return "bad index";
-    case menu::PictureProblem::kOffDisc: return "off disc";
+    case menu::PictureProblem::kOffDisc:
+      return "off disc";
     case menu::PictureProblem::kLongPath: return "long path";
   }
   return "?";

@@ -536,7 +536,8 @@ void TestPictures() {
   const HICON expected[] = {fromFile("pic.ico"), own(1), own(2), nullptr, builtIn.Icon(205)};
   driver::BringToFront(launcher.window);
   for (int i = 0; i < 6; i++) {
-    hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 6 + i), nullptr, driver::Scaled(2000));
+    hostile::ButtonLook look =
+        hostile::WaitForButtonLook(ButtonWindow(launcher.window, 6 + i), nullptr, driver::Scaled(2000));
     CHECK(hostile::LooksRight(look, false));
     if (!hostile::LooksRight(look, false)) printf("note: the picture %s was loaded\n", refused[i]);
   }
