@@ -12,7 +12,6 @@ namespace {
 
 const unsigned kIdRangeWidth = 100;    // 1001 + d for d below 100 is a button identifier
 const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
-const char kUrlHandlerPrefix[] = "rundll32.exe url.dll,FileProtocolHandler ";
 
 bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
   if (strlen(b) != length) return false;

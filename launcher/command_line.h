@@ -9,6 +9,9 @@ namespace command {
 const unsigned kFirstButtonId = 1001;     // entry i has button 1001 + i
 const unsigned kFirstPopupItemId = 1101;  // and popup item 1101 + i
 const int kNoEntry = -1;
+// What opens a document through its association; the program part that stood before
+// the document is dropped for it.
+const char kUrlHandlerPrefix[] = "rundll32.exe url.dll,FileProtocolHandler ";
 
 // The entry index 0 to 29 of a button or popup-item identifier, or kNoEntry.
 int EntryIndexForId(unsigned id);

@@ -1,4 +1,4 @@
-// QXpicture values: the file and the icon's index, and the file's path beside the menu.
+// QXpicture values: the file and the icon's index, and the file's full path on the disc.
 #include "entry_picture.h"
 
 #include <string.h>
@@ -7,31 +7,14 @@ namespace menu {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// "\dir", "/dir", "\\server\share" and "C:..." are not taken in the menu's folder.
-bool IsAbsolute(const char* file) {
-  return file[0] == '\\' || file[0] == '/' || (file[0] && file[1] == ':');
-}
-
-// The length of the folder part of path: up to and including its last "\" or "/",
-// or a drive's ":"; 0 when it has none.
-size_t FolderLength(const char* path, LeadByteTest isLeadByte) {
-  size_t folder = 0;
-  for (size_t i = 0; path[i]; i++) {
-    if (isLeadByte && isLeadByte((unsigned char)path[i]) && path[i + 1]) {
-      i++;
-      continue;
-    }
-    if (path[i] == '\\' || path[i] == '/' || (i == 1 && path[i] == ':')) folder = i + 1;
-  }
-  return folder;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
 }  // namespace
 
-PictureProblem ReadPictureValue(const char* value, const char* menuFile, PictureSource* source,
-                                LeadByteTest isLeadByte) {
+PictureProblem ReadPictureValue(const char* value, const char* menuFile, const char* discRoot,
+                                PictureSource* source, LeadByteTest isLeadByte) {
   size_t length = strlen(value);
   source->index = 0;
   size_t begin, end;
@@ -52,9 +35,14 @@ PictureProblem ReadPictureValue(const char* value, const char* menuFile, Picture
   }
   if (!length) return PictureProblem::kNoFile;
   source->path.Clear();
-  if (!IsAbsolute(value)) source->path.Append(menuFile, FolderLength(menuFile, isLeadByte));
-  source->path.Append(value, length);
-  if (!source->path.ok() || source->path.length() > kPicturePathLimit) return PictureProblem::kLongPath;
+  Text file(value, length), folder;
+  source->offDisc = MenuFolderOnDisc(menuFile, &folder, isLeadByte);
+  if (source->offDisc == DiscPathProblem::kNone)
+    source->offDisc = ResolveDiscPath(file.c_str(), folder.c_str(), &source->discPath, isLeadByte);
+  if (source->offDisc != DiscPathProblem::kNone) return PictureProblem::kOffDisc;
+  source->path = FullDiscPath(discRoot, source->discPath.c_str(), isLeadByte);
+  if (!source->path.ok() || CharacterCount(source->path.c_str(), isLeadByte) > kPicturePathLimit)
+    return PictureProblem::kLongPath;
   return PictureProblem::kNone;
 }
 

@@ -57,6 +57,11 @@ BOOL LauncherDialog::OnInitDialog() {
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
+  // The disc's root: the folder autorun.inf is read from. Pictures come from under it
+  // alone; without it (a folder too deep to name) no picture is loaded.
+  char root[MAX_PATH];
+  DWORD rootLength = GetCurrentDirectoryA(MAX_PATH, root);
+  if (rootLength && rootLength < MAX_PATH) discRoot.Assign(root);
   ApplyMenuFile(kStartMenuFile, kButtons);
   return TRUE;
 }

@@ -69,6 +69,7 @@ class LauncherDialog : public framework::Dialog {
   OwnedTable entries;
   OwnedTable savedEntries;
   Text menuName;
+  Text discRoot;  // full path of the folder of the first autorun.inf; empty when unknown
   RECT initialClientRect = {};
   RECT initialWindowRect = {};
   POINT popupOrigin = {};

@@ -25,16 +25,21 @@ class MenuLoadSink : public menu::MenuSink {
       : window_(window), builder_(builder), fileName_(fileName) {}
   void OnTitle(const char* value, int) override { SetWindowTextA(window_.handle(), value); }
   void OnMenuName(const char* value, int) override { window_.menuName.Assign(value); }
-  void OnCaption(int index, const char* caption, int) override { window_.entries->entry[index].caption.Assign(caption); }
+  void OnCaption(int index, const char* caption, int) override {
+    window_.entries->entry[index].caption.Assign(caption);
+  }
   void OnPicture(int, const char* value, int) override { picture_.Assign(value); }
   void OnEntry(int index, const char* command, int iconNumber, int) override {
     window_.entries->entry[index].command.Assign(command);
     builder_.Entry(index, iconNumber);
     if (picture_.empty()) return;
-    // A value that names no usable file still takes the built-in picture away.
+    // A value that names no usable file still takes the built-in picture away. Only a
+    // file of the disc is loaded, by its full path: nothing else is looked for, on the
+    // network or anywhere else, while a menu loads.
     menu::PictureSource source;
-    if (menu::ReadPictureValue(picture_.c_str(), fileName_, &source,
-                                 LeadByteTestFor(GetACP())) != menu::PictureProblem::kNone)
+    const char* root = window_.discRoot.c_str();
+    if (!*root || menu::ReadPictureValue(picture_.c_str(), fileName_, root, &source,
+                                         LeadByteTestFor(GetACP())) != menu::PictureProblem::kNone)
       source.path.Clear();
     builder_.Picture(index, source.path.c_str(), source.index);
     picture_.Clear();

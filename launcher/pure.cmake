@@ -7,6 +7,7 @@ add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/menu_encoding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_section.cpp
   ${CMAKE_CURRENT_LIST_DIR}/copy_directive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/disc_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/association.cpp

@@ -84,8 +84,14 @@ class CheckingSink : public menu::MenuSink {
     FUZZ_CHECK(index == entries && captionWaiting);
     // A picture from the disc: a file to open, never a path beyond what the system opens.
     menu::PictureSource picture;
-    if (menu::ReadPictureValue(value, "sub\\menu.inf", &picture) == menu::PictureProblem::kNone)
-      FUZZ_CHECK(!picture.path.empty() && picture.path.length() <= menu::kPicturePathLimit && picture.index >= 0);
+    // Whatever the value, only a path under the disc's root, with no way out of it.
+    if (menu::ReadPictureValue(value, "sub\\menu.inf", "D:\\", &picture) == menu::PictureProblem::kNone) {
+      const char* path = picture.path.c_str();
+      FUZZ_CHECK(picture.path.length() <= menu::kPicturePathLimit && picture.index >= 0);
+      FUZZ_CHECK(strncmp(path, "D:\\", 3) == 0 && !strchr(path + 3, ':') && !strchr(path, '%') &&
+                 path[3] != '\\');
+      FUZZ_CHECK(!strstr(path, "\\..\\") && strcmp(path + picture.path.length() - 3, "\\..") != 0);
+    }
     Mark(line);
   }
   void OnUnusedPicture(const char*, int line) override { Mark(line); }

@@ -13,6 +13,6 @@ echo \"clean $a broken $b missing $c usage $d\"; [ $a = 0 ] && [ $b = 1 ] && [ $
          ${check_tool} ${discs})
 add_test(NAME autorun_check_plain_records
          COMMAND sh -c "out=$(\"$0\" \"$1/clean\") || exit 1; echo \"$out\" | head -3; \
-echo \"$out\" | grep -q '^entry	autorun.inf	9	1	&Install	1	a compact disc	program	setup.setup.exe$' && \
+echo \"$out\" | grep -q '^entry	autorun.inf	9	1	&Install	1	a compact disc	program	setup.setup.exe	setup.setup.exe$' && \
 echo \"$out\" | grep -q '^encoding	autorun.inf	ansi$' && \
 ! echo \"$out\" | grep -q '\\[1m'" ${check_tool} ${discs})

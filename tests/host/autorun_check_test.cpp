@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "association_table.h"
 #include "autorun_section.h"
 #include "command_kind.h"
 #include "corpus.h"
@@ -172,23 +173,32 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{"broken-action", {"autorun.inf:4"}, {"copies one of Windows' own AutoPlay choices"}},
         Expected{"broken-pictures",
                  {"autorun.inf:5", "autorun.inf:8", "autorun.inf:11", "autorun.inf:14", "autorun.inf:17",
-                  "autorun.inf:23", "sub\\tools.inf:1"},
+                  "autorun.inf:23", "autorun.inf:24", "autorun.inf:27", "sub\\tools.inf:1"},
                  {"picture 'gone.ico' is not on the disc", "'notes.txt' is not an icon file",
                   "'one.ico' has no icon 1 (it holds 1 icon, number 0)", "negative icon number",
                   "no entry shows the picture 'one.ico'", "no entry shows the picture 'one.ico'",
-                  "popup items show no pictures"}},
+                  "is a network or device path", "holds a '%'", "popup items show no pictures"}},
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
-        Expected{"broken-commands",
-                 {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
-                  "autorun.inf:14"},
-                 {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
-                  "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
-                  "'viewer.exe'",
-                  "'%' included; write: %open readme.txt",
-                  "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'",
-                  "empty command"}}),
+        Expected{
+            "broken-commands",
+            {"autorun.inf:4", "autorun.inf:6", "autorun.inf:8", "autorun.inf:10", "autorun.inf:12",
+             "autorun.inf:14", "autorun.inf:19", "autorun.inf:19", "autorun.inf:20", "autorun.inf:21",
+             "autorun.inf:22"},
+            {"opens '/AUTORUN' through its association instead of starting SETUP.EXE",
+             "opens 'manual.pdf' through the program Windows associates with '.pdf' and does not start "
+             "'viewer.exe'",
+             "'%' included; write: %open readme.txt",
+             "write: rundll32.exe url.dll,FileProtocolHandler http://", "opens 'Guide.txt'", "empty command",
+             "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose extension "
+             "has an association; the launcher starts 'rundll32.exe url.dll,FileProtocolHandler "
+             "url.dll,FileProtocolHandler readme.txt'",
+             "document 'url.dll,FileProtocolHandler readme.txt' is not on the disc",
+             "entry 8 '&samples' underlines 's' like entry 7 before it",
+             "drops the program part: it opens 'readme.txt' through the program Windows associates with "
+             "'.txt' and does not start 'viewer.exe'",
+             "names a network path: the launcher copies it while the menu loads"}}),
     [](const testing::TestParamInfo<Expected>& info) {
       std::string name = info.param.disc;
       for (char& c : name)
@@ -224,6 +234,26 @@ std::string ProgramWithIconGroups(int groups, bool pe32plus = false) {
   return b;
 }
 
+// A 16-bit program image (an .icl icon library is one) whose resource table holds a
+// bitmap and `groups` icon groups.
+std::string SixteenBitWithIconGroups(int groups) {
+  std::string b(0x200, '\0');
+  auto put16 = [&](size_t at, unsigned v) { b[at] = char(v), b[at + 1] = char(v >> 8); };
+  b[0] = 'M', b[1] = 'Z', b[0x3C] = char(0x80);
+  b[0x80] = 'N', b[0x81] = 'E';
+  put16(0x80 + 0x24, 0x40), put16(0x80 + 0x26, 0x100);  // resources at 0xC0, names after them
+  put16(0xC2, 0x8002), put16(0xC4, 1);                  // one bitmap
+  put16(0xC2 + 20, 0x800E), put16(0xC4 + 20, groups);   // the icon groups
+  return b;
+}
+
+// A program whose header says its PE header lies at `lfanew`.
+std::string ProgramWithHeaderAt(uint32_t lfanew) {
+  std::string b = ProgramWithIconGroups(2);
+  for (int i = 0; i < 4; i++) b[0x3C + i] = char(lfanew >> (8 * i));
+  return b;
+}
+
 TEST(IconFile, CountsIconsAsTheShellCounts) {
   std::ifstream ico(std::string(EXAMPLES_DIR) + "/demo/docs/box.ico", std::ios::binary);
   std::string icon((std::istreambuf_iterator<char>(ico)), std::istreambuf_iterator<char>());
@@ -239,11 +269,30 @@ TEST(IconFile, CountsIconsAsTheShellCounts) {
       {"a 64-bit program with three", ProgramWithIconGroups(3, true), 3},
       {"a program without icons", ProgramWithIconGroups(0), 0},
       {"a program cut before its resources", ProgramWithIconGroups(2).substr(0, 0x210), 0},
-      {"an MZ file that is no Windows program", "MZ" + std::string(100, 'x'), -1},
+      {"an MS-DOS program: no resources", "MZ" + std::string(100, 'x'), 0},
+      {"a 16-bit program or .icl library with three groups", SixteenBitWithIconGroups(3), 3},
+      {"a cursor file", std::string("\0\0\2\0\1\0", 6) + std::string(16, '\x20'), 1},
+      {"an animated cursor", std::string("RIFF\x10\0\0\0ACONanih", 16), 1},
+      // Offsets that wrap round in 32-bit arithmetic land past the end, not at its start.
+      {"a header at 0xFFFFFFFF", ProgramWithHeaderAt(0xFFFFFFFFu), 0},
+      {"a header at 0xFFFFFFFE", ProgramWithHeaderAt(0xFFFFFFFEu), 0},
       {"text", "not an icon\r\n", -1},
       {"nothing", "", -1},
   };
   for (const auto& row : rows) EXPECT_EQ(check::IconCount(row.bytes), row.count) << row.what;
+
+  // A video of 6 GB named as a picture: its headers are read, not the file.
+  std::string path = testing::TempDir() + "icon-file-XXXXXX";
+  int fd = mkstemp(&path[0]);
+  ASSERT_GE(fd, 0);
+  std::string head = ProgramWithIconGroups(2);
+  ASSERT_EQ(write(fd, head.data(), head.size()), ssize_t(head.size()));
+  ASSERT_EQ(ftruncate(fd, off_t(6) << 30), 0);
+  close(fd);
+  check::IconFile large = check::ReadIconFile(path);
+  unlink(path.c_str());
+  EXPECT_EQ(large.kind, check::IconFile::kProgram);
+  EXPECT_EQ(large.count, 2);
 }
 
 TEST(AutorunCheck, DemoDiscsAreClean) {
@@ -297,7 +346,8 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       {"Windows-1252", 1252, "title=D\xE9mo\nshell\\a=&Caf\xE9\nshell\\a\\command=readme.txt\n",
        "title\tautorun.inf\t1\tDémo\n"
        "window\tautorun.inf\t327\t92\t1\n"
-       "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\n"},
+       "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\t"
+       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n"},
       {"Windows-1251", 1251, "title=\xCF\xF0\xE8\xE2\xE5\xF2\n", "title\tautorun.inf\t1\tПривет\n"},
       // Converted to the code page as the launcher converts it: the snowman becomes "?".
       {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ?\n"},
@@ -310,7 +360,7 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
        "QXcopy=readme.txt|C:\\\x95\x5C\n",
        "title\tautorun.inf\t1\t表示\n"
        "window\tautorun.inf\t327\t92\t1\n"
-       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\n"
+       "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\t\n"
        "copy\tautorun.inf\t5\treadme.txt\tC:\\表\\readme.txt\n"
        "menu\t表.INF\tpage\tautorun.inf:4\n"},
   };
@@ -461,6 +511,12 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
       {"C:\\Windows\\notepad.exe", check::CommandKind::kProgram, "C:\\Windows\\notepad.exe", false, false},
       {"viewer.exe manual.pdf /p", check::CommandKind::kDocument, "manual.pdf", true, true},
       {"manual.pdf /p", check::CommandKind::kDocument, "/p", false, true},
+      // Kinds from the command line composed: the program part dropped, a bare rundll32.
+      {"\"setup.exe\" manual.htm", check::CommandKind::kDocument, "manual.htm", true, true},
+      {"rundll32 url.dll,FileProtocolHandler a.htm", check::CommandKind::kDocument,
+       "url.dll,FileProtocolHandler a.htm", true, true},
+      {"notes.xyz", check::CommandKind::kProgram, "notes.xyz", true, true},
+      {"www.example.com", check::CommandKind::kWebLink, "www.example.com", false, false},
       {"", check::CommandKind::kNothing, "", false, false},
   };
   for (const auto& row : rows) {
@@ -470,6 +526,29 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
     EXPECT_EQ(view.onDisc, row.onDisc) << row.command;
     EXPECT_EQ(!view.notes.empty(), row.note) << row.command;
   }
+}
+
+TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
+  // Composed by the launcher's own rules with a fresh Windows 10's associations.
+  const struct {
+    const char* command;
+    const char* started;
+  } rows[] = {
+      {"setup.exe /q", "setup.exe /q"},
+      {"SETUP.EXE", "rundll32.exe url.dll,FileProtocolHandler SETUP.EXE"},
+      {"viewer.exe Manual.HTM", "rundll32.exe url.dll,FileProtocolHandler Manual.HTM"},
+      {"viewer.exe notes.txt /p", "C:\\Windows\\system32\\NOTEPAD.EXE %1 notes.txt  /p"},
+      {"viewer.exe manual.pdf /p", "manual.pdf /p"},  // the app's class keeps no command
+      {"%open docs\\guide.txt", "rundll32.exe url.dll,FileProtocolHandler docs\\guide.txt"},
+      {"%open manual.pdf", ""},
+      {"[more.inf]", ""},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(check::ViewCommand(row.command).commandLine, row.started) << row.command;
+  // With another registry, its associations: nothing associated, nothing recomposed.
+  const check::Association none[] = {{nullptr, nullptr, nullptr}};
+  check::TableRegistryView empty(none);
+  EXPECT_EQ(check::ViewCommand("viewer.exe notes.txt", nullptr, &empty).commandLine, "viewer.exe notes.txt");
 }
 
 TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {

@@ -81,13 +81,81 @@ TEST(CopyDirective, LimitsCopyNothing) {
 
 }  // namespace
 
-// QXpicture values read from a menu file: "path #index", or the problem.
+// Paths a menu names, read as the disc's files: the path from the disc's root, or why not.
+std::string OnDisc(const char* name, const char* folder = "", LeadByteTest lead = nullptr) {
+  Text path;
+  switch (menu::ResolveDiscPath(name, folder, &path, lead)) {
+    case menu::DiscPathProblem::kNone:
+      return path.c_str();
+    case menu::DiscPathProblem::kEmpty:
+      return "empty";
+    case menu::DiscPathProblem::kNetwork:
+      return "network";
+    case menu::DiscPathProblem::kDrive:
+      return "drive";
+    case menu::DiscPathProblem::kEnvironment:
+      return "variable";
+    case menu::DiscPathProblem::kAboveRoot:
+      return "above root";
+    case menu::DiscPathProblem::kDevice:
+      return "device";
+  }
+  return "?";
+}
+
+TEST(DiscPath, TheDiscsOwnFilesAndNothingElse) {
+  const struct {
+    const char* name;
+    const char* folder;
+    const char* expected;
+  } rows[] = {
+      {"pic.ico", "", "pic.ico"},
+      {"pic.ico", "sub", "sub\\pic.ico"},
+      {"a/./b\\\\c.ico", "sub", "sub\\a\\b\\c.ico"},
+      {"..\\pic.ico", "sub\\inner", "sub\\pic.ico"},
+      {"\\pic.ico", "sub", "pic.ico"},  // one leading separator: the disc's root
+      {"/art/pic.ico", "sub", "art\\pic.ico"},
+      // Refused: every form that could leave the disc, reach a host or a device.
+      {"\\\\server\\share\\x.ico", "", "network"},
+      {"//host/x.ico", "", "network"},
+      {"\\/host/x.ico", "", "network"},
+      {"\\\\?\\UNC\\host\\x.ico", "", "network"},
+      {"\\\\.\\pipe\\x", "", "network"},
+      {"C:\\icons\\x.ico", "", "drive"},
+      {"c:x.ico", "", "drive"},
+      {"pic.ico:hidden", "", "drive"},
+      {"%SystemRoot%\\x.ico", "", "variable"},
+      {"..\\x.ico", "", "above root"},
+      {"sub\\..\\..\\x.ico", "", "above root"},
+      {"..\\..\\x.ico", "sub", "above root"},
+      {"nul.ico", "", "device"},
+      {"sub\\COM1", "", "device"},
+      {"CON .txt", "", "device"},
+      {"...\\x.ico", "", "device"},
+      {". .\\x.ico", "sub", "device"},
+      {"", "", "empty"},
+      {".\\", "", "empty"},
+      {"console.ico", "", "console.ico"},  // only the device names themselves
+  };
+  for (const auto& row : rows) EXPECT_EQ(OnDisc(row.name, row.folder), row.expected) << row.name;
+  // A part whose second byte is "\\" (表, 0x95 0x5C in code page 932) is one part.
+  EXPECT_EQ(OnDisc("\x95\x5c\\..\\x.ico", "", ShiftJisLead), "x.ico");
+  EXPECT_EQ(OnDisc("\x95\x5c..\\x.ico", "", ShiftJisLead), "\x95\x5c..\\x.ico");
+  EXPECT_EQ(std::string(menu::FullDiscPath("D:\\", "a\\b.ico").c_str()), "D:\\a\\b.ico");
+  EXPECT_EQ(std::string(menu::FullDiscPath("C:\\media\\disc", "b.ico").c_str()), "C:\\media\\disc\\b.ico");
+  EXPECT_EQ(std::string(menu::FullDiscPath("C:\\\x95\x5c", "b.ico", ShiftJisLead).c_str()),
+            "C:\\\x95\x5c\\b.ico");
+}
+
+// QXpicture values read from a menu file on a disc at D:\: "path #index", or the problem.
 std::string Picture(const char* value, const char* menuFile = "autorun.inf", LeadByteTest lead = nullptr) {
   menu::PictureSource source;
-  switch (menu::ReadPictureValue(value, menuFile, &source, lead)) {
+  switch (menu::ReadPictureValue(value, menuFile, "D:\\", &source, lead)) {
     case menu::PictureProblem::kNone: return std::string(source.path.c_str()) + " #" + std::to_string(source.index);
     case menu::PictureProblem::kNoFile: return "no file";
     case menu::PictureProblem::kBadIndex: return "bad index";
+    case menu::PictureProblem::kOffDisc:
+      return "off disc";
     case menu::PictureProblem::kLongPath: return "long path";
   }
   return "?";
@@ -99,20 +167,23 @@ TEST(PictureValue, FileIndexAndFolder) {
     const char* menuFile;
     const char* expected;
   } rows[] = {
-      {"setup\\setup.exe", "autorun.inf", "setup\\setup.exe #0"},
-      {"setup\\setup.exe, 1 ", "autorun.inf", "setup\\setup.exe #1"},
-      {"app.dll ,+2", "autorun.inf", "app.dll #2"},
-      {"a,b.ico", "autorun.inf", "a,b.ico #0"},  // not a number: the comma is the name's
-      {"a,b.ico,3", "autorun.inf", "a,b.ico #3"},
-      {"icons.dll,99999999999", "autorun.inf", "icons.dll #2147483647"},
-      // Relative to the menu file's folder, whichever separator it uses; absolute as written.
-      {"pic.ico", "sub\\more.inf", "sub\\pic.ico #0"},
-      {"pic.ico", "a/b\\c.inf", "a/b\\pic.ico #0"},
-      {"..\\pic.ico", "D:\\disc\\sub\\more.inf", "D:\\disc\\sub\\..\\pic.ico #0"},
-      {"pic.ico", "D:menu.inf", "D:pic.ico #0"},
-      {"C:\\icons\\x.ico", "sub\\more.inf", "C:\\icons\\x.ico #0"},
-      {"\\\\server\\share\\x.ico", "sub\\more.inf", "\\\\server\\share\\x.ico #0"},
-      {"\\x.ico", "sub\\more.inf", "\\x.ico #0"},
+      {"setup\\setup.exe", "autorun.inf", "D:\\setup\\setup.exe #0"},
+      {"setup\\setup.exe, 1 ", "autorun.inf", "D:\\setup\\setup.exe #1"},
+      {"app.dll ,+2", "autorun.inf", "D:\\app.dll #2"},
+      {"a,b.ico", "autorun.inf", "D:\\a,b.ico #0"},  // not a number: the comma is the name's
+      {"a,b.ico,3", "autorun.inf", "D:\\a,b.ico #3"},
+      {"icons.dll,99999999999", "autorun.inf", "D:\\icons.dll #2147483647"},
+      // In the menu file's folder, whichever separator it uses, or from the root after "\".
+      {"pic.ico", "sub\\more.inf", "D:\\sub\\pic.ico #0"},
+      {"pic.ico", "a/b\\c.inf", "D:\\a\\b\\pic.ico #0"},
+      {"\\x.ico", "sub\\more.inf", "D:\\x.ico #0"},
+      {"..\\x.ico,2", "sub\\more.inf", "D:\\x.ico #2"},
+      // Anything else is never handed to the system: no relative name it would search for.
+      {"shell32.dll,3", "autorun.inf", "D:\\shell32.dll #3"},
+      {"\\\\server\\share\\x.ico", "sub\\more.inf", "off disc"},
+      {"C:\\icons\\x.ico,1", "autorun.inf", "off disc"},
+      {"..\\pic.ico", "autorun.inf", "off disc"},
+      {"pic.ico", "D:\\disc\\more.inf", "off disc"},  // a menu file off the disc
       {"", "autorun.inf", "no file"},
       {" ,2", "autorun.inf", "no file"},
       {"x.dll,-1", "autorun.inf", "bad index"},  // a resource identifier, not a count
@@ -120,8 +191,12 @@ TEST(PictureValue, FileIndexAndFolder) {
   for (const auto& row : rows) EXPECT_EQ(Picture(row.value, row.menuFile), row.expected) << row.value;
 
   // A folder whose last character's second byte is "\" (表, 0x95 0x5C) in code page 932.
-  EXPECT_EQ(Picture("x.ico", "\x95\x5c\\m.inf", ShiftJisLead), "\x95\x5c\\x.ico #0");
-  EXPECT_EQ(Picture("x.ico", "\x95\x5cm.inf", ShiftJisLead), "x.ico #0");
-  EXPECT_EQ(Picture(std::string(260, 'p').c_str()), "long path");
-  EXPECT_EQ(Picture(std::string(259, 'p').c_str()), std::string(259, 'p') + " #0");
+  EXPECT_EQ(Picture("x.ico", "\x95\x5c\\m.inf", ShiftJisLead), "D:\\\x95\x5c\\x.ico #0");
+  EXPECT_EQ(Picture("x.ico", "\x95\x5cm.inf", ShiftJisLead), "D:\\x.ico #0");
+  // The limit counts characters: 256 after "D:\" fit, a double-byte one counts once.
+  EXPECT_EQ(Picture(std::string(257, 'p').c_str()), "long path");
+  EXPECT_EQ(Picture(std::string(256, 'p').c_str()), "D:\\" + std::string(256, 'p') + " #0");
+  std::string wide;
+  for (int i = 0; i < 256; i++) wide += "\x95\x5c";
+  EXPECT_EQ(Picture(wide.c_str(), "autorun.inf", ShiftJisLead), "D:\\" + wide + " #0");
 }

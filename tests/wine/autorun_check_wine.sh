@@ -42,12 +42,12 @@ compare() {
   echo "$name: exit status $status, $(echo "$windows" | grep -c ': warning: ') warnings, $(echo "$windows" | wc -l) lines"
 }
 
-compare demo 0 CP1252 --plain "$src/examples/demo"
+compare demo 0 CP1252 --fresh-windows --plain "$src/examples/demo"
 # A disc's own path as a Windows user types it, with a trailing "\".
-compare broken-missing 1 CP1252 --plain "Z:$(echo "$src/tests/discs/broken-missing" | tr / '\\')\\"
+compare broken-missing 1 CP1252 --fresh-windows --plain "Z:$(echo "$src/tests/discs/broken-missing" | tr / '\\')\\"
 # A menu file alone, by its Windows path: its folder is the disc.
-compare more.inf 1 CP1252 --plain "Z:$(echo "$src/tests/discs/broken-messages/more.inf" | tr / '\\')"
+compare more.inf 1 CP1252 --fresh-windows --plain "Z:$(echo "$src/tests/discs/broken-messages/more.inf" | tr / '\\')"
 # "Démonstration" goes to a pipe in the ANSI code page, Windows-1252 in a new prefix.
-compare demo-fr 0 CP1252 --plain "$src/examples/demo-fr"
+compare demo-fr 0 CP1252 --fresh-windows --plain "$src/examples/demo-fr"
 [ $failed = 0 ] && echo "autorun-check.exe: all checks passed"
 exit $failed

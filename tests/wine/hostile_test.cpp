@@ -470,6 +470,22 @@ class IconProbe {
 
 void TestPictures() {
   TEST_CASE("the disc's own pictures: a .ico with alpha, an .exe's first and second icon, a missing file");
+  Disc disc;
+  Launcher launcher;
+  char path[MAX_PATH], self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, sizeof self);
+  bool made = driver::MakeDisc(disc, "pictures");
+  // Names of files that exist, but not as the disc's own: the launcher must load none of
+  // them. A drive path, the same through the device namespaces, out of the disc and back
+  // in, a variable, and a bare name that the system would find in its own folders.
+  const char* folder = strrchr(disc.dir, '\\');
+  char refused[6][MAX_PATH + 32];
+  snprintf(refused[0], sizeof refused[0], "%s\\pic.ico", disc.dir);
+  snprintf(refused[1], sizeof refused[1], "\\\\?\\%s\\pic.ico", disc.dir);
+  snprintf(refused[2], sizeof refused[2], "\\\\.\\%s\\pic.ico", disc.dir);
+  snprintf(refused[3], sizeof refused[3], "..%s\\pic.ico", folder ? folder : "");
+  snprintf(refused[4], sizeof refused[4], "%%TEMP%%%s\\pic.ico", folder ? folder : "");
+  snprintf(refused[5], sizeof refused[5], "shell32.dll,3");
   Bytes inf;
   inf.Add("QXicon=1,2,3,4,5,6\n"
           "QXpicture=pic.ico\nshell\\1=Ico\nshell\\1\\command=rec.exe 1\n"
@@ -478,11 +494,11 @@ void TestPictures() {
           "QXpicture=missing.ico\nshell\\4=Missing\nshell\\4\\command=rec.exe 4\n"
           "shell\\5=Built-in\nshell\\5\\command=rec.exe 5\n"
           "shell\\6=&Next\nshell\\6\\command=[sub\\page.inf]\n");
-  Disc disc;
-  Launcher launcher;
-  char path[MAX_PATH], self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, sizeof self);
-  bool made = driver::MakeDisc(disc, "pictures");
+  for (const char* value : refused) {
+    char lines[3 * MAX_PATH];
+    snprintf(lines, sizeof lines, "QXpicture=%s\nshell=Refused\nshell=rec.exe refused\n", value);
+    inf.Add(lines);
+  }
   driver::DiscPath(disc, "sub", path, sizeof path);
   if (!made || !CreateDirectoryA(path, nullptr)) {
     CHECK(!"disc made");
@@ -497,7 +513,8 @@ void TestPictures() {
   // The second page is read from its own folder: its picture is beside it.
   CHECK(driver::WriteDiscFile(disc, "sub\\page.inf",
                               "shell\\1=&Back\nshell\\1\\command=[autorun.inf]\n"
-                              "QXpicture=inner.ico\nshell\\2=Inner\nshell\\2\\command=rec.exe in\n"));
+                              "QXpicture=inner.ico\nshell\\2=Inner\nshell\\2\\command=rec.exe in\n"
+                              "QXpicture=\\pic.ico\nshell\\3=Root\nshell\\3\\command=rec.exe root\n"));
   CHECK(driver::WriteDiscBytes(disc, "autorun.inf", inf.data(), (DWORD)inf.size()));
   driver::CopyRecorder(disc, "rec.exe");
   if (!Start(launcher, disc)) {
@@ -518,6 +535,12 @@ void TestPictures() {
   };
   const HICON expected[] = {fromFile("pic.ico"), own(1), own(2), nullptr, builtIn.Icon(205)};
   driver::BringToFront(launcher.window);
+  for (int i = 0; i < 6; i++) {
+    hostile::ButtonLook look =
+        hostile::WaitForButtonLook(ButtonWindow(launcher.window, 6 + i), nullptr, driver::Scaled(2000));
+    CHECK(hostile::LooksRight(look, false));
+    if (!hostile::LooksRight(look, false)) printf("note: the picture %s was loaded\n", refused[i]);
+  }
   for (int i = 0; i < 5; i++) {
     hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, i), expected[i], driver::Scaled(2000));
     CHECK(hostile::LooksRight(look, expected[i] != nullptr));
@@ -552,6 +575,9 @@ void TestPictures() {
     shown = now;
     if (change == 0) {
       hostile::ButtonLook look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 1), inner, driver::Scaled(2000));
+      CHECK(hostile::LooksRight(look, true));
+      // From a page in a folder, "\" names the disc's root.
+      look = hostile::WaitForButtonLook(ButtonWindow(launcher.window, 2), expected[0], driver::Scaled(2000));
       CHECK(hostile::LooksRight(look, true));
     }
   }

@@ -9,11 +9,11 @@
 
 #include "command_line.h"
 #include "disc_files.h"
+#include "system.h"
 
 namespace check {
 
 namespace {
-const char kUrlHandler[] = "url.dll,FileProtocolHandler";
 const char kExe[] = ".exe";  // the one extension the launcher never looks up (case counts)
 
 std::string TrimLeft(const std::string& text) {
@@ -51,68 +51,90 @@ void SetFile(CommandView* view, CommandKind kind, const std::string& name, LeadB
   }
 }
 
-void ViewStart(const std::string& line, LeadByteTest isLeadByte, CommandView* view) {
-  if (line[0] == '"') {
-    // A quoted program: the last extension ends in the quote, which no class
-    // has, so the line is started as written and Windows reads the quotes.
+// The first word of a started command line, as Windows reads a program's name: up to
+// the closing quote when it begins with one, else up to the first blank.
+std::string ProgramOf(const std::string& line) {
+  if (!line.empty() && line[0] == '"') {
     size_t close = line.find('"', 1);
-    std::string program = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-    SetFile(view, CommandKind::kProgram, program, isLeadByte);
-    return;
+    return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
   }
-  size_t blank = line.find(' ');
-  std::string program = line.substr(0, blank);
-  std::string rest = blank == std::string::npos ? "" : TrimLeft(line.substr(blank + 1));
-  if (IsRundll(program)) {
-    if (StartsWithNoCase(rest, kUrlHandler)) {
-      std::string document = TrimLeft(rest.substr(strlen(kUrlHandler)));
-      SetFile(view, CommandKind::kDocument, document, isLeadByte);
-      return;
-    }
-    view->kind = CommandKind::kSystemProgram;
-    view->target = program;
-    return;
-  }
-  std::string extension = LastExtension(line);
-  if (extension.empty() || extension == kExe) {
-    SetFile(view, IsSystemProgram(program) ? CommandKind::kSystemProgram : CommandKind::kProgram, program,
+  return line.substr(0, line.find(' '));
+}
+
+bool EndsWithNoCase(const std::string& text, const char* tail) {
+  size_t n = strlen(tail);
+  return text.size() >= n && strcasecmp(text.c_str() + text.size() - n, tail) == 0;
+}
+
+// Does Windows start the file as a program when the url.dll handler opens it?
+bool IsStartedAsProgram(const std::string& file) {
+  for (const char* extension : {".exe", ".com", ".bat", ".cmd"})
+    if (EndsWithNoCase(file, extension)) return true;
+  return false;
+}
+
+// The kind of a command that the launcher starts, from the command line it composes:
+// what it names is what a click does.
+void ViewStart(const std::string& command, const std::string& started, LeadByteTest isLeadByte,
+               CommandView* view) {
+  size_t blank = command.find(' ');
+  std::string program = command.substr(0, blank);
+  std::string extension = LastExtension(command);
+  if (strcasecmp(program.c_str(), "rundll32") == 0)
+    view->notes.push_back(
+        "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose "
+        "extension has an association; the launcher starts '" +
+        started + "'");
+  if (StartsWithNoCase(started, command::kUrlHandlerPrefix)) {
+    std::string document = started.substr(strlen(command::kUrlHandlerPrefix));
+    SetFile(view, IsStartedAsProgram(document) ? CommandKind::kProgram : CommandKind::kDocument, document,
             isLeadByte);
-    if (view->kind == CommandKind::kSystemProgram) view->onDisc = false;
-    return;
-  }
-  if (IsWebAddress(line) && blank == std::string::npos) {
-    SetFile(view, CommandKind::kWebLink, line, isLeadByte);
-    if (strcasecmp(extension.c_str(), ".htm") != 0 && strcasecmp(extension.c_str(), ".html") != 0)
+    // The program part was dropped unless the command itself asked for the handler.
+    bool dropped = blank != std::string::npos && started != command && !IsRundll(program);
+    if (!dropped) return;
+    if (strcasecmp(extension.c_str(), kExe) == 0 && EndsWithNoCase(ProgramOf(command), extension.c_str())) {
       view->notes.push_back(
-          "a bare web address is started only when Windows associates its last extension '" + extension +
-          "'; write: rundll32.exe url.dll,FileProtocolHandler " + line);
+          "the extension '" + extension + "' is not written '.exe', so the launcher opens '" + document +
+          "' through its association instead of starting " + program + "; write the extension in lower case");
+    } else if (document[0] == '/' || document[0] == '-') {
+      view->notes.push_back("the launcher opens the switch '" + document + "' as a document and drops '" +
+                            program + "': its extension '" + extension + "' has an association");
+    } else {
+      view->notes.push_back("the launcher drops the program part: it opens '" + document +
+                            "' through the program Windows associates with '" + extension +
+                            "' and does not start '" + ProgramOf(command) + "'");
+    }
     return;
   }
-  if (blank == std::string::npos) {
-    // SETUP.EXE goes through the association of ".EXE", which starts it.
-    bool program = strcasecmp(extension.c_str(), kExe) == 0 || strcasecmp(extension.c_str(), ".com") == 0 ||
-                   strcasecmp(extension.c_str(), ".bat") == 0 || strcasecmp(extension.c_str(), ".cmd") == 0;
-    SetFile(view, program ? CommandKind::kProgram : CommandKind::kDocument, line, isLeadByte);
+  if (started != command) {
+    // A switch behind the document: the class's own open command is started.
+    std::string rest = TrimLeft(command.substr(blank + 1));
+    std::string document = rest.substr(0, rest.find(' '));
+    SetFile(view, CommandKind::kDocument, document, isLeadByte);
+    if (started == rest)
+      view->notes.push_back("with a switch behind it the launcher starts the open command of '" + extension +
+                            "', which " + SystemAssociationsName() + " does not have: it starts '" + rest +
+                            "' as a program, which fails");
+    else
+      view->notes.push_back("the launcher drops '" + program + "' and starts '" + started +
+                            "', the open command of '" + extension + "' with the document and the switch");
     return;
   }
-  // With an associated last extension the launcher opens the rest of the line,
-  // cut at its first blank, and drops the text before the first blank.
-  size_t restBlank = rest.find(' ');
-  std::string document = rest.substr(0, restBlank);
-  SetFile(view, CommandKind::kDocument, document, isLeadByte);
-  if (strcasecmp(extension.c_str(), kExe) == 0 && LastExtension(program) == extension) {
-    view->notes.push_back("the extension '" + extension + "' is not written '.exe', so the launcher opens '" +
-                          rest + "' through its association instead of starting " + program +
-                          "; write the extension in lower case");
-  } else if (!document.empty() && (document[0] == '/' || document[0] == '-')) {
-    view->notes.push_back("the launcher opens the switch '" + document + "' as a document and drops '" +
-                          program + "': its extension '" + extension + "' has an association");
-  } else {
-    view->notes.push_back("the launcher splits at the first blank: it opens '" + document +
-                          "' through the program "
-                          "Windows associates with '" +
-                          extension + "' and does not start '" + program + "'");
+  std::string file = ProgramOf(command);
+  if (IsWebAddress(command) && blank == std::string::npos) {
+    SetFile(view, CommandKind::kWebLink, command, isLeadByte);
+    view->notes.push_back("a bare web address is started only when Windows associates its last extension '" +
+                          extension + "'; write: rundll32.exe url.dll,FileProtocolHandler " + command);
+    return;
   }
+  SetFile(view, IsSystemProgram(file) ? CommandKind::kSystemProgram : CommandKind::kProgram, file,
+          isLeadByte);
+  if (view->kind == CommandKind::kSystemProgram) view->onDisc = false;
+  std::string own = LastExtension(file);
+  if (!own.empty() && !IsStartedAsProgram(file) && strcasecmp(own.c_str(), ".pif") != 0 &&
+      own.find_first_of("\\/") == std::string::npos)
+    view->notes.push_back("'" + own + "' has no association in " + SystemAssociationsName() +
+                          ": the launcher starts '" + file + "' as a program, which fails");
 }
 }  // namespace
 
@@ -143,9 +165,10 @@ bool IsWebAddress(const std::string& text) {
          StartsWithNoCase(text, "www.");
 }
 
-CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte) {
+CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte, assoc::RegistryView* registry) {
   CommandView view;
   if (command.empty()) return view;
+  assoc::RegistryView& associations = registry ? *registry : SystemAssociations();
   if (command[0] == '%') {
     Text document = command::PercentCommandDocument(command.c_str());
     SetFile(&view, CommandKind::kPercentDocument, document.c_str(), isLeadByte);
@@ -155,6 +178,12 @@ CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte) {
       view.notes.push_back("a '%' command without a blank opens the document '" + command +
                            "', '%' included; write: %open " + command.substr(1));
     }
+    // The document's open command, then composed like any other command line.
+    Text opened = assoc::BuildAssociationCommand(associations, document.c_str());
+    if (!opened.empty()) view.commandLine = command::ComposeCommandLine(associations, opened.c_str()).c_str();
+    if (view.commandLine.empty() && view.notes.empty())
+      view.notes.push_back("the document's extension has no open command in " +
+                           std::string(SystemAssociationsName()) + ": choosing it shows the launch error");
     return view;
   }
   switch (command::Classify(command.c_str())) {
@@ -171,7 +200,8 @@ CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte) {
     case command::Kind::kStart:
       break;
   }
-  ViewStart(command, isLeadByte, &view);
+  view.commandLine = command::ComposeCommandLine(associations, command.c_str()).c_str();
+  ViewStart(command, view.commandLine, isLeadByte, &view);
   return view;
 }
 

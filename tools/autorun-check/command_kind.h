@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "association.h"
 #include "text.h"
 
 namespace check {
@@ -26,13 +27,18 @@ struct CommandView {
   std::string target;
   // Whether target is a disc file the checker should find (not a URL, not outside the disc).
   bool onDisc = false;
+  // The command line the launcher starts, composed by its own rules ("" for a page, a
+  // popup, or a "%" document without an open command).
+  std::string commandLine;
   // Advice about how the launcher will treat the command (no file checks here).
   std::vector<std::string> notes;
 };
 
 const char* KindName(CommandKind kind);
 // isLeadByte: the lead-byte test of the code page the command is in (null: single-byte).
-CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte = nullptr);
+// registry: the associations to compose with; null for the system's (system.h).
+CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte = nullptr,
+                        assoc::RegistryView* registry = nullptr);
 bool IsWebAddress(const std::string& text);
 
 }  // namespace check

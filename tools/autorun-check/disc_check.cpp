@@ -120,32 +120,24 @@ class DiscWalker {
   // The file must give the icon the entry asks for; otherwise its button shows none.
   void CheckPicture(const std::string& file, const MenuItem& item) {
     const std::string& path = item.picturePath;
-    if (IsOutsideDisc(path, codePage_.isLeadByte())) return;
     std::string found = files_.FindFile(path);
     std::string tail = "; its button shows no picture";
     if (found.empty()) {
       Warn(file, item.pictureLine, "the picture '" + path + "' is not on the disc" + tail);
       return;
     }
-    int count = IconCount(ReadWhole(found));
-    if (count < 0)
+    IconFile icons = ReadIconFile(found);
+    int count = icons.count;
+    if (icons.kind == IconFile::kNone)
       Warn(file, item.pictureLine,
-           "the picture '" + path + "' is not an icon file (.ico), program or library" + tail);
+           "the picture '" + path + "' is not an icon file (.ico), cursor, program or library" + tail);
+    else if (icons.kind == IconFile::kDosProgram)
+      Warn(file, item.pictureLine,
+           "the picture '" + path + "' is an MS-DOS program, which holds no icons" + tail);
     else if (item.pictureIndex >= count)
       Warn(file, item.pictureLine,
            "the picture '" + path + "' has no icon " + std::to_string(item.pictureIndex) + " (it holds " +
                std::to_string(count) + (count == 1 ? " icon, number 0)" : " icons, counted from 0)") + tail);
-  }
-
-  static std::string ReadWhole(const std::string& hostPath) {
-    std::string bytes;
-    FILE* f = fopen(hostPath.c_str(), "rb");
-    if (!f) return bytes;
-    char chunk[65536];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
-    fclose(f);
-    return bytes;
   }
 
   DiscFiles files_;

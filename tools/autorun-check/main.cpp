@@ -12,7 +12,8 @@
 namespace {
 void PrintUsage(FILE* out) {
   fprintf(out,
-          "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] DISC_FOLDER_OR_MENU_FILE\n"
+          "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] [--fresh-windows]\n"
+          "                     DISC_FOLDER_OR_MENU_FILE\n"
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
           "  --plain        one tab-separated record per line (the default when the output\n"
@@ -24,14 +25,16 @@ void PrintUsage(FILE* out) {
           "                 949 Korean, 950 Chinese (Taiwan), 65001 UTF-8, ...\n"
           "  --dpi N        give the windows' sizes at N dpi: 96 is 100 %% (the default),\n"
           "                 120 is 125 %%, 144 is 150 %%, 192 is 200 %%\n"
+          "  --fresh-windows  compose command lines with the document associations of a\n"
+          "                 fresh Windows 10 (the default%s)\n"
           "The menu's texts are printed %s.\n"
           "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
           "32-pixel icons), with the columns its buttons flow into there.\n"
           "Exit status: 0 clean, 1 warnings, 2 the menu cannot be read.\n",
 #ifdef _WIN32
-          " is this system's own", "in the console's characters");
+          " is this system's own", " is this Windows' own", "in the console's characters");
 #else
-          "", "in UTF-8");
+          "", " here", "in UTF-8");
 #endif
 }
 
@@ -70,6 +73,8 @@ int main(int argc, char** argv) {
         return Usage();
       }
       check::SetLayoutDpi(dpi);
+    } else if (strcmp(argv[i], "--fresh-windows") == 0) {
+      check::UseFreshWindowsAssociations();
     } else if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
       PrintUsage(stdout);
       check::KeepConsoleOpen();

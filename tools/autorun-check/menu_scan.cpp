@@ -7,6 +7,9 @@
 #include <string.h>
 #include <strings.h>
 
+#include <map>
+
+#include "accessible_name.h"
 #include "copy_directive.h"
 #include "entry_picture.h"
 #include "icon_names.h"
@@ -16,6 +19,9 @@ namespace check {
 
 namespace {
 const char kWindowsDir[] = "C:\\WINDOWS";  // how a copy to %windir% is shown
+// The disc's root as the launcher sees it on a CD or stick: a drive's root. Only the
+// length of a picture's full path depends on it.
+const char kDiscRoot[] = "D:\\";
 
 class FileSource : public menu::ByteSource {
  public:
@@ -29,6 +35,26 @@ class FileSource : public menu::ByteSource {
  private:
   FILE* file_;
 };
+
+// Why a path is not one of the disc's files, as the author reads it.
+const char* OffDiscReason(menu::DiscPathProblem problem) {
+  switch (problem) {
+    case menu::DiscPathProblem::kNetwork:
+      return "is a network or device path (it begins with two separators)";
+    case menu::DiscPathProblem::kDrive:
+      return "names a drive or a stream (it holds a ':')";
+    case menu::DiscPathProblem::kEnvironment:
+      return "holds a '%'";
+    case menu::DiscPathProblem::kAboveRoot:
+      return "climbs above the disc's root";
+    case menu::DiscPathProblem::kDevice:
+      return "names a device (CON, NUL, COM1 ...) or a part of dots only";
+    case menu::DiscPathProblem::kEmpty:
+    case menu::DiscPathProblem::kNone:
+      break;
+  }
+  return "names no file";
+}
 
 bool IsLauncherKey(menu::LineKind kind) {
   return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kPicture;
@@ -119,6 +145,13 @@ class ViewSink : public menu::MenuSink {
       case menu::CopyOutcome::kCopy:
         item.copySource = source.c_str();
         item.copyDestination = destination.c_str();
+        // Carried out as written, while the menu loads: the one thing that may reach the network.
+        if (menu::IsNetworkPath(source.c_str()) || menu::IsNetworkPath(destination.c_str()))
+          Warn(line,
+               "the copy " + Quoted(item.copyValue) +
+                   " names a network path: the launcher copies it while the menu loads, before any click, "
+                   "and Windows connects to that host with the user's credentials (an unreachable host "
+                   "holds the start); copy from the disc to a local folder");
         break;
       case menu::CopyOutcome::kNoFolder:
         Warn(line, "the copy directive " + Quoted(item.copyValue) +
@@ -159,29 +192,55 @@ class ViewSink : public menu::MenuSink {
       else
         Warn(item.line, name + " has no icon: no QXicon line comes before it");
     }
+    if (!scan_.view.popup) CheckUnderlinedLetter(name, item);
     if (item.command.empty())
       Warn(item.line, name + " has an empty command; choosing it shows the launch error");
     if (item.caption.empty())
       Warn(item.captionLine, "entry " + std::to_string(item.index + 1) + " has an empty caption");
   }
 
+  // A letter underlined on two buttons of a page reaches only the first of them. The
+  // underlined character is the one the button's accessible name gives as its shortcut.
+  void CheckUnderlinedLetter(const std::string& name, const MenuItem& item) {
+    std::string shown(item.caption.size() + 1, '\0');
+    glyphkey::AccessibleName accessible =
+        glyphkey::NameFromCaption(item.caption.c_str(), &shown[0], isLeadByte_);
+    if (accessible.mnemonic < 0) return;
+    std::string letter = shown.substr(accessible.mnemonic, accessible.mnemonicLength);
+    if (letter.size() == 1) letter[0] = LowerAscii(letter[0]);
+    auto first = underlined_.emplace(letter, item.index);
+    if (first.second) return;
+    Warn(item.captionLine, name + " underlines '" +
+                               shown.substr(accessible.mnemonic, accessible.mnemonicLength) +
+                               "' like entry " + std::to_string(first.first->second + 1) +
+                               " before it: typing the letter never reaches this button");
+  }
+
   // The launcher's reading of the value: where the file is, and which of its icons.
   void CheckPicture(const std::string& name, MenuItem& item) {
     menu::PictureSource source;
-    switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), &source, isLeadByte_)) {
+    switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), kDiscRoot, &source,
+                                   isLeadByte_)) {
       case menu::PictureProblem::kNone:
-        item.picturePath = source.path.c_str();
+        item.picturePath = source.discPath.c_str();
         item.pictureIndex = source.index;
         return;
       case menu::PictureProblem::kNoFile:
         Warn(item.pictureLine, "the picture of " + name + " names no file; the button shows no picture");
         return;
       case menu::PictureProblem::kBadIndex:
-        Warn(item.pictureLine, "the picture " + Quoted(item.picture) + " of " + name +
-                                   " has a negative icon number (icons count from 0); the button shows no picture");
+        Warn(item.pictureLine,
+             "the picture " + Quoted(item.picture) + " of " + name +
+                 " has a negative icon number (icons count from 0); the button shows no picture");
+        return;
+      case menu::PictureProblem::kOffDisc:
+        Warn(item.pictureLine,
+             "the picture " + Quoted(item.picture) + " of " + name + " " + OffDiscReason(source.offDisc) +
+                 "; the launcher loads pictures from the disc only, and the button shows none");
         return;
       case menu::PictureProblem::kLongPath:
-        Warn(item.pictureLine, "the picture's path is longer than " + std::to_string(menu::kPicturePathLimit) +
+        Warn(item.pictureLine, "the picture's path is longer than " +
+                                   std::to_string(menu::kPicturePathLimit) +
                                    " characters; the button shows no picture");
         return;
     }
@@ -191,6 +250,7 @@ class ViewSink : public menu::MenuSink {
   LeadByteTest isLeadByte_;
   bool haveIconList_ = false, waiting_ = false;
   std::string caption_, picture_;
+  std::map<std::string, int> underlined_;  // the underlined characters so far, to the first entry
   int captionLine_ = 0, lastEntryLine_ = 0, pictureLine_ = 0;
 };
 

@@ -65,9 +65,9 @@ void FormatPlain(const DiscReport& report, std::string* out) {
         case MenuItem::kEntry: {
           int n = item.iconNumber - kIconBase;
           const char* picture = IconPicture(n);
-          Appendf(out, "entry\t%s\t%d\t%d\t%s\t%d\t%s\t%s\t%s\n", menu.file.c_str(), item.line,
+          Appendf(out, "entry\t%s\t%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\n", menu.file.c_str(), item.line,
                   item.index + 1, item.caption.c_str(), n, picture ? picture : "", KindName(item.view.kind),
-                  item.command.c_str());
+                  item.command.c_str(), item.view.commandLine.c_str());
           // What the button shows instead of the built-in icon: the file and icon number.
           if (!item.picture.empty() && !menu.popup)
             Appendf(out, "picture\t%s\t%d\t%d\t%s\n", menu.file.c_str(), item.pictureLine, item.index + 1,
@@ -115,6 +115,9 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
           Appendf(out, "  %2d  %-30s %s\n", item.index + 1, item.caption.c_str(),
                   menu.popup ? "" : IconText(item).c_str());
           Appendf(out, "      %-14s %s\n", KindName(item.view.kind), item.command.c_str());
+          // What a click starts, where the launcher composes another command line.
+          if (!item.view.commandLine.empty() && item.view.commandLine != item.command)
+            Appendf(out, "      %-14s %s\n", "starts", item.view.commandLine.c_str());
           break;
         case MenuItem::kGap:
           if (menu.popup)

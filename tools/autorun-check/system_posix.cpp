@@ -2,6 +2,7 @@
 // terminal and for file names (what xorriso writes to a disc's Joliet names).
 #include <unistd.h>
 
+#include "association_table.h"
 #include "code_pages.h"
 #include "lead_bytes.h"
 #include "system.h"
@@ -47,6 +48,17 @@ class IconvDiscCodePage : public DiscCodePage {
   iconv_t toUtf8_, fromUtf8_;
 };
 }  // namespace
+
+assoc::RegistryView& SystemAssociations() {
+  static TableRegistryView freshWindows;
+  return freshWindows;
+}
+
+const char* SystemAssociationsName() {
+  return "a fresh Windows 10";
+}
+
+void UseFreshWindowsAssociations() {}
 
 unsigned SystemCodePage() {
   return menu::kWindowsLatin1;

@@ -4,7 +4,9 @@
 #include <stdlib.h>
 #include <windows.h>
 
+#include "association_table.h"
 #include "code_pages_win32.h"
+#include "registry_view_win32.h"
 #include "system.h"
 
 namespace check {
@@ -111,6 +113,32 @@ void RestoreConsoleMode() {
   SetConsoleMode(colouredConsole, originalMode);
 }
 }  // namespace
+
+namespace {
+// The launcher's own view of HKEY_CLASSES_ROOT, but silent: where the launcher would
+// show the system's error text, the checker's report says what happens.
+class QuietClassesRootView : public ClassesRootView {
+ public:
+  void ReportUnreadableCommand() override {}
+};
+
+bool freshWindows = false;
+}  // namespace
+
+assoc::RegistryView& SystemAssociations() {
+  static QuietClassesRootView registry;
+  static TableRegistryView table;
+  if (freshWindows) return table;
+  return registry;
+}
+
+const char* SystemAssociationsName() {
+  return freshWindows ? "a fresh Windows 10" : "this Windows";
+}
+
+void UseFreshWindowsAssociations() {
+  freshWindows = true;
+}
 
 unsigned SystemCodePage() {
   return GetACP();
