@@ -42,6 +42,7 @@ void OnEnable(HWND window, ControlRecord* record, WPARAM enabled) {
   if (enabled) record->state &= ~kStateDisabled;
   else record->state |= kStateDisabled;
   RedrawNow(window);
+  NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);  // available or unavailable
 }
 
 // DLGC_BUTTON is what makes a dialog manager look for the caption's mnemonic at all;
@@ -61,11 +62,13 @@ void OnSetCheck(HWND window, ControlRecord* record, WPARAM check) {
 
 void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw) {
   // A dialog manager demoting a default button changes the record only, never the style.
+  DWORD before = record->state;
   if (style == BS_PUSHBUTTON && !IsOnOff(window)) record->state &= ~kStateDefault;
   else if (style == BS_DEFPUSHBUTTON && !IsOnOff(window)) record->state |= kStateDefault;
   else if (style == BS_AUTOCHECKBOX)
     SetWindowLongA(window, GWL_STYLE, (GetWindowLongA(window, GWL_STYLE) & ~kTypeMask) | kTypeOnOff);
   if (redraw) InvalidateRect(window, nullptr, TRUE);
+  if (record->state != before) NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
 void OnSetText(HWND window, ControlRecord* record, char* text) {
@@ -73,6 +76,7 @@ void OnSetText(HWND window, ControlRecord* record, char* text) {
   SetWindowTextA(window, text);
   ApplyControlText(window, record, text, kNoTextLimit);
   NotifyClientChange(window, EVENT_OBJECT_NAMECHANGE);
+  NotifyClientChange(window, EVENT_OBJECT_ACCELERATORCHANGE);
 }
 
 }  // namespace
@@ -119,6 +123,18 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
       RedrawLater(window);
       return 0;
     case WM_GETOBJECT: return OnGetObject(window, wParam, lParam);
+    // The caption changes alone: the window system announces the new name, the control
+    // the shortcut that the name underlines.
+    case WM_SETTEXT: {
+      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      NotifyClientChange(window, EVENT_OBJECT_ACCELERATORCHANGE);
+      return result;
+    }
+    // A contrast theme switched on or off: the colours are read again at the next paint.
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RedrawLater(window);
+      return DefWindowProcA(window, message, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
