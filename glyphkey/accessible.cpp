@@ -118,14 +118,19 @@ HRESULT STDMETHODCALLTYPE GetTypeInfoCount(IAccessible*, UINT* count) {
   if (count) *count = 0;
   return S_OK;
 }
-HRESULT STDMETHODCALLTYPE GetTypeInfo(IAccessible*, UINT, LCID, ITypeInfo**) {
+// Every out parameter is set even so: a caller may free or read what it gets back.
+HRESULT STDMETHODCALLTYPE GetTypeInfo(IAccessible*, UINT, LCID, ITypeInfo** out) {
+  if (out) *out = nullptr;
   return E_NOTIMPL;
 }
-HRESULT STDMETHODCALLTYPE GetIDsOfNames(IAccessible*, REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+HRESULT STDMETHODCALLTYPE GetIDsOfNames(IAccessible*, REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
+  for (UINT i = 0; ids && i < count; ++i) ids[i] = DISPID_UNKNOWN;
   return E_NOTIMPL;
 }
-HRESULT STDMETHODCALLTYPE Invoke(IAccessible*, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                 UINT*) {
+HRESULT STDMETHODCALLTYPE Invoke(IAccessible*, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                 EXCEPINFO*, UINT* argumentError) {
+  if (result) result->vt = VT_EMPTY;
+  if (argumentError) *argumentError = 0;
   return E_NOTIMPL;
 }
 
@@ -142,23 +147,25 @@ BSTR NewString(const wchar_t* prefix, UINT prefixLength, const char* text, int l
 
 // The window text read afresh: WM_SETTEXT from outside changes it too. shortcut: "Alt+"
 // and the underlined character, or null when the caption underlines none.
-BSTR CaptionString(HWND window, bool shortcut) {
+HRESULT CaptionString(HWND window, bool shortcut, BSTR* out) {
   int length = GetWindowTextLengthA(window);
   char* caption = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, 2 * length + 2));
-  if (!caption) return nullptr;
+  if (!caption) return E_OUTOFMEMORY;
   GetWindowTextA(window, caption, length + 1);
   char* name = caption + length + 1;
   AccessibleName spoken =
       NameFromCaption(caption, name, [](unsigned char b) { return IsDBCSLeadByte(b) != FALSE; });
-  BSTR result = nullptr;
+  HRESULT hr = S_OK;
   if (!shortcut)
-    result = NewString(nullptr, 0, name, spoken.length);
+    *out = NewString(nullptr, 0, name, spoken.length);
   else if (spoken.mnemonic >= 0) {
-    result = NewString(L"Alt+", 4, name + spoken.mnemonic, spoken.mnemonicLength);
-    if (result) CharUpperW(result + 4);
+    *out = NewString(L"Alt+", 4, name + spoken.mnemonic, spoken.mnemonicLength);
+    if (*out) CharUpperW(*out + 4);
+  } else {
+    hr = S_FALSE;  // no shortcut
   }
   HeapFree(GetProcessHeap(), 0, caption);
-  return result;
+  return hr == S_OK && !*out ? E_OUTOFMEMORY : hr;
 }
 
 BSTR ActionString(HWND window) {
@@ -174,7 +181,9 @@ LONG StateOf(HWND window) {
   const ControlRecord* record = RecordOf(window);
   bool onOff = IsOnOff(window);
   LONG state = IsWindowEnabled(window) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
-  if (record->focus) state |= STATE_SYSTEM_FOCUSED;
+  // The window system's focus, not the record's flag: that one follows WM_SETFOCUS and
+  // WM_KILLFOCUS, which a reader's call may overtake.
+  if (GetFocus() == window) state |= STATE_SYSTEM_FOCUSED;
   if ((record->state & kStatePressed) || (!onOff && (record->state & kStateOn)))
     state |= STATE_SYSTEM_PRESSED;
   if (onOff && (record->state & kStateOn)) state |= STATE_SYSTEM_CHECKED;
@@ -192,8 +201,9 @@ HRESULT TextProperty(IAccessible* face, const VARIANT& child, BSTR* out, Text wh
   HRESULT hr = Check(face, child);
   if (FAILED(hr)) return hr;
   HWND window = Self(face)->window;
-  *out = which == Text::kAction ? ActionString(window) : CaptionString(window, which == Text::kShortcut);
-  return *out ? S_OK : S_FALSE;
+  if (which != Text::kAction) return CaptionString(window, which == Text::kShortcut, out);
+  *out = ActionString(window);
+  return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT NumberProperty(IAccessible* face, const VARIANT& child, VARIANT* out, Number which) {
@@ -331,15 +341,18 @@ AccessibleObject* CreateObject(HWND window) {
 LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
   if (static_cast<LONG>(objectId) != OBJID_CLIENT || !LoadServices())
     return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
-  auto* object = static_cast<AccessibleObject*>(GetPropA(window, kObjectProperty));
-  if (!object) object = CreateObject(window);
-  if (!object) return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
   // A reader in another process reaches the object through COM on this thread. A host
   // thread without COM gets a single-threaded apartment, the kind a window's thread has,
   // and keeps it: calls then arrive through its message loop, never in parallel with the
-  // window's own messages. A thread that has one already keeps its own count.
-  if (g_services.named.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE)
-    g_services.named.coUninitialize();
+  // window's own messages. A thread that has one already keeps its own count. A thread
+  // in the multithreaded apartment would take calls on COM's threads, reading the record
+  // while the window changes or frees it: it gets the system's object for the window.
+  HRESULT apartment = g_services.named.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  if (apartment == S_FALSE) g_services.named.coUninitialize();
+  if (FAILED(apartment)) return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
+  auto* object = static_cast<AccessibleObject*>(GetPropA(window, kObjectProperty));
+  if (!object) object = CreateObject(window);
+  if (!object) return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
   return g_services.named.lresultFromObject(kAccessibleId, flags, reinterpret_cast<IUnknown*>(&object->face));
 }
 

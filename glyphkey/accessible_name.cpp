@@ -5,18 +5,17 @@ namespace glyphkey {
 
 AccessibleName NameFromCaption(const char* caption, char* name, LeadByteFn isLeadByte) {
   AccessibleName result;
+  const Underline underline = UnderlinedCharacter(caption, isLeadByte);
   const char* p = caption;
   while (*p) {
-    bool underlined = false;
     if (*p == '&') {
       ++p;  // the marker is never shown; of "&&" the second one is
       if (!*p) break;
-      underlined = *p != '&' && result.mnemonic < 0;
     }
     int size = (isLeadByte && isLeadByte(static_cast<unsigned char>(*p)) && p[1]) ? 2 : 1;
-    if (underlined) {
+    if (p - caption == underline.offset) {
       result.mnemonic = result.length;
-      result.mnemonicLength = size;
+      result.mnemonicLength = underline.length;
     }
     for (int i = 0; i < size; ++i) name[result.length++] = *p++;
   }

@@ -12,10 +12,9 @@ struct AccessibleName {
 
 // Writes caption to name (room for the caption's length + 1 bytes) as the window system
 // draws it: "&&" shows one "&", every other "&" is a marker that is not shown, and the
-// character after the first marker is underlined. That character is what a dialog manager
-// matches a typed mnemonic against, so it is the keyboard shortcut too. A marker at the
-// end underlines nothing. A double-byte character is copied whole, so its second byte is
-// never taken for a marker.
+// character UnderlinedCharacter finds is underlined. That character is what a dialog
+// manager matches a typed mnemonic against, so it is the keyboard shortcut too. A double-byte character is
+// copied whole, so its second byte is never taken for a marker.
 AccessibleName NameFromCaption(const char* caption, char* name, LeadByteFn isLeadByte = nullptr);
 
 }  // namespace glyphkey

@@ -7,12 +7,16 @@ constexpr char kSeparator = '@';
 constexpr char kPrefix = '&';
 constexpr unsigned kIdentifierRange = 65536;  // resource identifiers are 16 bits
 
+int CharacterSize(const char* p, LeadByteFn isLeadByte) {
+  return isLeadByte && isLeadByte(static_cast<unsigned char>(*p)) && p[1] ? 2 : 1;
+}
+
 // The first c at a character boundary: the second byte of a double-byte character
 // is never taken for it.
 char* FindCharacter(char* text, char c, LeadByteFn isLeadByte) {
   for (; *text; ++text) {
     if (*text == c) return text;
-    if (isLeadByte && isLeadByte(static_cast<unsigned char>(*text)) && text[1]) ++text;
+    text += CharacterSize(text, isLeadByte) - 1;
   }
   return nullptr;
 }
@@ -44,17 +48,31 @@ IconName ClassifyIconName(const char* name) {
   return result;
 }
 
-int AcceleratorOf(const char* caption, UpperCaseFn upper) {
-  for (const char* p = caption; *p; ++p) {
+Underline UnderlinedCharacter(const char* caption, LeadByteFn isLeadByte) {
+  Underline result;
+  for (const char* p = caption; *p; p += CharacterSize(p, isLeadByte)) {
     if (*p != kPrefix) continue;
-    if (p[1] == '\0') return 0;
-    // Signed widening: characters from 0x80 up become negative and never match a key code.
-    return static_cast<signed char>(upper(p[1]));
+    ++p;  // the marker; of "&&" the second "&" is shown, not underlined
+    if (!*p) break;
+    if (*p == kPrefix) continue;
+    result.offset = int(p - caption);
+    result.length = CharacterSize(p, isLeadByte);
+    break;
   }
-  return 0;
+  return result;
 }
 
-ControlText ParseControlText(char* text, int limit, UpperCaseFn upper, LeadByteFn isLeadByte) {
+int AcceleratorKeyOf(const char* caption, KeyScanFn keyScan, LeadByteFn isLeadByte) {
+  constexpr int kNoKey = -1;
+  constexpr int kModifierShift = 8;
+  Underline underline = UnderlinedCharacter(caption, isLeadByte);
+  if (underline.length != 1) return 0;
+  int scan = keyScan(caption[underline.offset]);
+  if (scan == kNoKey || (scan >> kModifierShift) != 0) return 0;
+  return scan & 0xFF;
+}
+
+ControlText ParseControlText(char* text, int limit, KeyScanFn keyScan, LeadByteFn isLeadByte) {
   ControlText result;
   if (limit > 0) {
     int n = 0;
@@ -70,7 +88,7 @@ ControlText ParseControlText(char* text, int limit, UpperCaseFn upper, LeadByteF
   *at = '\0';
   result.hasSeparator = true;
   result.captionLength = int(at - text);
-  result.accelerator = AcceleratorOf(text, upper);
+  result.accelerator = AcceleratorKeyOf(text, keyScan, isLeadByte);
   char* upName = at + 1;
   char* second = FindCharacter(upName, kSeparator, isLeadByte);
   if (second) *second = '\0';

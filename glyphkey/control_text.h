@@ -21,13 +21,15 @@ struct ControlText {
   bool hasSeparator = false;  // false: no "@", the whole text is the caption, no icons
   const char* caption = nullptr;
   int captionLength = 0;
-  int accelerator = 0;  // valid only when hasSeparator
+  int accelerator = 0;  // a virtual-key code, 0 for none; valid only when hasSeparator
   IconName up;
   IconName down;
 };
 
-// Upper-cases one character the way the window system does (CharUpperA on Windows).
-using UpperCaseFn = char (*)(char);
+// What the keyboard layout says of a character in its lower case (VkKeyScanA of the
+// CharLowerA form on Windows): the virtual-key code in the low byte, the Shift, Ctrl and
+// Alt it needs in the high byte; -1 when no key types it.
+using KeyScanFn = short (*)(char);
 // Is the byte the first of a double-byte character (IsDBCSLeadByte on Windows)? In the
 // code pages of Japanese, Chinese and Korean the second byte may be "@" (0x40), as in
 // the Shift-JIS character 0x8B 0x40: the search for "@" steps over such characters.
@@ -37,12 +39,22 @@ using LeadByteFn = bool (*)(unsigned char);
 // Classifies one icon name: digits-only and non-zero -> integer identifier modulo 65536.
 IconName ClassifyIconName(const char* name);
 
-// The accelerator of a caption: the character after its first "&", upper-cased and
-// widened from a signed 8-bit value; 0 without "&" or when the caption ends after it.
-int AcceleratorOf(const char* caption, UpperCaseFn upper);
+// The character that a caption underlines, as the window system draws it and a dialog
+// manager matches a typed mnemonic: the one after the first "&" that is not part of "&&".
+struct Underline {
+  int offset = -1;  // in the caption; -1 when nothing is underlined
+  int length = 0;   // 1, or 2 for a double-byte character
+};
+Underline UnderlinedCharacter(const char* caption, LeadByteFn isLeadByte = nullptr);
+
+// The accelerator key of a caption: the key that types its underlined character with no
+// Shift, Ctrl or Alt. 0 when nothing is underlined, when that character is double-byte or
+// needs a modifier ("&" and "(" on most layouts), or when no key types it: a character
+// code is never taken for a key code ("&" is 0x26, the Up arrow's).
+int AcceleratorKeyOf(const char* caption, KeyScanFn keyScan, LeadByteFn isLeadByte = nullptr);
 
 // Parses text in place: the first "@" (and a second one) become terminating zeros.
 // limit > 0 cuts the text after that many characters first, as a fixed buffer does.
-ControlText ParseControlText(char* text, int limit, UpperCaseFn upper, LeadByteFn isLeadByte = nullptr);
+ControlText ParseControlText(char* text, int limit, KeyScanFn keyScan, LeadByteFn isLeadByte = nullptr);
 
 }  // namespace glyphkey

@@ -5,10 +5,12 @@
 namespace glyphkey {
 namespace {
 
-char UpperCase(char c) {
-  // CharUpperA takes a single character in the low word of its argument.
-  return static_cast<char>(reinterpret_cast<UINT_PTR>(
-      CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(c))))));
+// The lower case first: a dialog manager matches "&Install" when i is typed without Shift.
+short KeyScan(char c) {
+  // CharLowerA takes a single character in the low word of its argument.
+  char lower = static_cast<char>(reinterpret_cast<UINT_PTR>(
+      CharLowerA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(c))))));
+  return VkKeyScanA(lower);
 }
 
 bool IsLeadByte(unsigned char byte) {
@@ -33,7 +35,7 @@ HICON LookUpIcon(HWND window, const IconName& name) {
 }  // namespace
 
 void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit) {
-  ControlText parsed = ParseControlText(text, limit, UpperCase, IsLeadByte);
+  ControlText parsed = ParseControlText(text, limit, KeyScan, IsLeadByte);
   if (!parsed.hasSeparator) {
     // The whole text is the caption, already the window text; the accelerator stays.
     record->upIcon = nullptr;

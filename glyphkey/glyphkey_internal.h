@@ -1,8 +1,10 @@
 // Declarations shared by the parts of GlyphKey32.dll: window procedure, paint, input, text.
 #pragma once
 #include <windows.h>
+
 #include "control_record.h"
 #include "control_text.h"
+#include "paint_colours.h"
 #include "paint_geometry.h"
 
 extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -19,6 +21,9 @@ void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit)
 // paint.cpp
 void PaintControl(HWND window, ControlRecord* record);
 void DrawFocus(HWND window, const ControlRecord* record, HDC dc);
+
+// paint_colours_win32.cpp
+PaintColours ControlColours(const ControlRecord* record);
 
 // dpi_sizes.cpp
 // Draws icon (grayed when disabled) at cx by cy: itself at the system's icon size,

@@ -7,12 +7,8 @@
 namespace glyphkey {
 namespace {
 
-COLORREF ColourOr(COLORREF chosen, int systemColour) {
-  return chosen == kSystemColour ? GetSysColor(systemColour) : chosen;
-}
-
-int SystemColourOf(EdgeColour colour) {
-  return colour == EdgeColour::kShadow ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+COLORREF EdgeColourOf(EdgeColour colour, const PaintColours& colours) {
+  return colour == EdgeColour::kShadow ? colours.shadowEdge : colours.lightEdge;
 }
 
 // A pen or brush that cannot be made (a process out of GDI objects) is stood in for by the
@@ -24,12 +20,12 @@ HGDIOBJ OrNothing(HGDIOBJ object, int stockNothing) {
 
 // Each new edge pen replaces the one before it, which is deleted at once; the frame pen
 // is the first to go. Returns the last pen (null if it could not be made), still selected.
-HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan) {
+HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan, const PaintColours& colours) {
   HPEN current = framePen;
   for (int i = 0; i < plan.count; ++i) {
     const EdgePath& path = plan.paths[i];
     if (path.newPen) {
-      HPEN pen = CreatePen(PS_SOLID, path.penWidth, GetSysColor(SystemColourOf(path.colour)));
+      HPEN pen = CreatePen(PS_SOLID, path.penWidth, EdgeColourOf(path.colour, colours));
       SelectObject(dc, OrNothing(pen, NULL_PEN));
       if (current) DeleteObject(current);
       current = pen;
@@ -57,10 +53,9 @@ void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, in
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o, int at) {
+void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o, int at,
+                 COLORREF colour) {
   int w = record->width, h = record->height;
-  COLORREF colour = (record->state & kStateDisabled) ? GetSysColor(COLOR_GRAYTEXT)
-                                                     : ColourOr(record->captionColour, COLOR_BTNTEXT);
   COLORREF oldColour = SetTextColor(dc, colour);
   SetBkMode(dc, TRANSPARENT);
   if (record->upIcon || record->downIcon) {
@@ -92,20 +87,21 @@ void PaintControl(HWND window, ControlRecord* record) {
   HFONT captionFont = CaptionFontAtDpi(at);
   HGDIOBJ oldFont = captionFont ? SelectObject(dc, captionFont) : nullptr;
 
-  HPEN framePen = CreatePen(PS_SOLID, d + 1, GetSysColor(COLOR_WINDOWFRAME));
-  HBRUSH face = CreateSolidBrush(ColourOr(record->background, COLOR_BTNFACE));
+  const PaintColours colours = ControlColours(record);
+  HPEN framePen = CreatePen(PS_SOLID, d + 1, colours.frame);
+  HBRUSH face = CreateSolidBrush(colours.face);
   HGDIOBJ oldPen = SelectObject(dc, OrNothing(framePen, NULL_PEN));
   HGDIOBJ oldBrush = SelectObject(dc, OrNothing(face, NULL_BRUSH));
   Rect frame = FrameRect(w, h, d);
   Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 
-  HPEN lastPen = DrawEdges(dc, framePen, EdgesOf(look, w, h, d));
+  HPEN lastPen = DrawEdges(dc, framePen, EdgesOf(look, w, h, d), colours);
   SelectObject(dc, oldPen);
   if (lastPen) DeleteObject(lastPen);
 
   HICON icon = UsesDownIcon(look) ? record->downIcon : record->upIcon;
   if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0', at);
-  if (text[0]) DrawCaption(dc, record, text, leftLayout, o, at);
+  if (text[0]) DrawCaption(dc, record, text, leftLayout, o, at, colours.caption);
 
   SelectObject(dc, oldBrush);
   if (face) DeleteObject(face);

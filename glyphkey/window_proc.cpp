@@ -42,6 +42,7 @@ void OnEnable(HWND window, ControlRecord* record, WPARAM enabled) {
   if (enabled) record->state &= ~kStateDisabled;
   else record->state |= kStateDisabled;
   RedrawNow(window);
+  NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);  // available or unavailable
 }
 
 // DLGC_BUTTON is what makes a dialog manager look for the caption's mnemonic at all;
@@ -61,11 +62,13 @@ void OnSetCheck(HWND window, ControlRecord* record, WPARAM check) {
 
 void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw) {
   // A dialog manager demoting a default button changes the record only, never the style.
+  DWORD before = record->state;
   if (style == BS_PUSHBUTTON && !IsOnOff(window)) record->state &= ~kStateDefault;
   else if (style == BS_DEFPUSHBUTTON && !IsOnOff(window)) record->state |= kStateDefault;
   else if (style == BS_AUTOCHECKBOX)
     SetWindowLongA(window, GWL_STYLE, (GetWindowLongA(window, GWL_STYLE) & ~kTypeMask) | kTypeOnOff);
   if (redraw) InvalidateRect(window, nullptr, TRUE);
+  if (record->state != before) NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
 void OnSetText(HWND window, ControlRecord* record, char* text) {
@@ -73,6 +76,32 @@ void OnSetText(HWND window, ControlRecord* record, char* text) {
   SetWindowTextA(window, text);
   ApplyControlText(window, record, text, kNoTextLimit);
   NotifyClientChange(window, EVENT_OBJECT_NAMECHANGE);
+}
+
+bool IsLeadByte(unsigned char byte) {
+  return IsDBCSLeadByte(byte) != FALSE;
+}
+
+// The underlined character of a caption, as text: empty when none.
+void UnderlinedText(const char* caption, char out[3]) {
+  Underline underline = UnderlinedCharacter(caption, IsLeadByte);
+  int n = 0;
+  for (int i = 0; i < underline.length; ++i) out[n++] = caption[underline.offset + i];
+  out[n] = '\0';
+}
+
+// WM_SETTEXT, also the two that GKM_SETTEXT makes: the window system announces the new
+// name; the control announces the shortcut when the underlined character changes.
+LRESULT OnWindowText(HWND window, WPARAM wParam, const char* text) {
+  char before[kTextBufferSize], was[3], now[3];
+  GetWindowTextA(window, before, kTextBufferSize);
+  LRESULT result = DefWindowProcA(window, WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text));
+  UnderlinedText(before, was);
+  UnderlinedText(text ? text : "", now);
+  bool same = true;
+  for (int i = 0; i < 3 && same && (was[i] || now[i]); ++i) same = was[i] == now[i];
+  if (!same) NotifyClientChange(window, EVENT_OBJECT_ACCELERATORCHANGE);
+  return result;
 }
 
 }  // namespace
@@ -119,6 +148,15 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
       RedrawLater(window);
       return 0;
     case WM_GETOBJECT: return OnGetObject(window, wParam, lParam);
+    // The caption changes alone: the window system announces the new name, the control
+    // the shortcut that the name underlines.
+    case WM_SETTEXT:
+      return OnWindowText(window, wParam, reinterpret_cast<const char*>(lParam));
+    // A contrast theme switched on or off: the colours are read again at the next paint.
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RedrawLater(window);
+      return DefWindowProcA(window, message, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -13,7 +13,6 @@
 namespace {
 
 const int kShowCommand = SW_SHOWMAXIMIZED;
-const DWORD kInputIdleWaitMs = 30000;  // WinExec waits this long for the new program
 
 // How CreateProcess looks up each prefix of an unquoted command line: ".exe" added to
 // a name without an extension, then the system's search order, the program's own folder
@@ -30,25 +29,22 @@ bool FindProgramFile(const char* name, Text* path) {
 }
 
 // The shell shows the elevation prompt, and may run shell extensions, through COM, so
-// COM is set up on this thread for the call, as Microsoft asks of every caller of
-// ShellExecuteEx. ole32.dll is loaded only here, so starting the launcher and every
-// other program costs nothing more; it is one of the system's known DLLs, which are
-// always taken from the system folder, never from the disc.
-bool ShellExecuteWithCom(SHELLEXECUTEINFOA* info) {
+// COM is set up on this thread, as Microsoft asks of every caller of ShellExecuteEx. It
+// is set up once and kept for the thread's life: a screen reader may be holding the
+// buttons' accessible objects in this same apartment, and tearing it down after the
+// prompt would cut them off. ole32.dll is loaded only on the first elevation, so starting
+// the launcher and every other program costs nothing more; it is one of the system's
+// known DLLs, which are always taken from the system folder, never from the disc.
+void JoinComApartmentOnce() {
+  static bool joined = false;
+  if (joined) return;
+  joined = true;
   typedef HRESULT(WINAPI * CoInitializeExFn)(void*, DWORD);
-  typedef void(WINAPI * CoUninitializeFn)();
   HMODULE ole32 = LoadLibraryA("ole32.dll");
   CoInitializeExFn initialize =
       ole32 ? (CoInitializeExFn)(void*)GetProcAddress(ole32, "CoInitializeEx") : nullptr;
-  CoUninitializeFn uninitialize =
-      ole32 ? (CoUninitializeFn)(void*)GetProcAddress(ole32, "CoUninitialize") : nullptr;
-  HRESULT com = initialize && uninitialize
-                    ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
-                    : E_FAIL;
-  BOOL done = ShellExecuteExA(info);
-  if (SUCCEEDED(com)) uninitialize();
-  if (ole32) FreeLibrary(ole32);
-  return done != FALSE;
+  // An apartment the thread already has (a screen reader's request made one) stays as it is.
+  if (initialize) initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 }
 
 }  // namespace
@@ -75,8 +71,10 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
-    // Like WinExec: return once the program waits for input, or after the time-out.
-    WaitForInputIdle(process.hProcess, kInputIdleWaitMs);
+    // WinExec would wait here, up to 30 seconds, for the program to wait for input. The
+    // launcher has nothing to say to the program, and that wait would stop its window
+    // from painting and from answering a screen reader: it returns at once. The system
+    // shows the starting cursor over the new program until its first window is ready.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
@@ -94,7 +92,8 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
     info.lpFile = program.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = kShowCommand;
-    return ShellExecuteWithCom(&info);
+    JoinComApartmentOnce();
+    return ShellExecuteExA(&info) != FALSE;
   }
   return false;
 }

@@ -12,8 +12,10 @@
 
 namespace {
 
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? (char)(c - 'a' + 'A') : c;
+// Letters and digits on keys of their own, the rest on no key.
+short KeyScan(char c) {
+  if (c >= 'a' && c <= 'z') return (short)(c - 'a' + 'A');
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ? (short)c : (short)-1;
 }
 
 // Lead bytes of code page 932 (Shift-JIS).
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::vector<char> buffer(size + glyphkey::kTextBufferSize + 1, '\0');
       memcpy(buffer.data(), data, size);
       glyphkey::ControlText parsed =
-          glyphkey::ParseControlText(buffer.data(), limit, UpperAscii, dbcs ? ShiftJisLead : nullptr);
+          glyphkey::ParseControlText(buffer.data(), limit, KeyScan, dbcs ? ShiftJisLead : nullptr);
       FUZZ_CHECK(parsed.caption == buffer.data());
       FUZZ_CHECK(parsed.captionLength == (int)strlen(parsed.caption));
       if (limit > 0) FUZZ_CHECK(parsed.captionLength <= limit);
@@ -46,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(icon->id < 65536);
       }
       FUZZ_CHECK(!parsed.down.present || parsed.up.present);
+      FUZZ_CHECK(parsed.accelerator == 0 || (parsed.accelerator >= '0' && parsed.accelerator <= 'Z'));
     }
   return 0;
 }

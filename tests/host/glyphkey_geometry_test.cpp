@@ -1,6 +1,8 @@
-// Paint geometry of the picture button: frame, edges, icon, caption and focus positions.
+// Paint geometry of the picture button: frame, edges, icon, caption and focus positions;
+// and its colours in the system's 3-D look and in contrast themes.
 #include <gtest/gtest.h>
 
+#include "paint_colours.h"
 #include "paint_geometry.h"
 
 using namespace glyphkey;
@@ -149,4 +151,48 @@ TEST(PaintGeometry, WrappedCaptionWithoutIcons) {
   // Taller than the control: the top goes negative and truncates toward zero.
   Rect tall = CentreWrappedCaption(Rect{2, 0, 98, 65}, 0, 100, 60);
   EXPECT_EQ(tall.top, -2);
+}
+
+namespace {
+// face, text, gray text, frame, shadow, light, highlight, highlight text
+constexpr SystemColours kWindows10 = {0xF0F0F0, 0x000000, 0x6D6D6D, 0x646464,
+                                      0xA0A0A0, 0xFFFFFF, 0xD77800, 0xFFFFFF};
+constexpr SystemColours kFlatBlack = {0x000000, 0xFFFFFF, 0x3FF23F, 0x000000,
+                                      0x000000, 0x000000, 0xFFFF1A, 0x000000};
+}  // namespace
+
+TEST(PaintColours, ContrastWhenTheEdgesWouldNotShow) {
+  EXPECT_TRUE(EdgesStandOut(kWindows10));  // its light edge is lost on the face, its shadow is not
+  EXPECT_TRUE(EdgesStandOut({0xC0C0C0, 0, 0, 0, 0x808080, 0xFFFFFF, 0, 0}));
+  EXPECT_FALSE(EdgesStandOut(kFlatBlack));
+  EXPECT_FALSE(EdgesStandOut({0x808080, 0, 0, 0, 0x8A8A8A, 0x767676, 0, 0}));  // 10 off
+  EXPECT_TRUE(EdgesStandOut({0x808080, 0, 0, 0, 0x808080, 0x80808C, 0, 0}));   // red 12 off
+}
+
+TEST(PaintColours, LooksAndHostColours) {
+  // The 3-D look: the system's colours, the host's face and caption where set.
+  PaintColours normal = ColoursFor(kWindows10, false, Look::kPressed, false, 0x123456, kHostColourUnset);
+  EXPECT_EQ(normal.frame, 0x646464u);
+  EXPECT_EQ(normal.face, 0x123456u);
+  EXPECT_EQ(normal.shadowEdge, 0xA0A0A0u);
+  EXPECT_EQ(normal.lightEdge, 0xFFFFFFu);
+  EXPECT_EQ(normal.caption, 0x000000u);
+  EXPECT_EQ(ColoursFor(kWindows10, false, Look::kRaised, true, 1, 2).caption, 0x6D6D6Du);
+  // A contrast theme: outline in the text colour, host colours ignored; the on and pressed
+  // looks in the highlight pair.
+  const struct {
+    Look look;
+    bool disabled;
+    Colour face, shadow, caption;
+  } rows[] = {{Look::kRaised, false, 0x000000, 0xFFFFFF, 0xFFFFFF},
+              {Look::kOn, false, 0xFFFF1A, 0x000000, 0x000000},
+              {Look::kPressed, false, 0xFFFF1A, 0x000000, 0x000000},
+              {Look::kPressed, true, 0xFFFF1A, 0x000000, 0x3FF23F}};
+  for (const auto& row : rows) {
+    PaintColours c = ColoursFor(kFlatBlack, true, row.look, row.disabled, 0x123456, 0x654321);
+    EXPECT_EQ(c.frame, 0xFFFFFFu);
+    EXPECT_EQ(c.face, row.face);
+    EXPECT_EQ(c.shadowEdge, row.shadow);
+    EXPECT_EQ(c.caption, row.caption);
+  }
 }

@@ -11,12 +11,20 @@
 using namespace glyphkey;
 
 namespace {
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-// Upper-cases like a Latin-1 code page: 0xE9 (e acute) becomes 0xC9.
-char Latin1Upper(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  if (u >= 0xE0 && u != 0xF7 && u != 0xFF) return char(u - 0x20);
-  return AsciiUpper(c);
+// A US keyboard as VkKeyScanA of the lower case answers: letters and digits alone, "&"
+// and "(" with Shift (on the 7 and 9 keys), "e acute" with Ctrl+Alt (as AltGr gives it
+// elsewhere), and 0xA4 on a key of its own (0xDE, as the "a umlaut" key of a German
+// layout); no key at all for the rest.
+short UsKeyScan(char c) {
+  constexpr short kShift = 0x100, kCtrlAlt = 0x600;
+  if (c >= 'a' && c <= 'z') return short(c - 'a' + 'A');
+  if (c >= 'A' && c <= 'Z') return short(c);
+  if (c >= '0' && c <= '9') return short(c);
+  if (c == '&') return kShift | '7';
+  if (c == '(') return kShift | '9';
+  if (c == '\xE9') return kCtrlAlt | 'E';
+  if (c == '\xA4') return 0xDE;
+  return -1;
 }
 
 struct Parsed {
@@ -26,7 +34,7 @@ struct Parsed {
 Parsed Parse(const std::string& s, int limit = kNoTextLimit) {
   Parsed p{s, {}};
   p.buffer.reserve(kTextBufferSize + s.size() + 1);
-  p.text = ParseControlText(p.buffer.data(), limit, AsciiUpper);
+  p.text = ParseControlText(p.buffer.data(), limit, UsKeyScan);
   return p;
 }
 }  // namespace
@@ -98,21 +106,44 @@ TEST(ControlText, IdentifiersAreTakenModulo65536) {
   EXPECT_EQ(ClassifyIconName(digits).id, unsigned(big));
 }
 
+// The accelerator is a key of the layout, never a character code: "&" is 0x26 and "("
+// 0x28, the Up and Down arrows' codes, and an arrow key must not run a button.
 TEST(ControlText, AcceleratorRules) {
-  EXPECT_EQ(Parse("O&nOff@a").text.accelerator, 'N');
-  EXPECT_EQ(Parse("&&Both@a").text.accelerator, '&');  // a second "&" is the character
-  EXPECT_EQ(Parse("Ends&@a").text.accelerator, 0);     // nothing after the "&"
-  EXPECT_EQ(Parse("A&b&c@a").text.accelerator, 'B');   // only the first "&" counts
-  EXPECT_EQ(Parse("&7@a").text.accelerator, '7');
-  EXPECT_EQ(Parse("None@a").text.accelerator, 0);
-  // The "&" after the first "@" is part of an icon name, not the caption.
-  EXPECT_EQ(Parse("None@&x").text.accelerator, 0);
-  // High characters are widened as signed 8-bit values, so they never equal a key code.
-  std::string high = "\xE9t\xE9";
-  std::string text = "&" + high + "@1";
-  ControlText t = ParseControlText(text.data(), kNoTextLimit, Latin1Upper);
-  EXPECT_EQ(t.accelerator, int(static_cast<signed char>('\xC9')));
-  EXPECT_LT(t.accelerator, 0);
+  const struct {
+    const char* text;
+    int key;
+  } cases[] = {
+      {"O&nOff@a", 'N'},     {"&install@a", 'I'},  // the key, whatever the case of the letter
+      {"Tom && Jerry@a", 0},                       // "&&" shows one "&" and underlines nothing
+      {"&&&Both@a", 'B'},                          // after a shown "&", a marker
+      {"&(Setup)@a", 0},                           // "(" needs Shift
+      {"Ends&@a", 0},                              // nothing after the "&"
+      {"A&b&c@a", 'B'},                            // only the first marker counts
+      {"&7@a", '7'},         {"&\xE9t\xE9@a", 0},  // needs Ctrl+Alt
+      {"&\xA4@a", 0xDE},                           // a key of its own, not the character code
+      {"&~@a", 0},                                 // no key types it
+      {"None@a", 0},         {"None@&x", 0},       // an "&" in an icon name is no marker
+  };
+  for (const auto& c : cases) EXPECT_EQ(Parse(c.text).text.accelerator, c.key) << c.text;
+}
+
+// One rule for the accelerator, the screen reader's shortcut and the disc checker.
+TEST(ControlText, UnderlinedCharacter) {
+  auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+  const struct {
+    const char* caption;
+    int offset;
+    int length;
+  } cases[] = {{"&Beta", 1, 1},    {"Tom && Jerry", -1, 0},    {"Save && &Quit", 9, 1},
+               {"&&&x", 3, 1},     {"Ends&", -1, 0},           {"", -1, 0},
+               {"x\x81&y", -1, 0}, {"\x8B\x40&\x94\x5C", 3, 2}};
+  for (const auto& c : cases) {
+    Underline u = UnderlinedCharacter(c.caption, shiftJisLead);
+    EXPECT_EQ(u.offset, c.offset) << c.caption;
+    EXPECT_EQ(u.length, c.length) << c.caption;
+  }
+  // A double-byte character underlined has no key of its own.
+  EXPECT_EQ(AcceleratorKeyOf("\x8B\x40&\x94\x5C", UsKeyScan, shiftJisLead), 0);
 }
 
 TEST(ControlText, NoSeparatorLeavesTextWhole) {
@@ -149,15 +180,15 @@ TEST(ControlText, CreationCutsAfter255Characters) {
 TEST(ControlText, DoubleByteCharactersWithAnAtSignStayWhole) {
   auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
   std::string text = "\x8B\x40\x94\x5C@203@\x8B\x40";  // "機能", icon 203, down icon named "機"
-  ControlText t = ParseControlText(text.data(), kNoTextLimit, AsciiUpper, shiftJisLead);
+  ControlText t = ParseControlText(text.data(), kNoTextLimit, UsKeyScan, shiftJisLead);
   EXPECT_STREQ(t.caption, "\x8B\x40\x94\x5C");
   EXPECT_EQ(t.up.id, 203u);
   EXPECT_STREQ(t.down.text, "\x8B\x40");
   // A lead byte at the very end has no second byte to step over.
   std::string cut = "Go\x8B";
-  EXPECT_FALSE(ParseControlText(cut.data(), kNoTextLimit, AsciiUpper, shiftJisLead).hasSeparator);
+  EXPECT_FALSE(ParseControlText(cut.data(), kNoTextLimit, UsKeyScan, shiftJisLead).hasSeparator);
   std::string latin = "\x8B\x40\x94\x5C@203";
-  EXPECT_STREQ(ParseControlText(latin.data(), kNoTextLimit, AsciiUpper).caption, "\x8B");
+  EXPECT_STREQ(ParseControlText(latin.data(), kNoTextLimit, UsKeyScan).caption, "\x8B");
 }
 
 // What a screen reader is told: the caption as drawn, and the underlined character.

@@ -165,6 +165,9 @@ void TestKinds() {
   TEST_CASE("focus, location, hit test, parent and children");
   HWND push = controls[0];
   IAccessible* object = ObjectOf(push);
+  SendMessageA(push, WM_SETFOCUS, 0, 0);  // the message alone does not give the focus
+  CHECK_EQ(Number(object, &IAccessible::get_accState), kFocusable);
+  SendMessageA(push, WM_KILLFOCUS, 0, 0);
   SetFocus(push);
   CHECK_EQ(Number(object, &IAccessible::get_accState), kFocusable | STATE_SYSTEM_FOCUSED);
   VARIANT focus;
@@ -213,8 +216,8 @@ int CountEvents(DWORD event, HWND window) {
 }
 
 void TestActionAndEvents() {
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
-                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_ACCELERATORCHANGE, nullptr,
+                                       OnEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   CHECK(hook != nullptr);
   const struct {
     const char* name;
@@ -247,7 +250,7 @@ void TestActionAndEvents() {
     DestroyWindow(control);
   }
 
-  TEST_CASE("events: BM_SETCHECK changes the state, GKM_SETTEXT the name");
+  TEST_CASE("events: BM_SETCHECK changes the state, GKM_SETTEXT the name and the shortcut");
   HWND control = Make(kKinds[2], 0);
   IAccessible* object = ObjectOf(control);
   gk::Pump();
@@ -259,9 +262,33 @@ void TestActionAndEvents() {
   gk::Pump();
   CHECK_EQ(CountEvents(EVENT_OBJECT_STATECHANGE, control), 1);
   CHECK_EQ(CountEvents(EVENT_OBJECT_NAMECHANGE, control), 1);
+  CHECK_EQ(CountEvents(EVENT_OBJECT_ACCELERATORCHANGE, control), 1);
   if (object) {
     CHECK_WIDE(Text(object, &IAccessible::get_accName), L"Renamed");
     CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), L"Alt+R");
+    object->Release();
+  }
+  UnhookWinEvent(hook);
+  DestroyWindow(control);
+
+  TEST_CASE("events: enabling, the default flag and a caption set from outside are announced");
+  hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_ACCELERATORCHANGE, nullptr, OnEvent,
+                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  control = Make(kKinds[0], 0);
+  object = ObjectOf(control);
+  gk::Pump();
+  g_eventCount = 0;
+  EnableWindow(control, FALSE);
+  EnableWindow(control, TRUE);
+  SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+  SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);  // already default: no event
+  SetWindowTextA(control, "&Other");
+  gk::Pump();
+  CHECK_EQ(CountEvents(EVENT_OBJECT_STATECHANGE, control), 3);
+  CHECK_EQ(CountEvents(EVENT_OBJECT_ACCELERATORCHANGE, control), 1);
+  if (object) {
+    CHECK_EQ(Number(object, &IAccessible::get_accState), kFocusable | STATE_SYSTEM_DEFAULT);
+    CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), L"Alt+O");
     object->Release();
   }
   UnhookWinEvent(hook);
@@ -387,6 +414,29 @@ void TestOtherProcess() {
   Forget(host);
 }
 
+// A host thread in the multithreaded apartment would take a reader's calls on COM's own
+// threads, in parallel with the window's messages: it is given the system's object.
+DWORD WINAPI MultithreadedHost(void* role) {
+  CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  HWND control = CreateWindowExA(0, GLYPHKEY_CLASS, "&Push@x", WS_POPUP | BS_PUSHBUTTON, 0, 0, 64, 48,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  IAccessible* object = ObjectOf(control);
+  *static_cast<LONG*>(role) = object ? Number(object, &IAccessible::get_accRole) : -1;
+  if (object) object->Release();
+  DestroyWindow(control);
+  CoUninitialize();
+  return 0;
+}
+
+void TestMultithreadedHost() {
+  TEST_CASE("a host thread in the multithreaded apartment gets the system's object");
+  LONG role = 0;
+  HANDLE thread = CreateThread(nullptr, 0, MultithreadedHost, &role, 0, nullptr);
+  CHECK(thread && WaitForSingleObject(thread, 60000) == WAIT_OBJECT_0);
+  if (thread) CloseHandle(thread);
+  CHECK_EQ(role, ROLE_SYSTEM_CLIENT);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -404,6 +454,7 @@ int main(int argc, char** argv) {
   TestActionAndEvents();
   TestHeldPastTheEnd();
   TestOtherProcess();
+  TestMultithreadedHost();
   DestroyWindow(g_host);
   CoUninitialize();
   return check::Summary();

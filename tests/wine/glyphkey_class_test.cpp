@@ -180,7 +180,8 @@ void TestCreationCut() {
   DestroyWindow(control);
 }
 
-// Accelerators show only in behaviour: which keys start a press.
+// Accelerators show only in behaviour: which keys start a press. The key is the one that
+// types the underlined character, never its character code: "&" is 0x26, the Up arrow.
 struct AcceleratorCase {
   const char* text;
   WPARAM key;
@@ -189,10 +190,11 @@ struct AcceleratorCase {
 
 void TestAccelerators() {
   const AcceleratorCase cases[] = {
-      {"&Push@x", 'P', 1},      {"&Push@x", 'U', 0},     {"O&nOff@x", 'N', 1},
-      {"lower &q@x", 'Q', 1},   {"&&Both@x", 0x26, 1},   {"Ends&@x", 0, 0},
-      {"&7up@x", '7', 1},       {"Save &all", 'A', 0},   {"\xE9&\xE9t\xE9@x", 0xC9, 0},
-      {"\xE9&\xE9t\xE9@x", 0xE9, 0}, {"None@x", VK_SPACE, 1}, {"&Push@x", VK_RETURN, 0},
+      {"&Push@x", 'P', 1},     {"&Push@x", 'U', 0},           {"O&nOff@x", 'N', 1},
+      {"lower &q@x", 'Q', 1},  {"&&Both@x", 0x26, 0},         {"Ends&@x", 0, 0},
+      {"&&&Both@x", 'B', 1},   {"&(Setup)@x", 0x28, 0},       {"&7up@x", '7', 1},
+      {"Save &all", 'A', 0},   {"\xE9&\xE9t\xE9@x", 0xC9, 0}, {"\xE9&\xE9t\xE9@x", 0xE9, 0},
+      {"None@x", VK_SPACE, 1}, {"&Push@x", VK_RETURN, 0},
   };
   for (const AcceleratorCase& c : cases) {
     TEST_CASE(c.text);

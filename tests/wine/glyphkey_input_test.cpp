@@ -225,6 +225,25 @@ void TestFocus() {
   CHECK_EQ(LookOnScreen(control), kRaised);
   DestroyWindow(control);
 
+  TEST_CASE("focus arriving with an arrow key down never presses: no caption's key is an arrow");
+  // "&&" and "&(" are the character codes of Up and Down; "&i" is the key I, not Shift+I.
+  const struct {
+    const char* text;
+    BYTE heldKey;
+    int notifications;
+  } arrivals[] = {
+      {"Tom && Jerry@PAINTUP", VK_UP, 0}, {"&(Setup)@PAINTUP", VK_DOWN, 0}, {"&install@PAINTUP", 'I', 1}};
+  for (const auto& a : arrivals) {
+    HWND arrival = MakeControl(a.text, BS_PUSHBUTTON);
+    Fresh();
+    HoldKey(a.heldKey, true);
+    SetFocus(arrival);
+    HoldKey(a.heldKey, false);
+    gk::Pump();
+    CHECK_EQ(gk::Log().count, a.notifications);
+    DestroyWindow(arrival);
+  }
+
   TEST_CASE("click on an on/off switch without focus while its key is held: both forms, ends as it was");
   control = MakeControl("&Push@PAINTUP@PAINTDOWN", 3);
   Fresh();

@@ -361,6 +361,44 @@ void TestSystemColours() {
   DestroyWindow(control);
 }
 
+// A contrast theme as Windows 10 and 11 may leave it: the 3-D colours equal to the face.
+// Wine cannot switch a contrast theme on, so the colours are set directly; the control
+// must still show an outline, and the pressed look must still differ from the raised one.
+void TestContrastColours() {
+  TEST_CASE(
+      "contrast colours: outline in the text colour, pressed in the highlight pair, host colours ignored");
+  const COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kCyan = RGB(26, 235, 255);
+  const int elements[] = {COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_WINDOWFRAME,
+                          COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+  const COLORREF contrast[] = {kBlack, kBlack, kBlack, kBlack, kWhite, kCyan, kBlack};
+  COLORREF saved[7];
+  for (int i = 0; i < 7; ++i) saved[i] = GetSysColor(elements[i]);
+  CHECK(SetSysColors(7, elements, contrast));
+  HWND control = MakeControl("OK@PAINTUP@PAINTDOWN", BS_PUSHBUTTON, 64, 48);
+  gk::Pump();
+  Capture(control, &g_picture);
+  CHECK_EQ(g_picture.At(0, 20), kWhite);  // the outline
+  CHECK_EQ(g_picture.At(5, 20), kBlack);  // the theme's face, not the host's green
+  int captionPixels = 0;                  // white inside the outline, below the icon
+  for (int y = 34; y < 46; ++y)
+    for (int x = 4; x < 60; ++x) captionPixels += g_picture.At(x, y) == kWhite;
+  CHECK(captionPixels > 0);
+  RECT box;
+  CHECK(!BoundsOf(g_picture, kCaption, &box));
+  Apply(control, kPressed);
+  Capture(control, &g_picture);
+  CHECK_EQ(g_picture.At(0, 20), kWhite);
+  CHECK_EQ(g_picture.At(2, 20), kBlack);  // the shadow edge in the highlight's text colour
+  CHECK_EQ(g_picture.At(5, 20), kCyan);
+  SendMessageA(control, WM_KEYUP, VK_SPACE, 0);
+  CHECK(SetSysColors(7, elements, saved));
+  gk::Pump();
+  // The colours put back: the host's face again, at the repaint the change brings.
+  CHECK_COLOUR(control, 5, 20, kFace);
+  CHECK_COLOUR(control, 0, 20, GetSysColor(COLOR_WINDOWFRAME));
+  DestroyWindow(control);
+}
+
 // Focus rectangles by state: the pixels that focusing changes lie on the expected rectangle.
 struct FocusCase {
   const char* name;
@@ -520,6 +558,7 @@ int main() {
   TestDisabled();
   TestCaptionWithoutIcons();
   TestSystemColours();
+  TestContrastColours();
   TestFocusRectangles();
   TestNoLeak();
   TestOutOfObjects();
