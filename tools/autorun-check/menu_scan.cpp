@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "accessible_name.h"
+#include "control_text.h"
 #include "copy_directive.h"
 #include "entry_picture.h"
 #include "icon_names.h"
@@ -200,19 +200,17 @@ class ViewSink : public menu::MenuSink {
   }
 
   // A letter underlined on two buttons of a page reaches only the first of them. The
-  // underlined character is the one the button's accessible name gives as its shortcut.
+  // underlined character is the one the buttons themselves underline and answer to.
   void CheckUnderlinedLetter(const std::string& name, const MenuItem& item) {
-    std::string shown(item.caption.size() + 1, '\0');
-    glyphkey::AccessibleName accessible =
-        glyphkey::NameFromCaption(item.caption.c_str(), &shown[0], isLeadByte_);
-    if (accessible.mnemonic < 0) return;
-    std::string letter = shown.substr(accessible.mnemonic, accessible.mnemonicLength);
+    glyphkey::Underline underline = glyphkey::UnderlinedCharacter(item.caption.c_str(), isLeadByte_);
+    if (underline.offset < 0) return;
+    std::string shown = item.caption.substr(underline.offset, underline.length);
+    std::string letter = shown;
     if (letter.size() == 1) letter[0] = LowerAscii(letter[0]);
     auto first = underlined_.emplace(letter, item.index);
     if (first.second) return;
-    Warn(item.captionLine, name + " underlines '" +
-                               shown.substr(accessible.mnemonic, accessible.mnemonicLength) +
-                               "' like entry " + std::to_string(first.first->second + 1) +
+    Warn(item.captionLine, name + " underlines '" + shown + "' like entry " +
+                               std::to_string(first.first->second + 1) +
                                " before it: typing the letter never reaches this button");
   }
 
