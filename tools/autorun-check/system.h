@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "menu_encoding.h"
-#include "text.h"
+#include "base/text.h"
+#include "menu/menu_encoding.h"
 
 namespace check {
 

@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <windows.h>
 
-#include "code_pages_win32.h"
+#include "menu/code_pages_win32.h"
 #include "system.h"
 
 namespace check {
