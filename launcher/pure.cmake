@@ -12,6 +12,7 @@ add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/menu/copy_directive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/entry_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/menu_entry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/message_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/message_walk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/command_line.cpp

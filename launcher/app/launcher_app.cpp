@@ -12,13 +12,12 @@ namespace {
 
 const char kLibraryName[] = "GlyphKey32.dll";
 const char kProfileName[] = "QXAutorun.ini";
-const DWORD kProfileBufferSize = 4096;
 
 LauncherApp theApp;
 
 }  // namespace
 
-LauncherApp& TheApp() { return theApp; }
+LauncherApp::LauncherApp() : profileFile(kProfileName) {}
 
 LauncherApp::~LauncherApp() {}
 
@@ -30,8 +29,8 @@ bool LauncherApp::InitInstance() {
     MessageBoxA(nullptr, "Cannot load GlyphKey32.dll library", "Error", MB_ICONERROR);
     return false;
   }
-  ProfileFileName.Assign(kProfileName);
-  LauncherDialog* dialog = new LauncherDialog();
+  FillMessageTable();
+  LauncherDialog* dialog = new LauncherDialog(messageTexts, profileFile);
   if (!dialog) {
     FreeLibrary(library);
     return false;
@@ -43,20 +42,6 @@ bool LauncherApp::InitInstance() {
   SetMainWindow(nullptr);
   delete dialog;
   return false;
-}
-
-Text LauncherApp::ReadProfileValue(const char* section, const char* key, const char* defaultValue) const {
-  char* buffer = (char*)malloc(kProfileBufferSize);
-  if (!buffer) return Text(defaultValue);
-  GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "", buffer, kProfileBufferSize,
-                           ProfileFileName.c_str());
-  Text value(buffer);
-  free(buffer);
-  return value;
-}
-
-bool LauncherApp::WriteProfileValue(const char* section, const char* key, const char* value) const {
-  return WritePrivateProfileStringA(section, key, value, ProfileFileName.c_str()) != FALSE;
 }
 
 void LauncherApp::FillMessageTable() {
@@ -79,8 +64,8 @@ void LauncherApp::FillMessageTable() {
                                kMenuFile);
       text = buffer;
     }
-    MessageTable.Set(message.number, text);
+    messageTexts.Set(message.number, text);
   }
-  if (converted) MessageTable.ReadMessages(file.text());
+  if (converted) messageTexts.ReadMessages(file.text());
   free(buffer);
 }

@@ -1,25 +1,8 @@
-// The message keys in loading order and the table of message texts, read from the
-// Messages section of a converted menu file when the system cannot read it.
+// The table of message texts, read from the Messages section of a converted menu
+// file when the system cannot read it.
 #include "menu/message_table.h"
 
 #include "menu/message_walk.h"
-
-namespace messages {
-
-const MessageKey kKeys[kCount] = {
-    {kQuitButton, "QuitButton"},    {kAboutBoxTitle, "AboutBoxTitle"}, {kAboutBoxMenu, "AboutBoxMenu"},
-    {kErrorStart, "ErrorStartMsg"}, {kErrorOpen, "ErrorOpenMsg"},      {kErrorCaption, "ErrorMsg"},
-    {kSelectItem, "SelectItem"},    {kNoneText, "NoneText"},           {kAutoStartLabel, "AutoStart"},
-};
-
-int IndexOf(unsigned number) {
-  for (int i = 0; i < kCount; i++) {
-    if (kKeys[i].number == number) return i;
-  }
-  return -1;
-}
-
-}  // namespace messages
 
 void MessageTable::Set(unsigned number, const char* text) {
   int i = messages::IndexOf(number);

@@ -1,7 +1,7 @@
 // The Messages section walked as the profile reader reads it.
 #include "menu/message_walk.h"
 
-#include "menu/message_table.h"
+#include "menu/messages.h"
 
 namespace messages {
 

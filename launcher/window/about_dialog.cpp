@@ -1,10 +1,9 @@
 // The About box: initialisation, the icon animation and the auto-start choice.
 #include "window/about_dialog.h"
 
-#include "app/launcher_app.h"
 #include "dpi_win32.h"
 #include "menu/message_table.h"
-#include "window/launcher_dialog.h"
+#include "window/button_caption_win32.h"
 
 namespace {
 
@@ -24,7 +23,8 @@ const char kBuildDate[] = __DATE__;
 
 }  // namespace
 
-AboutDialog::AboutDialog() : Dialog(kTemplateId) {}
+AboutDialog::AboutDialog(const MessageTable& messageTexts)
+    : Dialog(kTemplateId), messageTexts(messageTexts) {}
 
 AboutDialog::~AboutDialog() {}
 
@@ -37,7 +37,6 @@ void AboutDialog::DoDataExchange() {
 
 BOOL AboutDialog::OnInitDialog() {
   Dialog::OnInitDialog();
-  LauncherApp& app = TheApp();
   char version[kVersionTextSize];
   GetWindowTextA(versionLabel.handle(), version, kVersionTextSize - (int)sizeof kBuildDate);
   Text label(version);
@@ -48,7 +47,7 @@ BOOL AboutDialog::OnInitDialog() {
   animationFrame = kFirstFrame;
 
   HWND list = autoStartList.handle();
-  SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)app.MessageText(messages::kNoneText));
+  SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)messageTexts.Get(messages::kNoneText).c_str());
   HWND owner = GetParent(handle_);
   for (int id = 1001; id <= 1030; id++) {
     Text caption = ButtonCaptionOf(owner, id);
@@ -56,8 +55,8 @@ BOOL AboutDialog::OnInitDialog() {
   }
   SendMessageA(list, CB_SETCURSEL, (WPARAM)autoStartChoice, 0);
 
-  SetWindowTextA(handle_, app.MessageText(messages::kAboutBoxTitle));
-  SetDlgItemTextA(handle_, kAutoStartLabelId, app.MessageText(messages::kAutoStartLabel));
+  SetWindowTextA(handle_, messageTexts.Get(messages::kAboutBoxTitle).c_str());
+  SetDlgItemTextA(handle_, kAutoStartLabelId, messageTexts.Get(messages::kAutoStartLabel).c_str());
   return TRUE;
 }
 

@@ -2,10 +2,12 @@
 // the animation of the launcher's 26 icons and the auto-start list.
 #pragma once
 #include "framework/dialog.h"
+#include "menu/message_table.h"
 
 class AboutDialog : public framework::Dialog {
  public:
-  AboutDialog();
+  // The box reads its texts from messageTexts, which outlives it.
+  explicit AboutDialog(const MessageTable& messageTexts);
   ~AboutDialog() override;
 
   // Index of the list item chosen: set before the box runs, read after IDOK.
@@ -21,6 +23,7 @@ class AboutDialog : public framework::Dialog {
  private:
   void ShowNextFrame();
 
+  const MessageTable& messageTexts;
   framework::Window versionLabel;
   framework::Window autoStartList;
   framework::Window frameLabel;

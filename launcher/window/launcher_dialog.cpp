@@ -1,13 +1,12 @@
-// The launcher window: construction, initialisation, command routing, iconic
-// painting, button captions and the tables freed when the window goes.
+// The launcher window: construction, initialisation, command routing, the placing
+// of a menu's buttons, iconic painting, button captions and the tables freed when
+// the window goes.
 #include "window/launcher_dialog.h"
 
-#include <stdlib.h>
-
-#include "app/launcher_app.h"
+#include "commands/command_line.h"
 #include "dpi_win32.h"
 #include "menu/message_table.h"
-#include "window/button_caption.h"
+#include "window/button_caption_win32.h"
 #include "window/button_layout.h"
 #include "window/start_monitor_win32.h"
 
@@ -18,13 +17,21 @@ const UINT kWindowIconId = 201;
 const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
 const char kStartMenuFile[] = "autorun.inf";
 
+// Shift skips the auto-start. At start-up the launcher's thread has read no input
+// yet, and a system may not have given it the keyboard's state (Wine does not), so
+// the key as it is now counts as well as the thread's own view of it.
+bool ShiftIsDown() {
+  return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0;
+}
+
 bool IsMenuCommand(unsigned id) {
   return (id >= 1001 && id <= 1030) || (id >= 1101 && id <= 1130);
 }
 
 }  // namespace
 
-LauncherDialog::LauncherDialog() : Dialog(kTemplateId) {
+LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile)
+    : Dialog(kTemplateId), messageTexts(messageTexts), profileFile(profileFile) {
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
 }
 
@@ -34,12 +41,10 @@ void LauncherDialog::DoDataExchange() { quitButton.Attach(GetDlgItem(handle_, ID
 
 BOOL LauncherDialog::OnInitDialog() {
   Dialog::OnInitDialog();
-  LauncherApp& app = TheApp();
-  app.FillMessageTable();
-  SetWindowTextA(quitButton.handle(), app.MessageText(messages::kQuitButton));
+  SetWindowTextA(quitButton.handle(), messageTexts.Get(messages::kQuitButton).c_str());
   if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, app.MessageText(messages::kAboutBoxMenu));
+    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, messageTexts.Get(messages::kAboutBoxMenu).c_str());
   }
   // The dialog manager made the window at the DPI of its monitor.
   templateDpi = dpi::WindowDpi(handle_);
@@ -103,6 +108,45 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   return Dialog::HandleMessage(message, wParam, lParam);
 }
 
+void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {
+  RECT quit;
+  GetWindowRect(quitButton.handle(), &quit);
+  // The window is centred in the work area of the screen that holds it.
+  const RECT work = WorkArea();
+  PlaceButtons(built, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
+  column = built;
+  if (!ShiftIsDown()) RunAutoStart();
+}
+
+void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
+                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
+                                  bool resizeButtons) {
+  // Only now is it known whether the single column fits the screen; where it does not,
+  // the buttons made at their single-column places move into columns. The window is then
+  // sized and placed in one step, in the work area the layout was made for: grown first
+  // and centred after, it could reach into a screen below and be centred there.
+  const int at = column.dpi();
+  const layout::Frame frame = FrameAt(at);
+  const layout::Arrangement a =
+      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
+  const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
+  for (int i = 0; i < column.count(); i++) {
+    if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
+    HWND button = GetDlgItem(handle_, command::kFirstButtonId + i);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
+    if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
+  }
+  long left, top;
+  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
+  SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
+  InvalidateRect(handle_, nullptr, TRUE);
+  RECT client;
+  GetClientRect(handle_, &client);
+  int x, y;
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
+  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
+}
+
 void LauncherDialog::PaintIconic() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(handle_, &paint);
@@ -117,17 +161,6 @@ void LauncherDialog::PaintIconic() {
   EndPaint(handle_, &paint);
 }
 
-Text LauncherDialog::ButtonCaption(int id) const { return ButtonCaptionOf(handle_, id); }
-
-Text ButtonCaptionOf(HWND window, int id) {
-  HWND control = window ? GetDlgItem(window, id) : nullptr;
-  if (!control) return Text();
-  int length = GetWindowTextLengthA(control);
-  char* text = (char*)malloc(length + 1);
-  if (!text) return Text();
-  text[0] = 0;
-  GetWindowTextA(control, text, length + 1);
-  Text caption = PlainButtonCaption(text, LeadByteTestFor(GetACP()));
-  free(text);
-  return caption;
+Text LauncherDialog::ButtonCaption(int id) const {
+  return ButtonCaptionOf(handle_, id);
 }

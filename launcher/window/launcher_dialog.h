@@ -1,20 +1,30 @@
 // LauncherDialog: the launcher's main window on template 103, a column of GlyphKey
 // menu buttons above the Quit button, with the menu entry tables behind them.
+// window/ owns the launcher window: this dialog (its parts in launcher_dialog.cpp,
+// menu_loader.cpp, run_entry.cpp, launcher_dpi.cpp and auto_start_win32.cpp), the
+// menu builders, the About box, the pictures, the profile file, and the pure rules
+// beside them (button_layout, button_caption, start_monitor, auto_start,
+// popup_nesting: no <windows.h>). It may use framework/, base/, menu/, commands/ and
+// dpi/; the message table and the profile file are handed to it when it is made.
 #pragma once
 #include "base/text.h"
 #include "framework/centre_geometry.h"
 #include "framework/dialog.h"
 #include "menu/menu_entry.h"
+#include "menu/message_table.h"
 #include "window/auto_start.h"
 #include "window/button_layout.h"
 #include "window/picture_icons.h"
 #include "window/popup_nesting.h"
+#include "window/profile_file.h"
 
 class LauncherDialog : public framework::Dialog {
  public:
   enum MenuMode { kButtons = 0, kPopup = 1 };
 
-  LauncherDialog();
+  // The window reads its texts from messageTexts and keeps the auto-start choices in
+  // profileFile; both outlive it.
+  LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile);
   ~LauncherDialog() override;
 
   // The caption of control id as the About box lists it, empty without a control.
@@ -37,8 +47,6 @@ class LauncherDialog : public framework::Dialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  friend class ButtonBuilder;
-  friend class PopupBuilder;
   friend class MenuLoadSink;
 
   void PaintIconic();
@@ -61,6 +69,11 @@ class LauncherDialog : public framework::Dialog {
   // itself on a new DPI: the launcher lays them out.
   void KeepDpiLayoutToItself();
 
+  // The buttons of a menu just built, placed and remembered; then its auto-start.
+  void FinishButtons(const layout::ButtonColumn& built);
+
+  const MessageTable& messageTexts;
+  const ProfileFile& profileFile;
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
@@ -80,7 +93,3 @@ class LauncherDialog : public framework::Dialog {
   PopupNesting popups;
   autostart::NestingGuard autoStarts;
 };
-
-// The caption of the child control id of window as the About box lists it: "&"
-// made blanks, white space trimmed; empty when there is no such control.
-Text ButtonCaptionOf(HWND window, int id);

@@ -1,12 +1,8 @@
-// Button layout of the launcher window and the popup menu of a menu file.
+// The buttons and the popup menu of a menu file.
 #include "window/menu_builders.h"
 
-#include "app/launcher_app.h"
 #include "commands/command_line.h"
 #include "dpi_win32.h"
-#include "framework/centre_geometry.h"
-#include "menu/message_table.h"
-#include "window/launcher_dialog.h"
 
 namespace {
 
@@ -14,11 +10,6 @@ const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
 static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
-
-// Shift skips the auto-start. At start-up the launcher's thread has read no input
-// yet, and a system may not have given it the keyboard's state (Wine does not), so
-// the key as it is now counts as well as the thread's own view of it.
-bool ShiftIsDown() { return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0; }
 
 layout::ButtonColumn ColumnFor(HWND window) {
   int at = dpi::WindowDpi(window);
@@ -29,75 +20,42 @@ layout::ButtonColumn ColumnFor(HWND window) {
 
 MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
 
-ButtonBuilder::ButtonBuilder(LauncherDialog& window) : MenuBuilder(window.handle()), window_(window) {}
+ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, int clientWidth)
+    : MenuBuilder(window),
+      window_(window),
+      entries_(entries),
+      pictures_(pictures),
+      clientWidth_(clientWidth) {}
 
-PopupBuilder::PopupBuilder(LauncherDialog& window) : MenuBuilder(window.handle()), window_(window) {}
+PopupBuilder::PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin,
+                           const MessageTable& messageTexts)
+    : MenuBuilder(window), window_(window), entries_(entries), origin_(origin), messageTexts_(messageTexts) {}
 
 void ButtonBuilder::Prepare() {
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
-    HWND button = GetDlgItem(window_.handle(), id);
+    HWND button = GetDlgItem(window_, id);
     if (button) DestroyWindow(button);
   }
   // Their buttons are gone: so are the pictures they showed.
-  window_.pictures.Clear();
+  pictures_.Clear();
 }
 
 void ButtonBuilder::Entry(int index, int iconNumber) {
-  Text& caption = window_.entries->entry[index].caption;
+  Text& caption = entries_->entry[index].caption;
   caption.AppendChar('@');
   caption.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
-  HWND button = CreateWindowExA(
-      0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
-      layout::ButtonWidth(window_.FrameAt(at).clientWidth, at), column_.buttonHeight(), window_.handle(),
-      (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
+  HWND button =
+      CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
+                      layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
+                      (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
 }
 
 void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
-  HWND button = GetDlgItem(window_.handle(), command::kFirstButtonId + index);
-  window_.pictures.Show(button, index, file, iconIndex, column_.iconHeight());
-}
-
-UINT ButtonBuilder::Close() {
-  RECT quit;
-  GetWindowRect(window_.quitButton.handle(), &quit);
-  // The window is centred in the work area of the screen that holds it.
-  const RECT work = window_.WorkArea();
-  window_.PlaceButtons(column_, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
-  window_.column = column_;
-  if (!ShiftIsDown()) window_.RunAutoStart();
-  return 0;
-}
-
-void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
-                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
-                                  bool resizeButtons) {
-  // Only now is it known whether the single column fits the screen; where it does not,
-  // the buttons made at their single-column places move into columns. The window is then
-  // sized and placed in one step, in the work area the layout was made for: grown first
-  // and centred after, it could reach into a screen below and be centred there.
-  const int at = column.dpi();
-  const layout::Frame frame = FrameAt(at);
-  const layout::Arrangement a =
-      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
-  const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
-  for (int i = 0; i < column.count(); i++) {
-    if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
-    HWND button = GetDlgItem(handle_, command::kFirstButtonId + i);
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
-    if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
-  }
-  long left, top;
-  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
-  SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
-  InvalidateRect(handle_, nullptr, TRUE);
-  RECT client;
-  GetClientRect(handle_, &client);
-  int x, y;
-  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
-  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
+  HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
+  pictures_.Show(button, index, file, iconIndex, column_.iconHeight());
 }
 
 PopupBuilder::~PopupBuilder() {
@@ -108,13 +66,14 @@ void PopupBuilder::Prepare() {
   menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPopupMenuTemplate));
   popup_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
   if (popup_) {
-    ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, TheApp().MessageText(messages::kSelectItem));
+    ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, messageTexts_.Get(messages::kSelectItem).c_str());
   }
 }
 
 void PopupBuilder::Entry(int index, int) {
   if (popup_) {
-    AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index, window_.entries->entry[index].caption.c_str());
+    AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index,
+                entries_->entry[index].caption.c_str());
   }
   column_.NextButtonTop();
 }
@@ -127,6 +86,5 @@ void PopupBuilder::Gap(int number) {
 UINT PopupBuilder::Close() {
   // Without its own menu template the launcher has no popup to show.
   if (!popup_) return 0;
-  return (UINT)TrackPopupMenu(popup_, kPopupFlags, window_.popupOrigin.x, window_.popupOrigin.y, 0,
-                              window_.handle(), nullptr);
+  return (UINT)TrackPopupMenu(popup_, kPopupFlags, origin_.x, origin_.y, 0, window_, nullptr);
 }

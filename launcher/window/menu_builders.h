@@ -1,11 +1,13 @@
 // The two builders of a menu load: one GlyphKey button per entry stacked in the
-// launcher window, or one item per entry in a popup menu shown at popupOrigin.
+// launcher window, or one item per entry in a popup menu shown at the popup's origin.
+// They are handed the window's parts they build into; the window places the buttons.
 #pragma once
 #include <windows.h>
 
+#include "menu/menu_entry.h"
+#include "menu/message_table.h"
 #include "window/button_layout.h"
-
-class LauncherDialog;
+#include "window/picture_icons.h"
 
 class MenuBuilder {
  public:
@@ -16,6 +18,8 @@ class MenuBuilder {
   virtual void Picture(int index, const char* file, int iconIndex) { (void)index, (void)file, (void)iconIndex; }
   virtual void Gap(int number) = 0;                  // each QXspace line
   virtual UINT Close() = 0;                          // after the whole file was read
+  // The buttons' column as built so far.
+  const layout::ButtonColumn& column() const { return column_; }
 
  protected:
   // The column at the DPI of the window's monitor, with the icon height for it.
@@ -27,20 +31,27 @@ class MenuBuilder {
 
 class ButtonBuilder : public MenuBuilder {
  public:
-  explicit ButtonBuilder(LauncherDialog& window);
+  // Buttons in window for the entries of the table that entries holds, their pictures
+  // in pictures, as wide as a client area of clientWidth allows at the window's DPI.
+  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, int clientWidth);
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
   void Picture(int index, const char* file, int iconIndex) override;
   void Gap(int number) override { column_.Gap(number); }
-  UINT Close() override;
+  UINT Close() override { return 0; }
 
  private:
-  LauncherDialog& window_;
+  HWND window_;
+  OwnedTable& entries_;
+  PictureIcons& pictures_;
+  int clientWidth_;
 };
 
 class PopupBuilder : public MenuBuilder {
  public:
-  explicit PopupBuilder(LauncherDialog& window);
+  // A popup menu owned by window for the entries of the table that entries holds,
+  // opened at origin (read when it opens), its title from messageTexts.
+  PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin, const MessageTable& messageTexts);
   ~PopupBuilder();  // the loaded menu is destroyed whatever happened
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
@@ -48,7 +59,10 @@ class PopupBuilder : public MenuBuilder {
   UINT Close() override;
 
  private:
-  LauncherDialog& window_;
+  HWND window_;
+  const OwnedTable& entries_;
+  const POINT& origin_;
+  const MessageTable& messageTexts_;
   HMENU menu_ = nullptr;
   HMENU popup_ = nullptr;
 };

@@ -2,8 +2,8 @@
 // entry table and one of the builders; and the QXcopy directive.
 #include <windows.h>
 
-#include "app/launcher_app.h"
 #include "base/new_delete.h"
+#include "dpi_win32.h"
 #include "menu/copy_directive.h"
 #include "menu/entry_picture.h"
 #include "menu/menu_file_win32.h"
@@ -53,8 +53,8 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
   if (!entries) entries.Reset(new MenuEntryTable);
   if (!entries) return 0;  // out of memory: nothing is loaded
   entries->Clear();
-  ButtonBuilder buttons(*this);
-  PopupBuilder popup(*this);
+  ButtonBuilder buttons(handle_, entries, pictures, FrameAt(dpi::WindowDpi(handle_)).clientWidth);
+  PopupBuilder popup(handle_, entries, popupOrigin, messageTexts);
   MenuBuilder& builder = mode == kPopup ? static_cast<MenuBuilder&>(popup) : buttons;
   builder.Prepare();
 
@@ -67,15 +67,18 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
     failed = menu::ReadMenu(reader, LeadByteTestFor(GetACP()), sink) == menu::ReadResult::kReadError;
     // The file stays open while the closing step runs: an auto-start may load
     // another menu before this call returns.
-    if (!failed) result = builder.Close();
+    if (!failed) {
+      result = builder.Close();
+      if (mode != kPopup) FinishButtons(buttons.column());
+    }
   }
   if (failed) {
-    LauncherApp& app = TheApp();
-    Text text(app.MessageText(messages::kErrorOpen));
+    Text text(messageTexts.Get(messages::kErrorOpen));
     text.Append(" '");
     text.Append(fileName);
     text.AppendChar('\'');
-    MessageBoxA(handle_, text.c_str(), app.MessageText(messages::kErrorCaption), MB_ICONEXCLAMATION | MB_OK);
+    MessageBoxA(handle_, text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(),
+                MB_ICONEXCLAMATION | MB_OK);
   }
   // The popup builder destroys its menu when it goes.
   return result;

@@ -2,7 +2,6 @@
 // with its table exchange, or a program started through the composed command line.
 #include <windows.h>
 
-#include "app/launcher_app.h"
 #include "commands/command_line.h"
 #include "commands/command_start_win32.h"
 #include "commands/registry_view_win32.h"
@@ -73,10 +72,9 @@ void LauncherDialog::OpenPopup(unsigned id, const char* fileName) {
 }
 
 void LauncherDialog::ShowStartError(const char* command) {
-  LauncherApp& app = TheApp();
-  Text text(app.MessageText(messages::kErrorStart));
+  Text text(messageTexts.Get(messages::kErrorStart));
   text.Append("\n'");
   text.Append(command);
   text.AppendChar('\'');
-  MessageBoxA(handle_, text.c_str(), app.MessageText(messages::kErrorCaption), MB_ICONERROR);
+  MessageBoxA(handle_, text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONERROR);
 }

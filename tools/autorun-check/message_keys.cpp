@@ -5,7 +5,7 @@
 #include <cctype>
 #include <vector>
 
-#include "menu/message_table.h"
+#include "menu/messages.h"
 
 namespace check {
 
