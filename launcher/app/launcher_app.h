@@ -1,7 +1,8 @@
 // LauncherApp: the launcher's one application object, at the top of the program.
 // Its start-up loads the control library, fills the message table and runs the
 // launcher window, handing it the message table and the profile file it owns.
-// Only app/ includes this header.
+// app/ owns the top of the program: this object and the run-time trimming; it may
+// use every other folder, and only app/ includes this header.
 #pragma once
 #include "framework/application.h"
 #include "menu/message_table.h"

@@ -1,6 +1,8 @@
 // Text: a small owned, growable, zero-terminated byte string, and the few text
 // procedures that the launcher's pure code shares. No standard library strings:
 // they would cost more than the whole launcher in a static Windows build.
+// base/ owns what every other folder may use: this text and the allocation
+// functions (new_delete.h). It uses nothing of the launcher.
 #pragma once
 #include <stddef.h>
 

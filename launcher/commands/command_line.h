@@ -1,5 +1,9 @@
 // What a menu command means and which command line it starts. Pure: the only
 // outside inputs are the association lookups of the registry view.
+// commands/ owns composing and starting command lines: this composition, the
+// association lookups and the elevation decision are pure; the system calls are
+// in its _win32 files (the registry view, the start itself). It may use base/
+// and menu/.
 #pragma once
 #include "base/text.h"
 #include "commands/association.h"

@@ -2,6 +2,10 @@
 // line ends, line kinds, keys recognised by prefix, strict caption/command pairing,
 // the icon list and the thirty-entry stop. The launcher window, the disc checker
 // and the fuzz targets all read menu files through this one procedure.
+// menu/ owns the menu file: this reader, its encodings, .ini lines and keys, the
+// entry tables, pictures, copy directives, the message keys, table and Messages
+// walk. Pure code, no window; it may use base/ only. Its Windows-only files
+// (code_pages_win32, menu_file_win32) add the system's code pages.
 #pragma once
 #include <stddef.h>
 
