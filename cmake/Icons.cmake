@@ -11,6 +11,9 @@
 find_program(ICONDRAW_NATIVE_CXX NAMES g++ c++ clang++ REQUIRED)
 set(ICONDRAW_DIR ${CMAKE_SOURCE_DIR}/tools/icondraw)
 set(ICONDRAW_EXE ${CMAKE_BINARY_DIR}/icondraw/icondraw)
+# The tool's pieces apart from its command line (main.cpp): source parsing, drawing,
+# image files. The host tests compile these.
+set(ICONDRAW_SOURCES ${ICONDRAW_DIR}/source_parser.cpp ${ICONDRAW_DIR}/drawing.cpp ${ICONDRAW_DIR}/image_files.cpp)
 
 function(icondraw_tool var)
   if(NOT TARGET icondraw_tool)
@@ -18,8 +21,8 @@ function(icondraw_tool var)
       OUTPUT ${ICONDRAW_EXE}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icondraw
       COMMAND ${ICONDRAW_NATIVE_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ICONDRAW_EXE}
-              ${ICONDRAW_DIR}/icondraw.cpp -lz
-      DEPENDS ${ICONDRAW_DIR}/icondraw.cpp ${ICONDRAW_DIR}/icondraw.h
+              ${ICONDRAW_SOURCES} ${ICONDRAW_DIR}/main.cpp -lz
+      DEPENDS ${ICONDRAW_SOURCES} ${ICONDRAW_DIR}/main.cpp ${ICONDRAW_DIR}/icondraw.h ${ICONDRAW_DIR}/source_parser.h
       COMMENT "Building the icon drawing tool"
       VERBATIM)
     add_custom_target(icondraw_tool DEPENDS ${ICONDRAW_EXE})

@@ -1,15 +1,23 @@
-# Pure code of the launcher: texts, the menu-file reader and its encodings, .ini
-# sections, copy directives, command classification and composition, association
-# lookups over a registry view.
+# Pure code of the launcher (no <windows.h>), built alone by the host tests, the
+# disc checker and the fuzz targets: base/ (owned text and its procedures), menu/
+# (the menu-file reader, its encodings, .ini sections, entries, pictures, copy
+# directives, the message table and the Messages walk) and commands/ (command
+# classification and composition, association lookups over a registry view,
+# the elevation decision).
 add_library(launcher_pure STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/text.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/menu_reader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/menu_encoding.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/profile_section.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/copy_directive.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/disc_path.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/entry_picture.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/association.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/elevation.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/base/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/menu_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/menu_encoding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/profile_section.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/copy_directive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/disc_path.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/entry_picture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/menu_entry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/messages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/message_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/message_walk.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/association.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/elevation.cpp)
+# Launcher headers are named by their folder: "menu/menu_reader.h".
 target_include_directories(launcher_pure PUBLIC ${CMAKE_CURRENT_LIST_DIR})

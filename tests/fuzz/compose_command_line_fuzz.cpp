@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
+#include "commands/command_line.h"
 #include "fuzz_check.h"
 #include "launcher_fake_registry.h"
 

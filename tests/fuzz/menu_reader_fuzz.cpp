@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "code_pages.h"
-#include "copy_directive.h"
-#include "entry_picture.h"
 #include "fuzz_check.h"
 #include "launcher_menu_source.h"
-#include "menu_encoding.h"
-#include "menu_reader.h"
+#include "menu/copy_directive.h"
+#include "menu/entry_picture.h"
+#include "menu/menu_encoding.h"
+#include "menu/menu_reader.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "association.h"
+#include "commands/association.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -8,16 +8,16 @@
 #include <climits>
 #include <vector>
 
-#include "auto_start.h"
-#include "button_caption.h"
-#include "button_layout.h"
-#include "centre_geometry.h"
+#include "framework/centre_geometry.h"
 #include "launcher_menu_source.h"
-#include "menu_entry.h"
-#include "message_table.h"
-#include "popup_nesting.h"
-#include "start_monitor.h"
-#include "template_frame.h"
+#include "menu/menu_entry.h"
+#include "menu/message_table.h"
+#include "window/auto_start.h"
+#include "window/button_caption.h"
+#include "window/button_layout.h"
+#include "window/popup_nesting.h"
+#include "window/start_monitor.h"
+#include "window/template_frame.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "association.h"
+#include "commands/association.h"
 #include "launcher_fake_registry.h"
 
 using testing_assoc::FakeRegistry;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "association.h"
-#include "command_line.h"
+#include "commands/association.h"
+#include "commands/command_line.h"
 #include "launcher_fake_registry.h"
 
 using command::Kind;

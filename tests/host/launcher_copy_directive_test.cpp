@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "copy_directive.h"
-#include "entry_picture.h"
+#include "menu/copy_directive.h"
+#include "menu/entry_picture.h"
 
 namespace {
 

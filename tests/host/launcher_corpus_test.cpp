@@ -10,7 +10,7 @@
 
 #include "corpus.h"
 #include "launcher_menu_source.h"
-#include "menu_reader.h"
+#include "menu/menu_reader.h"
 
 using testing_menu::RecordingSink;
 using Events = std::vector<std::string>;

@@ -1,11 +1,10 @@
 // The elevation retry decision and the split of a command line into program and parameters.
 #include <gtest/gtest.h>
-
 #include <string.h>
 
 #include <string>
 
-#include "elevation.h"
+#include "commands/elevation.h"
 
 namespace {
 

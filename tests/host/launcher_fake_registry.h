@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "association.h"
+#include "commands/association.h"
 
 namespace testing_assoc {
 

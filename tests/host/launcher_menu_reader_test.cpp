@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "launcher_menu_source.h"
-#include "menu_reader.h"
+#include "menu/menu_reader.h"
 
 using menu::Encoding;
 using menu::LineKind;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "code_pages.h"
-#include "menu_encoding.h"
-#include "menu_reader.h"
+#include "menu/menu_encoding.h"
+#include "menu/menu_reader.h"
 
 namespace testing_menu {
 

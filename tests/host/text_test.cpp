@@ -1,7 +1,7 @@
 // The launcher's shared text procedures: owned text, atoi-like numbers, DBCS trimming.
-#include <gtest/gtest.h>
+#include "base/text.h"
 
-#include "text.h"
+#include <gtest/gtest.h>
 
 namespace {
 bool ShiftJisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }

@@ -12,7 +12,7 @@
 #include "hostile_screen.h"
 #include "hostile_session.h"
 #include "launcher_driver.h"
-#include "menu_reader.h"
+#include "menu/menu_reader.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "dpi_win32.h"
 #include "hostile_screen.h"
 #include "launcher_driver.h"
-#include "template_frame.h"
+#include "window/template_frame.h"
 
 using namespace driver;
 

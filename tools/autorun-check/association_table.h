@@ -1,7 +1,7 @@
 // The document associations of a fresh Windows 10, as data: what the checker composes
 // command lines with where it has no registry of its own (on Linux, and in tests).
 #pragma once
-#include "association.h"
+#include "commands/association.h"
 
 namespace check {
 

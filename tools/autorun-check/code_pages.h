@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "menu_encoding.h"
+#include "menu/menu_encoding.h"
 
 namespace check {
 

@@ -7,7 +7,7 @@
 #include <string.h>
 #include <strings.h>
 
-#include "command_line.h"
+#include "commands/command_line.h"
 #include "disc_files.h"
 #include "system.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "association.h"
-#include "text.h"
+#include "base/text.h"
+#include "commands/association.h"
 
 namespace check {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "text.h"
+#include "base/text.h"
 
 namespace check {
 

@@ -10,10 +10,10 @@
 #include <map>
 
 #include "control_text.h"
-#include "copy_directive.h"
-#include "entry_picture.h"
 #include "icon_names.h"
 #include "lead_bytes.h"
+#include "menu/copy_directive.h"
+#include "menu/entry_picture.h"
 
 namespace check {
 

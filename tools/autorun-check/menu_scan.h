@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "disc_check.h"
-#include "menu_reader.h"
+#include "menu/menu_reader.h"
 #include "system.h"
 
 namespace check {

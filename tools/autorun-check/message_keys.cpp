@@ -5,7 +5,7 @@
 #include <cctype>
 #include <vector>
 
-#include "message_table.h"
+#include "menu/messages.h"
 
 namespace check {
 

@@ -3,8 +3,8 @@
 // the first of two equal keys counting, 511 characters of a text kept.
 #include "message_section.h"
 
+#include "menu/message_walk.h"
 #include "message_keys.h"
-#include "message_walk.h"
 
 namespace check {
 

@@ -3,8 +3,8 @@
 
 #include <stdio.h>
 
-#include "button_layout.h"
-#include "template_frame.h"
+#include "window/button_layout.h"
+#include "window/template_frame.h"
 
 namespace check {
 

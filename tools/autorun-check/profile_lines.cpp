@@ -2,7 +2,7 @@
 // the launcher's own rules (profile_section.h) for std::string lines.
 #include "profile_lines.h"
 
-#include "profile_section.h"
+#include "menu/profile_section.h"
 
 namespace check {
 

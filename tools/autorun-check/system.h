@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "association.h"
-#include "menu_encoding.h"
-#include "text.h"
+#include "base/text.h"
+#include "commands/association.h"
+#include "menu/menu_encoding.h"
 
 namespace check {
 

@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "association_table.h"
-#include "code_pages_win32.h"
-#include "registry_view_win32.h"
+#include "commands/registry_view_win32.h"
+#include "menu/code_pages_win32.h"
 #include "system.h"
 
 namespace check {

@@ -12,8 +12,8 @@
 #include <time.h>
 
 #include "code_pages.h"
-#include "menu_encoding.h"
-#include "menu_reader.h"
+#include "menu/menu_encoding.h"
+#include "menu/menu_reader.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-// The icon drawing tool's pieces: icon source parser, .ico writer and gallery renderer.
+// The icon drawing tool's interface: icon sources read (source_parser.cpp), drawn (drawing.cpp)
+// and written as .ico files, PNG images and galleries (image_files.cpp).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,8 @@ namespace icondraw {
 
 constexpr int kTransparent = -1;  // a pixel that shows what lies behind the icon
 constexpr int kPaletteSize = 16;
+constexpr int kBlack = 0;  // palette indexes: the only colours of a 1bpp image
+constexpr int kWhite = 15;
 
 struct Rgb {
   uint8_t r, g, b;

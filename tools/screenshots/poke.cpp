@@ -12,8 +12,8 @@
 #include <string.h>
 #include <windows.h>
 
-#include "command_line.h"
-#include "menu_reader.h"
+#include "commands/command_line.h"
+#include "menu/menu_reader.h"
 
 namespace {
 

@@ -1,0 +1,71 @@
+// Start-up of the launcher program and its profile operations.
+#include "app/launcher_app.h"
+
+#include <stdlib.h>
+#include <windows.h>
+
+#include "base/new_delete.h"
+#include "menu/menu_file_win32.h"
+#include "window/launcher_dialog.h"
+
+namespace {
+
+const char kLibraryName[] = "GlyphKey32.dll";
+const char kProfileName[] = "QXAutorun.ini";
+
+LauncherApp theApp;
+
+}  // namespace
+
+LauncherApp::LauncherApp() : profileFile(kProfileName) {}
+
+LauncherApp::~LauncherApp() {}
+
+bool LauncherApp::InitInstance() {
+  Enable3dControls();
+  // A bare name: the system's normal search, the program's own folder first.
+  HMODULE library = LoadLibraryA(kLibraryName);
+  if (!library) {
+    MessageBoxA(nullptr, "Cannot load GlyphKey32.dll library", "Error", MB_ICONERROR);
+    return false;
+  }
+  FillMessageTable();
+  LauncherDialog* dialog = new LauncherDialog(messageTexts, profileFile);
+  if (!dialog) {
+    FreeLibrary(library);
+    return false;
+  }
+  SetMainWindow(dialog);
+  dialog->DoModal();
+  // The window and every GlyphKey control in it are gone by now.
+  FreeLibrary(library);
+  SetMainWindow(nullptr);
+  delete dialog;
+  return false;
+}
+
+void LauncherApp::FillMessageTable() {
+  // The explicit ".\" makes the profile reader open the current directory's file;
+  // a bare name would send it to the Windows directory.
+  static const char kMenuFile[] = ".\\autorun.inf";
+  char* buffer = (char*)malloc(messages::kValueBufferSize);
+  if (!buffer) return;
+  // A file saved as Unicode (or, where UTF-8 is the ANSI code page, an older ANSI
+  // file) is converted, and its texts come from its converted text: the system's
+  // profile reader reads a UTF-16 file with its mark itself, but UTF-8 as ANSI bytes.
+  MenuFile file(kMenuFile);
+  bool converted = file.ok() && file.converted();
+  for (const messages::MessageKey& message : messages::kKeys) {
+    char defaultText[messages::kValueBufferSize];
+    if (LoadStringA(instance(), message.number, defaultText, sizeof defaultText) <= 0) defaultText[0] = 0;
+    const char* text = defaultText;
+    if (!converted) {
+      GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
+                               kMenuFile);
+      text = buffer;
+    }
+    messageTexts.Set(message.number, text);
+  }
+  if (converted) messageTexts.ReadMessages(file.text());
+  free(buffer);
+}

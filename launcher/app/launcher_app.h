@@ -1,0 +1,26 @@
+// LauncherApp: the launcher's one application object, at the top of the program.
+// Its start-up loads the control library, fills the message table and runs the
+// launcher window, handing it the message table and the profile file it owns.
+// app/ owns the top of the program: this object and the run-time trimming; it may
+// use every other folder, and only app/ includes this header.
+#pragma once
+#include "framework/application.h"
+#include "menu/message_table.h"
+#include "window/profile_file.h"
+
+class LauncherApp : public framework::Application {
+ public:
+  LauncherApp();
+  ~LauncherApp() override;
+  bool InitInstance() override;
+
+ private:
+  // Fills the message table from the string table and the Messages section of
+  // .\autorun.inf; each call overwrites the nine texts.
+  void FillMessageTable();
+
+  // Texts by message number, filled before the launcher window is made.
+  ::MessageTable messageTexts;
+  // "QXAutorun.ini" in the Windows directory.
+  ProfileFile profileFile;
+};

@@ -1,0 +1,116 @@
+// Menu commands: which entry an identifier names, what a command asks for, and
+// the command line that starts a program or opens a document.
+#include "commands/command_line.h"
+
+#include <string.h>
+
+#include "menu/menu_reader.h"
+
+namespace command {
+
+namespace {
+
+const unsigned kIdRangeWidth = 100;    // 1001 + d for d below 100 is a button identifier
+const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
+
+bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
+  if (strlen(b) != length) return false;
+  for (size_t i = 0; i < length; i++) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool IsSwitchStart(char c) {
+  return c == '/' || c == '-';
+}
+
+// No lead-byte test is needed for the trimming here: no double-byte code page has
+// a trail byte among the white-space characters.
+const char* SkipLeadingSpace(const char* text) {
+  while (IsTrimSpace((unsigned char)*text)) text++;
+  return text;
+}
+size_t LengthWithoutTrailingSpace(const char* text) {
+  size_t length = strlen(text);
+  while (length && IsTrimSpace((unsigned char)text[length - 1])) length--;
+  return length;
+}
+
+}  // namespace
+
+int EntryIndexForId(unsigned id) {
+  // Unsigned on purpose: an identifier below 1001 wraps round to a huge d.
+  unsigned index = id - kFirstButtonId;
+  if (index >= kIdRangeWidth) index = id - kFirstPopupItemId;
+  return index < (unsigned)menu::kMaxEntries ? (int)index : kNoEntry;
+}
+
+Text PercentCommandDocument(const char* command) {
+  const char* blank = strchr(command, ' ');
+  return Text(blank ? blank + 1 : command);
+}
+
+Kind Classify(const char* commandLine) {
+  if (commandLine[0] == '[') return Kind::kReload;
+  if (commandLine[0] == '<') return Kind::kPopup;
+  return Kind::kStart;
+}
+
+Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte) {
+  const char* name = commandLine[0] ? commandLine + 1 : commandLine;
+  const char* end = FindCharacter(name, closing, isLeadByte);
+  return Text(name, end ? (size_t)(end - name) : strlen(name));
+}
+
+Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine) {
+  Text result(commandLine);
+  const char* dot = strrchr(commandLine, '.');
+  if (!dot) return result;
+  const char* extensionEnd = strchr(dot, ' ');
+  Text extension(dot, extensionEnd ? (size_t)(extensionEnd - dot) : strlen(dot));
+  if (strcmp(extension.c_str(), kNeverLookedUp) == 0) return result;
+  Text className;
+  if (!assoc::LookupDocumentClass(registry, extension.c_str(), &className)) return result;
+
+  // Program part, the rest, and within the rest a document part ending in a blank
+  // and a switch part when a "/" or "-" follows that blank.
+  const char* firstBlank = strchr(commandLine, ' ');
+  size_t programLength = firstBlank ? (size_t)(firstBlank - commandLine) : 0;
+  const char* rest = firstBlank ? SkipLeadingSpace(firstBlank + 1) : commandLine;
+  const char* restBlank = strchr(rest, ' ');
+  Text documentPart, switchPart;
+  if (restBlank) {
+    documentPart.Assign(rest, (size_t)(restBlank - rest) + 1);
+    if (IsSwitchStart(restBlank[1]))
+      switchPart.Assign(restBlank + 1, LengthWithoutTrailingSpace(restBlank + 1));
+  }
+
+  if (!switchPart.empty()) {
+    Text openCommand;
+    if (!assoc::LookupOpenCommand(registry, className.c_str(), &openCommand)) {
+      result.Assign(rest);
+      return result;
+    }
+    // The document part ends with its own blank: two blanks stand before the switch.
+    result = openCommand;
+    result.AppendChar(' ');
+    result.Append(documentPart.c_str());
+    result.AppendChar(' ');
+    result.Append(switchPart.c_str());
+    return result;
+  }
+  if (EqualsIgnoringAsciiCase(commandLine, programLength, "rundll32.exe") ||
+      EqualsIgnoringAsciiCase(commandLine, programLength, "rundll32.")) {
+    result.Assign(commandLine, programLength);
+    result.AppendChar(' ');
+    result.Append(rest);
+    return result;
+  }
+  // A document with an association always opens through it; the program part is dropped.
+  result.Assign(kUrlHandlerPrefix);
+  result.Append(rest);
+  return result;
+}
+
+}  // namespace command

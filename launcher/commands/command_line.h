@@ -1,0 +1,38 @@
+// What a menu command means and which command line it starts. Pure: the only
+// outside inputs are the association lookups of the registry view.
+// commands/ owns composing and starting command lines: this composition, the
+// association lookups and the elevation decision are pure; the system calls are
+// in its _win32 files (the registry view, the start itself). It may use base/
+// and menu/.
+#pragma once
+#include "base/text.h"
+#include "commands/association.h"
+
+namespace command {
+
+const unsigned kFirstButtonId = 1001;     // entry i has button 1001 + i
+const unsigned kFirstPopupItemId = 1101;  // and popup item 1101 + i
+const int kNoEntry = -1;
+// What opens a document through its association; the program part that stood before
+// the document is dropped for it.
+const char kUrlHandlerPrefix[] = "rundll32.exe url.dll,FileProtocolHandler ";
+
+// The entry index 0 to 29 of a button or popup-item identifier, or kNoEntry.
+int EntryIndexForId(unsigned id);
+
+// The document of a "%" command: the text after its first blank, or the whole
+// command when it has none.
+Text PercentCommandDocument(const char* command);
+
+enum class Kind { kReload, kPopup, kStart };
+// "[file]" reloads, "<file>" opens a popup, anything else is started.
+Kind Classify(const char* commandLine);
+// The file named by a reload or popup command: from the second character up to the
+// first closing bracket (closing = ']' or '>'), or all the rest without one. The
+// search steps over double-byte characters, whose second byte may be "]".
+Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte = nullptr);
+
+// The command line started for a program or document command.
+Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine);
+
+}  // namespace command

@@ -1,9 +1,0 @@
-// Emptying a menu's entry table.
-#include "menu_entry.h"
-
-void MenuEntryTable::Clear() {
-  for (MenuEntry& e : entry) {
-    e.caption.Clear();
-    e.command.Clear();
-  }
-}

@@ -1,0 +1,100 @@
+// The About box: initialisation, the icon animation and the auto-start choice.
+#include "window/about_dialog.h"
+
+#include "dpi_win32.h"
+#include "menu/message_table.h"
+#include "window/button_caption_win32.h"
+
+namespace {
+
+const UINT kTemplateId = 100;
+const int kAutoStartListId = 1201;
+const int kAnimationIconId = 1211;
+const int kFrameLabelId = 1212;
+const int kVersionLabelId = 1214;
+const int kAutoStartLabelId = 1215;
+const UINT_PTR kTimerId = 1;
+const UINT kTimerPeriodMs = 500;
+const int kFirstFrame = 201;
+const int kLastFrame = 226;
+const int kVersionTextSize = 128;
+// "Mmm dd yyyy", fixed when the program is built (SOURCE_DATE_EPOCH when set).
+const char kBuildDate[] = __DATE__;
+
+}  // namespace
+
+AboutDialog::AboutDialog(const MessageTable& messageTexts)
+    : Dialog(kTemplateId), messageTexts(messageTexts) {}
+
+AboutDialog::~AboutDialog() {}
+
+void AboutDialog::DoDataExchange() {
+  versionLabel.Attach(GetDlgItem(handle_, kVersionLabelId));
+  autoStartList.Attach(GetDlgItem(handle_, kAutoStartListId));
+  frameLabel.Attach(GetDlgItem(handle_, kFrameLabelId));
+  animationIcon.Attach(GetDlgItem(handle_, kAnimationIconId));
+}
+
+BOOL AboutDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  char version[kVersionTextSize];
+  GetWindowTextA(versionLabel.handle(), version, kVersionTextSize - (int)sizeof kBuildDate);
+  Text label(version);
+  label.Append(kBuildDate);
+  SetWindowTextA(versionLabel.handle(), label.c_str());
+
+  SetTimer(handle_, kTimerId, kTimerPeriodMs, nullptr);
+  animationFrame = kFirstFrame;
+
+  HWND list = autoStartList.handle();
+  SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)messageTexts.Get(messages::kNoneText).c_str());
+  HWND owner = GetParent(handle_);
+  for (int id = 1001; id <= 1030; id++) {
+    Text caption = ButtonCaptionOf(owner, id);
+    if (!caption.empty()) SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)caption.c_str());
+  }
+  SendMessageA(list, CB_SETCURSEL, (WPARAM)autoStartChoice, 0);
+
+  SetWindowTextA(handle_, messageTexts.Get(messages::kAboutBoxTitle).c_str());
+  SetDlgItemTextA(handle_, kAutoStartLabelId, messageTexts.Get(messages::kAutoStartLabel).c_str());
+  return TRUE;
+}
+
+INT_PTR AboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    INT_PTR result = Dialog::HandleMessage(message, wParam, lParam);
+    ShowNextFrame();
+    return result;
+  }
+  return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+void AboutDialog::ShowNextFrame() {
+  if (++animationFrame > kLastFrame) animationFrame = kFirstFrame;
+  // At the system's DPI the shared icon, of the system's size; on a monitor of another
+  // DPI the frame's own image of the size for it, which the box destroys when it is
+  // replaced or the box goes.
+  const int size = dpi::MetricForDpi(SM_CXICON, dpi::WindowDpi(handle_));
+  HICON icon = size == GetSystemMetrics(SM_CXICON)
+                   ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame))
+                   : (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame),
+                                       IMAGE_ICON, size, size, 0);
+  HICON owned = size == GetSystemMetrics(SM_CXICON) ? nullptr : icon;
+  Text number;
+  number.AppendInt(animationFrame - 200);
+  SetWindowTextA(frameLabel.handle(), number.c_str());
+  SendMessageA(animationIcon.handle(), STM_SETICON, (WPARAM)icon, 0);
+  if (frameIcon) DestroyIcon(frameIcon);
+  frameIcon = owned;
+  RedrawWindow(animationIcon.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void AboutDialog::OnDestroy() {
+  if (frameIcon) DestroyIcon(frameIcon);
+  frameIcon = nullptr;
+}
+
+void AboutDialog::OnOK() {
+  autoStartChoice = (int)SendMessageA(autoStartList.handle(), CB_GETCURSEL, 0, 0);
+  Dialog::OnOK();
+}

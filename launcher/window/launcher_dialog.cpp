@@ -1,0 +1,171 @@
+// The launcher window: construction, initialisation, command routing, the placing
+// of a menu's buttons, iconic painting, button captions and the tables freed when
+// the window goes.
+#include "window/launcher_dialog.h"
+
+#include "commands/command_line.h"
+#include "dpi_win32.h"
+#include "menu/message_table.h"
+#include "window/button_caption_win32.h"
+#include "window/button_layout.h"
+#include "window/start_monitor_win32.h"
+
+namespace {
+
+const UINT kTemplateId = 103;
+const UINT kWindowIconId = 201;
+const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
+const char kStartMenuFile[] = "autorun.inf";
+
+// Shift skips the auto-start. At start-up the launcher's thread has read no input
+// yet, and a system may not have given it the keyboard's state (Wine does not), so
+// the key as it is now counts as well as the thread's own view of it.
+bool ShiftIsDown() {
+  return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0;
+}
+
+bool IsMenuCommand(unsigned id) {
+  return (id >= 1001 && id <= 1030) || (id >= 1101 && id <= 1130);
+}
+
+}  // namespace
+
+LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile)
+    : Dialog(kTemplateId), messageTexts(messageTexts), profileFile(profileFile) {
+  windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
+}
+
+LauncherDialog::~LauncherDialog() {}
+
+void LauncherDialog::DoDataExchange() { quitButton.Attach(GetDlgItem(handle_, IDOK)); }
+
+BOOL LauncherDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  SetWindowTextA(quitButton.handle(), messageTexts.Get(messages::kQuitButton).c_str());
+  if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, messageTexts.Get(messages::kAboutBoxMenu).c_str());
+  }
+  // The dialog manager made the window at the DPI of its monitor.
+  templateDpi = dpi::WindowDpi(handle_);
+  SetWindowIcons(templateDpi);
+  KeepDpiLayoutToItself();
+  // Without an owner the window stands at the screen origin, so the window
+  // rectangle's right and bottom edges are its template width and height.
+  GetClientRect(handle_, &initialClientRect);
+  GetWindowRect(handle_, &initialWindowRect);
+  // The window opens where the user is: centred on the monitor the program was started
+  // from. Later layouts keep to the monitor that holds the window.
+  CentreIn(StartWorkArea());
+  GetWindowRect(quitButton.handle(), &quitTemplateRect);
+  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
+  // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
+  entries.Reset();
+  savedEntries.Reset();
+  // The disc's root: the folder autorun.inf is read from. Pictures come from under it
+  // alone; without it (a folder too deep to name) no picture is loaded.
+  char root[MAX_PATH];
+  DWORD rootLength = GetCurrentDirectoryA(MAX_PATH, root);
+  if (rootLength && rootLength < MAX_PATH) discRoot.Assign(root);
+  ApplyMenuFile(kStartMenuFile, kButtons);
+  return TRUE;
+}
+
+void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
+
+void LauncherDialog::OnDestroy() {
+  if (smallIcon) DestroyIcon(smallIcon);
+  if (bigIcon) DestroyIcon(bigIcon);
+  smallIcon = bigIcon = nullptr;
+  pictures.Clear();
+  entries.Reset();
+  savedEntries.Reset();
+}
+
+INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && IsMenuCommand(LOWORD(wParam))) {
+        RunEntry(LOWORD(wParam));
+        return TRUE;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == kAboutCommand) {
+        OpenAboutBox();
+        return TRUE;
+      }
+      break;
+    case WM_PAINT:
+      if (IsIconic(handle_)) {
+        PaintIconic();
+        return TRUE;
+      }
+      break;
+    case WM_QUERYDRAGICON:
+      return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+    case WM_DPICHANGED:
+      if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
+      // Not handled for the dialog manager, which gives the controls the dialog font
+      // at the new DPI; their sizes and places are the launcher's, above.
+      return FALSE;
+  }
+  return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {
+  RECT quit;
+  GetWindowRect(quitButton.handle(), &quit);
+  // The window is centred in the work area of the screen that holds it.
+  const RECT work = WorkArea();
+  PlaceButtons(built, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
+  column = built;
+  if (!ShiftIsDown()) RunAutoStart();
+}
+
+void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
+                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
+                                  bool resizeButtons) {
+  // Only now is it known whether the single column fits the screen; where it does not,
+  // the buttons made at their single-column places move into columns. The window is then
+  // sized and placed in one step, in the work area the layout was made for: grown first
+  // and centred after, it could reach into a screen below and be centred there.
+  const int at = column.dpi();
+  const layout::Frame frame = FrameAt(at);
+  const layout::Arrangement a =
+      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
+  const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
+  for (int i = 0; i < column.count(); i++) {
+    if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
+    HWND button = GetDlgItem(handle_, command::kFirstButtonId + i);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
+    if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
+  }
+  long left, top;
+  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
+  SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
+  InvalidateRect(handle_, nullptr, TRUE);
+  RECT client;
+  GetClientRect(handle_, &client);
+  int x, y;
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
+  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
+}
+
+void LauncherDialog::PaintIconic() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(handle_, &paint);
+  SendMessageA(handle_, WM_ICONERASEBKGND, (WPARAM)dc, 0);
+  RECT client;
+  GetClientRect(handle_, &client);
+  int x, y;
+  const int at = dpi::WindowDpi(handle_);
+  const int cx = dpi::MetricForDpi(SM_CXICON, at), cy = dpi::MetricForDpi(SM_CYICON, at);
+  layout::IconicIconOrigin(client.right - client.left, client.bottom - client.top, cx, cy, &x, &y);
+  DrawIconEx(dc, x, y, bigIcon ? bigIcon : windowIcon, cx, cy, 0, nullptr, DI_NORMAL);
+  EndPaint(handle_, &paint);
+}
+
+Text LauncherDialog::ButtonCaption(int id) const {
+  return ButtonCaptionOf(handle_, id);
+}

@@ -1,0 +1,96 @@
+// LauncherDialog: the launcher's main window on template 103, a column of GlyphKey
+// menu buttons above the Quit button, with the menu entry tables behind them.
+// window/ owns the launcher window: this dialog (its parts in launcher_dialog.cpp,
+// menu_loader.cpp, run_entry.cpp, launcher_dpi.cpp and auto_start_win32.cpp), the
+// menu builders, the About box, the pictures, the profile file, and the pure rules
+// beside them (button_layout, button_caption, start_monitor, auto_start,
+// popup_nesting: no <windows.h>). It may use framework/, base/, menu/, commands/ and
+// dpi/; the message table and the profile file are handed to it when it is made.
+#pragma once
+#include "base/text.h"
+#include "framework/centre_geometry.h"
+#include "framework/dialog.h"
+#include "menu/menu_entry.h"
+#include "menu/message_table.h"
+#include "window/auto_start.h"
+#include "window/button_layout.h"
+#include "window/picture_icons.h"
+#include "window/popup_nesting.h"
+#include "window/profile_file.h"
+
+class LauncherDialog : public framework::Dialog {
+ public:
+  enum MenuMode { kButtons = 0, kPopup = 1 };
+
+  // The window reads its texts from messageTexts and keeps the auto-start choices in
+  // profileFile; both outlive it.
+  LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile);
+  ~LauncherDialog() override;
+
+  // The caption of control id as the About box lists it, empty without a control.
+  Text ButtonCaption(int id) const;
+  // Reads a menu file into the current table and builds its buttons or its popup.
+  // Popup mode answers the chosen item's identifier (0 for none).
+  int ApplyMenuFile(const char* fileName, int mode);
+  // Carries out a QXcopy value "source|folder".
+  void CopyFileToFolder(const char* value);
+  // Carries out the command of the entry behind a button or popup-item identifier.
+  void RunEntry(unsigned id);
+  // Starts the entry chosen in the About box, then ends the window.
+  void RunAutoStart();
+
+ protected:
+  void OnDestroy() override;
+  void DoDataExchange() override;
+  BOOL OnInitDialog() override;
+  void OnCancel() override;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  friend class MenuLoadSink;
+
+  void PaintIconic();
+  void OpenAboutBox();
+  void Reload(const char* fileName);
+  void OpenPopup(unsigned id, const char* fileName);
+  void ShowStartError(const char* command);
+  // The template's window at a DPI: as created at the DPI it was created at, scaled
+  // and framed for another.
+  layout::Frame FrameAt(int dpi) const;
+  // Puts the column's buttons, sizes the window to hold them, places it centred on the
+  // reference inside the work area, and the Quit button (of this size) at the bottom.
+  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const geometry::Rect& reference,
+                    int quitWidth, int quitHeight, bool resizeButtons);
+  // The caption bar's, task bar's and Alt-Tab's icons at the sizes for a DPI.
+  void SetWindowIcons(int dpi);
+  // WM_DPICHANGED: the window laid out again at the new DPI, in the suggested place.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // Tells Windows 10's dialog manager not to scale the window and move its controls
+  // itself on a new DPI: the launcher lays them out.
+  void KeepDpiLayoutToItself();
+
+  // The buttons of a menu just built, placed and remembered; then its auto-start.
+  void FinishButtons(const layout::ButtonColumn& built);
+
+  const MessageTable& messageTexts;
+  const ProfileFile& profileFile;
+  framework::Window quitButton;
+  HICON windowIcon;
+  HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
+  PictureIcons pictures;  // the current buttons' pictures from the disc's files
+  HICON bigIcon = nullptr;    // at a DPI not the system's, loaded at its size and destroyed
+  OwnedTable entries;
+  OwnedTable savedEntries;
+  Text menuName;
+  Text discRoot;  // full path of the folder of the first autorun.inf; empty when unknown
+  RECT initialClientRect = {};
+  RECT initialWindowRect = {};
+  POINT popupOrigin = {};
+  int templateDpi = dpi::kBaseDpi;  // the DPI of the monitor the window was created on
+  RECT quitTemplateRect = {};       // the Quit button at that DPI, in client coordinates
+  // The buttons of the last menu laid out, for a new DPI; of DPI 0 before the first.
+  layout::ButtonColumn column{0, 0};
+
+  PopupNesting popups;
+  autostart::NestingGuard autoStarts;
+};

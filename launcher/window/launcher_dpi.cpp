@@ -1,0 +1,82 @@
+// The launcher window at the DPI of its monitor: the template's size at a DPI, the
+// window's icons at its sizes, and the layout made again when the window moves to a
+// monitor of another DPI.
+#include "commands/command_line.h"
+#include "dpi_win32.h"
+#include "window/launcher_dialog.h"
+
+namespace {
+
+const UINT kWindowIconId = 201;
+// SetDialogDpiChangeBehavior (Windows 10 1703): the dialog manager keeps the dialog's
+// fonts up to date but leaves its size and its controls' places to the launcher.
+const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
+typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
+
+HICON LoadWindowIcon(int size) {
+  // Not LR_SHARED: a shared load hands back the icon of that resource already loaded,
+  // whatever size is asked for.
+  return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, size, size,
+                           0);
+}
+
+}  // namespace
+
+layout::Frame LauncherDialog::FrameAt(int at) const {
+  if (at == templateDpi) return {initialWindowRect.right, initialWindowRect.bottom, initialClientRect.right};
+  RECT r = {0, 0, dpi::Rescale(initialClientRect.right, templateDpi, at),
+            dpi::Rescale(initialClientRect.bottom, templateDpi, at)};
+  const int clientWidth = r.right;
+  dpi::AdjustRectForDpi(&r, (DWORD)GetWindowLongA(handle_, GWL_STYLE),
+                        (DWORD)GetWindowLongA(handle_, GWL_EXSTYLE), at);
+  return {r.right - r.left, r.bottom - r.top, clientWidth};
+}
+
+void LauncherDialog::SetWindowIcons(int at) {
+  // At the system's DPI the big icon is the shared one, of the system's icon size; the
+  // title bar and the task bar want the small image of the same icon, as the 32-pixel
+  // one shrunk to 16 is a blur.
+  const int big = dpi::MetricForDpi(SM_CXICON, at);
+  HICON newBig = big == GetSystemMetrics(SM_CXICON) ? nullptr : LoadWindowIcon(big);
+  HICON newSmall = LoadWindowIcon(dpi::MetricForDpi(SM_CXSMICON, at));
+  SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)(newBig ? newBig : windowIcon));
+  SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)(newSmall ? newSmall : windowIcon));
+  // The window holds the new ones now: the old ones can go.
+  if (bigIcon) DestroyIcon(bigIcon);
+  if (smallIcon) DestroyIcon(smallIcon);
+  bigIcon = newBig;
+  smallIcon = newSmall;
+}
+
+void LauncherDialog::KeepDpiLayoutToItself() {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  auto set = reinterpret_cast<SetDialogDpiChangeBehaviorFn>(
+      reinterpret_cast<void*>(user32 ? GetProcAddress(user32, "SetDialogDpiChangeBehavior") : nullptr));
+  if (set) set(handle_, kDisableResize | kDisableControlRelayout, kDisableResize | kDisableControlRelayout);
+}
+
+void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
+  SetWindowIcons(at);
+  // Each figure of the Quit button on its own, as the dialog manager maps them.
+  const int quitX = dpi::Rescale(quitTemplateRect.left, templateDpi, at);
+  const int quitY = dpi::Rescale(quitTemplateRect.top, templateDpi, at);
+  const int quitWidth = dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at);
+  const int quitHeight = dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at);
+  // Windows suggests where the window goes; it is kept inside that monitor's work area.
+  const RECT work = framework::WorkAreaNear(suggested);
+  const geometry::Rect reference = framework::ToRect(suggested);
+  if (column.dpi() == 0) {
+    // No menu was laid out: the window keeps its template's size and Quit button.
+    const layout::Frame frame = FrameAt(at);
+    long left, top;
+    geometry::CentredOrigin(reference, framework::ToRect(work), frame.windowWidth, frame.windowHeight, &left, &top);
+    SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);
+    return;
+  }
+  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
+  PlaceButtons(column, work, reference, quitWidth, quitHeight, true);
+  // The disc's own pictures are read again from their files at the new icon size.
+  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
+}

@@ -1,0 +1,90 @@
+// The buttons and the popup menu of a menu file.
+#include "window/menu_builders.h"
+
+#include "commands/command_line.h"
+#include "dpi_win32.h"
+
+namespace {
+
+const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
+const UINT kPopupMenuTemplate = 155;
+const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
+static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
+
+layout::ButtonColumn ColumnFor(HWND window) {
+  int at = dpi::WindowDpi(window);
+  return layout::ButtonColumn(dpi::MetricForDpi(SM_CYICON, at), at);
+}
+
+}  // namespace
+
+MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
+
+ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, int clientWidth)
+    : MenuBuilder(window),
+      window_(window),
+      entries_(entries),
+      pictures_(pictures),
+      clientWidth_(clientWidth) {}
+
+PopupBuilder::PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin,
+                           const MessageTable& messageTexts)
+    : MenuBuilder(window), window_(window), entries_(entries), origin_(origin), messageTexts_(messageTexts) {}
+
+void ButtonBuilder::Prepare() {
+  for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
+    HWND button = GetDlgItem(window_, id);
+    if (button) DestroyWindow(button);
+  }
+  // Their buttons are gone: so are the pictures they showed.
+  pictures_.Clear();
+}
+
+void ButtonBuilder::Entry(int index, int iconNumber) {
+  Text& caption = entries_->entry[index].caption;
+  caption.AppendChar('@');
+  caption.AppendInt(iconNumber);
+  int top = column_.NextButtonTop();
+  const int at = column_.dpi();
+  HWND button =
+      CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
+                      layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
+                      (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
+  if (button) ShowWindow(button, SW_SHOW);
+}
+
+void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
+  HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
+  pictures_.Show(button, index, file, iconIndex, column_.iconHeight());
+}
+
+PopupBuilder::~PopupBuilder() {
+  if (menu_) DestroyMenu(menu_);
+}
+
+void PopupBuilder::Prepare() {
+  menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPopupMenuTemplate));
+  popup_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
+  if (popup_) {
+    ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, messageTexts_.Get(messages::kSelectItem).c_str());
+  }
+}
+
+void PopupBuilder::Entry(int index, int) {
+  if (popup_) {
+    AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index,
+                entries_->entry[index].caption.c_str());
+  }
+  column_.NextButtonTop();
+}
+
+void PopupBuilder::Gap(int number) {
+  if (popup_) AppendMenuA(popup_, MF_SEPARATOR, 0, nullptr);
+  column_.Gap(number);
+}
+
+UINT PopupBuilder::Close() {
+  // Without its own menu template the launcher has no popup to show.
+  if (!popup_) return 0;
+  return (UINT)TrackPopupMenu(popup_, kPopupFlags, origin_.x, origin_.y, 0, window_, nullptr);
+}

@@ -1,3 +1,0 @@
-add_host_test(launcher_copy_directive_test LIBS launcher_pure SOURCES launcher_copy_directive_test.cpp)
-add_host_test(launcher_elevation_test LIBS launcher_pure SOURCES launcher_elevation_test.cpp)
-add_host_test(launcher_corpus_test LIBS disc_check SOURCES launcher_corpus_test.cpp)

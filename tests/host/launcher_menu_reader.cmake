@@ -1,1 +1,0 @@
-add_host_test(launcher_menu_reader_test LIBS disc_check SOURCES launcher_menu_reader_test.cpp)

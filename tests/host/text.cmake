@@ -1,1 +1,0 @@
-add_host_test(text_test LIBS launcher_pure SOURCES text_test.cpp)
