@@ -61,7 +61,8 @@ bool ShellExecuteWithCom(SHELLEXECUTEINFOA* info) {
 // to the shell, which asks the user for elevation. Any other failure is WinExec's
 // failure too: running WinExec after it would only start the same line a second time
 // (and show a box of the system's own twice, as for a 16-bit program on 64-bit Windows).
-bool StartCommandLine(const char* commandLine, HWND owner) {
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
+  if (process) *process = nullptr;
   Text line(commandLine);
   char* writable = line.Release();  // CreateProcessA may write into its command line
   if (!writable) return false;
@@ -69,16 +70,19 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = kShowCommand;
-  PROCESS_INFORMATION process = {};
-  BOOL started =
-      CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  PROCESS_INFORMATION startedProcess = {};
+  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &startedProcess);
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
     // Like WinExec: return once the program waits for input, or after the time-out.
-    WaitForInputIdle(process.hProcess, kInputIdleWaitMs);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    WaitForInputIdle(startedProcess.hProcess, kInputIdleWaitMs);
+    CloseHandle(startedProcess.hThread);
+    if (process)
+      *process = startedProcess.hProcess;
+    else
+      CloseHandle(startedProcess.hProcess);
     return true;
   }
   if (elevation::ShouldRetryElevated(error)) {
@@ -89,12 +93,14 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
     // when the start is done: an auto-start ends the launcher right after it.
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (process ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = owner;
     info.lpFile = program.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = kShowCommand;
-    return ShellExecuteWithCom(&info);
+    bool done = ShellExecuteWithCom(&info);
+    if (process && done) *process = info.hProcess;
+    return done;
   }
   return false;
 }
