@@ -76,8 +76,9 @@ bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
-    // Like WinExec: return once the program waits for input, or after the time-out.
-    WaitForInputIdle(startedProcess.hProcess, kInputIdleWaitMs);
+    // Like WinExec: return once the program waits for input, or after the time-out. A
+    // caller that waits for the whole process does not wait for this first.
+    if (!process) WaitForInputIdle(startedProcess.hProcess, kInputIdleWaitMs);
     CloseHandle(startedProcess.hThread);
     if (process)
       *process = startedProcess.hProcess;

@@ -4,6 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <string>
+
 #include "disc_check.h"
 #include "page_layout.h"
 #include "report_format.h"
@@ -12,7 +14,8 @@
 namespace {
 void PrintUsage(FILE* out) {
   fprintf(out,
-          "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] DISC_FOLDER_OR_MENU_FILE\n"
+          "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] [--language TAG]\n"
+          "                     DISC_FOLDER_OR_MENU_FILE\n"
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
           "  --plain        one tab-separated record per line (the default when the output\n"
@@ -24,6 +27,9 @@ void PrintUsage(FILE* out) {
           "                 949 Korean, 950 Chinese (Taiwan), 65001 UTF-8, ...\n"
           "  --dpi N        give the windows' sizes at N dpi: 96 is 100 %% (the default),\n"
           "                 120 is 125 %%, 144 is 150 %%, 192 is 200 %%\n"
+          "  --language TAG read the disc as a user whose Windows speaks TAG (de, de-CH,\n"
+          "                 pt-BR) does: only the start menu that QXlanguage gives them;\n"
+          "                 without it every language file is checked as a start menu\n"
           "The menu's texts are printed %s.\n"
           "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
           "32-pixel icons), with the columns its buttons flow into there.\n"
@@ -53,6 +59,7 @@ int main(int argc, char** argv) {
   bool plain = false, readable = false;
   unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
+  std::string language;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--plain") == 0) {
       plain = true;
@@ -70,6 +77,12 @@ int main(int argc, char** argv) {
         return Usage();
       }
       check::SetLayoutDpi(dpi);
+    } else if (strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
+      language = argv[++i];
+      if (language.empty() || language.find_first_of(" \t,") != std::string::npos) {
+        fprintf(stderr, "autorun-check: '%s' is not a language tag\n", argv[i]);
+        return Usage();
+      }
     } else if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
       PrintUsage(stdout);
       check::KeepConsoleOpen();
@@ -86,7 +99,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "autorun-check: this system cannot convert code page %u\n", codePage);
     return 2;
   }
-  check::DiscReport report = check::CheckPath(path, *page);
+  check::DiscReport report = check::CheckPath(path, *page, language);
   if (!report.unreadable.empty()) {
     fprintf(stderr, "autorun-check: %s\n", report.unreadable.c_str());
     check::KeepConsoleOpen();
