@@ -12,10 +12,10 @@
 #include "disc_files.h"
 #include "icon_file.h"
 #include "lead_bytes.h"
-#include "menu_scan.h"
-#include "message_section.h"
 #include "menu/disc_path.h"
 #include "menu/language_choice.h"
+#include "menu_scan.h"
+#include "message_section.h"
 
 namespace check {
 
@@ -102,9 +102,11 @@ class DiscWalker {
         Warn(name, item.line, std::string(KindName(view.kind)) + " '" + view.target + "' is not on the disc");
       }
     }
+    // The language files first: one that is also a page of this menu is read as the
+    // start menu its users see.
+    if (openedFrom.empty() && followLanguages_) VisitLanguages(name, scan.view.languages);
     for (const Next& n : next)
       Visit(n.file, n.popup, n.from, n.popup ? popupChain : std::vector<std::string>());
-    if (openedFrom.empty() && followLanguages_) VisitLanguages(name, scan.view.languages);
   }
 
   // The disc file of a language line, as the launcher opens it; "" when it is not there.
@@ -112,13 +114,15 @@ class DiscWalker {
     Text discPath;
     if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath, codePage_.isLeadByte()) !=
         menu::DiscPathProblem::kNone) {
-      Warn(from, language.line, "the language file '" + language.file + "' is not a file of the disc; users of " +
-                                    language.tags + " read " + from);
+      Warn(from, language.line,
+           "the language file '" + language.file + "' is not a file of the disc; users of " + language.tags +
+               " read " + from);
       return "";
     }
     if (files_.FindFile(discPath.c_str()).empty()) {
-      Warn(from, language.line, "the language file '" + language.file + "' is not on the disc; users of " +
-                                    language.tags + " read " + from);
+      Warn(from, language.line,
+           "the language file '" + language.file + "' is not on the disc; users of " + language.tags +
+               " read " + from);
       return "";
     }
     return discPath.c_str();
@@ -133,8 +137,9 @@ class DiscWalker {
     }
   }
 
-  // The start menu of a user of language: its file, or "" for the start file itself.
-  std::string StartMenuFor(const std::string& startFile, const std::string& language) {
+  // The start menu of a user of language: its file, or "" for the start file itself;
+  // *from says which line chose it.
+  std::string StartMenuFor(const std::string& startFile, const std::string& language, std::string* from) {
     MenuScan scan = ScanMenuFile(files_.FindFile(startFile), startFile, false, codePage_);
     menu::LanguageLines lines;
     for (const LanguageView& view : scan.view.languages) {
@@ -145,7 +150,9 @@ class DiscWalker {
     user.Add(language.c_str());
     int chosen = lines.Choose(user);
     if (chosen < 0) return "";
-    return LanguageFile(startFile, scan.view.languages[chosen]);
+    const LanguageView& line = scan.view.languages[chosen];
+    *from = startFile + ":" + std::to_string(line.line) + " (" + line.tags + ")";
+    return LanguageFile(startFile, line);
   }
 
   bool followLanguages_ = true;
@@ -210,11 +217,12 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile, Disc
   } else {
     // What a user of that language sees, and nothing else.
     walker.followLanguages_ = false;
-    std::string chosen = walker.StartMenuFor(startFile, language);
+    std::string from;
+    std::string chosen = walker.StartMenuFor(startFile, language, &from);
     if (chosen.empty())
       walker.Visit(startFile, false, "", {});
     else
-      walker.Visit(chosen, false, "", {}, true);
+      walker.Visit(chosen, false, from, {}, true);
   }
   // Warnings read file by file in the order of the listing, line by line within a file.
   std::vector<std::string> order;

@@ -87,18 +87,22 @@ class ViewSink : public menu::MenuSink {
     if (kind == menu::LineKind::kTip) tip_ = value, tipLine_ = line;
   }
   void OnUnusedEntryKey(menu::LineKind kind, const char* value, int line) override {
-    const char* key = kind == menu::LineKind::kCondition ? "QXif" : kind == menu::LineKind::kRunStyle ? "QXrun" : "QXtip";
+    const char* key = kind == menu::LineKind::kCondition  ? "QXif"
+                      : kind == menu::LineKind::kRunStyle ? "QXrun"
+                                                          : "QXtip";
     Warn(line, std::string("no entry takes the ") + key + " line " + Quoted(value) +
                    ": a later one replaces it, or no entry follows it");
   }
   void OnLanguage(const char* value, bool afterEntry, int line) override {
     if (afterEntry) {
-      Warn(line, "the language line comes after an entry; the launcher reads only those before the first entry");
+      Warn(line,
+           "the language line comes after an entry; the launcher reads only those before the first entry");
       return;
     }
     menu::LanguageLine parsed;
     if (!menu::ParseLanguageValue(value, &parsed)) {
-      Warn(line, "the language line " + Quoted(value) + " needs tags and a file (QXlanguage=de,de-AT deutsch.inf)");
+      Warn(line,
+           "the language line " + Quoted(value) + " needs tags and a file (QXlanguage=de,de-AT deutsch.inf)");
       return;
     }
     scan_.view.languages.push_back({line, parsed.tags.c_str(), parsed.file.c_str()});
@@ -229,11 +233,13 @@ class ViewSink : public menu::MenuSink {
         Warn(item.pictureLine, "the picture of " + name + " names no file; the button shows no picture");
         return;
       case menu::PictureProblem::kBadIndex:
-        Warn(item.pictureLine, "the picture " + Quoted(item.picture) + " of " + name +
-                                   " has a negative icon number (icons count from 0); the button shows no picture");
+        Warn(item.pictureLine,
+             "the picture " + Quoted(item.picture) + " of " + name +
+                 " has a negative icon number (icons count from 0); the button shows no picture");
         return;
       case menu::PictureProblem::kLongPath:
-        Warn(item.pictureLine, "the picture's path is longer than " + std::to_string(menu::kPicturePathLimit) +
+        Warn(item.pictureLine, "the picture's path is longer than " +
+                                   std::to_string(menu::kPicturePathLimit) +
                                    " characters; the button shows no picture");
         return;
     }
