@@ -10,6 +10,8 @@ typedef BOOL(WINAPI* IsWow64Process2Fn)(HANDLE, USHORT*, USHORT*);
 typedef BOOL(WINAPI* IsWow64ProcessFn)(HANDLE, BOOL*);
 typedef LONG(WINAPI* RtlGetVersionFn)(OSVERSIONINFOW*);
 typedef BOOL(WINAPI* GetUserPreferredUILanguagesFn)(DWORD, ULONG*, WCHAR*, ULONG*);
+typedef BOOL(WINAPI* Wow64DisableFn)(void**);
+typedef BOOL(WINAPI* Wow64RevertFn)(void*);
 
 const USHORT kMachineAmd64 = 0x8664;
 const USHORT kMachineArm64 = 0xAA64;
@@ -103,8 +105,15 @@ menu::PathState WindowsFacts::Probe(const char* fullPath) const {
     char root[4] = {fullPath[0], ':', '\\', 0};
     if (GetDriveTypeA(root) == DRIVE_REMOTE) return menu::PathState::kUntouchable;
   }
+  // The path as Windows has it: 64-bit Windows shows a 32-bit program SysWOW64 in place
+  // of System32 unless the thread asks otherwise, for this one look only.
+  auto disable = (Wow64DisableFn)(void*)Find("kernel32.dll", "Wow64DisableWow64FsRedirection");
+  auto revert = (Wow64RevertFn)(void*)Find("kernel32.dll", "Wow64RevertWow64FsRedirection");
+  void* redirection = nullptr;
+  bool undone = disable && revert && disable(&redirection);
   UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
   DWORD attributes = GetFileAttributesA(fullPath);
   SetErrorMode(oldMode);
+  if (undone) revert(redirection);
   return attributes == INVALID_FILE_ATTRIBUTES ? menu::PathState::kMissing : menu::PathState::kExists;
 }

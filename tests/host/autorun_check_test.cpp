@@ -181,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"language file 'francais.inf' is not on the disc; users of fr read autorun.inf",
                   "the condition 'windows>=12' of entry 1 'Setup' is not known; it holds everywhere",
                   "QXrun does nothing for entry 2 'More', which opens a menu",
-                  "the language line comes after an entry", "the run style 'later' of entry 3 'Run' is not known"}},
+                  "the language line comes after an entry",
+                  "the run style 'later' of entry 3 'Run' is not known"}},
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
@@ -217,7 +218,8 @@ std::string ProgramWithIconGroups(int groups, bool pe32plus = false) {
   put16(optional, pe32plus ? 0x20B : 0x10B);
   put32(optional + (pe32plus ? 112 : 96) + 16, 0x3000);  // the resource table's address
   const size_t section = optional + optionalSize;
-  put32(section + 8, 0x200), put32(section + 12, 0x3000), put32(section + 16, 0x200), put32(section + 20, 0x200);
+  put32(section + 8, 0x200), put32(section + 12, 0x3000), put32(section + 16, 0x200),
+      put32(section + 20, 0x200);
   // The root: two numbered types, a bitmap (2) and icon groups (14), the second a directory.
   const size_t root = 0x200;
   put16(root + 14, 2);
@@ -252,11 +254,17 @@ TEST(IconFile, CountsIconsAsTheShellCounts) {
 
 TEST(AutorunCheck, DemoDiscsAreClean) {
   int checked = 0;
-  for (const char* demo : {"demo", "demo-fr"}) {
-    std::string folder = std::string(EXAMPLES_DIR) + "/" + demo;
+  // The demo as every user reads it, and as a French user reads it: its French start menu.
+  std::unique_ptr<check::DiscCodePage> page = check::OpenCodePage(check::kDefaultCodePage);
+  for (const char* language : {"", "fr"}) {
+    const char* demo = *language ? "demo (fr)" : "demo";
+    std::string folder = std::string(EXAMPLES_DIR) + "/demo";
     if (access((folder + "/autorun.inf").c_str(), F_OK) != 0) continue;
     ++checked;
-    check::DiscReport report = check::CheckPath(folder);
+    check::DiscReport report = check::CheckPath(folder, *page, language);
+    if (*language) {
+      EXPECT_EQ(report.menus[0].file, "fr\\menu.inf");
+    }
     EXPECT_EQ(check::ExitStatus(report), 0) << demo << "\n" << Printed(report, check::Format::kPlain);
     // A page, a popup and a second page at least.
     bool popup = false;

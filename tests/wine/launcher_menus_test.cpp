@@ -2,10 +2,11 @@
 // menu in the user's language (a German session picks the German file with its own
 // Messages), entries shown and hidden by their conditions, a menu that goes away while its
 // program runs or closes once it has started, and a button's tooltip.
-#include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <string>
 
