@@ -6,7 +6,7 @@ set -u
 need_pkgs=(cmake make g++ clang libclang-rt-dev googletest libgtest-dev
            g++-mingw-w64-i686 binutils-mingw-w64-i686
            wine wine32:i386 xvfb x11-utils imagemagick xorriso zip unzip osslsigncode
-           zlib1g-dev locales)
+           zlib1g-dev)
 # A command that proves each package is usable, so a present tool is not reinstalled.
 declare -A probe=(
   [cmake]="command -v cmake" [make]="command -v make" [g++]="command -v g++"
@@ -21,7 +21,6 @@ declare -A probe=(
   [imagemagick]="test -x /usr/bin/import" [xorriso]="command -v xorriso"
   [zip]="command -v zip" [unzip]="command -v unzip" [osslsigncode]="command -v osslsigncode"
   [zlib1g-dev]="test -f /usr/include/zlib.h"
-  [locales]="command -v localedef"
 )
 
 missing=()
@@ -65,15 +64,6 @@ if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: everything is installed"
 else
   install_missing || exit 1
-fi
-# A German session of the launcher's tests: Wine takes the user's interface language
-# from LC_ALL, and only from a locale that the C library has.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  if [ "$(id -u)" = 0 ]; then
-    localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "setup: could not make the de_DE.UTF-8 locale" >&2
-  else
-    echo "setup: the German session needs the de_DE.UTF-8 locale; run as root once" >&2
-  fi
 fi
 # Wine's 32-bit half on a machine that runs no 32-bit code.
 bash "$(dirname "$0")/wine-qemu/enable.sh"

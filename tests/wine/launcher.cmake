@@ -66,7 +66,7 @@ add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_t
 add_launcher_test(launcher_menus_test ${CMAKE_CURRENT_LIST_DIR}/launcher_menus_test.cpp)
 target_link_libraries(launcher_menus_test PRIVATE comctl32)
 # The same disc as a German user sees it: Wine takes the user's interface language from
-# LC_ALL (a locale the C library has; tools/setup.sh makes it).
+# LC_ALL (or LC_MESSAGES) of the program it starts.
 add_test(NAME launcher_menus_test_german COMMAND launcher_menus_test german)
 set_tests_properties(launcher_menus_test_german PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 600
                      ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS};LC_ALL=de_DE.UTF-8")
