@@ -142,6 +142,18 @@ void TestRunStylesAndTip() {
       tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
     CHECK(tips != 0);
     if (tips) CHECK_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    TEST_CASE("a tip: it shows when the pointer rests on the button");
+    HWND first = GetDlgItem(window, kFirstButtonId);
+    BringToFront(window);
+    RECT r = WindowRectOf(first);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);  // a move the button itself sees
+    if (tips) {
+      CHECK(WaitUntil([&] { return IsWindowVisible(tips) != FALSE; }));
+      char text[128];
+      WindowText(tips, text, sizeof text);
+      CHECK_STR(text, "Runs for a while");
+    }
 
     TEST_CASE("wait: the window goes while the program runs, answers, and comes back");
     Record records[kMaxRecords];
