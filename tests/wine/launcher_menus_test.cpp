@@ -18,6 +18,8 @@ using namespace driver;
 namespace {
 
 constexpr int kFirstButtonId = 1001;
+constexpr int kAboutCommand = 16;
+constexpr int kAutoStartListId = 1201;
 constexpr const char* kHiddenSection = "E2E Conditions Disc";
 
 const char kStartMenu[] =
@@ -111,6 +113,26 @@ void TestConditions() {
     SendMessageA(window, WM_COMMAND, kFirstButtonId + 1, 0);
     Sleep(kQuietMs);
     CHECK_EQ(ReadRecords(disc, records, kMaxRecords), 0);
+
+    TEST_CASE("the About box lists the shown entries, each storing its own number");
+    PostMessageA(window, WM_SYSCOMMAND, kAboutCommand, 0);
+    if (HWND about = WaitForAboutBox(launcher)) {
+      WaitIdle(launcher);
+      HWND list = GetDlgItem(about, kAutoStartListId);
+      CHECK_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 4);        // <none>, Present, Unknown, Last
+      CHECK_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);  // the stored choice is hidden
+      SendMessageA(list, CB_SETCURSEL, 3, 0);
+      PostMessageA(about, WM_COMMAND, IDOK, 0);
+      CHECK(WaitForGone(about));
+      char stored[16] = "";
+      WaitUntil([&] {
+        ReadAutoStart(kHiddenSection, stored, sizeof stored);
+        return strcmp(stored, "6") == 0;
+      });
+      CHECK_STR(stored, "6");
+    } else {
+      CHECK(!"About box");
+    }
   }
   CHECK(EndLauncher(launcher));
   ForgetLauncher(launcher);
