@@ -21,11 +21,12 @@ struct KeyName {
 // tested when the line does not begin with "shell". "QXpicture" and the later keys
 // begin with no other key's name, so a launcher that does not know them ignores them.
 const KeyName kKeys[] = {
-    {"title", 5, LineKind::kTitle}, {"QXicon", 6, LineKind::kIconList}, {"QXName", 6, LineKind::kMenuName},
-    {"shell", 5, LineKind::kShell}, {"QXshell", 7, LineKind::kShell},   {"QXspace", 7, LineKind::kSpace},
-    {"QXcopy", 6, LineKind::kCopy},     {"QXpicture", 9, LineKind::kPicture},
+    {"title", 5, LineKind::kTitle},          {"QXicon", 6, LineKind::kIconList},
+    {"QXName", 6, LineKind::kMenuName},      {"shell", 5, LineKind::kShell},
+    {"QXshell", 7, LineKind::kShell},        {"QXspace", 7, LineKind::kSpace},
+    {"QXcopy", 6, LineKind::kCopy},          {"QXpicture", 9, LineKind::kPicture},
     {"QXlanguage", 10, LineKind::kLanguage}, {"QXif", 4, LineKind::kCondition},
-    {"QXrun", 5, LineKind::kRunStyle},   {"QXtip", 5, LineKind::kTip},
+    {"QXrun", 5, LineKind::kRunStyle},       {"QXtip", 5, LineKind::kTip},
 };
 
 // Do the first length characters of line equal name, ignoring the case of ASCII

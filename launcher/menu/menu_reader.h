@@ -52,21 +52,21 @@ class LineReader {
 
 // How the reader sees one line, in the order the kinds are decided.
 enum class LineKind {
-  kEmpty,       // no characters at all
-  kSkipped,     // first character "[" (section header) or ";" (comment)
-  kNoEquals,    // holds no "="
-  kTitle,       // "title" (5)
-  kIconList,    // "QXicon" (6)
-  kMenuName,    // "QXName" (6)
-  kShell,       // "shell" (5) or "QXshell" (7)
-  kSpace,       // "QXspace" (7)
-  kCopy,        // "QXcopy" (6)
-  kPicture,     // "QXpicture" (9)
-  kLanguage,    // "QXlanguage" (10): a start menu in another language
-  kCondition,   // "QXif" (4): where the next entry is shown
-  kRunStyle,    // "QXrun" (5): what the menu does once the next entry has started
-  kTip,         // "QXtip" (5): a line of help for the next entry
-  kOtherKey,    // a key line with none of the launcher's keys
+  kEmpty,      // no characters at all
+  kSkipped,    // first character "[" (section header) or ";" (comment)
+  kNoEquals,   // holds no "="
+  kTitle,      // "title" (5)
+  kIconList,   // "QXicon" (6)
+  kMenuName,   // "QXName" (6)
+  kShell,      // "shell" (5) or "QXshell" (7)
+  kSpace,      // "QXspace" (7)
+  kCopy,       // "QXcopy" (6)
+  kPicture,    // "QXpicture" (9)
+  kLanguage,   // "QXlanguage" (10): a start menu in another language
+  kCondition,  // "QXif" (4): where the next entry is shown
+  kRunStyle,   // "QXrun" (5): what the menu does once the next entry has started
+  kTip,        // "QXtip" (5): a line of help for the next entry
+  kOtherKey,   // a key line with none of the launcher's keys
 };
 
 // Classifies a zero-terminated line (its text ends at the first NUL byte).

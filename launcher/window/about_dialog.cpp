@@ -106,6 +106,7 @@ void AboutDialog::OnDestroy() {
 
 void AboutDialog::OnOK() {
   LRESULT item = SendMessageA(autoStartList.handle(), CB_GETCURSEL, 0, 0);
-  autoStartChoice = item < 0 ? -1 : (int)SendMessageA(autoStartList.handle(), CB_GETITEMDATA, (WPARAM)item, 0);
+  autoStartChoice =
+      item < 0 ? -1 : (int)SendMessageA(autoStartList.handle(), CB_GETITEMDATA, (WPARAM)item, 0);
   Dialog::OnOK();
 }

@@ -31,7 +31,11 @@ bool IsMenuCommand(unsigned id) {
 
 LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile,
                                const char* startMenu, const menu::SystemFacts& facts)
-    : Dialog(kTemplateId), messageTexts(messageTexts), profileFile(profileFile), startMenu(startMenu), facts(facts) {
+    : Dialog(kTemplateId),
+      messageTexts(messageTexts),
+      profileFile(profileFile),
+      startMenu(startMenu),
+      facts(facts) {
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
 }
 
@@ -134,7 +138,8 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   unsigned id = command::kFirstButtonId;
   for (int i = 0; i < column.count(); i++) {
     HWND button = nullptr;
-    while (!button && id < command::kFirstButtonId + MenuEntryTable::kSize) button = GetDlgItem(handle_, id++);
+    while (!button && id < command::kFirstButtonId + MenuEntryTable::kSize)
+      button = GetDlgItem(handle_, id++);
     if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
     if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);

@@ -82,8 +82,8 @@ class LauncherDialog : public framework::Dialog {
   const ProfileFile& profileFile;
   const char* startMenu;
   const menu::SystemFacts& facts;
-  HWND tips = nullptr;      // the buttons' tooltips, made with the first tip
-  bool waiting = false;     // hidden while a started program runs: no entry runs
+  HWND tips = nullptr;   // the buttons' tooltips, made with the first tip
+  bool waiting = false;  // hidden while a started program runs: no entry runs
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
