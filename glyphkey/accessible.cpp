@@ -246,6 +246,17 @@ HRESULT STDMETHODCALLTYPE DoDefaultAction(IAccessible* face, VARIANT child) {
   return PostMessageA(window, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
 }
 
+// The host's line of help for the control when it gave one, else the standard object's.
+HRESULT STDMETHODCALLTYPE GetDescription(IAccessible* face, VARIANT child, BSTR* out) {
+  HRESULT hr = Check(face, child);
+  if (FAILED(hr)) return hr;
+  const char* description = RecordOf(Self(face)->window)->description;
+  if (!description) return Self(face)->standard->lpVtbl->get_accDescription(Self(face)->standard, child, out);
+  if (!out) return E_POINTER;
+  *out = NewString(nullptr, 0, description, lstrlenA(description));
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
 HRESULT STDMETHODCALLTYPE GetChildCount(IAccessible* face, LONG* count) {
   if (!count) return E_POINTER;
   *count = 0;
@@ -264,7 +275,6 @@ HRESULT STDMETHODCALLTYPE GetChildCount(IAccessible* face, LONG* count) {
 FORWARD(get_accParent, (IAccessible * face, IDispatch** out), (self->standard, out))
 FORWARD(get_accChild, (IAccessible * face, VARIANT child, IDispatch** out), (self->standard, child, out))
 FORWARD(get_accValue, (IAccessible * face, VARIANT child, BSTR* out), (self->standard, child, out))
-FORWARD(get_accDescription, (IAccessible * face, VARIANT child, BSTR* out), (self->standard, child, out))
 FORWARD(get_accHelp, (IAccessible * face, VARIANT child, BSTR* out), (self->standard, child, out))
 FORWARD(get_accHelpTopic, (IAccessible * face, BSTR* file, VARIANT child, LONG* topic),
         (self->standard, file, child, topic))
@@ -292,7 +302,7 @@ const IAccessibleVtbl kVtable = {
     get_accChild,
     GetName,
     get_accValue,
-    get_accDescription,
+    GetDescription,
     GetRole,
     GetState,
     get_accHelp,

@@ -36,6 +36,8 @@ struct ControlRecord {
     HICON copy;
     int size;
   } sized[2];  // the up icon's, the down icon's
+  // The accessible description given with GKM_SETDESCRIPTION, a copy on the process heap.
+  char* description;
 };
 
 inline ControlRecord* RecordOf(HWND window) {

@@ -30,8 +30,18 @@ void DeleteFont(ControlRecord* record) {
   record->font = nullptr;  // a deleted font never stays in the slot
 }
 
+void SetDescription(ControlRecord* record, const char* text) {
+  if (record->description) HeapFree(GetProcessHeap(), 0, record->description);
+  record->description = nullptr;
+  if (!text) return;
+  int size = lstrlenA(text) + 1;
+  record->description = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size));
+  if (record->description) lstrcpynA(record->description, text, size);
+}
+
 void OnDestroy(HWND window, ControlRecord* record) {
   DetachAccessible(window);
+  SetDescription(record, nullptr);
   DeleteFont(record);
   ForgetSizedIcons(record);
   SetWindowLongA(window, kRecordIndex, 0);
@@ -142,6 +152,7 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case GKM_GETFONT: return reinterpret_cast<LRESULT>(record->font);
     case GKM_SETBKCOLOR: record->background = static_cast<COLORREF>(lParam); return 1;
     case GKM_SETTEXTCOLOR: record->captionColour = static_cast<COLORREF>(lParam); return 1;
+    case GKM_SETDESCRIPTION: SetDescription(record, reinterpret_cast<const char*>(lParam)); return 1;
     // The parent moved to a monitor of another DPI: the icons are drawn at its size now.
     case WM_DPICHANGED_AFTERPARENT:
       ForgetSizedIcons(record);

@@ -3,9 +3,11 @@
 # under Wine on a private Xvfb display and writes one picture of each page and popup
 # that the disc's menus reach, in the order autorun-check lists them, and an
 # index.html that shows them with the checker's report.
-#   preview.sh [--codepage N] [--dpi N] DISC_FOLDER OUT_DIR
+#   preview.sh [--codepage N] [--dpi N] [--language TAG] DISC_FOLDER OUT_DIR
 # --dpi N shows the pages as a screen at N dpi does (144 is 150 %): the session's prefix
 # has that LogPixels, and its screen is the 1366 x 768 one scaled.
+# --language TAG shows the disc as a user whose Windows speaks TAG (de, de-CH, pt-BR)
+# sees it: the start menu that the disc's QXlanguage lines give that user.
 # Pages and popups are reached as a user reaches them: a page's button, a popup's item.
 # No other command is carried out. Exit status: 0 the pictures are made, 1 a picture
 # could not be made, 2 the menu cannot be read (or wrong arguments).
@@ -16,13 +18,15 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
-usage() { echo "usage: preview.sh [--codepage N] [--dpi N] DISC_FOLDER OUT_DIR" >&2; exit 2; }
+usage() { echo "usage: preview.sh [--codepage N] [--dpi N] [--language TAG] DISC_FOLDER OUT_DIR" >&2; exit 2; }
 codepage=
 dpi=96
+language=
 while [ $# -gt 2 ]; do
   case "$1" in
     --codepage) codepage=${2:-}; shift 2 || usage ;;
     --dpi) dpi=${2:-}; shift 2 || usage ;;
+    --language) language=${2:-}; shift 2 || usage ;;
     *) usage ;;
   esac
 done
@@ -46,7 +50,18 @@ case "$codepage" in
   *) echo "preview: Wine has no Windows locale of code page $codepage (874, 932, 936, 949, 950 and 1250 to 1258 work)" >&2
      exit 2 ;;
 esac
-check_args=(${codepage:+--codepage "$codepage"} --dpi "$dpi")
+# Wine takes the user's interface language from the locale of its messages: de-CH is
+# de_CH, a tag without a country its language alone.
+messages=
+if [ -n "$language" ]; then
+  case "$language" in
+    *[!A-Za-z0-9-]* | -* | *-) echo "preview: '$language' is not a language tag" >&2; exit 2 ;;
+  esac
+  primary=${language%%-*}; country=${language#"$primary"}; country=${country#-}; country=${country%%-*}
+  messages=$(echo "$primary" | tr 'A-Z' 'a-z')${country:+_$(echo "$country" | tr 'a-z' 'A-Z')}.UTF-8
+fi
+# The menus that the session's user reads: a new prefix speaks US English.
+check_args=(${codepage:+--codepage "$codepage"} --dpi "$dpi" --language "${language:-en-US}")
 
 # The checker first: a menu that cannot be read has nothing to show.
 . "$here/checker.sh"
@@ -92,7 +107,12 @@ display=$(cat "$session/display")
 # Wine's programs in the session, in the locale of the disc's code page.
 wine_in() {
   local dir=$1; shift
-  (cd "$dir" && . "$repo/cmake/wine-env.sh" "$session" && DISPLAY=$display exec env ${locale:+LC_ALL=$locale.UTF-8} wine "$@" 8>&-)
+  # A language alone is the whole locale (and its code page, as that user's Windows has
+  # it); with a code page too, the code page's locale is that of the characters alone.
+  local all=${locale:+$locale.UTF-8} code=
+  [ -n "$messages" ] && { code=$all; all=$messages; [ -n "$code" ] && all=; }
+  (cd "$dir" && . "$repo/cmake/wine-env.sh" "$session" && DISPLAY=$display exec env ${messages:+-u LC_ALL} \
+    ${all:+LC_ALL=$all} ${code:+LC_CTYPE=$code LC_MESSAGES=$messages} wine "$@" 8>&-)
 }
 
 work=$(mktemp -d)

@@ -17,3 +17,6 @@
 #define GKM_SETBKCOLOR 0x046A
 #define GKM_SETTEXTCOLOR 0x046B
 #define GKM_SYSTEMCOLOR 0xFFFFFFFFu
+// lParam: a text that screen readers read as the control's description (a line of help);
+// the control keeps a copy. Null removes it.
+#define GKM_SETDESCRIPTION 0x046C

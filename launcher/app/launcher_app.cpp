@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "base/new_delete.h"
+#include "menu/disc_path.h"
+#include "menu/language_choice.h"
 #include "menu/menu_file_win32.h"
 #include "window/launcher_dialog.h"
 
@@ -12,6 +14,7 @@ namespace {
 
 const char kLibraryName[] = "GlyphKey32.dll";
 const char kProfileName[] = "QXAutorun.ini";
+const char kStartMenuFile[] = "autorun.inf";
 
 LauncherApp theApp;
 
@@ -29,8 +32,10 @@ bool LauncherApp::InitInstance() {
     MessageBoxA(nullptr, "Cannot load GlyphKey32.dll library", "Error", MB_ICONERROR);
     return false;
   }
+  facts.Gather();
+  ChooseStartMenu();
   FillMessageTable();
-  LauncherDialog* dialog = new LauncherDialog(messageTexts, profileFile);
+  LauncherDialog* dialog = new LauncherDialog(messageTexts, profileFile, startMenu.c_str(), facts);
   if (!dialog) {
     FreeLibrary(library);
     return false;
@@ -44,16 +49,36 @@ bool LauncherApp::InitInstance() {
   return false;
 }
 
+void LauncherApp::ChooseStartMenu() {
+  startMenu.Assign(kStartMenuFile);
+  menu::LanguageLines lines;
+  {
+    MenuFile file(kStartMenuFile);
+    if (!file.ok()) return;
+    menu::LineReader reader(file.text());
+    menu::ReadMenu(reader, LeadByteTestFor(GetACP()), lines);
+  }
+  int chosen = lines.Choose(facts.languages);
+  if (chosen < 0) return;
+  // A file of the disc only; one that cannot be read leaves autorun.inf.
+  Text discPath;
+  if (menu::ResolveDiscPath(lines.at(chosen).file.c_str(), "", &discPath, LeadByteTestFor(GetACP())) !=
+      menu::DiscPathProblem::kNone)
+    return;
+  if (MenuFile(discPath.c_str()).ok()) startMenu = discPath;
+}
+
 void LauncherApp::FillMessageTable() {
   // The explicit ".\" makes the profile reader open the current directory's file;
   // a bare name would send it to the Windows directory.
-  static const char kMenuFile[] = ".\\autorun.inf";
+  Text menuFile(".\\");
+  menuFile.Append(startMenu.c_str());
   char* buffer = (char*)malloc(messages::kValueBufferSize);
   if (!buffer) return;
   // A file saved as Unicode (or, where UTF-8 is the ANSI code page, an older ANSI
   // file) is converted, and its texts come from its converted text: the system's
   // profile reader reads a UTF-16 file with its mark itself, but UTF-8 as ANSI bytes.
-  MenuFile file(kMenuFile);
+  MenuFile file(menuFile.c_str());
   bool converted = file.ok() && file.converted();
   for (const messages::MessageKey& message : messages::kKeys) {
     char defaultText[messages::kValueBufferSize];
@@ -61,7 +86,7 @@ void LauncherApp::FillMessageTable() {
     const char* text = defaultText;
     if (!converted) {
       GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
-                               kMenuFile);
+                               menuFile.c_str());
       text = buffer;
     }
     messageTexts.Set(message.number, text);

@@ -33,14 +33,18 @@ bool FindProgramFile(const char* name, Text* path) {
 // is set up once and kept for the thread's life: a screen reader may be holding the
 // buttons' accessible objects in this same apartment, and tearing it down after the
 // prompt would cut them off. ole32.dll is loaded only on the first elevation, so starting
-// the launcher and every other program costs nothing more; it is one of the system's
-// known DLLs, which are always taken from the system folder, never from the disc.
+// the launcher and every other program costs nothing more, and by its full path in the
+// system folder, never from the disc.
 void JoinComApartmentOnce() {
   static bool joined = false;
   if (joined) return;
   joined = true;
   typedef HRESULT(WINAPI * CoInitializeExFn)(void*, DWORD);
-  HMODULE ole32 = LoadLibraryA("ole32.dll");
+  char path[MAX_PATH];
+  UINT length = GetSystemDirectoryA(path, MAX_PATH - sizeof "\\ole32.dll");
+  if (length == 0 || length >= MAX_PATH - sizeof "\\ole32.dll") return;
+  lstrcatA(path, "\\ole32.dll");
+  HMODULE ole32 = LoadLibraryA(path);
   CoInitializeExFn initialize =
       ole32 ? (CoInitializeExFn)(void*)GetProcAddress(ole32, "CoInitializeEx") : nullptr;
   // An apartment the thread already has (a screen reader's request made one) stays as it is.
@@ -57,7 +61,8 @@ void JoinComApartmentOnce() {
 // to the shell, which asks the user for elevation. Any other failure is WinExec's
 // failure too: running WinExec after it would only start the same line a second time
 // (and show a box of the system's own twice, as for a 16-bit program on 64-bit Windows).
-bool StartCommandLine(const char* commandLine, HWND owner) {
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
+  if (process) *process = nullptr;
   Text line(commandLine);
   char* writable = line.Release();  // CreateProcessA may write into its command line
   if (!writable) return false;
@@ -65,9 +70,9 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = kShowCommand;
-  PROCESS_INFORMATION process = {};
-  BOOL started =
-      CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  PROCESS_INFORMATION startedProcess = {};
+  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &startedProcess);
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
@@ -75,8 +80,12 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
     // launcher has nothing to say to the program, and that wait would stop its window
     // from painting and from answering a screen reader: it returns at once. The system
     // shows the starting cursor over the new program until its first window is ready.
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // A caller that waits for the whole process gets its handle.
+    CloseHandle(startedProcess.hThread);
+    if (process)
+      *process = startedProcess.hProcess;
+    else
+      CloseHandle(startedProcess.hProcess);
     return true;
   }
   if (elevation::ShouldRetryElevated(error)) {
@@ -87,13 +96,15 @@ bool StartCommandLine(const char* commandLine, HWND owner) {
     // when the start is done: an auto-start ends the launcher right after it.
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (process ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = owner;
     info.lpFile = program.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = kShowCommand;
     JoinComApartmentOnce();
-    return ShellExecuteExA(&info) != FALSE;
+    bool done = ShellExecuteExA(&info) != FALSE;
+    if (process && done) *process = info.hProcess;
+    return done;
   }
   return false;
 }

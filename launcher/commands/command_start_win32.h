@@ -4,5 +4,6 @@
 #include <windows.h>
 
 // True when the program was started. owner is the window that the elevation prompt
-// comes up in front of.
-bool StartCommandLine(const char* commandLine, HWND owner);
+// comes up in front of. With process, *process receives the started process's handle
+// for the caller to wait on and close, or null when there is none to wait for.
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process = nullptr);

@@ -3,9 +3,21 @@
 #pragma once
 #include "base/text.h"
 
+// What the menu does once an entry's program has started (QXrun).
+enum class RunStyle {
+  kStay,     // the menu stays as it is
+  kWait,     // the menu goes away while the program runs and comes back when it ends
+  kClose,    // the launcher ends
+  kUnknown,  // a value the launcher does not know: as kStay
+};
+RunStyle ParseRunStyle(const char* value);
+
 struct MenuEntry {
   Text caption;
   Text command;
+  bool hidden = false;  // its QXif conditions do not all hold: no button, no item
+  RunStyle runStyle = RunStyle::kStay;
+  Text tip;  // QXtip
 };
 
 struct MenuEntryTable {

@@ -18,12 +18,15 @@ struct KeyName {
 };
 
 // In the order they are tried. "QXshell" comes after "shell", so it is only
-// tested when the line does not begin with "shell". "QXpicture" begins with no other
-// key's name, so a launcher that does not know it ignores the line.
+// tested when the line does not begin with "shell". "QXpicture" and the later keys
+// begin with no other key's name, so a launcher that does not know them ignores them.
 const KeyName kKeys[] = {
-    {"title", 5, LineKind::kTitle}, {"QXicon", 6, LineKind::kIconList}, {"QXName", 6, LineKind::kMenuName},
-    {"shell", 5, LineKind::kShell}, {"QXshell", 7, LineKind::kShell},   {"QXspace", 7, LineKind::kSpace},
-    {"QXcopy", 6, LineKind::kCopy},     {"QXpicture", 9, LineKind::kPicture},
+    {"title", 5, LineKind::kTitle},          {"QXicon", 6, LineKind::kIconList},
+    {"QXName", 6, LineKind::kMenuName},      {"shell", 5, LineKind::kShell},
+    {"QXshell", 7, LineKind::kShell},        {"QXspace", 7, LineKind::kSpace},
+    {"QXcopy", 6, LineKind::kCopy},          {"QXpicture", 9, LineKind::kPicture},
+    {"QXlanguage", 10, LineKind::kLanguage}, {"QXif", 4, LineKind::kCondition},
+    {"QXrun", 5, LineKind::kRunStyle},       {"QXtip", 5, LineKind::kTip},
 };
 
 // Do the first length characters of line equal name, ignoring the case of ASCII
@@ -58,28 +61,60 @@ class IconList {
   size_t next_ = 0;
 };
 
-// The picture waiting for the next completed entry: the latest QXpicture value.
-class PendingPicture {
+// A value waiting for the next completed entry: the latest QXpicture, QXif, QXrun or
+// QXtip line of its kind.
+class PendingValue {
  public:
+  explicit PendingValue(LineKind kind) : kind_(kind) {}
+  LineKind kind() const { return kind_; }
   void Replace(const char* value, int line, MenuSink& sink) {
-    if (line_) sink.OnUnusedPicture(value_.c_str(), line_);
+    Drop(sink);
     value_.Assign(value);
     line_ = line;
   }
-  // Hands the picture, if one waits, to entry index; it is used by that entry only.
+  // Hands the value, if one waits, to entry index; it is used by that entry only.
   void GiveTo(int index, MenuSink& sink) {
     if (!line_) return;
-    sink.OnPicture(index, value_.c_str(), line_);
+    if (kind_ == LineKind::kPicture)
+      sink.OnPicture(index, value_.c_str(), line_);
+    else
+      sink.OnEntryKey(kind_, index, value_.c_str(), line_);
     line_ = 0;
   }
   void Drop(MenuSink& sink) {
-    if (line_) sink.OnUnusedPicture(value_.c_str(), line_);
+    if (!line_) return;
+    if (kind_ == LineKind::kPicture)
+      sink.OnUnusedPicture(value_.c_str(), line_);
+    else
+      sink.OnUnusedEntryKey(kind_, value_.c_str(), line_);
     line_ = 0;
   }
 
  private:
+  LineKind kind_;
   Text value_;
   int line_ = 0;  // 0: none waits
+};
+
+// The values of the keys that belong to the next entry, in the order they are handed on.
+class PendingValues {
+ public:
+  PendingValue* For(LineKind kind) {
+    for (PendingValue& value : values_) {
+      if (value.kind() == kind) return &value;
+    }
+    return nullptr;
+  }
+  void GiveTo(int index, MenuSink& sink) {
+    for (PendingValue& value : values_) value.GiveTo(index, sink);
+  }
+  void Drop(MenuSink& sink) {
+    for (PendingValue& value : values_) value.Drop(sink);
+  }
+
+ private:
+  PendingValue values_[4] = {PendingValue(LineKind::kPicture), PendingValue(LineKind::kCondition),
+                             PendingValue(LineKind::kRunStyle), PendingValue(LineKind::kTip)};
 };
 
 // 200 + n, saturated so that a huge number on a hostile disc cannot overflow.
@@ -166,14 +201,14 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
   int index = 0;
   bool captionWaiting = false;
   IconList icons;
-  PendingPicture picture;
+  PendingValues pending;
   Text value;
   const char* line;
   size_t length;
   for (;;) {
     LineReader::Status status = reader.Next(&line, &length);
     if (status != LineReader::kLine) {
-      picture.Drop(sink);
+      pending.Drop(sink);
       return status == LineReader::kEnd ? ReadResult::kEndOfFile : ReadResult::kReadError;
     }
     int number = reader.lineNumber();
@@ -200,7 +235,7 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
           captionWaiting = true;
           break;
         }
-        picture.GiveTo(index, sink);
+        pending.GiveTo(index, sink);
         sink.OnEntry(index, value.c_str(), IconNumber(icons.Take()), number);
         captionWaiting = false;
         if (++index == kMaxEntries) return ReadResult::kEntryLimit;
@@ -212,7 +247,13 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
         sink.OnCopy(value.c_str(), number);
         break;
       case LineKind::kPicture:
-        picture.Replace(value.c_str(), number, sink);
+      case LineKind::kCondition:
+      case LineKind::kRunStyle:
+      case LineKind::kTip:
+        pending.For(kind)->Replace(value.c_str(), number, sink);
+        break;
+      case LineKind::kLanguage:
+        sink.OnLanguage(value.c_str(), index > 0 || captionWaiting, number);
         break;
       default:
         sink.OnIgnoredLine(kind, line, number);

@@ -52,17 +52,21 @@ class LineReader {
 
 // How the reader sees one line, in the order the kinds are decided.
 enum class LineKind {
-  kEmpty,       // no characters at all
-  kSkipped,     // first character "[" (section header) or ";" (comment)
-  kNoEquals,    // holds no "="
-  kTitle,       // "title" (5)
-  kIconList,    // "QXicon" (6)
-  kMenuName,    // "QXName" (6)
-  kShell,       // "shell" (5) or "QXshell" (7)
-  kSpace,       // "QXspace" (7)
-  kCopy,        // "QXcopy" (6)
-  kPicture,     // "QXpicture" (9)
-  kOtherKey,    // a key line with none of the launcher's keys
+  kEmpty,      // no characters at all
+  kSkipped,    // first character "[" (section header) or ";" (comment)
+  kNoEquals,   // holds no "="
+  kTitle,      // "title" (5)
+  kIconList,   // "QXicon" (6)
+  kMenuName,   // "QXName" (6)
+  kShell,      // "shell" (5) or "QXshell" (7)
+  kSpace,      // "QXspace" (7)
+  kCopy,       // "QXcopy" (6)
+  kPicture,    // "QXpicture" (9)
+  kLanguage,   // "QXlanguage" (10): a start menu in another language
+  kCondition,  // "QXif" (4): where the next entry is shown
+  kRunStyle,   // "QXrun" (5): what the menu does once the next entry has started
+  kTip,        // "QXtip" (5): a line of help for the next entry
+  kOtherKey,   // a key line with none of the launcher's keys
 };
 
 // Classifies a zero-terminated line (its text ends at the first NUL byte).
@@ -87,6 +91,19 @@ class MenuSink {
   // A QXpicture line that no entry takes: a later QXpicture line replaced it, or the
   // file ended first.
   virtual void OnUnusedPicture(const char* value, int line) { (void)value, (void)line; }
+  // A QXif, QXrun or QXtip line (kind) that entry index takes: the latest of its kind read
+  // since the entry before it. Comes right before the entry's OnEntry.
+  virtual void OnEntryKey(LineKind kind, int index, const char* value, int line) {
+    (void)kind, (void)index, (void)value, (void)line;
+  }
+  // A QXif, QXrun or QXtip line that no entry takes, like an unused picture.
+  virtual void OnUnusedEntryKey(LineKind kind, const char* value, int line) {
+    (void)kind, (void)value, (void)line;
+  }
+  // A QXlanguage line; afterEntry when an entry had begun before it (its caption was read).
+  virtual void OnLanguage(const char* value, bool afterEntry, int line) {
+    (void)value, (void)afterEntry, (void)line;
+  }
   virtual void OnGap(int number, int line) { (void)number, (void)line; }
   virtual void OnCopy(const char* value, int line) { (void)value, (void)line; }
   // Every line that changes nothing (kinds kEmpty to kNoEquals and kOtherKey).

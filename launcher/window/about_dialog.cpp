@@ -49,11 +49,21 @@ BOOL AboutDialog::OnInitDialog() {
   HWND list = autoStartList.handle();
   SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)messageTexts.Get(messages::kNoneText).c_str());
   HWND owner = GetParent(handle_);
+  // Each item holds the choice that it stores: its place in the list, counted on past
+  // the entries before it that this machine does not show (they have no button).
+  int unshown = 0;
   for (int id = 1001; id <= 1030; id++) {
+    if (!GetDlgItem(owner, id)) {
+      unshown++;
+      continue;
+    }
     Text caption = ButtonCaptionOf(owner, id);
-    if (!caption.empty()) SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)caption.c_str());
+    if (caption.empty()) continue;
+    LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)caption.c_str());
+    if (item >= 0) SendMessageA(list, CB_SETITEMDATA, (WPARAM)item, (LPARAM)(item + unshown));
+    if (item + unshown == autoStartChoice) SendMessageA(list, CB_SETCURSEL, (WPARAM)item, 0);
   }
-  SendMessageA(list, CB_SETCURSEL, (WPARAM)autoStartChoice, 0);
+  if (autoStartChoice == 0) SendMessageA(list, CB_SETCURSEL, 0, 0);
 
   SetWindowTextA(handle_, messageTexts.Get(messages::kAboutBoxTitle).c_str());
   SetDlgItemTextA(handle_, kAutoStartLabelId, messageTexts.Get(messages::kAutoStartLabel).c_str());
@@ -95,6 +105,8 @@ void AboutDialog::OnDestroy() {
 }
 
 void AboutDialog::OnOK() {
-  autoStartChoice = (int)SendMessageA(autoStartList.handle(), CB_GETCURSEL, 0, 0);
+  LRESULT item = SendMessageA(autoStartList.handle(), CB_GETCURSEL, 0, 0);
+  autoStartChoice =
+      item < 0 ? -1 : (int)SendMessageA(autoStartList.handle(), CB_GETITEMDATA, (WPARAM)item, 0);
   Dialog::OnOK();
 }

@@ -1,5 +1,6 @@
 // The launcher window's About item and auto-start step, over the profile file.
 #include "base/text.h"
+#include "commands/command_line.h"
 #include "window/about_dialog.h"
 #include "window/auto_start.h"
 #include "window/launcher_dialog.h"
@@ -23,6 +24,9 @@ void LauncherDialog::RunAutoStart() {
   Text stored = profileFile.ReadValue(menuName.c_str(), autostart::kProfileKey, autostart::kProfileDefault);
   unsigned id = autostart::ChoiceId(stored.c_str());
   if (!id) return;
+  // An entry that this machine does not show starts nothing, and the menu stays.
+  int index = command::EntryIndexForId(id);
+  if (index != command::kNoEntry && entries && entries->entry[index].hidden) return;
   // A reload whose menu auto-starts a reload again nests here; past the bound the
   // chain stops and the window stays open on the last menu.
   if (!autoStarts.Enter()) return;

@@ -15,7 +15,6 @@ namespace {
 const UINT kTemplateId = 103;
 const UINT kWindowIconId = 201;
 const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
-const char kStartMenuFile[] = "autorun.inf";
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
 // yet, and a system may not have given it the keyboard's state (Wine does not), so
@@ -30,8 +29,13 @@ bool IsMenuCommand(unsigned id) {
 
 }  // namespace
 
-LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile)
-    : Dialog(kTemplateId), messageTexts(messageTexts), profileFile(profileFile) {
+LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile,
+                               const char* startMenu, const menu::SystemFacts& facts)
+    : Dialog(kTemplateId),
+      messageTexts(messageTexts),
+      profileFile(profileFile),
+      startMenu(startMenu),
+      facts(facts) {
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
 }
 
@@ -62,12 +66,7 @@ BOOL LauncherDialog::OnInitDialog() {
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
-  // The disc's root: the folder autorun.inf is read from. Pictures come from under it
-  // alone; without it (a folder too deep to name) no picture is loaded.
-  char root[MAX_PATH];
-  DWORD rootLength = GetCurrentDirectoryA(MAX_PATH, root);
-  if (rootLength && rootLength < MAX_PATH) discRoot.Assign(root);
-  ApplyMenuFile(kStartMenuFile, kButtons);
+  ApplyMenuFile(startMenu, kButtons);
   return TRUE;
 }
 
@@ -86,7 +85,7 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && IsMenuCommand(LOWORD(wParam))) {
-        RunEntry(LOWORD(wParam));
+        if (!waiting) RunEntry(LOWORD(wParam));
         return TRUE;
       }
       break;
@@ -135,9 +134,13 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   const layout::Arrangement a =
       layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
   const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
+  // The column's places belong to the buttons in entry order: a hidden entry has none.
+  unsigned id = command::kFirstButtonId;
   for (int i = 0; i < column.count(); i++) {
+    HWND button = nullptr;
+    while (!button && id < command::kFirstButtonId + MenuEntryTable::kSize)
+      button = GetDlgItem(handle_, id++);
     if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
-    HWND button = GetDlgItem(handle_, command::kFirstButtonId + i);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
     if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
   }

@@ -10,6 +10,7 @@
 #include "base/text.h"
 #include "framework/centre_geometry.h"
 #include "framework/dialog.h"
+#include "menu/entry_condition.h"
 #include "menu/menu_entry.h"
 #include "menu/message_table.h"
 #include "window/auto_start.h"
@@ -22,9 +23,11 @@ class LauncherDialog : public framework::Dialog {
  public:
   enum MenuMode { kButtons = 0, kPopup = 1 };
 
-  // The window reads its texts from messageTexts and keeps the auto-start choices in
-  // profileFile; both outlive it.
-  LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile);
+  // The window reads its texts from messageTexts, keeps the auto-start choices in
+  // profileFile, shows startMenu first and asks facts where an entry is shown; all
+  // outlive it.
+  LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile, const char* startMenu,
+                 const menu::SystemFacts& facts);
   ~LauncherDialog() override;
 
   // The caption of control id as the About box lists it, empty without a control.
@@ -54,6 +57,9 @@ class LauncherDialog : public framework::Dialog {
   void Reload(const char* fileName);
   void OpenPopup(unsigned id, const char* fileName);
   void ShowStartError(const char* command);
+  // QXrun=wait: the window goes away until the started process ends, answering its
+  // messages meanwhile, and comes back.
+  void HideWhileRunning(HANDLE process);
   // The template's window at a DPI: as created at the DPI it was created at, scaled
   // and framed for another.
   layout::Frame FrameAt(int dpi) const;
@@ -74,6 +80,10 @@ class LauncherDialog : public framework::Dialog {
 
   const MessageTable& messageTexts;
   const ProfileFile& profileFile;
+  const char* startMenu;
+  const menu::SystemFacts& facts;
+  HWND tips = nullptr;   // the buttons' tooltips, made with the first tip
+  bool waiting = false;  // hidden while a started program runs: no entry runs
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
@@ -82,7 +92,6 @@ class LauncherDialog : public framework::Dialog {
   OwnedTable entries;
   OwnedTable savedEntries;
   Text menuName;
-  Text discRoot;  // full path of the folder of the first autorun.inf; empty when unknown
   RECT initialClientRect = {};
   RECT initialWindowRect = {};
   POINT popupOrigin = {};

@@ -1,14 +1,18 @@
 // The buttons and the popup menu of a menu file.
 #include "window/menu_builders.h"
 
+#include <commctrl.h>
+
 #include "commands/command_line.h"
 #include "dpi_win32.h"
+#include "glyphkey.h"
 
 namespace {
 
 const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
+const int kTipWidth = 320;  // pixels at 96 dpi before a long tip wraps
 static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
 
 layout::ButtonColumn ColumnFor(HWND window) {
@@ -16,15 +20,28 @@ layout::ButtonColumn ColumnFor(HWND window) {
   return layout::ButtonColumn(dpi::MetricForDpi(SM_CYICON, at), at);
 }
 
+// A tool of the tooltip control: a whole button, its messages watched by the control.
+// The size of the tool record that every version of the common controls takes.
+TOOLINFOA ButtonTool(HWND window, HWND button) {
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = (UINT_PTR)button;
+  return tool;
+}
+
 }  // namespace
 
 MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
 
-ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, int clientWidth)
+ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, HWND& tips,
+                             int clientWidth)
     : MenuBuilder(window),
       window_(window),
       entries_(entries),
       pictures_(pictures),
+      tips_(tips),
       clientWidth_(clientWidth) {}
 
 PopupBuilder::PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin,
@@ -34,7 +51,12 @@ PopupBuilder::PopupBuilder(HWND window, const OwnedTable& entries, const POINT& 
 void ButtonBuilder::Prepare() {
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
     HWND button = GetDlgItem(window_, id);
-    if (button) DestroyWindow(button);
+    if (!button) continue;
+    if (tips_) {
+      TOOLINFOA tool = ButtonTool(window_, button);
+      SendMessageA(tips_, TTM_DELTOOLA, 0, (LPARAM)&tool);
+    }
+    DestroyWindow(button);
   }
   // Their buttons are gone: so are the pictures they showed.
   pictures_.Clear();
@@ -56,6 +78,24 @@ void ButtonBuilder::Entry(int index, int iconNumber) {
 void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
   HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
   pictures_.Show(button, index, file, iconIndex, column_.iconHeight());
+}
+
+void ButtonBuilder::Tip(int index, const char* tip) {
+  HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
+  if (!button || !*tip) return;
+  // Screen readers read it as the button's description.
+  SendMessageA(button, GKM_SETDESCRIPTION, 0, (LPARAM)tip);
+  if (!tips_) {
+    // With the system's delays; owned by the window, it goes with it.
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!tips_) return;
+    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, dpi::Scale(kTipWidth, column_.dpi()));
+  }
+  TOOLINFOA tool = ButtonTool(window_, button);
+  tool.lpszText = const_cast<char*>(tip);  // the control keeps a copy
+  SendMessageA(tips_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
 }
 
 PopupBuilder::~PopupBuilder() {

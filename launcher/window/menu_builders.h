@@ -16,6 +16,8 @@ class MenuBuilder {
   // The picture of entry index, from a QXpicture line: the file (its path as the
   // launcher opens it) and the icon's index in it. Popup items have none.
   virtual void Picture(int index, const char* file, int iconIndex) { (void)index, (void)file, (void)iconIndex; }
+  // The line of help of entry index, from a QXtip line. Popup items have none.
+  virtual void Tip(int index, const char* tip) { (void)index, (void)tip; }
   virtual void Gap(int number) = 0;                  // each QXspace line
   virtual UINT Close() = 0;                          // after the whole file was read
   // The buttons' column as built so far.
@@ -32,11 +34,13 @@ class MenuBuilder {
 class ButtonBuilder : public MenuBuilder {
  public:
   // Buttons in window for the entries of the table that entries holds, their pictures
-  // in pictures, as wide as a client area of clientWidth allows at the window's DPI.
-  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, int clientWidth);
+  // in pictures, their tips in the tooltip control tips (made with the first tip), as
+  // wide as a client area of clientWidth allows at the window's DPI.
+  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, HWND& tips, int clientWidth);
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
   void Picture(int index, const char* file, int iconIndex) override;
+  void Tip(int index, const char* tip) override;
   void Gap(int number) override { column_.Gap(number); }
   UINT Close() override { return 0; }
 
@@ -44,6 +48,7 @@ class ButtonBuilder : public MenuBuilder {
   HWND window_;
   OwnedTable& entries_;
   PictureIcons& pictures_;
+  HWND& tips_;
   int clientWidth_;
 };
 

@@ -5,6 +5,7 @@
 #include "base/new_delete.h"
 #include "dpi_win32.h"
 #include "menu/copy_directive.h"
+#include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
 #include "menu/menu_file_win32.h"
 #include "menu/menu_reader.h"
@@ -29,15 +30,33 @@ class MenuLoadSink : public menu::MenuSink {
     window_.entries->entry[index].caption.Assign(caption);
   }
   void OnPicture(int, const char* value, int) override { picture_.Assign(value); }
+  void OnEntryKey(menu::LineKind kind, int, const char* value, int) override {
+    if (kind == menu::LineKind::kCondition) condition_.Assign(value);
+    if (kind == menu::LineKind::kRunStyle) runStyle_ = ParseRunStyle(value);
+    if (kind == menu::LineKind::kTip) tip_.Assign(value);
+  }
   void OnEntry(int index, const char* command, int iconNumber, int) override {
-    window_.entries->entry[index].command.Assign(command);
+    MenuEntry& entry = window_.entries->entry[index];
+    entry.command.Assign(command);
+    entry.runStyle = runStyle_;
+    entry.tip = tip_;
+    // A hidden entry keeps its number, icon and picture, but gets no button or item.
+    entry.hidden = !menu::ConditionsHold(condition_.c_str(), window_.facts);
+    condition_.Clear();
+    runStyle_ = RunStyle::kStay;
+    tip_.Clear();
+    if (entry.hidden) {
+      picture_.Clear();
+      return;
+    }
     builder_.Entry(index, iconNumber);
+    builder_.Tip(index, entry.tip.c_str());
     if (picture_.empty()) return;
     // A value that names no usable file still takes the built-in picture away. Only a
     // file of the disc is loaded, by its full path: nothing else is looked for, on the
     // network or anywhere else, while a menu loads.
     menu::PictureSource source;
-    const char* root = window_.discRoot.c_str();
+    const char* root = window_.facts.discRoot.c_str();
     if (!*root || menu::ReadPictureValue(picture_.c_str(), fileName_, root, &source,
                                          LeadByteTestFor(GetACP())) != menu::PictureProblem::kNone)
       source.path.Clear();
@@ -52,13 +71,17 @@ class MenuLoadSink : public menu::MenuSink {
   MenuBuilder& builder_;
   const char* fileName_;
   Text picture_;  // the picture waiting for the next entry
+  // The QXif, QXrun and QXtip values waiting for the next entry.
+  Text condition_;
+  RunStyle runStyle_ = RunStyle::kStay;
+  Text tip_;
 };
 
 int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
   if (!entries) entries.Reset(new MenuEntryTable);
   if (!entries) return 0;  // out of memory: nothing is loaded
   entries->Clear();
-  ButtonBuilder buttons(handle_, entries, pictures, FrameAt(dpi::WindowDpi(handle_)).clientWidth);
+  ButtonBuilder buttons(handle_, entries, pictures, tips, FrameAt(dpi::WindowDpi(handle_)).clientWidth);
   PopupBuilder popup(handle_, entries, popupOrigin, messageTexts);
   MenuBuilder& builder = mode == kPopup ? static_cast<MenuBuilder&>(popup) : buttons;
   builder.Prepare();

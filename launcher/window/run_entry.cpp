@@ -17,9 +17,11 @@ const int kPopupOriginWithoutButton = 300;  // x and y, at 96 dpi
 
 void LauncherDialog::RunEntry(unsigned id) {
   int index = command::EntryIndexForId(id);
-  if (index == command::kNoEntry || !entries) return;
+  if (index == command::kNoEntry || !entries || entries->entry[index].hidden) return;
   // A copy: the table may be replaced before this call ends.
   Text entryCommand = entries->entry[index].command;
+  // An auto-start ends the window whatever the entry asks.
+  RunStyle runStyle = autoStarts.depth() > 0 ? RunStyle::kStay : entries->entry[index].runStyle;
   ClassesRootView registry;
   Text commandLine;
   if (entryCommand.c_str()[0] == '%') {
@@ -39,7 +41,14 @@ void LauncherDialog::RunEntry(unsigned id) {
       break;
   }
   Text composed = command::ComposeCommandLine(registry, commandLine.c_str());
-  if (!StartCommandLine(composed.c_str(), handle_)) ShowStartError(entryCommand.c_str());
+  HANDLE process = nullptr;
+  if (!StartCommandLine(composed.c_str(), handle_, runStyle == RunStyle::kWait ? &process : nullptr)) {
+    ShowStartError(entryCommand.c_str());
+    return;
+  }
+  if (runStyle == RunStyle::kWait) HideWhileRunning(process);
+  // The launcher ends: the disc is no longer in use.
+  if (runStyle == RunStyle::kClose) OnOK();
 }
 
 void LauncherDialog::Reload(const char* fileName) {

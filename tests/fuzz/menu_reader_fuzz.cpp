@@ -13,8 +13,12 @@
 #include "fuzz_check.h"
 #include "launcher_menu_source.h"
 #include "menu/copy_directive.h"
+#include "menu/disc_path.h"
+#include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
+#include "menu/language_choice.h"
 #include "menu/menu_encoding.h"
+#include "menu/menu_entry.h"
 #include "menu/menu_reader.h"
 
 namespace {
@@ -46,6 +50,22 @@ class ChunkedSource : public menu::ByteSource {
   size_t size_, pos_ = 0;
   uint32_t state_;
   long failAt_;
+};
+
+// A machine for the conditions of a hostile disc: every path it is asked about must be
+// one the launcher may touch.
+class FuzzFacts : public menu::SystemFacts {
+ public:
+  FuzzFacts() {
+    discRoot.Assign("D:\\");
+    languages.Add("de-CH");
+    languages.Add("en");
+  }
+  Text Expand(const char* text) const override { return Text(text); }
+  menu::PathState Probe(const char* fullPath) const override {
+    FUZZ_CHECK(!menu::IsNetworkPath(fullPath));
+    return (strlen(fullPath) & 1) ? menu::PathState::kExists : menu::PathState::kMissing;
+  }
 };
 
 // Checks what the reader reports against its rules while it reads.
@@ -95,6 +115,35 @@ class CheckingSink : public menu::MenuSink {
     Mark(line);
   }
   void OnUnusedPicture(const char*, int line) override { Mark(line); }
+  // QXif, QXrun and QXtip are handed on like pictures.
+  void OnEntryKey(menu::LineKind kind, int index, const char* value, int line) override {
+    FUZZ_CHECK(index == entries && captionWaiting);
+    FUZZ_CHECK(kind == menu::LineKind::kCondition || kind == menu::LineKind::kRunStyle ||
+               kind == menu::LineKind::kTip);
+    if (kind == menu::LineKind::kCondition) {
+      static const FuzzFacts facts;
+      menu::ConditionsHold(value, facts);
+      const char* cursor = value;
+      menu::Condition condition;
+      int count = 0;
+      while (menu::NextCondition(&cursor, &condition)) FUZZ_CHECK(++count <= (int)strlen(value));
+    }
+    if (kind == menu::LineKind::kRunStyle) ParseRunStyle(value);
+    Mark(line);
+  }
+  void OnUnusedEntryKey(menu::LineKind, const char*, int line) override { Mark(line); }
+  void OnLanguage(const char* value, bool afterEntry, int line) override {
+    FUZZ_CHECK(afterEntry == (entries > 0 || captionWaiting));
+    languages.OnLanguage(value, afterEntry, line);
+    FUZZ_CHECK(languages.count() <= menu::LanguageLines::kMax);
+    menu::UserLanguages user;
+    user.Add("de-AT");
+    user.Add("pt");
+    int chosen = languages.Choose(user);
+    FUZZ_CHECK(chosen < languages.count() && (chosen < 0 || !languages.at(chosen).file.empty()));
+    Line(line);
+  }
+  menu::LanguageLines languages;
   void OnIgnoredLine(menu::LineKind, const char*, int line) override { Line(line); }
   int entries = 0;
   bool captionWaiting = false;

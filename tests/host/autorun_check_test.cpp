@@ -178,6 +178,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "'one.ico' has no icon 1 (it holds 1 icon, number 0)", "negative icon number",
                   "no entry shows the picture 'one.ico'", "no entry shows the picture 'one.ico'",
                   "is a network or device path", "holds a '%'", "popup items show no pictures"}},
+        Expected{"broken-languages",
+                 {"autorun.inf:6", "autorun.inf:8", "autorun.inf:11", "autorun.inf:14", "autorun.inf:15"},
+                 {"language file 'francais.inf' is not on the disc; users of fr read autorun.inf",
+                  "the condition 'windows>=12' of entry 1 'Setup' is not known; it holds everywhere",
+                  "QXrun does nothing for entry 2 'More', which opens a menu",
+                  "the language line comes after an entry",
+                  "the run style 'later' of entry 3 'Run' is not known"}},
         Expected{"broken-utf16",
                  {"autorun.inf:0", "autorun.inf:0", "autorun.inf:1"},
                  {"no open= line", "no QXName line", "UTF-16 without a byte-order mark"}},
@@ -297,11 +304,17 @@ TEST(IconFile, CountsIconsAsTheShellCounts) {
 
 TEST(AutorunCheck, DemoDiscsAreClean) {
   int checked = 0;
-  for (const char* demo : {"demo", "demo-fr"}) {
-    std::string folder = std::string(EXAMPLES_DIR) + "/" + demo;
+  // The demo as every user reads it, and as a French user reads it: its French start menu.
+  std::unique_ptr<check::DiscCodePage> page = check::OpenCodePage(check::kDefaultCodePage);
+  for (const char* language : {"", "fr"}) {
+    const char* demo = *language ? "demo (fr)" : "demo";
+    std::string folder = std::string(EXAMPLES_DIR) + "/demo";
     if (access((folder + "/autorun.inf").c_str(), F_OK) != 0) continue;
     ++checked;
-    check::DiscReport report = check::CheckPath(folder);
+    check::DiscReport report = check::CheckPath(folder, *page, language);
+    if (*language) {
+      EXPECT_EQ(report.menus[0].file, "fr\\menu.inf");
+    }
     EXPECT_EQ(check::ExitStatus(report), 0) << demo << "\n" << Printed(report, check::Format::kPlain);
     // A page, a popup and a second page at least.
     bool popup = false;
@@ -449,6 +462,31 @@ TEST(AutorunCheck, MenuFileGivenAloneIsReadAsTheStartPage) {
   for (const check::Warning& w : report.warnings)
     toldIgnored |= w.file == "more.inf" && w.text.find("Messages only from") != std::string::npos;
   EXPECT_TRUE(toldIgnored);
+}
+
+TEST(AutorunCheck, LanguageFilesAreStartMenusAndOneLanguageReadsItsOwn) {
+  // Without a language the German file is read as a start menu (its Messages count),
+  // not as the page that an entry also makes of it.
+  check::DiscReport all = check::CheckPath(Disc("broken-languages"));
+  ASSERT_EQ(all.menus.size(), 2u);
+  EXPECT_EQ(all.menus[0].languages.size(), 2u);
+  EXPECT_EQ(all.menus[1].openedFrom, "autorun.inf:5 (de,de-AT)");
+  EXPECT_EQ(all.menus[0].items[0].condition, "64-bit windows>=12");
+  EXPECT_EQ(all.menus[0].items[2].tip, "Runs it");
+  // A user of de-AT reads the German file alone; a user of Italian (whose line comes too
+  // late) and of French (whose file is missing) read autorun.inf.
+  std::unique_ptr<check::DiscCodePage> page = check::OpenCodePage(check::kDefaultCodePage);
+  struct Row {
+    const char* language;
+    const char* first;
+    size_t menus;
+  } rows[] = {{"de-AT", "deutsch.inf", 1}, {"it", "autorun.inf", 2}, {"fr-FR", "autorun.inf", 2}};
+  for (const Row& row : rows) {
+    check::DiscReport one = check::CheckPath(Disc("broken-languages"), *page, row.language);
+    ASSERT_FALSE(one.menus.empty()) << row.language;
+    EXPECT_EQ(one.menus[0].file, row.first) << row.language;
+    EXPECT_EQ(one.menus.size(), row.menus) << row.language;
+  }
 }
 
 TEST(AutorunCheck, FindsFilesWhateverTheirCaseOnTheDisc) {

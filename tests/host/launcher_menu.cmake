@@ -3,3 +3,4 @@
 add_host_test(launcher_menu_reader_test LIBS disc_check SOURCES launcher_menu_reader_test.cpp)
 add_host_test(launcher_copy_directive_test LIBS launcher_pure SOURCES launcher_copy_directive_test.cpp)
 add_host_test(launcher_corpus_test LIBS disc_check SOURCES launcher_corpus_test.cpp)
+add_host_test(launcher_conditions_test LIBS disc_check SOURCES launcher_conditions_test.cpp)

@@ -198,6 +198,26 @@ TEST(MenuReader, PictureGoesToTheNextEntryOnly) {
                               "unused picture c.ico :5"}));
 }
 
+TEST(MenuReader, ConditionRunStyleAndTipGoToTheNextEntryOnly) {
+  // Each key keeps its latest value until an entry takes it; the keys are told apart
+  // from their neighbours by their first characters.
+  Outcome o = Read(
+      "QXlanguage=de deutsch.inf\n"
+      "QXif=64-bit\nQXIF=windows>=10\nQXrun=wait\nQXtip=Installs it\n"
+      "shell=a\nshell=1\n"
+      "qxrunning=close\nQXtipp=x\n"
+      "shell=b\nshell=2\n"
+      "QXtip=left over\nQXlanguage=fr francais.inf\n");
+  EXPECT_EQ(
+      o.events,
+      (Events{"language de deutsch.inf", "unused if 64-bit :2", "caption 0 a", "if 0 windows>=10 :3",
+              "run 0 wait :4", "tip 0 Installs it :5", "entry 0 1 @200", "caption 1 b", "run 1 close :8",
+              "tip 1 x :9", "entry 1 2 @200", "late language fr francais.inf", "unused tip left over :12"}));
+  EXPECT_EQ(menu::ClassifyLine("QXi=x", nullptr, nullptr), LineKind::kOtherKey);
+  EXPECT_EQ(menu::ClassifyLine("QXicon=1", nullptr, nullptr), LineKind::kIconList);
+  EXPECT_EQ(menu::ClassifyLine("QXlanguag=x", nullptr, nullptr), LineKind::kOtherKey);
+}
+
 TEST(MenuReader, IconListCountsOnlyItsFirst63Characters) {
   std::string list;
   while (list.size() < 60) list += "1,";  // 60 characters, item 31 starts at 60

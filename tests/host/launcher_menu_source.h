@@ -60,6 +60,15 @@ class RecordingSink : public menu::MenuSink {
   void OnUnusedPicture(const char* value, int line) override {
     Add("unused picture " + std::string(value) + " :" + std::to_string(line));
   }
+  void OnEntryKey(menu::LineKind kind, int index, const char* value, int line) override {
+    Add(KeyName(kind) + " " + std::to_string(index) + " " + value + " :" + std::to_string(line));
+  }
+  void OnUnusedEntryKey(menu::LineKind kind, const char* value, int line) override {
+    Add("unused " + KeyName(kind) + " " + value + " :" + std::to_string(line));
+  }
+  void OnLanguage(const char* value, bool afterEntry, int) override {
+    Add(std::string(afterEntry ? "late language " : "language ") + value);
+  }
   void OnGap(int number, int) override { Add("gap " + std::to_string(number)); }
   void OnCopy(const char* value, int) override { Add("copy " + std::string(value)); }
   void OnIgnoredLine(menu::LineKind, const char*, int) override { ignored++; }
@@ -68,6 +77,9 @@ class RecordingSink : public menu::MenuSink {
 
  private:
   void Add(const std::string& event) { events.push_back(event); }
+  static std::string KeyName(menu::LineKind kind) {
+    return kind == menu::LineKind::kCondition ? "if" : kind == menu::LineKind::kRunStyle ? "run" : "tip";
+  }
 };
 
 // A file's text as the launcher reads it on a Windows whose ANSI code page is

@@ -47,7 +47,8 @@ compare demo 0 CP1252 --fresh-windows --plain "$src/examples/demo"
 compare broken-missing 1 CP1252 --fresh-windows --plain "Z:$(echo "$src/tests/discs/broken-missing" | tr / '\\')\\"
 # A menu file alone, by its Windows path: its folder is the disc.
 compare more.inf 1 CP1252 --fresh-windows --plain "Z:$(echo "$src/tests/discs/broken-messages/more.inf" | tr / '\\')"
-# "Démonstration" goes to a pipe in the ANSI code page, Windows-1252 in a new prefix.
-compare demo-fr 0 CP1252 --fresh-windows --plain "$src/examples/demo-fr"
+# "Démonstration" goes to a pipe in the ANSI code page, Windows-1252 in a new prefix:
+# the demo's French start menu, as a French user reads the disc.
+compare demo-fr 0 CP1252 --fresh-windows --plain --language fr-FR "$src/examples/demo"
 [ $failed = 0 ] && echo "autorun-check.exe: all checks passed"
 exit $failed

@@ -266,6 +266,17 @@ void TestActionAndEvents() {
   if (object) {
     CHECK_WIDE(Text(object, &IAccessible::get_accName), L"Renamed");
     CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), L"Alt+R");
+    // The host's line of help is the description, a copy that outlives the host's text;
+    // without one, the system's standard object answers (no description).
+    wchar_t standard[128];
+    wcscpy(standard, Text(object, &IAccessible::get_accDescription));
+    CHECK(wcscmp(standard, L"(error)") != 0);
+    char help[] = "Installs \xE9t\xE9";
+    SendMessageA(control, GKM_SETDESCRIPTION, 0, (LPARAM)help);
+    help[0] = 0;
+    CHECK_WIDE(Text(object, &IAccessible::get_accDescription), L"Installs \u00e9t\u00e9");
+    SendMessageA(control, GKM_SETDESCRIPTION, 0, 0);
+    CHECK_WIDE(Text(object, &IAccessible::get_accDescription), standard);
     object->Release();
   }
   UnhookWinEvent(hook);

@@ -63,3 +63,10 @@ set_tests_properties(hostile_test_144dpi PROPERTIES FIXTURES_REQUIRED wine144 RU
 target_include_directories(launcher_window_test PRIVATE ${CMAKE_SOURCE_DIR}/launcher ${CMAKE_SOURCE_DIR}/dpi)
 add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
 add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_test.cpp)
+add_launcher_test(launcher_menus_test ${CMAKE_CURRENT_LIST_DIR}/launcher_menus_test.cpp)
+target_link_libraries(launcher_menus_test PRIVATE comctl32)
+# The same disc as a German user sees it: Wine takes the user's interface language from
+# LC_ALL (or LC_MESSAGES) of the program it starts.
+add_test(NAME launcher_menus_test_german COMMAND launcher_menus_test german)
+set_tests_properties(launcher_menus_test_german PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS};LC_ALL=de_DE.UTF-8")

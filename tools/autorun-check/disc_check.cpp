@@ -12,6 +12,8 @@
 #include "disc_files.h"
 #include "icon_file.h"
 #include "lead_bytes.h"
+#include "menu/disc_path.h"
+#include "menu/language_choice.h"
 #include "menu_scan.h"
 #include "message_section.h"
 
@@ -27,20 +29,21 @@ class DiscWalker {
 
   // Reads one menu file and, after it, the files its commands open.
   // popupChain: the files of the popups open when this one opens, outermost first.
+  // startMenu: a language file read in place of the start file.
   void Visit(const std::string& name, bool popup, const std::string& openedFrom,
-             std::vector<std::string> popupChain) {
+             std::vector<std::string> popupChain, bool startMenu = false) {
     std::string spelled = files_.DiscSpelling(name);
     std::string key = Lower(spelled) + (popup ? "<>" : "[]");
     if (!visited_.insert(key).second) return;
 
     MenuScan scan = ScanMenuFile(files_.FindFile(name), name, popup, codePage_);
     scan.view.openedFrom = openedFrom;
-    bool start = openedFrom.empty();
-    if (start && !scan.opened) {
+    bool start = openedFrom.empty() || startMenu;
+    if (openedFrom.empty() && !scan.opened) {
       report_.unreadable = "cannot open " + name;
       return;
     }
-    if (start && scan.readError) {
+    if (openedFrom.empty() && scan.readError) {
       report_.unreadable = "read error in " + name;
       return;
     }
@@ -48,7 +51,7 @@ class DiscWalker {
     if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
     bool discFile = start && Lower(spelled) == kStartFile;
-    CheckMessageSection(scan.lines, name, discFile, &report_.warnings);
+    CheckMessageSection(scan.lines, name, discFile || startMenu, &report_.warnings);
     if (discFile)
       CheckAutorunSection(scan.lines, name, codePage_.isLeadByte(), &report_.warnings, &report_.notes);
     if (start && scan.view.name.empty())
@@ -100,9 +103,60 @@ class DiscWalker {
         Warn(name, item.line, std::string(KindName(view.kind)) + " '" + view.target + "' is not on the disc");
       }
     }
+    // The language files first: one that is also a page of this menu is read as the
+    // start menu its users see.
+    if (openedFrom.empty() && followLanguages_) VisitLanguages(name, scan.view.languages);
     for (const Next& n : next)
       Visit(n.file, n.popup, n.from, n.popup ? popupChain : std::vector<std::string>());
   }
+
+  // The disc file of a language line, as the launcher opens it; "" when it is not there.
+  std::string LanguageFile(const std::string& from, const LanguageView& language) {
+    Text discPath;
+    if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath, codePage_.isLeadByte()) !=
+        menu::DiscPathProblem::kNone) {
+      Warn(from, language.line,
+           "the language file '" + language.file + "' is not a file of the disc; users of " + language.tags +
+               " read " + from);
+      return "";
+    }
+    if (files_.FindFile(discPath.c_str()).empty()) {
+      Warn(from, language.line,
+           "the language file '" + language.file + "' is not on the disc; users of " + language.tags +
+               " read " + from);
+      return "";
+    }
+    return discPath.c_str();
+  }
+
+  // Every language file is a start menu of its own.
+  void VisitLanguages(const std::string& from, const std::vector<LanguageView>& languages) {
+    for (const LanguageView& language : languages) {
+      std::string file = LanguageFile(from, language);
+      if (!file.empty())
+        Visit(file, false, from + ":" + std::to_string(language.line) + " (" + language.tags + ")", {}, true);
+    }
+  }
+
+  // The start menu of a user of language: its file, or "" for the start file itself;
+  // *from says which line chose it.
+  std::string StartMenuFor(const std::string& startFile, const std::string& language, std::string* from) {
+    MenuScan scan = ScanMenuFile(files_.FindFile(startFile), startFile, false, codePage_);
+    menu::LanguageLines lines;
+    for (const LanguageView& view : scan.view.languages) {
+      Text value((view.tags + " " + view.file).c_str());
+      lines.OnLanguage(value.c_str(), false, view.line);
+    }
+    menu::UserLanguages user;
+    user.Add(language.c_str());
+    int chosen = lines.Choose(user);
+    if (chosen < 0) return "";
+    const LanguageView& line = scan.view.languages[chosen];
+    *from = startFile + ":" + std::to_string(line.line) + " (" + line.tags + ")";
+    return LanguageFile(startFile, line);
+  }
+
+  bool followLanguages_ = true;
 
  private:
   std::string Lower(const std::string& name) const { return LowerName(name, codePage_.isLeadByte()); }
@@ -147,10 +201,22 @@ class DiscWalker {
 };
 }  // namespace
 
-DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage) {
+DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage,
+                     const std::string& language) {
   DiscReport report;
   DiscWalker walker(root, codePage, report);
-  walker.Visit(startFile, false, "", {});
+  if (language.empty()) {
+    walker.Visit(startFile, false, "", {});
+  } else {
+    // What a user of that language sees, and nothing else.
+    walker.followLanguages_ = false;
+    std::string from;
+    std::string chosen = walker.StartMenuFor(startFile, language, &from);
+    if (chosen.empty())
+      walker.Visit(startFile, false, "", {});
+    else
+      walker.Visit(chosen, false, from, {}, true);
+  }
   // Warnings read file by file in the order of the listing, line by line within a file.
   std::vector<std::string> order;
   for (const MenuView& menu : report.menus) order.push_back(menu.file);
@@ -162,7 +228,7 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile, Disc
   return report;
 }
 
-DiscReport CheckPath(const std::string& path, DiscCodePage& codePage) {
+DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std::string& language) {
   DiscReport report;
   std::string trimmed = TrimHostPath(path);
   struct stat st;
@@ -177,11 +243,11 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage) {
       report.unreadable = "the folder " + path + " has no autorun.inf";
       return report;
     }
-    return CheckDisc(trimmed, name, codePage);
+    return CheckDisc(trimmed, name, codePage, language);
   }
   std::string folder, name;
   SplitHostPath(trimmed, &folder, &name);
-  return CheckDisc(folder, codePage.FromHostName(name), codePage);
+  return CheckDisc(folder, codePage.FromHostName(name), codePage, language);
 }
 
 DiscReport CheckPath(const std::string& path, unsigned codePage) {

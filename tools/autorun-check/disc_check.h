@@ -31,10 +31,19 @@ struct MenuItem {
   std::string picturePath;
   int pictureIndex = 0;
   CommandView view;
+  // QXif, QXrun and QXtip of the entry as written ("" for none): where it is shown, what
+  // the menu does once it has started, its line of help.
+  std::string condition, runStyle, tip;
   // kGap
   int gap = 0;
   // kCopy: the directive as written, and where it goes ("" when it copies nothing)
   std::string copyValue, copySource, copyDestination;
+};
+
+// A QXlanguage line of a start menu: users of these tags read this file instead.
+struct LanguageView {
+  int line = 0;
+  std::string tags, file;
 };
 
 struct MenuView {
@@ -49,6 +58,7 @@ struct MenuView {
   int titleLine = 0, nameLine = 0;
   std::vector<MenuItem> items;
   bool entryLimit = false;  // the thirtieth entry stopped the reading
+  std::vector<LanguageView> languages;  // the QXlanguage lines the launcher looks at
 };
 
 struct DiscReport {
@@ -64,9 +74,12 @@ const unsigned kDefaultCodePage = 1252;
 // Checks the disc whose root folder holds startFile (a disc-relative name in the
 // disc's code page), read as the launcher reads it on a Windows whose ANSI code page
 // is codePage. Messages are looked at only when startFile is the disc's autorun.inf.
-DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage);
+// Without a language, every language file of the start file is checked as a start menu
+// too; with one (a tag, "de-CH"), only the start menu that its users read.
+DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage,
+                     const std::string& language = "");
 // Checks a disc folder (its autorun.inf) or one menu file, as given on the command line.
-DiscReport CheckPath(const std::string& path, DiscCodePage& codePage);
+DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std::string& language = "");
 DiscReport CheckPath(const std::string& path, unsigned codePage = kDefaultCodePage);
 // Exit status of the checker: 0 clean, 1 warnings, 2 the start file cannot be read.
 int ExitStatus(const DiscReport& report);

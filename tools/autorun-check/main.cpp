@@ -4,6 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <string>
+
 #include "disc_check.h"
 #include "page_layout.h"
 #include "report_format.h"
@@ -13,7 +15,7 @@ namespace {
 void PrintUsage(FILE* out) {
   fprintf(out,
           "usage: autorun-check [--plain | --readable] [--codepage N] [--dpi N] [--fresh-windows]\n"
-          "                     DISC_FOLDER_OR_MENU_FILE\n"
+          "                     [--language TAG] DISC_FOLDER_OR_MENU_FILE\n"
           "Shows each page and popup of the disc's menu as the launcher will show it and\n"
           "warns, with file:line:, about what to fix before burning.\n"
           "  --plain        one tab-separated record per line (the default when the output\n"
@@ -27,6 +29,9 @@ void PrintUsage(FILE* out) {
           "                 120 is 125 %%, 144 is 150 %%, 192 is 200 %%\n"
           "  --fresh-windows  compose command lines with the document associations of a\n"
           "                 fresh Windows 10 (the default%s)\n"
+          "  --language TAG read the disc as a user whose Windows speaks TAG (de, de-CH,\n"
+          "                 pt-BR) does: only the start menu that QXlanguage gives them;\n"
+          "                 without it every language file is checked as a start menu\n"
           "The menu's texts are printed %s.\n"
           "A page's window size is given for a 1366 x 768 screen (a 728-pixel-high work area,\n"
           "32-pixel icons), with the columns its buttons flow into there.\n"
@@ -56,6 +61,7 @@ int main(int argc, char** argv) {
   bool plain = false, readable = false;
   unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
+  std::string language;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--plain") == 0) {
       plain = true;
@@ -75,6 +81,12 @@ int main(int argc, char** argv) {
       check::SetLayoutDpi(dpi);
     } else if (strcmp(argv[i], "--fresh-windows") == 0) {
       check::UseFreshWindowsAssociations();
+    } else if (strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
+      language = argv[++i];
+      if (language.empty() || language.find_first_of(" \t,") != std::string::npos) {
+        fprintf(stderr, "autorun-check: '%s' is not a language tag\n", argv[i]);
+        return Usage();
+      }
     } else if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
       PrintUsage(stdout);
       check::KeepConsoleOpen();
@@ -91,7 +103,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "autorun-check: this system cannot convert code page %u\n", codePage);
     return 2;
   }
-  check::DiscReport report = check::CheckPath(path, *page);
+  check::DiscReport report = check::CheckPath(path, *page, language);
   if (!report.unreadable.empty()) {
     fprintf(stderr, "autorun-check: %s\n", report.unreadable.c_str());
     check::KeepConsoleOpen();

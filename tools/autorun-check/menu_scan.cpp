@@ -13,7 +13,10 @@
 #include "icon_names.h"
 #include "lead_bytes.h"
 #include "menu/copy_directive.h"
+#include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
+#include "menu/language_choice.h"
+#include "menu/menu_entry.h"
 
 namespace check {
 
@@ -104,6 +107,32 @@ class ViewSink : public menu::MenuSink {
     picture_ = value;
     pictureLine_ = line;
   }
+  void OnEntryKey(menu::LineKind kind, int, const char* value, int line) override {
+    if (kind == menu::LineKind::kCondition) condition_ = value, conditionLine_ = line;
+    if (kind == menu::LineKind::kRunStyle) runStyle_ = value, runStyleLine_ = line;
+    if (kind == menu::LineKind::kTip) tip_ = value, tipLine_ = line;
+  }
+  void OnUnusedEntryKey(menu::LineKind kind, const char* value, int line) override {
+    const char* key = kind == menu::LineKind::kCondition  ? "QXif"
+                      : kind == menu::LineKind::kRunStyle ? "QXrun"
+                                                          : "QXtip";
+    Warn(line, std::string("no entry takes the ") + key + " line " + Quoted(value) +
+                   ": a later one replaces it, or no entry follows it");
+  }
+  void OnLanguage(const char* value, bool afterEntry, int line) override {
+    if (afterEntry) {
+      Warn(line,
+           "the language line comes after an entry; the launcher reads only those before the first entry");
+      return;
+    }
+    menu::LanguageLine parsed;
+    if (!menu::ParseLanguageValue(value, &parsed)) {
+      Warn(line,
+           "the language line " + Quoted(value) + " needs tags and a file (QXlanguage=de,de-AT deutsch.inf)");
+      return;
+    }
+    scan_.view.languages.push_back({line, parsed.tags.c_str(), parsed.file.c_str()});
+  }
   void OnUnusedPicture(const char* value, int line) override {
     if (scan_.view.popup) return;  // said once for every picture line of a popup
     Warn(line, "no entry shows the picture " + Quoted(value) +
@@ -123,7 +152,12 @@ class ViewSink : public menu::MenuSink {
     item.pictureLine = pictureLine_;
     picture_.clear();
     pictureLine_ = 0;
+    item.condition = condition_;
+    item.runStyle = runStyle_;
+    item.tip = tip_;
     item.view = ViewCommand(item.command, isLeadByte_);
+    CheckEntryKeys(item);
+    condition_.clear(), runStyle_.clear(), tip_.clear();
     lastEntryLine_ = line;
     CheckEntry(item);
     scan_.view.items.push_back(item);
@@ -214,6 +248,28 @@ class ViewSink : public menu::MenuSink {
                                " before it: typing the letter never reaches this button");
   }
 
+  // Conditions the launcher does not know hold everywhere; a run style belongs to programs.
+  void CheckEntryKeys(const MenuItem& item) {
+    std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
+    const char* value = item.condition.c_str();
+    menu::Condition condition;
+    while (menu::NextCondition(&value, &condition)) {
+      if (condition.kind == menu::ConditionKind::kUnknown)
+        Warn(conditionLine_, "the condition " + Quoted(condition.text.c_str()) + " of " + name +
+                                 " is not known; it holds everywhere");
+    }
+    if (!item.runStyle.empty()) {
+      bool menuCommand = item.view.kind == CommandKind::kPage || item.view.kind == CommandKind::kPopup;
+      if (ParseRunStyle(item.runStyle.c_str()) == RunStyle::kUnknown)
+        Warn(runStyleLine_, "the run style " + Quoted(item.runStyle) + " of " + name +
+                                " is not known (wait or close); the menu stays");
+      else if (menuCommand)
+        Warn(runStyleLine_, "QXrun does nothing for " + name + ", which opens a menu");
+    }
+    if (!item.tip.empty() && scan_.view.popup)
+      Warn(tipLine_, "popup items show no tip; the tip of " + name + " is not shown");
+  }
+
   // The launcher's reading of the value: where the file is, and which of its icons.
   void CheckPicture(const std::string& name, MenuItem& item) {
     menu::PictureSource source;
@@ -250,6 +306,8 @@ class ViewSink : public menu::MenuSink {
   std::string caption_, picture_;
   std::map<std::string, int> underlined_;  // the underlined characters so far, to the first entry
   int captionLine_ = 0, lastEntryLine_ = 0, pictureLine_ = 0;
+  std::string condition_, runStyle_, tip_;  // waiting for the next entry
+  int conditionLine_ = 0, runStyleLine_ = 0, tipLine_ = 0;
 };
 
 // The names of the encoding a file was read in.

@@ -60,6 +60,9 @@ void FormatPlain(const DiscReport& report, std::string* out) {
       PageLayout page = LayOutPage(menu);
       Appendf(out, "window\t%s\t%d\t%d\t%d\n", menu.file.c_str(), page.width, page.height, page.columns);
     }
+    for (const LanguageView& language : menu.languages)
+      Appendf(out, "language\t%s\t%d\t%s\t%s\n", menu.file.c_str(), language.line, language.tags.c_str(),
+              language.file.c_str());
     for (const MenuItem& item : menu.items) {
       switch (item.type) {
         case MenuItem::kEntry: {
@@ -72,6 +75,12 @@ void FormatPlain(const DiscReport& report, std::string* out) {
           if (!item.picture.empty() && !menu.popup)
             Appendf(out, "picture\t%s\t%d\t%d\t%s\n", menu.file.c_str(), item.pictureLine, item.index + 1,
                     item.picturePath.empty() ? "" : PictureText(item).c_str());
+          if (!item.condition.empty())
+            Appendf(out, "if\t%s\t%d\t%s\n", menu.file.c_str(), item.index + 1, item.condition.c_str());
+          if (!item.runStyle.empty())
+            Appendf(out, "run\t%s\t%d\t%s\n", menu.file.c_str(), item.index + 1, item.runStyle.c_str());
+          if (!item.tip.empty())
+            Appendf(out, "tip\t%s\t%d\t%s\n", menu.file.c_str(), item.index + 1, item.tip.c_str());
           break;
         }
         case MenuItem::kGap:
@@ -101,6 +110,8 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
     Appendf(out, "  disc name  %s\n",
             menu.nameLine ? menu.name.c_str() : "(none: the disc name stays as it was)");
     Appendf(out, "  encoding   %s\n", menu.encodingText.c_str());
+    for (const LanguageView& language : menu.languages)
+      Appendf(out, "  language   %s: %s\n", language.tags.c_str(), language.file.c_str());
     if (!menu.popup) {
       PageLayout page = LayOutPage(menu);
       Appendf(out, "  window     %d x %d pixels, %d column%s of buttons\n", page.width, page.height,
@@ -118,6 +129,9 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
           // What a click starts, where the launcher composes another command line.
           if (!item.view.commandLine.empty() && item.view.commandLine != item.command)
             Appendf(out, "      %-14s %s\n", "starts", item.view.commandLine.c_str());
+          if (!item.condition.empty()) Appendf(out, "      shown where    %s\n", item.condition.c_str());
+          if (!item.runStyle.empty()) Appendf(out, "      after start    %s\n", item.runStyle.c_str());
+          if (!item.tip.empty() && !menu.popup) Appendf(out, "      tip            %s\n", item.tip.c_str());
           break;
         case MenuItem::kGap:
           if (menu.popup)

@@ -1,0 +1,208 @@
+// Where an entry is shown and which start menu a user reads: QXif conditions read and
+// asked of facts passed in, QXlanguage lines matched against the user's languages, and
+// QXrun values.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "launcher_menu_source.h"
+#include "menu/entry_condition.h"
+#include "menu/language_choice.h"
+#include "menu/menu_entry.h"
+
+using menu::Architecture;
+using menu::ConditionKind;
+using menu::PathState;
+
+namespace {
+
+// A machine made up for the test: its files, its variables, a remote drive R:.
+class FakeFacts : public menu::SystemFacts {
+ public:
+  FakeFacts() { discRoot.Assign("D:\\"); }
+  Text Expand(const char* text) const override {
+    std::string out = text;
+    for (const auto& [name, value] : variables) {
+      size_t at;
+      while ((at = out.find("%" + name + "%")) != std::string::npos) out.replace(at, name.size() + 2, value);
+    }
+    return Text(out.c_str());
+  }
+  PathState Probe(const char* fullPath) const override {
+    asked += std::string(fullPath) + ";";
+    if (fullPath[0] == 'R') return PathState::kUntouchable;
+    return files.count(fullPath) ? PathState::kExists : PathState::kMissing;
+  }
+  std::map<std::string, std::string> variables = {{"ProgramFiles", "C:\\Program Files"}, {"Empty", ""}};
+  std::map<std::string, bool> files = {{"C:\\Program Files\\Product\\run.exe", true},
+                                       {"D:\\drivers\\x64", true}};
+  mutable std::string asked;
+};
+
+FakeFacts Machine(Architecture architecture, menu::WindowsVersion version, const char* language = "en-US") {
+  FakeFacts facts;
+  facts.architecture = architecture;
+  facts.version = version;
+  facts.languages.Add(language);
+  return facts;
+}
+
+const menu::WindowsVersion kWindows7 = {6, 1, 7601}, kWindows81 = {6, 3, 9600}, kWindows10 = {10, 0, 19045},
+                           kWindows11 = {10, 0, 22631};
+
+TEST(EntryCondition, ReadsConditionsSeparatedByBlanksWithQuotedPaths) {
+  const char* value =
+      "  64-bit\t!windows<10 exists:\"%ProgramFiles%\\My Product\\a b.exe\" \"missing:C:\\x y\" bogus";
+  struct Row {
+    ConditionKind kind;
+    bool negated;
+    const char* argument;
+  } rows[] = {{ConditionKind::k64Bit, false, ""},
+              {ConditionKind::kWindowsBelow, true, ""},
+              {ConditionKind::kExists, false, "%ProgramFiles%\\My Product\\a b.exe"},
+              {ConditionKind::kMissing, false, "C:\\x y"},
+              {ConditionKind::kUnknown, false, ""}};
+  menu::Condition c;
+  for (const Row& row : rows) {
+    ASSERT_TRUE(menu::NextCondition(&value, &c));
+    EXPECT_EQ(c.kind, row.kind) << c.text.c_str();
+    EXPECT_EQ(c.negated, row.negated) << c.text.c_str();
+    EXPECT_STREQ(c.argument.c_str(), row.argument);
+  }
+  EXPECT_FALSE(menu::NextCondition(&value, &c));
+  // Versions outside the list, a path or tag left empty: unknown.
+  for (const char* unknown :
+       {"windows>=9", "windows<10.1", "windows=10", "exists:", "language:", "64bit", "x"}) {
+    const char* p = unknown;
+    ASSERT_TRUE(menu::NextCondition(&p, &c));
+    EXPECT_EQ(c.kind, ConditionKind::kUnknown) << unknown;
+  }
+}
+
+TEST(EntryCondition, ArchitectureAndVersionAreWindowsOwn) {
+  struct Row {
+    const char* value;
+    bool x86on7, x64on10, arm64on11;
+  } rows[] = {
+      {"32-bit", true, false, false},
+      {"64-bit", false, true, true},  // Windows on ARM is 64-bit Windows too
+      {"64-bit !arm64", false, true, false},
+      {"arm64", false, false, true},
+      {"windows>=10", false, true, true},
+      {"windows<10", true, false, false},
+      {"windows>=11", false, false, true},
+      {"windows>=8.1 windows<11", false, true, false},
+      {"WINDOWS>=7", true, true, true},
+      {"", true, true, true},
+      // Unknown conditions hold with or without "!", as where QXif is not known at all.
+      {"!later-key 32-bit", true, false, false},
+      {"later-key !32-bit", false, true, true},
+  };
+  FakeFacts x86on7 = Machine(Architecture::kX86, kWindows7);
+  FakeFacts x64on10 = Machine(Architecture::kX64, kWindows10);
+  FakeFacts arm64on11 = Machine(Architecture::kArm64, kWindows11);
+  for (const Row& row : rows) {
+    EXPECT_EQ(menu::ConditionsHold(row.value, x86on7), row.x86on7) << row.value;
+    EXPECT_EQ(menu::ConditionsHold(row.value, x64on10), row.x64on10) << row.value;
+    EXPECT_EQ(menu::ConditionsHold(row.value, arm64on11), row.arm64on11) << row.value;
+  }
+  // Windows 11 begins at build 22000 of 10.0; 8.1 is 6.3.
+  EXPECT_TRUE(menu::ConditionsHold("windows<11", Machine(Architecture::kX64, {10, 0, 21999})));
+  EXPECT_FALSE(menu::ConditionsHold("windows<11", Machine(Architecture::kX64, {10, 0, 22000})));
+  EXPECT_TRUE(menu::ConditionsHold("windows>=8.1 windows<10", Machine(Architecture::kX64, kWindows81)));
+}
+
+TEST(EntryCondition, PathsAreExpandedAndTakenFromTheDiscUnlessAbsolute) {
+  struct Row {
+    const char* value;
+    bool holds;
+    const char* asked;  // the paths the system was asked about
+  } rows[] = {
+      {"exists:\"%ProgramFiles%\\Product\\run.exe\"", true, "C:\\Program Files\\Product\\run.exe;"},
+      {"missing:%ProgramFiles%\\Other", true, "C:\\Program Files\\Other;"},
+      {"!exists:%ProgramFiles%\\Other", true, "C:\\Program Files\\Other;"},
+      {"exists:drivers\\x64", true, "D:\\drivers\\x64;"},
+      {"exists:\\drivers\\.\\x64", true, "D:\\drivers\\x64;"},
+      {"exists:drivers/x64", true, "D:\\drivers\\x64;"},
+      // Never touched, and false whether negated or not: the network, a remote drive,
+      // a name that climbs off the disc, an unset variable, a drive-relative name.
+      {"exists:\\\\server\\share\\a", false, ""},
+      {"missing:\\\\server\\share\\a", false, ""},
+      {"!exists:%Empty%\\\\server\\share", false, ""},
+      {"missing:R:\\tools", false, "R:\\tools;"},
+      {"missing:..\\outside", false, ""},
+      {"missing:%NoSuchVariable%\\a", false, ""},
+      {"missing:C:relative", false, ""},
+  };
+  for (const Row& row : rows) {
+    FakeFacts facts = Machine(Architecture::kX64, kWindows10);
+    EXPECT_EQ(menu::ConditionsHold(row.value, facts), row.holds) << row.value;
+    EXPECT_EQ(facts.asked, row.asked) << row.value;
+  }
+  // A condition that fails stops the rest being asked.
+  FakeFacts facts = Machine(Architecture::kX86, kWindows10);
+  EXPECT_FALSE(menu::ConditionsHold("64-bit exists:drivers\\x64", facts));
+  EXPECT_EQ(facts.asked, "");
+}
+
+TEST(EntryCondition, LanguageIsTheOneTheUserReadsWindowsIn) {
+  FakeFacts swiss = Machine(Architecture::kX64, kWindows10, "de-CH");
+  swiss.languages.Add("fr-CH");
+  EXPECT_TRUE(menu::ConditionsHold("language:de-CH", swiss));
+  EXPECT_TRUE(menu::ConditionsHold("language:DE", swiss));
+  EXPECT_FALSE(menu::ConditionsHold("language:de-DE", swiss));
+  EXPECT_FALSE(menu::ConditionsHold("language:fr", swiss));  // only the first counts
+  EXPECT_TRUE(menu::ConditionsHold("!language:fr", swiss));
+  FakeFacts none = Machine(Architecture::kX64, kWindows10, "");
+  EXPECT_FALSE(menu::ConditionsHold("language:en", none));
+}
+
+// The file that a user with these languages reads, from these QXlanguage lines.
+std::string Chosen(const std::string& menu, std::initializer_list<const char*> user) {
+  testing_menu::MemorySource source(menu);
+  menu::LineReader reader(source);
+  menu::LanguageLines lines;
+  menu::ReadMenu(reader, nullptr, lines);
+  menu::UserLanguages languages;
+  for (const char* tag : user) languages.Add(tag);
+  int i = lines.Choose(languages);
+  return i < 0 ? "" : lines.at(i).file.c_str();
+}
+
+TEST(LanguageChoice, ExactTagThenPrimaryLanguageForEachUserLanguageInOrder) {
+  const std::string menu =
+      "[autorun]\n"
+      "QXlanguage=de,de-DE  lang\\deutsch.inf\n"
+      "QXlanguage=de-CH\tlang\\schweiz.inf\n"
+      "QXlanguage=pt-BR,pt lang\\portugues.inf\n"
+      "QXlanguage=zh-TW lang\\taiwan.inf\n"
+      "QXlanguage=fr\n"  // no file: not a line
+      "shell\\a=A\n"
+      "QXlanguage=fr-FR lang\\late.inf\n"  // after the first entry: not looked at
+      "shell\\a\\command=a.exe\n";
+  struct Row {
+    std::initializer_list<const char*> user;
+    const char* file;
+  } rows[] = {
+      {{"de-CH"}, "lang\\schweiz.inf"},
+      {{"DE-at"}, "lang\\deutsch.inf"},
+      {{"de"}, "lang\\deutsch.inf"},
+      {{"pt-PT"}, "lang\\portugues.inf"},
+      {{"zh-CN", "zh-TW"}, "lang\\taiwan.inf"},            // zh-CN matches nothing, not even "zh"
+      {{"it-IT", "de-AT", "de-CH"}, "lang\\deutsch.inf"},  // the user's order counts
+      {{"fr-FR"}, ""},
+      {{}, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Chosen(menu, row.user), row.file) << *row.user.begin();
+  EXPECT_EQ(Chosen("QXlanguage=en readme.inf\n", {"en-GB"}), "readme.inf");
+}
+
+TEST(RunStyle, ValuesIgnoreCaseAndOthersAreUnknown) {
+  EXPECT_EQ(ParseRunStyle("wait"), RunStyle::kWait);
+  EXPECT_EQ(ParseRunStyle("CLOSE"), RunStyle::kClose);
+  EXPECT_EQ(ParseRunStyle("waiting"), RunStyle::kUnknown);
+  EXPECT_EQ(ParseRunStyle(""), RunStyle::kUnknown);
+}
+
+}  // namespace
