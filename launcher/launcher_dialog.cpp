@@ -49,11 +49,13 @@ BOOL LauncherDialog::OnInitDialog() {
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
   GetWindowRect(handle_, &initialWindowRect);
+  // Recorded before the first move: a move onto a monitor of another DPI sends
+  // WM_DPICHANGED at once, and its layout scales the Quit button from this.
+  GetWindowRect(quitButton.handle(), &quitTemplateRect);
+  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window opens where the user is: centred on the monitor the program was started
   // from. Later layouts keep to the monitor that holds the window.
   CentreIn(StartWorkArea());
-  GetWindowRect(quitButton.handle(), &quitTemplateRect);
-  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
@@ -94,6 +96,13 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_QUERYDRAGICON:
       return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+    case WM_GETDPISCALEDSIZE:
+      // Windows asks before it moves the window to a monitor of another DPI, so that the
+      // rectangle WM_DPICHANGED suggests is the launcher's own size there.
+      if (!lParam) break;
+      *(SIZE*)lParam = SizeAtDpi(LOWORD(wParam));
+      SetWindowLongPtrA(handle_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_DPICHANGED:
       if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
       // Not handled for the dialog manager, which gives the controls the dialog font

@@ -55,28 +55,52 @@ void LauncherDialog::KeepDpiLayoutToItself() {
   if (set) set(handle_, kDisableResize | kDisableControlRelayout, kDisableResize | kDisableControlRelayout);
 }
 
+SIZE LauncherDialog::QuitSizeAt(int at) const {
+  return {dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at),
+          dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at)};
+}
+
+SIZE LauncherDialog::SizeAtDpi(int at) const {
+  const layout::Frame frame = FrameAt(at);
+  if (column.dpi() == 0) return {frame.windowWidth, frame.windowHeight};
+  // Where the window will stand is not known yet. A long menu's columns are measured for
+  // the work area under the pointer, which carries a dragged window across; should the
+  // window land elsewhere, WM_DPICHANGED lays it out for its real work area.
+  POINT pointer = {};
+  GetCursorPos(&pointer);
+  const RECT spot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+  const RECT work = framework::WorkAreaNear(spot);
+  const layout::Arrangement a = layout::Arrange(column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at), frame,
+                                                work.right - work.left, work.bottom - work.top);
+  return {a.windowWidth, a.windowHeight};
+}
+
 void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
   SetWindowIcons(at);
-  // Each figure of the Quit button on its own, as the dialog manager maps them.
-  const int quitX = dpi::Rescale(quitTemplateRect.left, templateDpi, at);
-  const int quitY = dpi::Rescale(quitTemplateRect.top, templateDpi, at);
-  const int quitWidth = dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at);
-  const int quitHeight = dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at);
-  // Windows suggests where the window goes; it is kept inside that monitor's work area.
-  const RECT work = framework::WorkAreaNear(suggested);
-  const geometry::Rect reference = framework::ToRect(suggested);
+  // The window goes exactly where Windows suggests: moved anywhere else, a window dragged
+  // across two monitors would jump away from the pointer, and could bounce between them.
+  // The size is the launcher's own, the one WM_GETDPISCALEDSIZE gave for the suggestion.
+  const POINT origin = {suggested.left, suggested.top};
+  if (placing) {
+    // The layout under way moved the window here; it lays out again at this DPI when
+    // that move returns (LayOutColumn).
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const SIZE quit = QuitSizeAt(at);
   if (column.dpi() == 0) {
-    // No menu was laid out: the window keeps its template's size and Quit button.
+    // No menu was laid out: the window keeps its template's size and Quit button, each
+    // figure of the button scaled on its own, as the dialog manager maps them.
     const layout::Frame frame = FrameAt(at);
-    long left, top;
-    geometry::CentredOrigin(reference, framework::ToRect(work), frame.windowWidth, frame.windowHeight, &left, &top);
-    SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight,
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, frame.windowWidth, frame.windowHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);
+    MoveWindow(quitButton.handle(), dpi::Rescale(quitTemplateRect.left, templateDpi, at),
+               dpi::Rescale(quitTemplateRect.top, templateDpi, at), quit.cx, quit.cy, TRUE);
     return;
   }
   column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
-  PlaceButtons(column, work, reference, quitWidth, quitHeight, true);
+  PlaceButtons(column, framework::WorkAreaNear(suggested), &origin, true);
   // The disc's own pictures are read again from their files at the new icon size.
   pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
 }

@@ -61,18 +61,26 @@ void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
 }
 
 UINT ButtonBuilder::Close() {
-  RECT quit;
-  GetWindowRect(window_.quitButton.handle(), &quit);
   // The window is centred in the work area of the screen that holds it.
-  const RECT work = window_.WorkArea();
-  window_.PlaceButtons(column_, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
-  window_.column = column_;
+  window_.LayOutColumn(column_, window_.WorkArea());
   if (!ShiftIsDown()) window_.RunAutoStart();
   return 0;
 }
 
-void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
-                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
+void LauncherDialog::LayOutColumn(const layout::ButtonColumn& laidOut, const RECT& work) {
+  column = laidOut;
+  PlaceButtons(column, work, nullptr, false);
+  // Centring can take the window onto a monitor of another DPI (at start-up, from the
+  // primary monitor's corner): the layout is made once more at the DPI it now has. Only
+  // once, so that a window between two monitors cannot bounce between them.
+  const int at = dpi::WindowDpi(handle_);
+  if (at == column.dpi()) return;
+  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
+  PlaceButtons(column, WorkArea(), nullptr, true);
+  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
+}
+
+void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
                                   bool resizeButtons) {
   // Only now is it known whether the single column fits the screen; where it does not,
   // the buttons made at their single-column places move into columns. The window is then
@@ -89,15 +97,21 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
     if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
   }
-  long left, top;
-  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
+  long left = origin ? origin->x : 0, top = origin ? origin->y : 0;
+  if (!origin) {
+    geometry::CentredOrigin(framework::ToRect(work), framework::ToRect(work), a.windowWidth, a.windowHeight,
+                            &left, &top);
+  }
+  placing = true;
   SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
+  placing = false;
   InvalidateRect(handle_, nullptr, TRUE);
   RECT client;
   GetClientRect(handle_, &client);
   int x, y;
-  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
-  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
+  const SIZE quit = QuitSizeAt(at);
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quit.cx, quit.cy, &x, &y, at);
+  MoveWindow(quitButton.handle(), x, y, quit.cx, quit.cy, TRUE);
 }
 
 PopupBuilder::~PopupBuilder() {

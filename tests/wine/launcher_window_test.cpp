@@ -355,17 +355,20 @@ bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
   return sent;
 }
 
+// The size the launcher answered to WM_GETDPISCALEDSIZE, as the hook left it.
+SIZE SuggestedSize(HWND window) {
+  return {static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestWidth"))),
+          static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestHeight")))};
+}
+
 // The window of kLayoutMenu moved to a monitor of another DPI and back. Wine has one
 // monitor and sends no WM_DPICHANGED: the test sends it.
 void CheckNewDpi(HWND window, const TemplateSize& t) {
-  TEST_CASE("WM_DPICHANGED: buttons, gaps and Quit button at the new DPI, inside the work area");
+  TEST_CASE("WM_GETDPISCALEDSIZE, WM_DPICHANGED: buttons, gaps, Quit button at the new DPI, where suggested");
   const int other = g_dpi == 96 ? 144 : 96;
   static Button before[kMaxButtons], after[kMaxButtons];
   const int count = SortedButtons(window, before);
-  const RECT was = WindowRectOf(window), work = WorkAreaOf(window);
-  // Windows suggests the window scaled about its top left corner.
-  const RECT suggested = {was.left, was.top, was.left + MulDiv(was.right - was.left, other, g_dpi),
-                          was.top + MulDiv(was.bottom - was.top, other, g_dpi)};
+  const RECT was = WindowRectOf(window);
   CHECK(SendDpiChanged(window, g_dpi, other, {was.left, was.top}));
   const int icon = MulDiv(IconHeight(), other, g_dpi);
   const int clientWidth = MulDiv(t.clientWidth, other, g_dpi);
@@ -380,7 +383,6 @@ void CheckNewDpi(HWND window, const TemplateSize& t) {
   // The frame is the system's at the new DPI, which Wine does not change: the client
   // area holds the buttons, the Quit button below them, 2 pixels (at 96 dpi) above its edge.
   const RECT now = WindowRectOf(window), c = ClientRectOf(window);
-  CHECK(Inside(now, work));
   CHECK(c.right >= clientWidth);
   const RECT q = ChildRect(GetDlgItem(window, IDOK));
   CHECK_EQ(q.right - q.left, MulDiv(t.quit.right, other, g_dpi));
@@ -393,21 +395,62 @@ void CheckNewDpi(HWND window, const TemplateSize& t) {
   const RECT c0 = ClientRectOf(window);
   const bool frameFollows = (now.bottom - now.top) - c0.bottom != t.windowHeight - t.clientHeight;
   if (frameFollows || other > g_dpi) CHECK(count == 0 || q.top >= after[count - 1].rect.bottom);
-  // Centred on the suggested rectangle, which fits the work area here.
-  CHECK(abs((now.left + now.right) - (suggested.left + suggested.right)) <= 1);
-  CHECK(abs((now.top + now.bottom) - (suggested.top + suggested.bottom)) <= 1);
+  // Exactly the suggested rectangle, whose size the window gave when asked first.
+  CHECK_EQ(now.left, was.left);
+  CHECK_EQ(now.top, was.top);
+  CHECK_EQ(now.right - now.left, SuggestedSize(window).cx);
+  CHECK_EQ(now.bottom - now.top, SuggestedSize(window).cy);
 
   TEST_CASE("WM_DPICHANGED back: every button, the Quit button and the window as before");
   CHECK(SendDpiChanged(window, other, g_dpi, {now.left, now.top}));
   CHECK_EQ(SortedButtons(window, after), count);
   for (int i = 0; i < count; i++) CHECK(EqualRect(&after[i].rect, &before[i].rect));
   const RECT again = WindowRectOf(window);
-  CHECK_EQ(again.right - again.left, was.right - was.left);
-  CHECK_EQ(again.bottom - again.top, was.bottom - was.top);
-  CHECK(Inside(again, work));
+  CHECK(EqualRect(&again, &was));
   const RECT q2 = ChildRect(GetDlgItem(window, IDOK));
   CHECK_EQ(q2.right - q2.left, t.quit.right);
   CHECK_EQ(q2.bottom, ClientRectOf(window).bottom - Px(2));
+}
+
+// A monitor of another DPI met in the middle of start-up: the window's first move, onto
+// the start monitor before the menu is read, brings WM_GETDPISCALEDSIZE and
+// WM_DPICHANGED. However they come, the window ends laid out at the DPI it has, its Quit
+// button of the template's size at the bottom (it once stayed 0 by 0 for good).
+void TestDpiChangeAtStart(const TemplateSize& t) {
+  TEST_CASE(
+      "a DPI change in the middle of start-up: the menu laid out at the window's DPI, Quit button whole");
+  Disc disc;
+  CHECK(MakeDisc(disc, "dpistart"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", kLayoutMenu));
+  const int step = Step();
+  const WantButton want[] = {
+      {"&Install", TopMargin()}, {"Read me", TopMargin() + step}, {"Tools", TopMargin() + 2 * step}};
+  Launcher launcher;
+  StartOptions options;
+  options.suspended = true;
+  CHECK(StartLauncher(launcher, disc, options));
+  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
+  HOOKPROC proc =
+      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "StartDpiHook")))
+            : nullptr;
+  HHOOK hook = proc && launcher.started
+                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, launcher.pi.dwThreadId)
+                   : nullptr;
+  CHECK(hook != nullptr);
+  if (launcher.started) ResumeThread(launcher.pi.hThread);
+  HWND window = WaitForLauncherWindow(launcher);
+  WaitIdle(launcher);
+  if (hook) UnhookWindowsHookEx(hook);
+  if (hooks) FreeLibrary(hooks);
+  if (window) {
+    CHECK(GetPropA(window, "AutorunTestStartDpi") != nullptr);
+    CheckButtons(window, t, want, 3);
+    CheckGrownWindow(window, t, TopMargin() + 3 * step);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
 }
 
 void TestLayout(const TemplateSize& t) {
@@ -739,7 +782,8 @@ void TestReload(const TemplateSize& t) {
 // its file name) say setup, install, update or patch. Icon 201 has the sizes Explorer
 // and the task bar show.
 void TestResources() {
-  TEST_CASE("manifest: common controls 6.0.0.0, no execution level; nothing reads as an installer");
+  TEST_CASE(
+      "manifest: common controls 6.0.0.0, no execution level, DPI awareness; nothing reads as an installer");
   char path[MAX_PATH], manifest[4096] = "", version[4096] = "";
   snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
   HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -774,6 +818,10 @@ void TestResources() {
   CHECK(strstr(manifest, "<supportedOS") != nullptr);
   CHECK(strstr(manifest, "<trustInfo") == nullptr);
   CHECK(strstr(manifest, "<requestedExecutionLevel") == nullptr);
+  // Per-monitor version 2 where Windows has it, else system aware; never per-monitor
+  // version 1 ("true/pm" or "PerMonitor" alone), whose window the launcher cannot follow.
+  CHECK(strstr(manifest, ">true</dpiAware>") != nullptr);
+  CHECK(strstr(manifest, ">PerMonitorV2, System</dpiAwareness>") != nullptr);
   CHECK(strstr(version, "autorun menu tool") != nullptr);  // the texts were read
   const char* const installerWords[] = {"setup", "install", "update", "patch"};
   for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
@@ -966,6 +1014,7 @@ int main(int argc, char** argv) {
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
   if (dpiOnly) {
     TestLayout(t);
+    TestDpiChangeAtStart(t);
     TestGaps(t);
     TestEntryLimit(t);
     return check::Summary();
@@ -977,6 +1026,7 @@ int main(int argc, char** argv) {
   TestWithoutMenuFile(t);
   TestWithoutLibrary();
   TestLayout(t);
+  TestDpiChangeAtStart(t);
   TestGaps(t);
   TestMessages(t);
   TestEnding();
