@@ -56,14 +56,29 @@ void ForgetSizedIcons(ControlRecord* record) {
 }
 
 HFONT CaptionFontAtDpi(int at) {
-  // The caption is drawn in the device context's own font, the system font, which is
-  // made for the system's DPI; on a monitor of another DPI it is scaled to that one.
-  const int system = dpi::SystemDpi();
-  if (at == system) return nullptr;
-  LOGFONTA font;
-  if (!GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
-  font.lfHeight = dpi::Rescale(font.lfHeight, system, at);
-  font.lfWidth = dpi::Rescale(font.lfWidth, system, at);
+  // At 96 dpi the caption stays in the device context's own font, the system font, pixel
+  // for pixel. That is a bitmap face made for one DPI, which Windows only enlarges by whole
+  // multiples: elsewhere the caption is drawn in the face of the system's message font
+  // (Segoe UI, Tahoma), bold as the system font is, at that font's height for the DPI.
+  if (at == dpi::kBaseDpi) {
+    // The device context's system font is made for the system's DPI: brought to 96.
+    const int system = dpi::SystemDpi();
+    LOGFONTA font;
+    if (system == at || !GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
+    font.lfHeight = dpi::Rescale(font.lfHeight, system, at);
+    font.lfWidth = dpi::Rescale(font.lfWidth, system, at);
+    return CreateFontIndirectA(&font);
+  }
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTA font = {};
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    font = metrics.lfMessageFont;
+  if (!font.lfFaceName[0]) lstrcpynA(font.lfFaceName, "Tahoma", LF_FACESIZE);
+  font.lfHeight = CaptionFontHeight(at);
+  font.lfWidth = 0;
+  font.lfWeight = FW_BOLD;
+  font.lfItalic = font.lfUnderline = font.lfStrikeOut = 0;
   return CreateFontIndirectA(&font);
 }
 

@@ -150,3 +150,10 @@ TEST(PaintGeometry, WrappedCaptionWithoutIcons) {
   Rect tall = CentreWrappedCaption(Rect{2, 0, 98, 65}, 0, 100, 60);
   EXPECT_EQ(tall.top, -2);
 }
+
+TEST(PaintGeometry, CaptionFontGrowsWithTheDpi) {
+  // The em of the scalable caption face, from 125 to 300 %: 15 pixels at 96 dpi, scaled
+  // and rounded as MulDiv rounds, so that capitals stay as high as the system font's.
+  const int rows[][2] = {{120, -19}, {144, -23}, {168, -26}, {192, -30}, {240, -38}, {288, -45}};
+  for (const auto& row : rows) EXPECT_EQ(CaptionFontHeight(row[0]), row[1]) << row[0] << " dpi";
+}

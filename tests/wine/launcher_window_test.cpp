@@ -334,6 +334,54 @@ void CheckIconsAtScreenSize(HWND window) {
   CHECK(hostile::LooksRight(hostile::WaitForButtonLook(first, icons.Icon(201), Scaled(5000)), true));
 }
 
+// The height of the ink in a screen rectangle, from its first row to its last that holds
+// a pixel darker than mid-grey: text in COLOR_BTNTEXT on a button's face.
+int InkHeight(const RECT& r) {
+  hostile::ScreenCopy screen;
+  if (!screen.Capture(r)) return 0;
+  int first = -1, last = -1;
+  for (int y = r.top; y < r.bottom; y++) {
+    for (int x = r.left; x < r.right; x++) {
+      const COLORREF c = screen.At(x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 100) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+// Text that grows with the DPI, as in Windows' own dialogs. A menu button's caption at 96
+// dpi is in the system font, "Read me" 11 rows of ink high; the Quit button's "&Quit", in
+// the template's 8-point MS Sans Serif, 10 with its tail and underline (Wine's fonts).
+// Elsewhere both are as much larger as the DPI, within a tenth (1.4 to 1.6 at 144 dpi).
+const int kCaptionInkAt96 = 11, kQuitInkAt96 = 10;
+void CheckTextHeights(HWND window) {
+  TEST_CASE("captions and the Quit button's text as high as the DPI makes them");
+  // The focus, and its dotted rectangle, goes to the first button, away from those measured.
+  SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, kFirstButtonId)), TRUE);
+  UpdateWindow(window);
+  Sleep(Scaled(300));
+  RECT caption = WindowRectOf(GetDlgItem(window, kFirstButtonId + 1));
+  caption.left += Px(6) + IconHeight() + Px(4);
+  caption.right -= Px(8);
+  InflateRect(&caption, 0, -Px(3));
+  RECT quit = WindowRectOf(GetDlgItem(window, IDOK));
+  InflateRect(&quit, -Px(4), -Px(4));
+  const int captionInk = InkHeight(caption), quitInk = InkHeight(quit);
+  printf("ink of a caption %d rows, of the Quit button %d rows at %d dpi\n", captionInk, quitInk, g_dpi);
+  if (g_dpi == 96) {
+    CHECK_EQ(captionInk, kCaptionInkAt96);
+    CHECK_EQ(quitInk, kQuitInkAt96);
+  } else {
+    const double want = g_dpi / 96.0;
+    CHECK(captionInk >= kCaptionInkAt96 * (want - 0.1) && captionInk <= kCaptionInkAt96 * (want + 0.1));
+    CHECK(quitInk >= kQuitInkAt96 * (want - 0.1) && quitInk <= kQuitInkAt96 * (want + 0.1));
+  }
+}
+
 // WM_DPICHANGED as Windows sends it when the window moves to a monitor of another DPI:
 // the new DPI in both halves of wParam, behind lParam the suggested window rectangle, the
 // window's scaled about the given corner. The rectangle must be in the launcher's process:
@@ -471,6 +519,7 @@ void TestLayout(const TemplateSize& t) {
     CheckText(GetDlgItem(window, IDOK), "&Quit");
     first = WindowRectOf(window);
     CheckIconsAtScreenSize(window);
+    CheckTextHeights(window);
     CheckNewDpi(window, t);
   } else {
     CHECK(!"launcher window");
