@@ -3,6 +3,7 @@
 // monitor of another DPI.
 #include "command_line.h"
 #include "dpi_win32.h"
+#include "icon_scale.h"
 #include "launcher_dialog.h"
 
 namespace {
@@ -14,10 +15,7 @@ const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
 typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
 
 HICON LoadWindowIcon(int size) {
-  // Not LR_SHARED: a shared load hands back the icon of that resource already loaded,
-  // whatever size is asked for.
-  return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, size, size,
-                           0);
+  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), kWindowIconId, size);
 }
 
 }  // namespace
@@ -33,11 +31,13 @@ layout::Frame LauncherDialog::FrameAt(int at) const {
 }
 
 void LauncherDialog::SetWindowIcons(int at) {
-  // At the system's DPI the big icon is the shared one, of the system's icon size; the
+  // At the system's DPI the big icon is the shared one, of the system's icon size (where
+  // the group has an image of it: at 125 % the 40-pixel one is shrunk from 48); the
   // title bar and the task bar want the small image of the same icon, as the 32-pixel
   // one shrunk to 16 is a blur.
   const int big = dpi::MetricForDpi(SM_CXICON, at);
-  HICON newBig = big == GetSystemMetrics(SM_CXICON) ? nullptr : LoadWindowIcon(big);
+  const bool shared = big == GetSystemMetrics(SM_CXICON) && dpi::SourceImageSize(big) == big;
+  HICON newBig = shared ? nullptr : LoadWindowIcon(big);
   HICON newSmall = LoadWindowIcon(dpi::MetricForDpi(SM_CXSMICON, at));
   SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)(newBig ? newBig : windowIcon));
   SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)(newSmall ? newSmall : windowIcon));
