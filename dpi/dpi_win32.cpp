@@ -125,9 +125,12 @@ HICON ShrinkIcon(HICON from, int size) {
 HICON LoadIconAtSize(HMODULE module, int id, int size) {
   // Not LR_SHARED: a shared load hands back the icon of that resource already loaded,
   // whatever size is asked for.
-  const int source = SourceImageSize(size);
+  int source = SourceImageSize(size);
   HICON icon = (HICON)LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, source, source, 0);
-  if (!icon || source == size) return icon;
+  // Windows XP reads no PNG image (48 pixels and up): there the 32-pixel picture.
+  if (!icon && source > 32)
+    icon = (HICON)LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, source = 32, 32, 0);
+  if (!icon || source <= size) return icon;
   HICON shrunk = ShrinkIcon(icon, size);
   if (!shrunk) return icon;  // stretched by whoever draws it, rather than nothing
   DestroyIcon(icon);

@@ -602,7 +602,7 @@ std::vector<uint8_t> FilterRows(const std::vector<uint8_t>& rgba, int size, int 
 }
 
 // The zlib stream that the zopfli program makes of data (its exhaustive search packs about
-// 5 % tighter than zlib's best), or nothing when it cannot be run.
+// 6 % tighter than zlib's best), or nothing when it cannot be run.
 std::vector<uint8_t> ZopfliDeflate(const char* zopfli, const std::vector<uint8_t>& data) {
   char path[] = "/tmp/icondraw-XXXXXX";
   const int fd = mkstemp(path);

@@ -41,5 +41,5 @@ for dpi in 96 144 240; do
   bash "$repo/cmake/wine-session.sh" stop "$session" >/dev/null
 done
 [ ${#shots[@]} = 3 ] || exit 1
-convert "${shots[@]}" -background white -gravity north -splice 24x0 +append -chop 24x0 "$out"
+convert "${shots[@]}" -bordercolor white -border 12x0 -background white -gravity north +append "$out"
 echo "scales: $out"
