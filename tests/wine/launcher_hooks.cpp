@@ -17,13 +17,15 @@
 // A DPI change in Windows' order: WM_GETDPISCALEDSIZE with the window's size now, then
 // WM_DPICHANGED whose suggested rectangle has the answer's size (the size scaled when the
 // window gives none) at the corner given. That size is left in the window's properties
-// "AutorunTestWidth" and "AutorunTestHeight", which any process can read.
+// "AutorunTestWidth" and "AutorunTestHeight", which any process can read, and whether the
+// window answered in "AutorunTestAnswered".
 void SendDpiChange(HWND window, int to, int from, int left, int top) {
   RECT now;
   GetWindowRect(window, &now);
   SIZE size = {now.right - now.left, now.bottom - now.top};
-  if (!SendMessageA(window, WM_GETDPISCALEDSIZE, to, reinterpret_cast<LPARAM>(&size)))
-    size = {MulDiv(now.right - now.left, to, from), MulDiv(now.bottom - now.top, to, from)};
+  const bool answered = SendMessageA(window, WM_GETDPISCALEDSIZE, to, reinterpret_cast<LPARAM>(&size)) != 0;
+  if (!answered) size = {MulDiv(now.right - now.left, to, from), MulDiv(now.bottom - now.top, to, from)};
+  SetPropA(window, "AutorunTestAnswered", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(answered)));
   RECT suggested = {left, top, left + size.cx, top + size.cy};
   SetPropA(window, "AutorunTestWidth", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(size.cx)));
   SetPropA(window, "AutorunTestHeight", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(size.cy)));

@@ -444,6 +444,7 @@ void CheckNewDpi(HWND window, const TemplateSize& t) {
   const bool frameFollows = (now.bottom - now.top) - c0.bottom != t.windowHeight - t.clientHeight;
   if (frameFollows || other > g_dpi) CHECK(count == 0 || q.top >= after[count - 1].rect.bottom);
   // Exactly the suggested rectangle, whose size the window gave when asked first.
+  CHECK(GetPropA(window, "AutorunTestAnswered") != nullptr);
   CHECK_EQ(now.left, was.left);
   CHECK_EQ(now.top, was.top);
   CHECK_EQ(now.right - now.left, SuggestedSize(window).cx);
@@ -492,6 +493,7 @@ void TestDpiChangeAtStart(const TemplateSize& t) {
   if (hooks) FreeLibrary(hooks);
   if (window) {
     CHECK(GetPropA(window, "AutorunTestStartDpi") != nullptr);
+    CHECK(GetPropA(window, "AutorunTestAnswered") != nullptr);
     CheckButtons(window, t, want, 3);
     CheckGrownWindow(window, t, TopMargin() + 3 * step);
   } else {
