@@ -604,22 +604,25 @@ std::vector<uint8_t> FilterRows(const std::vector<uint8_t>& rgba, int size, int 
 // The zlib stream that the zopfli program makes of data (its exhaustive search packs about
 // 6 % tighter than zlib's best), or nothing when it cannot be run.
 std::vector<uint8_t> ZopfliDeflate(const char* zopfli, const std::vector<uint8_t>& data) {
-  char path[] = "/tmp/icondraw-XXXXXX";
-  const int fd = mkstemp(path);
+  const char* folder = std::getenv("TMPDIR");
+  std::string name = std::string(folder && *folder ? folder : "/tmp") + "/icondraw-XXXXXX";
+  std::vector<char> path(name.begin(), name.end());
+  path.push_back('\0');
+  const int fd = mkstemp(path.data());
   if (fd < 0) return {};
   FILE* raw = fdopen(fd, "wb");
   const bool written = raw && fwrite(data.data(), 1, data.size(), raw) == data.size();
   if (raw) fclose(raw);
   std::vector<uint8_t> out;
   if (written) {
-    const std::string command = std::string("'") + zopfli + "' --zlib -c '" + path + "'";
+    const std::string command = std::string("'") + zopfli + "' --zlib -c '" + path.data() + "'";
     if (FILE* pipe = popen(command.c_str(), "r")) {
       uint8_t chunk[4096];
       for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.insert(out.end(), chunk, chunk + n);
       if (pclose(pipe) != 0) out.clear();
     }
   }
-  std::remove(path);
+  std::remove(path.data());
   return out;
 }
 
