@@ -11,6 +11,9 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
 #endif
@@ -25,5 +28,13 @@ int WindowDpi(HWND window);
 int MetricForDpi(int index, int dpi);
 // The window rectangle that holds this client rectangle at a DPI.
 void AdjustRectForDpi(RECT* rect, DWORD style, DWORD exStyle, int dpi);
+
+// A new icon of size by size pixels, the icon given shrunk to it with every pixel an average
+// of the area it covers (the same as LoadIconWithScaleDown does); null if it cannot be made.
+// The caller destroys it.
+HICON ShrinkIcon(HICON from, int size);
+// Icon id of module at size by size pixels, never stretched up: the group's own image of
+// that size, else its next larger one shrunk (SourceImageSize). The caller destroys it.
+HICON LoadIconAtSize(HMODULE module, int id, int size);
 
 }  // namespace dpi

@@ -2,6 +2,7 @@
 // At the system's DPI both are what the system gives every window, as before.
 #include "dpi_win32.h"
 #include "glyphkey_internal.h"
+#include "icon_scale.h"
 
 namespace glyphkey {
 namespace {
@@ -18,13 +19,20 @@ void Forget(ControlRecord::SizedIcon* slot) {
   *slot = ControlRecord::SizedIcon{};
 }
 
-// A copy of icon at this size. An icon loaded from resources (LoadIconA, as the control
-// text's icons are) is read again from the image of its group nearest that size;
-// another, such as a host's GKM_SETUPICON icon, is stretched.
+// A copy of icon at this size, never stretched up. An icon loaded from resources
+// (LoadIconA, as the control text's icons are) is read again from its group's image of
+// that size, or of the next larger one, shrunk; another, such as a host's GKM_SETUPICON
+// icon, is shrunk when it is larger and otherwise stretched.
 HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
   if (slot->from == icon && slot->size == size && slot->copy) return slot->copy;
   Forget(slot);
-  HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
+  const int source = dpi::SourceImageSize(size);
+  HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, source, source, LR_COPYFROMRESOURCE));
+  HICON shrunk = dpi::ShrinkIcon(copy ? copy : icon, size);
+  if (shrunk) {
+    if (copy) DestroyIcon(copy);
+    copy = shrunk;
+  }
   if (!copy) copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, 0));
   if (copy) *slot = ControlRecord::SizedIcon{icon, copy, size};
   return copy;
@@ -34,7 +42,9 @@ HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
 
 void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy) {
   const bool disabled = (record->state & kStateDisabled) != 0;
-  if (cx == GetSystemMetrics(SM_CXICON) && cy == GetSystemMetrics(SM_CYICON)) {
+  // The shared icon as LoadIconA loaded it, where that is its group's own image of the size.
+  if (cx == GetSystemMetrics(SM_CXICON) && cy == GetSystemMetrics(SM_CYICON) &&
+      dpi::SourceImageSize(cx) == cx) {
     if (disabled)
       GrayStringA(dc, nullptr, GrayIcon, reinterpret_cast<LPARAM>(icon), 1, x, y, cx, cy);
     else
@@ -56,14 +66,29 @@ void ForgetSizedIcons(ControlRecord* record) {
 }
 
 HFONT CaptionFontAtDpi(int at) {
-  // The caption is drawn in the device context's own font, the system font, which is
-  // made for the system's DPI; on a monitor of another DPI it is scaled to that one.
-  const int system = dpi::SystemDpi();
-  if (at == system) return nullptr;
-  LOGFONTA font;
-  if (!GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
-  font.lfHeight = dpi::Rescale(font.lfHeight, system, at);
-  font.lfWidth = dpi::Rescale(font.lfWidth, system, at);
+  // At 96 dpi the caption stays in the device context's own font, the system font, pixel
+  // for pixel. That is a bitmap face made for one DPI, which Windows only enlarges by whole
+  // multiples: elsewhere the caption is drawn in the face of the system's message font
+  // (Segoe UI, Tahoma), bold as the system font is, at that font's height for the DPI.
+  if (at == dpi::kBaseDpi) {
+    // The device context's system font is made for the system's DPI: brought to 96.
+    const int system = dpi::SystemDpi();
+    LOGFONTA font;
+    if (system == at || !GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
+    font.lfHeight = dpi::Rescale(font.lfHeight, system, at);
+    font.lfWidth = dpi::Rescale(font.lfWidth, system, at);
+    return CreateFontIndirectA(&font);
+  }
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTA font = {};
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    font = metrics.lfMessageFont;
+  if (!font.lfFaceName[0]) lstrcpynA(font.lfFaceName, "Tahoma", LF_FACESIZE);
+  font.lfHeight = CaptionFontHeight(at);
+  font.lfWidth = 0;
+  font.lfWeight = FW_BOLD;
+  font.lfItalic = font.lfUnderline = font.lfStrikeOut = 0;
   return CreateFontIndirectA(&font);
 }
 

@@ -31,7 +31,7 @@ PaintColours ControlColours(const ControlRecord* record);
 void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy);
 // Destroys the copies: on a new DPI and with the control.
 void ForgetSizedIcons(ControlRecord* record);
-// The caption font at a DPI not the system's, to be deleted after the paint; else null.
+// The caption font at a DPI other than 96, to be deleted after the paint; else null.
 HFONT CaptionFontAtDpi(int dpi);
 
 // input.cpp

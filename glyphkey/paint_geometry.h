@@ -68,6 +68,15 @@ CaptionPlan CaptionWithIcon(bool leftLayout, int o, int w, int h, int dpi = dpi:
 Rect CaptionMeasureRect(int o, int w, int h);
 Rect CentreWrappedCaption(Rect measured, int o, int w, int h);
 
+// The caption's font away from 96 dpi, where the system font (a bitmap face made for one
+// DPI) would not grow. Its capitals are 11 pixels high at 96 dpi; a scalable face's are
+// about 0.72 of its em (Tahoma 0.73, Segoe UI 0.70), so the face's em is 15 pixels at 96
+// dpi, scaled. A negative LOGFONT height: the em, not the cell.
+constexpr int kCaptionEmAt96 = 15;
+inline int CaptionFontHeight(int dpi) {
+  return -dpi::Scale(kCaptionEmAt96, dpi);
+}
+
 // The focus rectangle follows the look's offset but not the frame inset.
 Rect FocusRect(unsigned state, int w, int h);
 

@@ -6,7 +6,7 @@ set -u
 need_pkgs=(cmake make g++ clang libclang-rt-dev googletest libgtest-dev
            g++-mingw-w64-i686 binutils-mingw-w64-i686
            wine wine32:i386 xvfb x11-utils imagemagick xorriso zip unzip osslsigncode
-           zlib1g-dev)
+           zlib1g-dev zopfli)
 # A command that proves each package is usable, so a present tool is not reinstalled.
 declare -A probe=(
   [cmake]="command -v cmake" [make]="command -v make" [g++]="command -v g++"
@@ -20,7 +20,7 @@ declare -A probe=(
   [xvfb]="command -v Xvfb" [x11-utils]="command -v xwininfo"
   [imagemagick]="test -x /usr/bin/import" [xorriso]="command -v xorriso"
   [zip]="command -v zip" [unzip]="command -v unzip" [osslsigncode]="command -v osslsigncode"
-  [zlib1g-dev]="test -f /usr/include/zlib.h"
+  [zlib1g-dev]="test -f /usr/include/zlib.h" [zopfli]="command -v zopfli"
 )
 
 missing=()

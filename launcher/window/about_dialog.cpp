@@ -2,6 +2,7 @@
 #include "window/about_dialog.h"
 
 #include "dpi_win32.h"
+#include "icon_scale.h"
 #include "menu/message_table.h"
 #include "window/button_caption_win32.h"
 
@@ -44,7 +45,9 @@ BOOL AboutDialog::OnInitDialog() {
   SetWindowTextA(versionLabel.handle(), label.c_str());
 
   SetTimer(handle_, kTimerId, kTimerPeriodMs, nullptr);
-  animationFrame = kFirstFrame;
+  // The first frame at once, at the box's icon size: the template's is the system's.
+  animationFrame = kLastFrame;
+  ShowNextFrame();
 
   HWND list = autoStartList.handle();
   SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)messageTexts.Get(messages::kNoneText).c_str());
@@ -81,15 +84,14 @@ INT_PTR AboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void AboutDialog::ShowNextFrame() {
   if (++animationFrame > kLastFrame) animationFrame = kFirstFrame;
-  // At the system's DPI the shared icon, of the system's size; on a monitor of another
-  // DPI the frame's own image of the size for it, which the box destroys when it is
-  // replaced or the box goes.
+  // At the system's DPI the shared icon, of the system's size; at a size the groups do not
+  // hold, or on a monitor of another DPI, the frame's own image of the size (or the next
+  // larger shrunk), which the box destroys when it is replaced or the box goes.
   const int size = dpi::MetricForDpi(SM_CXICON, dpi::WindowDpi(handle_));
-  HICON icon = size == GetSystemMetrics(SM_CXICON)
-                   ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame))
-                   : (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame),
-                                       IMAGE_ICON, size, size, 0);
-  HICON owned = size == GetSystemMetrics(SM_CXICON) ? nullptr : icon;
+  const bool shared = size == GetSystemMetrics(SM_CXICON) && dpi::SourceImageSize(size) == size;
+  HICON icon = shared ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(animationFrame))
+                      : dpi::LoadIconAtSize(GetModuleHandleA(nullptr), animationFrame, size);
+  HICON owned = shared ? nullptr : icon;
   Text number;
   number.AppendInt(animationFrame - 200);
   SetWindowTextA(frameLabel.handle(), number.c_str());

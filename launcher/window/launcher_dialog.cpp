@@ -58,11 +58,13 @@ BOOL LauncherDialog::OnInitDialog() {
   // rectangle's right and bottom edges are its template width and height.
   GetClientRect(handle_, &initialClientRect);
   GetWindowRect(handle_, &initialWindowRect);
+  // Recorded before the first move: a move onto a monitor of another DPI sends
+  // WM_DPICHANGED at once, and its layout scales the Quit button from this.
+  GetWindowRect(quitButton.handle(), &quitTemplateRect);
+  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window opens where the user is: centred on the monitor the program was started
   // from. Later layouts keep to the monitor that holds the window.
   CentreIn(StartWorkArea());
-  GetWindowRect(quitButton.handle(), &quitTemplateRect);
-  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
   // The window has no table yet: ApplyMenuFile makes the first one, 30 empty entries.
   entries.Reset();
   savedEntries.Reset();
@@ -103,6 +105,13 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_QUERYDRAGICON:
       return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+    case WM_GETDPISCALEDSIZE:
+      // Windows asks before it moves the window to a monitor of another DPI, so that the
+      // rectangle WM_DPICHANGED suggests is the launcher's own size there.
+      if (!lParam) break;
+      *(SIZE*)lParam = SizeAtDpi(LOWORD(wParam));
+      SetWindowLongPtrA(handle_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_DPICHANGED:
       if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
       // Not handled for the dialog manager, which gives the controls the dialog font
@@ -113,17 +122,25 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {
-  RECT quit;
-  GetWindowRect(quitButton.handle(), &quit);
   // The window is centred in the work area of the screen that holds it.
-  const RECT work = WorkArea();
-  PlaceButtons(built, work, framework::ToRect(work), quit.right - quit.left, quit.bottom - quit.top, false);
-  column = built;
+  LayOutColumn(built, WorkArea());
   if (!ShiftIsDown()) RunAutoStart();
 }
 
-void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work,
-                                  const geometry::Rect& reference, int quitWidth, int quitHeight,
+void LauncherDialog::LayOutColumn(const layout::ButtonColumn& laidOut, const RECT& work) {
+  column = laidOut;
+  PlaceButtons(column, work, nullptr, false);
+  // Centring can take the window onto a monitor of another DPI (at start-up, from the
+  // primary monitor's corner): the layout is made once more at the DPI it now has. Only
+  // once, so that a window between two monitors cannot bounce between them.
+  const int at = dpi::WindowDpi(handle_);
+  if (at == column.dpi()) return;
+  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
+  PlaceButtons(column, WorkArea(), nullptr, true);
+  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
+}
+
+void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
                                   bool resizeButtons) {
   // Only now is it known whether the single column fits the screen; where it does not,
   // the buttons made at their single-column places move into columns. The window is then
@@ -144,15 +161,21 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
     if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
   }
-  long left, top;
-  geometry::CentredOrigin(reference, framework::ToRect(work), a.windowWidth, a.windowHeight, &left, &top);
+  long left = origin ? origin->x : 0, top = origin ? origin->y : 0;
+  if (!origin) {
+    geometry::CentredOrigin(framework::ToRect(work), framework::ToRect(work), a.windowWidth, a.windowHeight,
+                            &left, &top);
+  }
+  placing = true;
   SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
+  placing = false;
   InvalidateRect(handle_, nullptr, TRUE);
   RECT client;
   GetClientRect(handle_, &client);
   int x, y;
-  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quitWidth, quitHeight, &x, &y, at);
-  MoveWindow(quitButton.handle(), x, y, quitWidth, quitHeight, TRUE);
+  const SIZE quit = QuitSizeAt(at);
+  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quit.cx, quit.cy, &x, &y, at);
+  MoveWindow(quitButton.handle(), x, y, quit.cx, quit.cy, TRUE);
 }
 
 void LauncherDialog::PaintIconic() {

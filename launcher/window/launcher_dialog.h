@@ -63,10 +63,17 @@ class LauncherDialog : public framework::Dialog {
   // The template's window at a DPI: as created at the DPI it was created at, scaled
   // and framed for another.
   layout::Frame FrameAt(int dpi) const;
-  // Puts the column's buttons, sizes the window to hold them, places it centred on the
-  // reference inside the work area, and the Quit button (of this size) at the bottom.
-  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const geometry::Rect& reference,
-                    int quitWidth, int quitHeight, bool resizeButtons);
+  // Puts the column's buttons, sizes the window to hold them, places it at origin (or,
+  // without one, centred in the work area) and the Quit button at the bottom.
+  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
+                    bool resizeButtons);
+  // Lays a menu's column out centred in the work area and, should that move the window
+  // onto a monitor of another DPI, once more at that DPI.
+  void LayOutColumn(const layout::ButtonColumn& column, const RECT& work);
+  // The Quit button's template size at a DPI.
+  SIZE QuitSizeAt(int dpi) const;
+  // The window's size at a DPI, as WM_GETDPISCALEDSIZE asks before a move.
+  SIZE SizeAtDpi(int dpi) const;
   // The caption bar's, task bar's and Alt-Tab's icons at the sizes for a DPI.
   void SetWindowIcons(int dpi);
   // WM_DPICHANGED: the window laid out again at the new DPI, in the suggested place.
@@ -99,6 +106,7 @@ class LauncherDialog : public framework::Dialog {
   RECT quitTemplateRect = {};       // the Quit button at that DPI, in client coordinates
   // The buttons of the last menu laid out, for a new DPI; of DPI 0 before the first.
   layout::ButtonColumn column{0, 0};
+  bool placing = false;  // the window is being moved by PlaceButtons
 
   PopupNesting popups;
   autostart::NestingGuard autoStarts;

@@ -3,6 +3,7 @@
 // monitor of another DPI.
 #include "commands/command_line.h"
 #include "dpi_win32.h"
+#include "icon_scale.h"
 #include "window/launcher_dialog.h"
 
 namespace {
@@ -14,10 +15,7 @@ const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
 typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
 
 HICON LoadWindowIcon(int size) {
-  // Not LR_SHARED: a shared load hands back the icon of that resource already loaded,
-  // whatever size is asked for.
-  return (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, size, size,
-                           0);
+  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), kWindowIconId, size);
 }
 
 }  // namespace
@@ -33,11 +31,13 @@ layout::Frame LauncherDialog::FrameAt(int at) const {
 }
 
 void LauncherDialog::SetWindowIcons(int at) {
-  // At the system's DPI the big icon is the shared one, of the system's icon size; the
+  // At the system's DPI the big icon is the shared one, of the system's icon size (where
+  // the group has an image of it: at 125 % the 40-pixel one is shrunk from 48); the
   // title bar and the task bar want the small image of the same icon, as the 32-pixel
   // one shrunk to 16 is a blur.
   const int big = dpi::MetricForDpi(SM_CXICON, at);
-  HICON newBig = big == GetSystemMetrics(SM_CXICON) ? nullptr : LoadWindowIcon(big);
+  const bool shared = big == GetSystemMetrics(SM_CXICON) && dpi::SourceImageSize(big) == big;
+  HICON newBig = shared ? nullptr : LoadWindowIcon(big);
   HICON newSmall = LoadWindowIcon(dpi::MetricForDpi(SM_CXSMICON, at));
   SendMessageA(handle_, WM_SETICON, ICON_BIG, (LPARAM)(newBig ? newBig : windowIcon));
   SendMessageA(handle_, WM_SETICON, ICON_SMALL, (LPARAM)(newSmall ? newSmall : windowIcon));
@@ -55,28 +55,52 @@ void LauncherDialog::KeepDpiLayoutToItself() {
   if (set) set(handle_, kDisableResize | kDisableControlRelayout, kDisableResize | kDisableControlRelayout);
 }
 
+SIZE LauncherDialog::QuitSizeAt(int at) const {
+  return {dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at),
+          dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at)};
+}
+
+SIZE LauncherDialog::SizeAtDpi(int at) const {
+  const layout::Frame frame = FrameAt(at);
+  if (column.dpi() == 0) return {frame.windowWidth, frame.windowHeight};
+  // Where the window will stand is not known yet. A long menu's columns are measured for
+  // the work area under the pointer, which carries a dragged window across; should the
+  // window land elsewhere, WM_DPICHANGED lays it out for its real work area.
+  POINT pointer = {};
+  GetCursorPos(&pointer);
+  const RECT spot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+  const RECT work = framework::WorkAreaNear(spot);
+  const layout::Arrangement a = layout::Arrange(column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at), frame,
+                                                work.right - work.left, work.bottom - work.top);
+  return {a.windowWidth, a.windowHeight};
+}
+
 void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
   SetWindowIcons(at);
-  // Each figure of the Quit button on its own, as the dialog manager maps them.
-  const int quitX = dpi::Rescale(quitTemplateRect.left, templateDpi, at);
-  const int quitY = dpi::Rescale(quitTemplateRect.top, templateDpi, at);
-  const int quitWidth = dpi::Rescale(quitTemplateRect.right - quitTemplateRect.left, templateDpi, at);
-  const int quitHeight = dpi::Rescale(quitTemplateRect.bottom - quitTemplateRect.top, templateDpi, at);
-  // Windows suggests where the window goes; it is kept inside that monitor's work area.
-  const RECT work = framework::WorkAreaNear(suggested);
-  const geometry::Rect reference = framework::ToRect(suggested);
+  // The window goes exactly where Windows suggests: moved anywhere else, a window dragged
+  // across two monitors would jump away from the pointer, and could bounce between them.
+  // The size is the launcher's own, the one WM_GETDPISCALEDSIZE gave for the suggestion.
+  const POINT origin = {suggested.left, suggested.top};
+  if (placing) {
+    // The layout under way moved the window here; it lays out again at this DPI when
+    // that move returns (LayOutColumn).
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const SIZE quit = QuitSizeAt(at);
   if (column.dpi() == 0) {
-    // No menu was laid out: the window keeps its template's size and Quit button.
+    // No menu was laid out: the window keeps its template's size and Quit button, each
+    // figure of the button scaled on its own, as the dialog manager maps them.
     const layout::Frame frame = FrameAt(at);
-    long left, top;
-    geometry::CentredOrigin(reference, framework::ToRect(work), frame.windowWidth, frame.windowHeight, &left, &top);
-    SetWindowPos(handle_, nullptr, left, top, frame.windowWidth, frame.windowHeight,
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, frame.windowWidth, frame.windowHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    MoveWindow(quitButton.handle(), quitX, quitY, quitWidth, quitHeight, TRUE);
+    MoveWindow(quitButton.handle(), dpi::Rescale(quitTemplateRect.left, templateDpi, at),
+               dpi::Rescale(quitTemplateRect.top, templateDpi, at), quit.cx, quit.cy, TRUE);
     return;
   }
   column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
-  PlaceButtons(column, work, reference, quitWidth, quitHeight, true);
+  PlaceButtons(column, framework::WorkAreaNear(suggested), &origin, true);
   // The disc's own pictures are read again from their files at the new icon size.
   pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
 }

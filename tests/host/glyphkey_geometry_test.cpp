@@ -2,6 +2,7 @@
 // and its colours in the system's 3-D look and in contrast themes.
 #include <gtest/gtest.h>
 
+#include "icon_scale.h"
 #include "paint_colours.h"
 #include "paint_geometry.h"
 
@@ -195,4 +196,42 @@ TEST(PaintColours, LooksAndHostColours) {
     EXPECT_EQ(c.shadowEdge, row.shadow);
     EXPECT_EQ(c.caption, row.caption);
   }
+}
+
+TEST(PaintGeometry, CaptionFontGrowsWithTheDpi) {
+  // The em of the scalable caption face, from 125 to 300 %: 15 pixels at 96 dpi, scaled
+  // and rounded as MulDiv rounds, so that capitals stay as high as the system font's.
+  const int rows[][2] = {{120, -19}, {144, -23}, {168, -26}, {192, -30}, {240, -38}, {288, -45}};
+  for (const auto& row : rows) EXPECT_EQ(CaptionFontHeight(row[0]), row[1]) << row[0] << " dpi";
+}
+
+TEST(IconScale, SizesBetweenTheImagesAreShrunkFromTheNextLarger) {
+  // The icon size at 125 % to 300 % and the stored image it is made from: never a
+  // smaller one stretched up; 96 and above from the 96-pixel image.
+  const int rows[][3] = {{120, 40, 48}, {144, 48, 48}, {168, 56, 64}, {192, 64, 64},
+                         {240, 80, 96}, {288, 96, 96}, {336, 112, 96}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(dpi::Scale(32, row[0]), row[1]) << row[0] << " dpi";
+    EXPECT_EQ(dpi::SourceImageSize(row[1]), row[2]) << row[0] << " dpi";
+  }
+  EXPECT_EQ(dpi::SourceImageSize(20), 32);  // the small icon at 125 %
+  EXPECT_EQ(dpi::SourceImageSize(16), 16);
+}
+
+TEST(IconScale, ShrinkingAveragesTheAreaAndKeepsTransparencyOutOfTheColour) {
+  // 3 by 3 to 2 by 2: each target pixel covers 1.5 by 1.5 source pixels.
+  const uint32_t red = 0xFFFF0000, blue = 0xFF0000FF, clear = 0x00FFFFFF;
+  const uint32_t source[9] = {red, red, blue, red, red, blue, clear, clear, clear};
+  uint32_t target[4];
+  dpi::ShrinkArgb(source, 3, target, 2);
+  EXPECT_EQ(target[0], red);  // wholly inside the red block
+  // A third of its area red, two thirds blue, opaque.
+  EXPECT_EQ(target[1], 0xFF5500AAu);
+  // Two thirds transparent: alpha a third of 255, the colour red's alone (no white).
+  EXPECT_EQ(target[2], 0x55FF0000u);
+  // A whole picture of 96 shrunk to 80 keeps a flat colour exactly, edges included.
+  static uint32_t big[96 * 96], small[80 * 80];
+  for (uint32_t& p : big) p = 0xFF808000;
+  dpi::ShrinkArgb(big, 96, small, 80);
+  for (uint32_t p : small) ASSERT_EQ(p, 0xFF808000u);
 }

@@ -178,9 +178,9 @@ TEST(IconDrawIco, DirectoryAndImagesOfThreeKinds) {
   EXPECT_EQ(ico[small + 104 + 128 + 15 * 4 + 2], 0x00);  // padding
 }
 
-// The source drawn again at 48 and 64 pixels: at 64 every source pixel is a 2 by 2
-// block; at 48 the pixels tile the image 1 or 2 wide, without gaps, symmetric.
-TEST(IconDrawScale, DrawsTheSourceAgainAt48And64) {
+// The source drawn again at 48, 64 and 96 pixels: at 64 and 96 every source pixel is a
+// 2 by 2 or 3 by 3 block; at 48 the pixels tile the image 1 or 2 wide, without gaps, symmetric.
+TEST(IconDrawScale, DrawsTheSourceAgainAt48And64And96) {
   const std::string source =
       "image 32 4bpp\nframe 0 0 31 31 black\nframe 1 1 30 30 olive\nrect 2 2 29 29 white\n"
       "line 2 29 29 29 gray\nline 29 2 29 29 gray\ndot 15 15 red\ndot 16 16 red\n"
@@ -189,18 +189,23 @@ TEST(IconDrawScale, DrawsTheSourceAgainAt48And64) {
   IconSource icon = Parse(source);
   std::string error;
   ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error)) << error;
-  ASSERT_EQ(icon.pictures.size(), 4u);  // the 1bpp image is not drawn again
-  const Picture &p32 = icon.pictures[0], &p48 = icon.pictures[2], &p64 = icon.pictures[3];
+  ASSERT_EQ(icon.pictures.size(), 5u);  // the 1bpp image is not drawn again
+  const Picture &p32 = icon.pictures[0], &p48 = icon.pictures[2], &p64 = icon.pictures[3],
+                &p96 = icon.pictures[4];
   EXPECT_FALSE(p32.png);
-  EXPECT_TRUE(p48.png && p64.png);
+  EXPECT_TRUE(p48.png && p64.png && p96.png);
   ASSERT_EQ(p48.size, 48);
   ASSERT_EQ(p64.size, 64);
-  int differ = 0;
+  ASSERT_EQ(p96.size, 96);
+  int differ = 0, differ96 = 0;
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) differ += p64.At(x, y) != p32.At(x / 2, y / 2);
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x) differ96 += p96.At(x, y) != p32.At(x / 3, y / 3);
   // Only the disc's and the wide pen's edges may differ; a frame or line one pixel off
-  // would differ along a whole side (64 pixels and more).
+  // would differ along a whole side (64 or 96 pixels and more).
   EXPECT_LE(differ, 100) << Rows(p64);
+  EXPECT_LE(differ96, 200) << Rows(p96);
   for (int x = 0; x < 64; ++x) EXPECT_EQ(p64.At(x, 1), 0) << x;  // the 1-pixel frame is 2 wide
   // At 48: frames, fill and shading meet without a transparent or skipped pixel.
   for (int y = 0; y < 48; ++y)
@@ -217,7 +222,7 @@ TEST(IconDrawScale, DrawsTheSourceAgainAt48And64) {
   const std::string own = "image 32 4bpp\nfill red\nimage 48 4bpp\nfill blue\n";
   icon = Parse(own);
   ASSERT_TRUE(icondraw::DrawAtScale(own, "t.icon", &icon, &error));
-  ASSERT_EQ(icon.pictures.size(), 3u);
+  ASSERT_EQ(icon.pictures.size(), 4u);
   EXPECT_FALSE(icon.pictures[1].png);
   EXPECT_EQ(icon.pictures[1].At(0, 0), 12);
   EXPECT_EQ(icon.pictures[2].size, 64);
@@ -235,7 +240,7 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
   std::string error;
   ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error));
   std::vector<uint8_t> ico = icondraw::WriteIco(icon);
-  ASSERT_EQ(U16(ico, 4), 3u);
+  ASSERT_EQ(U16(ico, 4), 4u);
   const size_t e = 6 + 16 * 2;  // the 64-pixel entry
   EXPECT_EQ(ico[e], 64);
   EXPECT_EQ(ico[e + 2], 0);
@@ -244,7 +249,10 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
   const std::vector<uint8_t> png(ico.begin() + U32(ico, e + 12),
                                  ico.begin() + U32(ico, e + 12) + U32(ico, e + 8));
   EXPECT_EQ(png, icondraw::EncodePng(icon.pictures[2]));
-  ASSERT_EQ(U32(ico, e + 12) + U32(ico, e + 8), ico.size());
+  // The 96-pixel image follows it and ends the file.
+  EXPECT_EQ(ico[e + 16], 96);
+  ASSERT_EQ(U32(ico, e + 12) + U32(ico, e + 8), U32(ico, e + 16 + 12));
+  ASSERT_EQ(U32(ico, e + 16 + 12) + U32(ico, e + 16 + 8), ico.size());
 
   // Chunks: IHDR (64 x 64, 8 bits, RGBA), IDAT, IEND, each with its CRC.
   const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -12,7 +12,8 @@ function(add_glyphkey_test name)
 endfunction()
 
 add_glyphkey_test(glyphkey_class_test glyphkey_class_test.cpp)
-add_glyphkey_test(glyphkey_paint_test glyphkey_paint_test.cpp)
+add_glyphkey_test(glyphkey_paint_test glyphkey_paint_test.cpp ${CMAKE_SOURCE_DIR}/dpi/dpi_win32.cpp)
+target_include_directories(glyphkey_paint_test PRIVATE ${CMAKE_SOURCE_DIR}/dpi)
 add_glyphkey_test(glyphkey_input_test glyphkey_input_test.cpp)
 add_glyphkey_test(glyphkey_accessible_test glyphkey_accessible_test.cpp)
 # The test is the screen reader: COM and its strings, but oleacc.dll only as the control loads it.

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "dpi_win32.h"
 #include "glyphkey_harness.h"
 
 namespace {
@@ -546,6 +547,64 @@ void TestOutOfObjects() {
 
 }  // namespace
 
+// An icon drawn by DrawIconEx at its own size onto a white memory bitmap, read back.
+COLORREF DrawnPixel(HICON icon, int size, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all = {0, 0, size, size};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// Sizes between the stored images are shrunk from the next larger one: the test up icon
+// (4-pixel corner blocks at 32, 12 at 96) keeps its flat colours exactly and its blocks
+// in proportion, from a PNG image with alpha (96 to 80) and from a 16-colour DIB whose
+// mask stands for the alpha (32 to 16).
+void TestShrunkIcons() {
+  struct Case {
+    int from, to, block;  // the corner block's width in the shrunk icon
+  } cases[] = {{96, 80, 10}, {32, 16, 2}};
+  for (const Case& c : cases) {
+    TEST_CASE(c.from == 96 ? "an icon shrunk from its 96-pixel PNG image to 80"
+                           : "an icon shrunk from its 32-pixel DIB to 16");
+    HICON from =
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "PAINTUP", IMAGE_ICON, c.from, c.from, 0));
+    CHECK(from != nullptr);
+    HICON shrunk = from ? dpi::ShrinkIcon(from, c.to) : nullptr;
+    CHECK(shrunk != nullptr);
+    if (!shrunk) continue;
+    ICONINFO info = {};
+    BITMAP bitmap = {};
+    CHECK(GetIconInfo(shrunk, &info) && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap));
+    CHECK_EQ(bitmap.bmWidth, c.to);
+    CHECK_EQ(bitmap.bmHeight, c.to);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    const int last = c.to - 1, b = c.block;
+    CHECK_EQ(DrawnPixel(shrunk, c.to, 0, 0), kUpTopLeft);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, b - 1, b - 1), kUpTopLeft);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, b, b), kUpFill);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, c.to / 2, c.to / 2), kUpFill);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, last - b, last - b), kUpFill);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, last - b + 1, last - b + 1), kUpBottomRight);
+    CHECK_EQ(DrawnPixel(shrunk, c.to, last, last), kUpBottomRight);
+    DestroyIcon(shrunk);
+    DestroyIcon(from);
+  }
+  TEST_CASE("no icon is stretched up by shrinking: a smaller one gives none");
+  HICON small = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "PAINTUP", IMAGE_ICON, 32, 32, 0));
+  CHECK(dpi::ShrinkIcon(small, 40) == nullptr);
+  if (small) DestroyIcon(small);
+}
+
 int main() {
   HMODULE lib = gk::LoadGlyphKey();
   TEST_CASE("load");
@@ -562,6 +621,7 @@ int main() {
   TestFocusRectangles();
   TestNoLeak();
   TestOutOfObjects();
+  TestShrunkIcons();
   DestroyWindow(g_host);
   return check::Summary();
 }

@@ -43,10 +43,12 @@ target_link_options(launcher_hooks PRIVATE -static -Wl,--kill-at)
 add_dependencies(launcher_window_test launcher_hooks)
 
 # The window's layout once more in a session of its own whose screen is at 144 dpi (150 %),
-# the LogPixels of a new prefix: margins, gaps and icons at that DPI.
+# the LogPixels of a new prefix: margins, gaps and icons at that DPI. Its desktop is as
+# large as the X screen, as under CPU emulation, where no desktop window is made: thirty
+# entries at 150 % need two columns of 482 pixels, wider than a desktop of 1024.
 set(dpi_session ${CMAKE_BINARY_DIR}/wine-session-144dpi)
 add_test(NAME wine_session_144dpi_start
-         COMMAND env WINE_SESSION_DPI=144 bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${dpi_session})
+         COMMAND env WINE_SESSION_DPI=144 WINE_SESSION_DESKTOP=1280x1024 bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh start ${dpi_session})
 set_tests_properties(wine_session_144dpi_start PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 700 RUN_SERIAL TRUE)
 add_test(NAME wine_session_144dpi_stop COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh stop ${dpi_session})
 set_tests_properties(wine_session_144dpi_stop PROPERTIES FIXTURES_CLEANUP wine144)

@@ -260,10 +260,11 @@ bool StartLauncher(Launcher& launcher, const Disc& disc, const StartOptions& opt
   if (options.holdShift) keybd_event(VK_SHIFT, 0, 0, 0);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  BOOL ok = CreateProcessA(exe, commandLine, nullptr, nullptr, FALSE, 0, nullptr, disc.dir, &startup,
-                           &launcher.pi);
+  BOOL ok =
+      CreateProcessA(exe, commandLine, nullptr, nullptr, FALSE, options.suspended ? CREATE_SUSPENDED : 0,
+                     nullptr, disc.dir, &startup, &launcher.pi);
   launcher.started = ok != 0;
-  if (ok && options.waitForWindow) {
+  if (ok && options.waitForWindow && !options.suspended) {
     WaitForLauncherWindow(launcher);
     WaitIdle(launcher);
   }

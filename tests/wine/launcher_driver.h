@@ -67,6 +67,7 @@ struct StartOptions {
   const char* arguments = nullptr;  // extra command-line text after autorun.exe
   bool holdShift = false;           // Shift held down (real key state) while it starts
   bool waitForWindow = true;        // wait for the launcher window (and idle)
+  bool suspended = false;           // its thread held before it runs, to be hooked (ResumeThread)
 };
 
 // Starts <disc>\autorun.exe with the disc as current directory and the recorder log of

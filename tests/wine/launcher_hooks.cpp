@@ -1,7 +1,8 @@
 // A hook library that the Wine tests place in the launcher's thread, to do what only
 // the launcher's own process can do:
-// - send the launcher WM_DPICHANGED, whose rectangle is a pointer that no other process
-//   can hand over (under CPU emulation Wine cannot write into another process's memory);
+// - send the launcher WM_GETDPISCALEDSIZE and WM_DPICHANGED, whose size and rectangle
+//   are behind pointers that no other process can hand over (under CPU emulation Wine
+//   cannot write into another process's memory), also in the middle of its start-up;
 // - tell whether an icon handle is still alive there: under Wine an icon is an object of
 //   the process that made it, so another process cannot ask.
 #include <windows.h>
@@ -9,22 +10,59 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
+// A DPI change in Windows' order: WM_GETDPISCALEDSIZE with the window's size now, then
+// WM_DPICHANGED whose suggested rectangle has the answer's size (the size scaled when the
+// window gives none) at the corner given. That size is left in the window's properties
+// "AutorunTestWidth" and "AutorunTestHeight", which any process can read, and whether the
+// window answered in "AutorunTestAnswered".
+void SendDpiChange(HWND window, int to, int from, int left, int top) {
+  RECT now;
+  GetWindowRect(window, &now);
+  SIZE size = {now.right - now.left, now.bottom - now.top};
+  const bool answered = SendMessageA(window, WM_GETDPISCALEDSIZE, to, reinterpret_cast<LPARAM>(&size)) != 0;
+  if (!answered) size = {MulDiv(now.right - now.left, to, from), MulDiv(now.bottom - now.top, to, from)};
+  SetPropA(window, "AutorunTestAnswered", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(answered)));
+  RECT suggested = {left, top, left + size.cx, top + size.cy};
+  SetPropA(window, "AutorunTestWidth", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(size.cx)));
+  SetPropA(window, "AutorunTestHeight", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(size.cy)));
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
 
 // The test sends the window this registered message: wParam the new DPI (low word) and
 // the one the window has now (high word), lParam the suggested rectangle's top left
-// corner (signed words). The suggested rectangle is the window's scaled about that
-// corner, as Windows suggests it.
+// corner (signed words).
 extern "C" __declspec(dllexport) LRESULT CALLBACK DpiMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
   static UINT trigger = RegisterWindowMessageA("AutorunTestDpiChanged");
   if (code == HC_ACTION && call->message == trigger) {
-    const int to = LOWORD(call->wParam), from = HIWORD(call->wParam);
-    const int left = static_cast<short>(LOWORD(call->lParam)), top = static_cast<short>(HIWORD(call->lParam));
-    RECT now;
-    GetWindowRect(call->hwnd, &now);
-    RECT suggested = {left, top, left + MulDiv(now.right - now.left, to, from),
-                      top + MulDiv(now.bottom - now.top, to, from)};
-    SendMessageA(call->hwnd, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+    SendDpiChange(call->hwnd, LOWORD(call->wParam), HIWORD(call->wParam),
+                  static_cast<short>(LOWORD(call->lParam)), static_cast<short>(HIWORD(call->lParam)));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Hooked into the launcher's thread before it runs: the first move of its window after
+// WM_INITDIALOG (onto the start monitor, before the menu is read) is taken for a move onto
+// a monitor of another DPI (144 on a 96-dpi screen, else 96), as Windows reports it there.
+// The property "AutorunTestStartDpi" says that it was sent.
+extern "C" __declspec(dllexport) LRESULT CALLBACK StartDpiHook(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  static bool initialised = false, sent = false;
+  if (code == HC_ACTION && !sent) {
+    if (call->message == WM_INITDIALOG) initialised = true;
+    const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+    if (initialised && call->message == WM_WINDOWPOSCHANGED && !(pos->flags & SWP_NOMOVE)) {
+      sent = true;
+      HDC screen = GetDC(nullptr);
+      const int from = GetDeviceCaps(screen, LOGPIXELSY), to = from == 96 ? 144 : 96;
+      ReleaseDC(nullptr, screen);
+      SendDpiChange(call->hwnd, to, from, pos->x, pos->y);
+      SetPropA(call->hwnd, "AutorunTestStartDpi", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(to)));
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -334,6 +334,54 @@ void CheckIconsAtScreenSize(HWND window) {
   CHECK(hostile::LooksRight(hostile::WaitForButtonLook(first, icons.Icon(201), Scaled(5000)), true));
 }
 
+// The height of the ink in a screen rectangle, from its first row to its last that holds
+// a pixel darker than mid-grey: text in COLOR_BTNTEXT on a button's face.
+int InkHeight(const RECT& r) {
+  hostile::ScreenCopy screen;
+  if (!screen.Capture(r)) return 0;
+  int first = -1, last = -1;
+  for (int y = r.top; y < r.bottom; y++) {
+    for (int x = r.left; x < r.right; x++) {
+      const COLORREF c = screen.At(x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 100) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+// Text that grows with the DPI, as in Windows' own dialogs. A menu button's caption at 96
+// dpi is in the system font, "Read me" 11 rows of ink high; the Quit button's "&Quit", in
+// the template's 8-point MS Sans Serif, 10 with its tail and underline (Wine's fonts).
+// Elsewhere both are as much larger as the DPI, within a tenth (1.4 to 1.6 at 144 dpi).
+const int kCaptionInkAt96 = 11, kQuitInkAt96 = 10;
+void CheckTextHeights(HWND window) {
+  TEST_CASE("captions and the Quit button's text as high as the DPI makes them");
+  // The focus, and its dotted rectangle, goes to the first button, away from those measured.
+  SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, kFirstButtonId)), TRUE);
+  UpdateWindow(window);
+  Sleep(Scaled(300));
+  RECT caption = WindowRectOf(GetDlgItem(window, kFirstButtonId + 1));
+  caption.left += Px(6) + IconHeight() + Px(4);
+  caption.right -= Px(8);
+  InflateRect(&caption, 0, -Px(3));
+  RECT quit = WindowRectOf(GetDlgItem(window, IDOK));
+  InflateRect(&quit, -Px(4), -Px(4));
+  const int captionInk = InkHeight(caption), quitInk = InkHeight(quit);
+  printf("ink of a caption %d rows, of the Quit button %d rows at %d dpi\n", captionInk, quitInk, g_dpi);
+  if (g_dpi == 96) {
+    CHECK_EQ(captionInk, kCaptionInkAt96);
+    CHECK_EQ(quitInk, kQuitInkAt96);
+  } else {
+    const double want = g_dpi / 96.0;
+    CHECK(captionInk >= kCaptionInkAt96 * (want - 0.1) && captionInk <= kCaptionInkAt96 * (want + 0.1));
+    CHECK(quitInk >= kQuitInkAt96 * (want - 0.1) && quitInk <= kQuitInkAt96 * (want + 0.1));
+  }
+}
+
 // WM_DPICHANGED as Windows sends it when the window moves to a monitor of another DPI:
 // the new DPI in both halves of wParam, behind lParam the suggested window rectangle, the
 // window's scaled about the given corner. The rectangle must be in the launcher's process:
@@ -355,17 +403,20 @@ bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
   return sent;
 }
 
+// The size the launcher answered to WM_GETDPISCALEDSIZE, as the hook left it.
+SIZE SuggestedSize(HWND window) {
+  return {static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestWidth"))),
+          static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestHeight")))};
+}
+
 // The window of kLayoutMenu moved to a monitor of another DPI and back. Wine has one
 // monitor and sends no WM_DPICHANGED: the test sends it.
 void CheckNewDpi(HWND window, const TemplateSize& t) {
-  TEST_CASE("WM_DPICHANGED: buttons, gaps and Quit button at the new DPI, inside the work area");
+  TEST_CASE("WM_GETDPISCALEDSIZE, WM_DPICHANGED: buttons, gaps, Quit button at the new DPI, where suggested");
   const int other = g_dpi == 96 ? 144 : 96;
   static Button before[kMaxButtons], after[kMaxButtons];
   const int count = SortedButtons(window, before);
-  const RECT was = WindowRectOf(window), work = WorkAreaOf(window);
-  // Windows suggests the window scaled about its top left corner.
-  const RECT suggested = {was.left, was.top, was.left + MulDiv(was.right - was.left, other, g_dpi),
-                          was.top + MulDiv(was.bottom - was.top, other, g_dpi)};
+  const RECT was = WindowRectOf(window);
   CHECK(SendDpiChanged(window, g_dpi, other, {was.left, was.top}));
   const int icon = MulDiv(IconHeight(), other, g_dpi);
   const int clientWidth = MulDiv(t.clientWidth, other, g_dpi);
@@ -380,7 +431,6 @@ void CheckNewDpi(HWND window, const TemplateSize& t) {
   // The frame is the system's at the new DPI, which Wine does not change: the client
   // area holds the buttons, the Quit button below them, 2 pixels (at 96 dpi) above its edge.
   const RECT now = WindowRectOf(window), c = ClientRectOf(window);
-  CHECK(Inside(now, work));
   CHECK(c.right >= clientWidth);
   const RECT q = ChildRect(GetDlgItem(window, IDOK));
   CHECK_EQ(q.right - q.left, MulDiv(t.quit.right, other, g_dpi));
@@ -393,21 +443,64 @@ void CheckNewDpi(HWND window, const TemplateSize& t) {
   const RECT c0 = ClientRectOf(window);
   const bool frameFollows = (now.bottom - now.top) - c0.bottom != t.windowHeight - t.clientHeight;
   if (frameFollows || other > g_dpi) CHECK(count == 0 || q.top >= after[count - 1].rect.bottom);
-  // Centred on the suggested rectangle, which fits the work area here.
-  CHECK(abs((now.left + now.right) - (suggested.left + suggested.right)) <= 1);
-  CHECK(abs((now.top + now.bottom) - (suggested.top + suggested.bottom)) <= 1);
+  // Exactly the suggested rectangle, whose size the window gave when asked first.
+  CHECK(GetPropA(window, "AutorunTestAnswered") != nullptr);
+  CHECK_EQ(now.left, was.left);
+  CHECK_EQ(now.top, was.top);
+  CHECK_EQ(now.right - now.left, SuggestedSize(window).cx);
+  CHECK_EQ(now.bottom - now.top, SuggestedSize(window).cy);
 
   TEST_CASE("WM_DPICHANGED back: every button, the Quit button and the window as before");
   CHECK(SendDpiChanged(window, other, g_dpi, {now.left, now.top}));
   CHECK_EQ(SortedButtons(window, after), count);
   for (int i = 0; i < count; i++) CHECK(EqualRect(&after[i].rect, &before[i].rect));
   const RECT again = WindowRectOf(window);
-  CHECK_EQ(again.right - again.left, was.right - was.left);
-  CHECK_EQ(again.bottom - again.top, was.bottom - was.top);
-  CHECK(Inside(again, work));
+  CHECK(EqualRect(&again, &was));
   const RECT q2 = ChildRect(GetDlgItem(window, IDOK));
   CHECK_EQ(q2.right - q2.left, t.quit.right);
   CHECK_EQ(q2.bottom, ClientRectOf(window).bottom - Px(2));
+}
+
+// A monitor of another DPI met in the middle of start-up: the window's first move, onto
+// the start monitor before the menu is read, brings WM_GETDPISCALEDSIZE and
+// WM_DPICHANGED. However they come, the window ends laid out at the DPI it has, its Quit
+// button of the template's size at the bottom (it once stayed 0 by 0 for good).
+void TestDpiChangeAtStart(const TemplateSize& t) {
+  TEST_CASE(
+      "a DPI change in the middle of start-up: the menu laid out at the window's DPI, Quit button whole");
+  Disc disc;
+  CHECK(MakeDisc(disc, "dpistart"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", kLayoutMenu));
+  const int step = Step();
+  const WantButton want[] = {
+      {"&Install", TopMargin()}, {"Read me", TopMargin() + step}, {"Tools", TopMargin() + 2 * step}};
+  Launcher launcher;
+  StartOptions options;
+  options.suspended = true;
+  CHECK(StartLauncher(launcher, disc, options));
+  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
+  HOOKPROC proc =
+      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "StartDpiHook")))
+            : nullptr;
+  HHOOK hook = proc && launcher.started
+                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, launcher.pi.dwThreadId)
+                   : nullptr;
+  CHECK(hook != nullptr);
+  if (launcher.started) ResumeThread(launcher.pi.hThread);
+  HWND window = WaitForLauncherWindow(launcher);
+  WaitIdle(launcher);
+  if (hook) UnhookWindowsHookEx(hook);
+  if (hooks) FreeLibrary(hooks);
+  if (window) {
+    CHECK(GetPropA(window, "AutorunTestStartDpi") != nullptr);
+    CHECK(GetPropA(window, "AutorunTestAnswered") != nullptr);
+    CheckButtons(window, t, want, 3);
+    CheckGrownWindow(window, t, TopMargin() + 3 * step);
+  } else {
+    CHECK(!"launcher window");
+  }
+  CHECK(EndLauncher(launcher));
+  CHECK(RemoveDisc(disc));
 }
 
 void TestLayout(const TemplateSize& t) {
@@ -428,6 +521,7 @@ void TestLayout(const TemplateSize& t) {
     CheckText(GetDlgItem(window, IDOK), "&Quit");
     first = WindowRectOf(window);
     CheckIconsAtScreenSize(window);
+    CheckTextHeights(window);
     CheckNewDpi(window, t);
   } else {
     CHECK(!"launcher window");
@@ -747,7 +841,8 @@ void TestReload(const TemplateSize& t) {
 // its file name) say setup, install, update or patch. Icon 201 has the sizes Explorer
 // and the task bar show.
 void TestResources() {
-  TEST_CASE("manifest: common controls 6.0.0.0, no execution level; nothing reads as an installer");
+  TEST_CASE(
+      "manifest: common controls 6.0.0.0, no execution level, DPI awareness; nothing reads as an installer");
   char path[MAX_PATH], manifest[4096] = "", version[4096] = "";
   snprintf(path, sizeof path, "%s\\autorun.exe", getenv("DISC_BIN_DIR"));
   HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -770,26 +865,31 @@ void TestResources() {
   // header whose last word is the count, then 14 bytes per image, width first.
   HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(201), RT_GROUP_ICON);
   const BYTE* icons = group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
-  int widths = 0;  // one bit per image size: 16, 32, 48 and 64 give bits 0 to 3
+  int widths = 0;  // one bit per image size: 16, 32, 48, 64 and 96 give bits 0 to 4
   for (int i = 0; icons && i < *reinterpret_cast<const WORD*>(icons + 4); i++) {
     int width = icons[6 + 14 * i];
-    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : width == 64 ? 8 : 16;
+    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : width == 64 ? 8 : width == 96 ? 16 : 32;
   }
   FreeLibrary(module);
-  CHECK_EQ(widths, 1 | 2 | 4 | 8);
+  CHECK_EQ(widths, 1 | 2 | 4 | 8 | 16);
   CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
   CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
   CHECK(strstr(manifest, "<supportedOS") != nullptr);
   CHECK(strstr(manifest, "<trustInfo") == nullptr);
   CHECK(strstr(manifest, "<requestedExecutionLevel") == nullptr);
+  // Per-monitor version 2 where Windows has it, else system aware; never per-monitor
+  // version 1 ("true/pm" or "PerMonitor" alone), whose window the launcher cannot follow.
+  CHECK(strstr(manifest, ">true</dpiAware>") != nullptr);
+  CHECK(strstr(manifest, ">PerMonitorV2, System</dpiAwareness>") != nullptr);
   CHECK(strstr(version, "autorun menu tool") != nullptr);  // the texts were read
   const char* const installerWords[] = {"setup", "install", "update", "patch"};
   for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
 }
 
-// One icon group of a built file: its images of 32, 48 and 64 pixels (at 96, 144 and
-// 192 dpi the system picks these), each one the system makes an icon of; the 64-pixel
-// image is a PNG, the 32-pixel one a DIB, which the older systems read too.
+// One icon group of a built file: its images of 32, 48, 64 and 96 pixels (at 96, 144, 192
+// and 288 dpi the system picks these; the sizes between are made from the next larger),
+// each one the system makes an icon of; the 64 and 96-pixel images are PNG, the 32-pixel
+// one a DIB, which the older systems read too.
 struct IconFile {
   const char* name;
   int groups;  // as many as the file should hold, counted down
@@ -811,19 +911,19 @@ BOOL CALLBACK CheckIconGroup(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR p
   for (int i = 0; entries && i < *reinterpret_cast<const WORD*>(entries + 4); i++) {
     const BYTE* entry = entries + 6 + 14 * i;  // width, height, colours, 0, planes, bits, bytes, id
     const int width = entry[0];
-    widths |= width == 32 ? 1 : width == 48 ? 2 : width == 64 ? 4 : 0;
+    widths |= width == 32 ? 1 : width == 48 ? 2 : width == 64 ? 4 : width == 96 ? 8 : 0;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON);
     BYTE* image = found ? static_cast<BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
     CHECK(image != nullptr);
     if (!image) continue;
-    if (width == 64) CHECK(memcmp(image, "\x89PNG", 4) == 0);
+    if (width == 64 || width == 96) CHECK(memcmp(image, "\x89PNG", 4) == 0);
     if (width == 32) CHECK_EQ(*reinterpret_cast<const DWORD*>(image), sizeof(BITMAPINFOHEADER));
     HICON icon = CreateIconFromResourceEx(image, SizeofResource(module, found), TRUE, 0x00030000, width, width,
                                           LR_DEFAULTCOLOR);
     CHECK(icon != nullptr);
     if (icon) DestroyIcon(icon);
   }
-  CHECK_EQ(widths, 1 | 2 | 4);
+  CHECK_EQ(widths, 1 | 2 | 4 | 8);
   return TRUE;
 }
 
@@ -834,11 +934,11 @@ void TestIconGroups() {
     char path[MAX_PATH];
     snprintf(path, sizeof path, "%s\\%s", getenv("DISC_BIN_DIR"), file.name);
     HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    TEST_CASE("icon groups: every one holds 32, 48 and 64-pixel images that load");
+    TEST_CASE("icon groups: every one holds 32, 48, 64 and 96-pixel images that load");
     CHECK(module != 0);
     if (!module) continue;
     EnumResourceNamesA(module, RT_GROUP_ICON, CheckIconGroup, reinterpret_cast<LONG_PTR>(&file));
-    TEST_CASE("icon groups: every one holds 32, 48 and 64-pixel images that load");
+    TEST_CASE("icon groups: every one holds 32, 48, 64 and 96-pixel images that load");
     CHECK_EQ(file.groups, 0);
     FreeLibrary(module);
   }
@@ -974,6 +1074,7 @@ int main(int argc, char** argv) {
          t.clientWidth, t.clientHeight, t.quit.left, t.quit.top, t.quit.right, t.quit.bottom);
   if (dpiOnly) {
     TestLayout(t);
+    TestDpiChangeAtStart(t);
     TestGaps(t);
     TestEntryLimit(t);
     return check::Summary();
@@ -985,6 +1086,7 @@ int main(int argc, char** argv) {
   TestWithoutMenuFile(t);
   TestWithoutLibrary();
   TestLayout(t);
+  TestDpiChangeAtStart(t);
   TestGaps(t);
   TestMessages(t);
   TestEnding();

@@ -137,7 +137,7 @@ bool DrawAtScale(const std::string& text, const std::string& name, IconSource* i
     block += (inside ? line : std::string()) + "\n";
   }
   if (!found) return true;
-  for (int size : {48, 64}) {
+  for (int size : {48, 64, 96}) {
     bool drawn = false;  // by the source itself, which is kept as it is
     for (const Picture& p : icon->pictures) drawn = drawn || (p.size == size && p.bitsPerPixel == 4);
     if (drawn) continue;
