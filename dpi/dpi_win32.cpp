@@ -56,15 +56,21 @@ void AdjustRectForDpi(RECT* rect, DWORD style, DWORD exStyle, int dpi) {
 
 namespace {
 
-// A square bitmap's pixels as 32-bit top-down ARGB, into memory the caller frees.
-uint32_t* ReadPixels(HDC dc, HBITMAP bitmap, int size) {
-  uint32_t* pixels = static_cast<uint32_t*>(HeapAlloc(GetProcessHeap(), 0, size * size * 4));
+// The header of a square 32-bit top-down ARGB bitmap.
+BITMAPINFO TopDownArgb(int size) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size;
   info.bmiHeader.biHeight = -size;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
+  return info;
+}
+
+// A square bitmap's pixels as 32-bit top-down ARGB, into memory the caller frees.
+uint32_t* ReadPixels(HDC dc, HBITMAP bitmap, int size) {
+  uint32_t* pixels = static_cast<uint32_t*>(HeapAlloc(GetProcessHeap(), 0, size * size * 4));
+  BITMAPINFO info = TopDownArgb(size);
   if (pixels && GetDIBits(dc, bitmap, 0, size, pixels, &info, DIB_RGB_COLORS) != size) {
     HeapFree(GetProcessHeap(), 0, pixels);
     return nullptr;
@@ -83,12 +89,7 @@ HICON ShrinkIcon(HICON from, int size) {
   HDC screen = GetDC(nullptr);
   uint32_t* pixels = had >= size && colour.bmHeight == had ? ReadPixels(screen, icon.hbmColor, had) : nullptr;
   uint32_t* mask = pixels ? ReadPixels(screen, icon.hbmMask, had) : nullptr;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = TopDownArgb(size);
   void* bits = nullptr;
   ICONINFO shrunk = {TRUE, 0, 0, nullptr, nullptr};
   if (mask) shrunk.hbmColor = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
