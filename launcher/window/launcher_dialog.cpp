@@ -105,6 +105,13 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_QUERYDRAGICON:
       return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // Only top-level windows hear of new colours or a contrast theme; their controls
+      // learn it from them, as Microsoft asks for the common controls.
+      for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, message, wParam, lParam);
+      break;
     case WM_GETDPISCALEDSIZE:
       // Windows asks before it moves the window to a monitor of another DPI, so that the
       // rectangle WM_DPICHANGED suggests is the launcher's own size there.
