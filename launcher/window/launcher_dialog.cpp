@@ -41,7 +41,9 @@ LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFi
 
 LauncherDialog::~LauncherDialog() {}
 
-void LauncherDialog::DoDataExchange() { quitButton.Attach(GetDlgItem(handle_, IDOK)); }
+void LauncherDialog::DoDataExchange() {
+  quitButton.Attach(GetDlgItem(handle_, IDOK));
+}
 
 BOOL LauncherDialog::OnInitDialog() {
   Dialog::OnInitDialog();
@@ -72,7 +74,9 @@ BOOL LauncherDialog::OnInitDialog() {
   return TRUE;
 }
 
-void LauncherDialog::OnCancel() { Dialog::OnCancel(); }
+void LauncherDialog::OnCancel() {
+  Dialog::OnCancel();
+}
 
 void LauncherDialog::OnDestroy() {
   if (smallIcon) DestroyIcon(smallIcon);
