@@ -4,7 +4,8 @@
 //   are behind pointers that no other process can hand over (under CPU emulation Wine
 //   cannot write into another process's memory), also in the middle of its start-up;
 // - tell whether an icon handle is still alive there: under Wine an icon is an object of
-//   the process that made it, so another process cannot ask.
+//   the process that made it, so another process cannot ask;
+// - count the colour and setting changes that reach the picture buttons.
 #include <windows.h>
 
 #ifndef WM_DPICHANGED
@@ -81,6 +82,20 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK IconProbeHook(int code, WPARAM
       if (info.hbmColor) DeleteObject(info.hbmColor);
     }
     SetPropA(msg->hwnd, "GlyphKeyTestIconProbe", reinterpret_cast<HANDLE>(msg->lParam * 2 + (alive ? 1 : 0)));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Counts WM_SYSCOLORCHANGE and WM_SETTINGCHANGE as they reach a picture button, in the
+// property "AutorunTestColourChanges" of the button's parent.
+extern "C" __declspec(dllexport) LRESULT CALLBACK ColourChangeHook(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  char className[16] = "";
+  if (code == HC_ACTION && (call->message == WM_SYSCOLORCHANGE || call->message == WM_SETTINGCHANGE) &&
+      GetClassNameA(call->hwnd, className, sizeof className) && lstrcmpiA(className, "GlyphKey") == 0) {
+    HWND parent = GetParent(call->hwnd);
+    INT_PTR count = reinterpret_cast<INT_PTR>(GetPropA(parent, "AutorunTestColourChanges"));
+    SetPropA(parent, "AutorunTestColourChanges", reinterpret_cast<HANDLE>(count + 1));
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

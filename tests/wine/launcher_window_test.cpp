@@ -409,6 +409,27 @@ SIZE SuggestedSize(HWND window) {
           static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestHeight")))};
 }
 
+// Windows tells only top-level windows of new system colours or a contrast theme: the
+// launcher passes both on to each of its picture buttons, which paint in the new colours.
+void CheckColourChangesReachButtons(HWND window, int buttons) {
+  TEST_CASE("WM_SYSCOLORCHANGE, WM_SETTINGCHANGE: passed on to every picture button");
+  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
+  HOOKPROC proc =
+      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "ColourChangeHook")))
+            : nullptr;
+  HHOOK hook = proc
+                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
+                   : nullptr;
+  CHECK(hook != nullptr);
+  DWORD_PTR result = 0;
+  CHECK(SendMessageTimeoutA(window, WM_SYSCOLORCHANGE, 0, 0, SMTO_NORMAL, Scaled(5000), &result));
+  CHECK(SendMessageTimeoutA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_NORMAL, Scaled(5000),
+                            &result));
+  if (hook) UnhookWindowsHookEx(hook);
+  if (hooks) FreeLibrary(hooks);
+  CHECK(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestColourChanges")) == 2 * buttons);
+}
+
 // The window of kLayoutMenu moved to a monitor of another DPI and back. Wine has one
 // monitor and sends no WM_DPICHANGED: the test sends it.
 void CheckNewDpi(HWND window, const TemplateSize& t) {
@@ -522,6 +543,7 @@ void TestLayout(const TemplateSize& t) {
     first = WindowRectOf(window);
     CheckIconsAtScreenSize(window);
     CheckTextHeights(window);
+    CheckColourChangesReachButtons(window, 3);
     CheckNewDpi(window, t);
   } else {
     CHECK(!"launcher window");
