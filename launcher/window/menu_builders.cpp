@@ -12,7 +12,6 @@ namespace {
 const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
 const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
-const int kTipWidth = 320;  // pixels at 96 dpi before a long tip wraps
 static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
 
 layout::ButtonColumn ColumnFor(HWND window) {
@@ -91,7 +90,6 @@ void ButtonBuilder::Tip(int index, const char* tip) {
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     if (!tips_) return;
-    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, dpi::Scale(kTipWidth, column_.dpi()));
   }
   TOOLINFOA tool = ButtonTool(window_, button);
   tool.lpszText = const_cast<char*>(tip);  // the control keeps a copy

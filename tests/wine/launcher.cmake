@@ -66,7 +66,8 @@ target_include_directories(launcher_window_test PRIVATE ${CMAKE_SOURCE_DIR}/laun
 add_launcher_test(launcher_commands_test ${CMAKE_CURRENT_LIST_DIR}/launcher_commands_test.cpp)
 add_launcher_test(launcher_about_test ${CMAKE_CURRENT_LIST_DIR}/launcher_about_test.cpp)
 add_launcher_test(launcher_menus_test ${CMAKE_CURRENT_LIST_DIR}/launcher_menus_test.cpp)
-target_link_libraries(launcher_menus_test PRIVATE comctl32)
+target_link_libraries(launcher_menus_test PRIVATE comctl32 gdi32)
+add_dependencies(launcher_menus_test launcher_hooks)
 # The same disc as a German user sees it: Wine takes the user's interface language from
 # LC_ALL (or LC_MESSAGES) of the program it starts.
 add_test(NAME launcher_menus_test_german COMMAND launcher_menus_test german)

@@ -146,4 +146,8 @@ void ReadAutoStart(const char* section, char* out, int size);  // "" when missin
 bool WriteAutoStart(const char* section, const char* value);
 bool RemoveProfileSection(const char* section);
 
+// WM_GETDPISCALEDSIZE and WM_DPICHANGED as Windows sends them when the window moves to a
+// monitor of another DPI, sent from inside the launcher's thread by launcher_hooks.dll.
+bool SendDpiChanged(HWND window, int from, int to, POINT corner);
+
 }  // namespace driver

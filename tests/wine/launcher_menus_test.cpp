@@ -187,6 +187,20 @@ void TestRunStylesAndTip() {
       CHECK_STR(text, "Runs for a while");
     }
 
+    TEST_CASE("a tip: it wraps at the same width on a monitor of another scale");
+    HDC screen = GetDC(nullptr);
+    const int at = GetDeviceCaps(screen, LOGPIXELSY), other = at == 96 ? 144 : 96;
+    ReleaseDC(nullptr, screen);
+    const RECT was = WindowRectOf(window);
+    if (tips) {
+      const LRESULT width = SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0);
+      CHECK(width > 0);
+      CHECK(SendDpiChanged(window, at, other, {was.left, was.top}));
+      CHECK_EQ(SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0), MulDiv(width, other, at));
+      CHECK(SendDpiChanged(window, other, at, {was.left, was.top}));
+      CHECK_EQ(SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0), width);
+    }
+
     TEST_CASE("wait: the window goes while the program runs, answers, and comes back");
     Record records[kMaxRecords];
     PostClick(GetDlgItem(window, kFirstButtonId));

@@ -382,27 +382,6 @@ void CheckTextHeights(HWND window) {
   }
 }
 
-// WM_DPICHANGED as Windows sends it when the window moves to a monitor of another DPI:
-// the new DPI in both halves of wParam, behind lParam the suggested window rectangle, the
-// window's scaled about the given corner. The rectangle must be in the launcher's process:
-// launcher_hooks.dll, hooked into the launcher's thread, sends it from there.
-bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
-  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
-  HOOKPROC proc =
-      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "DpiMessageHook")))
-            : nullptr;
-  HHOOK hook = proc
-                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
-                   : nullptr;
-  DWORD_PTR result = 0;
-  bool sent = hook && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"),
-                                          MAKEWPARAM(to, from), MAKELPARAM(corner.x, corner.y), SMTO_NORMAL,
-                                          Scaled(20000), &result);
-  if (hook) UnhookWindowsHookEx(hook);
-  if (hooks) FreeLibrary(hooks);
-  return sent;
-}
-
 // The size the launcher answered to WM_GETDPISCALEDSIZE, as the hook left it.
 SIZE SuggestedSize(HWND window) {
   return {static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestWidth"))),
