@@ -16,7 +16,7 @@ namespace {
 
 const UINT kTemplateId = 103;
 const UINT kWindowIconId = 201;
-const int kTipWidth = 320;  // pixels at 96 dpi before a long tip wraps
+const int kTipWidth = 320;      // pixels at 96 dpi before a long tip wraps
 const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
