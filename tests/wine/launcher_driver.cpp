@@ -592,25 +592,29 @@ bool RemoveProfileSection(const char* section) {
   return WritePrivateProfileStringA(section, nullptr, nullptr, kProfileFile) != 0;
 }
 
+ThreadHook::ThreadHook(DWORD threadId, const char* procedure) {
+  library_ = LoadLibraryA("launcher_hooks.dll");
+  HOOKPROC proc =
+      library_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, procedure)))
+               : nullptr;
+  hook_ = proc && threadId ? SetWindowsHookExA(WH_CALLWNDPROC, proc, library_, threadId) : nullptr;
+}
+
+ThreadHook::~ThreadHook() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+  if (library_) FreeLibrary(library_);
+}
+
 // WM_DPICHANGED as Windows sends it when the window moves to a monitor of another DPI:
 // the new DPI in both halves of wParam, behind lParam the suggested window rectangle, the
 // window's scaled about the given corner. The rectangle must be in the launcher's process:
 // launcher_hooks.dll, hooked into the launcher's thread, sends it from there.
 bool SendDpiChanged(HWND window, int from, int to, POINT corner) {
-  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
-  HOOKPROC proc =
-      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "DpiMessageHook")))
-            : nullptr;
-  HHOOK hook = proc
-                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
-                   : nullptr;
+  ThreadHook hook(GetWindowThreadProcessId(window, nullptr), "DpiMessageHook");
   DWORD_PTR result = 0;
-  bool sent = hook && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"),
-                                          MAKEWPARAM(to, from), MAKELPARAM(corner.x, corner.y), SMTO_NORMAL,
-                                          Scaled(20000), &result);
-  if (hook) UnhookWindowsHookEx(hook);
-  if (hooks) FreeLibrary(hooks);
-  return sent;
+  return hook.placed() && SendMessageTimeoutA(window, RegisterWindowMessageA("AutorunTestDpiChanged"),
+                                              MAKEWPARAM(to, from), MAKELPARAM(corner.x, corner.y),
+                                              SMTO_NORMAL, Scaled(20000), &result);
 }
 
 }  // namespace driver

@@ -146,6 +146,21 @@ void ReadAutoStart(const char* section, char* out, int size);  // "" when missin
 bool WriteAutoStart(const char* section, const char* value);
 bool RemoveProfileSection(const char* section);
 
+// A WH_CALLWNDPROC hook procedure of launcher_hooks.dll placed in a launcher thread for
+// the object's lifetime: it acts there on what only the launcher's process can do.
+class ThreadHook {
+ public:
+  ThreadHook(DWORD threadId, const char* procedure);
+  ~ThreadHook();
+  ThreadHook(const ThreadHook&) = delete;
+  ThreadHook& operator=(const ThreadHook&) = delete;
+  bool placed() const { return hook_ != nullptr; }
+
+ private:
+  HMODULE library_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
 // WM_GETDPISCALEDSIZE and WM_DPICHANGED as Windows sends them when the window moves to a
 // monitor of another DPI, sent from inside the launcher's thread by launcher_hooks.dll.
 bool SendDpiChanged(HWND window, int from, int to, POINT corner);

@@ -392,20 +392,14 @@ SIZE SuggestedSize(HWND window) {
 // launcher passes both on to each of its picture buttons, which paint in the new colours.
 void CheckColourChangesReachButtons(HWND window, int buttons) {
   TEST_CASE("WM_SYSCOLORCHANGE, WM_SETTINGCHANGE: passed on to every picture button");
-  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
-  HOOKPROC proc =
-      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "ColourChangeHook")))
-            : nullptr;
-  HHOOK hook = proc
-                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, GetWindowThreadProcessId(window, nullptr))
-                   : nullptr;
-  CHECK(hook != nullptr);
-  DWORD_PTR result = 0;
-  CHECK(SendMessageTimeoutA(window, WM_SYSCOLORCHANGE, 0, 0, SMTO_NORMAL, Scaled(5000), &result));
-  CHECK(SendMessageTimeoutA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_NORMAL, Scaled(5000),
-                            &result));
-  if (hook) UnhookWindowsHookEx(hook);
-  if (hooks) FreeLibrary(hooks);
+  {
+    ThreadHook hook(GetWindowThreadProcessId(window, nullptr), "ColourChangeHook");
+    CHECK(hook.placed());
+    DWORD_PTR result = 0;
+    CHECK(SendMessageTimeoutA(window, WM_SYSCOLORCHANGE, 0, 0, SMTO_NORMAL, Scaled(5000), &result));
+    CHECK(SendMessageTimeoutA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_NORMAL, Scaled(5000),
+                              &result));
+  }
   CHECK(reinterpret_cast<INT_PTR>(GetPropA(window, "AutorunTestColourChanges")) == 2 * buttons);
 }
 
@@ -478,19 +472,14 @@ void TestDpiChangeAtStart(const TemplateSize& t) {
   StartOptions options;
   options.suspended = true;
   CHECK(StartLauncher(launcher, disc, options));
-  HMODULE hooks = LoadLibraryA("launcher_hooks.dll");
-  HOOKPROC proc =
-      hooks ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hooks, "StartDpiHook")))
-            : nullptr;
-  HHOOK hook = proc && launcher.started
-                   ? SetWindowsHookExA(WH_CALLWNDPROC, proc, hooks, launcher.pi.dwThreadId)
-                   : nullptr;
-  CHECK(hook != nullptr);
-  if (launcher.started) ResumeThread(launcher.pi.hThread);
-  HWND window = WaitForLauncherWindow(launcher);
-  WaitIdle(launcher);
-  if (hook) UnhookWindowsHookEx(hook);
-  if (hooks) FreeLibrary(hooks);
+  HWND window = nullptr;
+  {
+    ThreadHook hook(launcher.started ? launcher.pi.dwThreadId : 0, "StartDpiHook");
+    CHECK(hook.placed());
+    if (launcher.started) ResumeThread(launcher.pi.hThread);
+    window = WaitForLauncherWindow(launcher);
+    WaitIdle(launcher);
+  }
   if (window) {
     CHECK(GetPropA(window, "AutorunTestStartDpi") != nullptr);
     CHECK(GetPropA(window, "AutorunTestAnswered") != nullptr);
