@@ -105,6 +105,21 @@ LeadByteTest LeadByteTestFor(unsigned codePage) {
   return nullptr;
 }
 
+bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
+  if (strlen(b) != length) return false;
+  for (size_t i = 0; i < length; i++) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool StartsWithIgnoringAsciiCase(const char* text, const char* prefix) {
+  for (; *prefix; text++, prefix++) {
+    if (LowerAscii(*text) != LowerAscii(*prefix)) return false;
+  }
+  return true;
+}
+
 int LeadingNumber(const char* text) {
   if (!text) return 0;
   const unsigned char* p = (const unsigned char*)text;

@@ -64,6 +64,12 @@ inline char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
 }
 
+// Do the length characters at a equal the text b, ignoring the case of ASCII letters?
+bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b);
+// Does text begin with prefix, ignoring the case of ASCII letters? A shorter text stops
+// at its zero, which matches no character of prefix.
+bool StartsWithIgnoringAsciiCase(const char* text, const char* prefix);
+
 // Reads a number the way the C library's atoi does: leading white space, an
 // optional sign, decimal digits up to the first other character; 0 without
 // digits. Values beyond the int range saturate instead of overflowing.

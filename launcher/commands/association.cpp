@@ -31,14 +31,6 @@ bool ReadDefault(RegistryView& registry, RegistryView::Key key, Text* value) {
   return registry.ExpandEnvironment(stored.c_str(), value);
 }
 
-// Does text begin with name, ignoring the case of ASCII letters?
-bool StartsWithIgnoringCase(const char* text, const char* name) {
-  for (; *name; text++, name++) {
-    if (LowerAscii(*text) != LowerAscii(*name)) return false;
-  }
-  return true;
-}
-
 // Cuts the one trailing switch: the text from the last blank on, when a "/" or
 // "-" follows that blank.
 void RemoveTrailingSwitch(Text* command) {
@@ -116,7 +108,7 @@ Text PreferNativeProgramFolders(const char* value) {
   for (const char* p = value; *p;) {
     bool replaced = false;
     for (const auto& folder : kFolders) {
-      if (StartsWithIgnoringCase(p, folder[0])) {
+      if (StartsWithIgnoringAsciiCase(p, folder[0])) {
         result.Append(folder[1]);
         p += strlen(folder[0]);
         replaced = true;

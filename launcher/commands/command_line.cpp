@@ -13,14 +13,6 @@ namespace {
 const unsigned kIdRangeWidth = 100;    // 1001 + d for d below 100 is a button identifier
 const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
 
-bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
-  if (strlen(b) != length) return false;
-  for (size_t i = 0; i < length; i++) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
 bool IsSwitchStart(char c) {
   return c == '/' || c == '-';
 }

@@ -11,13 +11,6 @@ bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-bool EqualsIgnoringAsciiCase(const char* a, size_t length, const char* b) {
-  if (strlen(b) != length) return false;
-  for (size_t i = 0; i < length; i++)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
-
 // Windows takes these names as devices in every folder, whatever extension follows
 // and with blanks before it: "D:\nul.ico" is the null device, "D:\com1" a serial port
 // that may never answer.

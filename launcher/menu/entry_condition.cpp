@@ -20,19 +20,13 @@ const NamedVersion kVersions[] = {
 };
 
 bool SameWord(const char* text, const char* word) {
-  for (; *word; text++, word++) {
-    if (LowerAscii(*text) != *word) return false;
-  }
-  return *text == 0;
+  return EqualsIgnoringAsciiCase(text, strlen(text), word);
 }
 
 // Does text begin with prefix (ignoring ASCII case)? *rest is what follows.
 bool StartsWith(const char* text, const char* prefix, const char** rest) {
-  size_t n = strlen(prefix);
-  for (size_t i = 0; i < n; i++) {
-    if (LowerAscii(text[i]) != prefix[i]) return false;
-  }
-  *rest = text + n;
+  if (!StartsWithIgnoringAsciiCase(text, prefix)) return false;
+  *rest = text + strlen(prefix);
   return true;
 }
 

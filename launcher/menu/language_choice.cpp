@@ -48,11 +48,7 @@ Text PrimaryLanguage(const char* tag) {
 }
 
 bool SameTag(const char* lineTag, size_t lineTagLength, const char* userTag) {
-  if (strlen(userTag) != lineTagLength) return false;
-  for (size_t i = 0; i < lineTagLength; i++) {
-    if (LowerAscii(lineTag[i]) != LowerAscii(userTag[i])) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(lineTag, lineTagLength, userTag);
 }
 
 void LanguageLines::OnLanguage(const char* value, bool afterEntry, int line) {

@@ -4,10 +4,8 @@
 #include <string.h>
 
 RunStyle ParseRunStyle(const char* value) {
-  Text lower;
-  for (const char* p = value; *p; p++) lower.AppendChar(LowerAscii(*p));
-  if (strcmp(lower.c_str(), "wait") == 0) return RunStyle::kWait;
-  if (strcmp(lower.c_str(), "close") == 0) return RunStyle::kClose;
+  if (EqualsIgnoringAsciiCase(value, strlen(value), "wait")) return RunStyle::kWait;
+  if (EqualsIgnoringAsciiCase(value, strlen(value), "close")) return RunStyle::kClose;
   return RunStyle::kUnknown;
 }
 
