@@ -10,10 +10,10 @@ namespace {
 
 const char kCtrlZ = 0x1A;  // ends a file read in text mode, as the C runtime does
 
-// A key of the menu file: recognised by the first `length` characters of a line.
+// A key of the menu file: recognised by the first characters of a line, whatever follows
+// them ("titles=" is a title line), ignoring the case of ASCII letters.
 struct KeyName {
   const char* name;
-  size_t length;
   LineKind kind;
 };
 
@@ -21,22 +21,11 @@ struct KeyName {
 // tested when the line does not begin with "shell". "QXpicture" and the later keys
 // begin with no other key's name, so a launcher that does not know them ignores them.
 const KeyName kKeys[] = {
-    {"title", 5, LineKind::kTitle},          {"QXicon", 6, LineKind::kIconList},
-    {"QXName", 6, LineKind::kMenuName},      {"shell", 5, LineKind::kShell},
-    {"QXshell", 7, LineKind::kShell},        {"QXspace", 7, LineKind::kSpace},
-    {"QXcopy", 6, LineKind::kCopy},          {"QXpicture", 9, LineKind::kPicture},
-    {"QXlanguage", 10, LineKind::kLanguage}, {"QXif", 4, LineKind::kCondition},
-    {"QXrun", 5, LineKind::kRunStyle},       {"QXtip", 5, LineKind::kTip},
+    {"title", LineKind::kTitle},    {"QXicon", LineKind::kIconList},   {"QXName", LineKind::kMenuName},
+    {"shell", LineKind::kShell},    {"QXshell", LineKind::kShell},     {"QXspace", LineKind::kSpace},
+    {"QXcopy", LineKind::kCopy},    {"QXpicture", LineKind::kPicture}, {"QXlanguage", LineKind::kLanguage},
+    {"QXif", LineKind::kCondition}, {"QXrun", LineKind::kRunStyle},    {"QXtip", LineKind::kTip},
 };
-
-// Do the first length characters of line equal name, ignoring the case of ASCII
-// letters? A shorter line stops at its zero, which matches no letter.
-bool StartsWithKey(const char* line, const char* name, size_t length) {
-  for (size_t i = 0; i < length; i++) {
-    if (LowerAscii(line[i]) != LowerAscii(name[i])) return false;
-  }
-  return true;
-}
 
 // The icon list of the latest QXicon line and its current item.
 class IconList {
@@ -192,7 +181,7 @@ LineKind ClassifyLine(const char* line, LeadByteTest isLeadByte, Text* value) {
     value->Assign(rest + begin, end - begin);
   }
   for (const KeyName& key : kKeys) {
-    if (StartsWithKey(line, key.name, key.length)) return key.kind;
+    if (StartsWithIgnoringAsciiCase(line, key.name)) return key.kind;
   }
   return LineKind::kOtherKey;
 }
