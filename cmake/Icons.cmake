@@ -29,9 +29,10 @@ function(icondraw_tool var)
     add_custom_command(
       OUTPUT ${ICONDRAW_EXE}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icondraw
-      COMMAND ${ICONDRAW_NATIVE_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ICONDRAW_EXE}
+      COMMAND ${ICONDRAW_NATIVE_CXX} -std=c++17 -O2 -Wall -Wextra -I${CMAKE_SOURCE_DIR} -o ${ICONDRAW_EXE}
               ${ICONDRAW_SOURCES} ${ICONDRAW_DIR}/main.cpp -lz
       DEPENDS ${ICONDRAW_SOURCES} ${ICONDRAW_DIR}/main.cpp ${ICONDRAW_DIR}/icondraw.h ${ICONDRAW_DIR}/source_parser.h
+              ${CMAKE_SOURCE_DIR}/dpi/icon_scale.h
       COMMENT "Building the icon drawing tool"
       VERBATIM)
     add_custom_target(icondraw_tool DEPENDS ${ICONDRAW_EXE})

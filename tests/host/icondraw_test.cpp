@@ -188,7 +188,7 @@ TEST(IconDrawScale, DrawsTheSourceAgainAt48And64And96) {
       "image 32 1bpp\nfill black\n";
   IconSource icon = Parse(source);
   std::string error;
-  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error)) << error;
+  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error, {48, 64, 96})) << error;
   ASSERT_EQ(icon.pictures.size(), 5u);  // the 1bpp image is not drawn again
   const Picture &p32 = icon.pictures[0], &p48 = icon.pictures[2], &p64 = icon.pictures[3],
                 &p96 = icon.pictures[4];
@@ -221,14 +221,21 @@ TEST(IconDrawScale, DrawsTheSourceAgainAt48And64And96) {
   // A size the source draws itself is kept as drawn; 'from' cannot be drawn at a scale.
   const std::string own = "image 32 4bpp\nfill red\nimage 48 4bpp\nfill blue\n";
   icon = Parse(own);
-  ASSERT_TRUE(icondraw::DrawAtScale(own, "t.icon", &icon, &error));
+  ASSERT_TRUE(icondraw::DrawAtScale(own, "t.icon", &icon, &error, {48, 64, 96}));
   ASSERT_EQ(icon.pictures.size(), 4u);
   EXPECT_FALSE(icon.pictures[1].png);
   EXPECT_EQ(icon.pictures[1].At(0, 0), 12);
   EXPECT_EQ(icon.pictures[2].size, 64);
+  // The programs' icons store one drawn size above 32, the 96 that every size between
+  // is shrunk from; a size the source draws itself stays.
+  icon = Parse(own);
+  ASSERT_TRUE(icondraw::DrawAtScale(own, "t.icon", &icon, &error));
+  ASSERT_EQ(icon.pictures.size(), 3u);
+  EXPECT_EQ(icon.pictures[1].size, 48);
+  EXPECT_EQ(icon.pictures[2].size, 96);
   const std::string copied = "image 32 1bpp\nfill white\nimage 32 4bpp\nfrom 1\n";
   icon = Parse(copied);
-  EXPECT_FALSE(icondraw::DrawAtScale(copied, "t.icon", &icon, &error));
+  EXPECT_FALSE(icondraw::DrawAtScale(copied, "t.icon", &icon, &error, {48}));
   EXPECT_EQ(error, "t.icon:4: 'from' copies pixels, which cannot be drawn at 48 pixels");
 }
 
@@ -238,7 +245,7 @@ TEST(IconDrawIco, PngImagesDecodeToThePicture) {
   const std::string source = "image 32 4bpp\nfill white\ndot 0 0 red\ndot 1 0 none\nline 0 31 31 0 blue\n";
   IconSource icon = Parse(source);
   std::string error;
-  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error));
+  ASSERT_TRUE(icondraw::DrawAtScale(source, "t.icon", &icon, &error, {48, 64, 96}));
   std::vector<uint8_t> ico = icondraw::WriteIco(icon);
   ASSERT_EQ(U16(ico, 4), 4u);
   const size_t e = 6 + 16 * 2;  // the 64-pixel entry

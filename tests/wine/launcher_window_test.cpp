@@ -855,13 +855,13 @@ void TestResources() {
   // header whose last word is the count, then 14 bytes per image, width first.
   HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(201), RT_GROUP_ICON);
   const BYTE* icons = group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
-  int widths = 0;  // one bit per image size: 16, 32, 48, 64 and 96 give bits 0 to 4
+  int widths = 0;  // one bit per image size: 16, 32, 48 and 96 give bits 0 to 3
   for (int i = 0; icons && i < *reinterpret_cast<const WORD*>(icons + 4); i++) {
     int width = icons[6 + 14 * i];
-    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : width == 64 ? 8 : width == 96 ? 16 : 32;
+    widths |= width == 16 ? 1 : width == 32 ? 2 : width == 48 ? 4 : width == 96 ? 8 : 16;
   }
   FreeLibrary(module);
-  CHECK_EQ(widths, 1 | 2 | 4 | 8 | 16);
+  CHECK_EQ(widths, 1 | 2 | 4 | 8);  // Explorer's sizes, its hand-drawn 48 among them
   CHECK(strstr(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"") != nullptr);
   CHECK(strstr(manifest, "<description>Autorun menu tool</description>") != nullptr);
   CHECK(strstr(manifest, "<supportedOS") != nullptr);
@@ -876,10 +876,10 @@ void TestResources() {
   for (const char* word : installerWords) CHECK(strstr(version, word) == nullptr);
 }
 
-// One icon group of a built file: its images of 32, 48, 64 and 96 pixels (at 96, 144, 192
-// and 288 dpi the system picks these; the sizes between are made from the next larger),
-// each one the system makes an icon of; the 64 and 96-pixel images are PNG, the 32-pixel
-// one a DIB, which the older systems read too.
+// One icon group of a built file: its images of 32 and 96 pixels (every size between is
+// shrunk from the 96; no 64 is stored, and a 48 only where its source draws one), each
+// one the system makes an icon of; the 96-pixel image is a PNG, the 32-pixel one a DIB,
+// which the older systems read too.
 struct IconFile {
   const char* name;
   int groups;  // as many as the file should hold, counted down
@@ -901,19 +901,19 @@ BOOL CALLBACK CheckIconGroup(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR p
   for (int i = 0; entries && i < *reinterpret_cast<const WORD*>(entries + 4); i++) {
     const BYTE* entry = entries + 6 + 14 * i;  // width, height, colours, 0, planes, bits, bytes, id
     const int width = entry[0];
-    widths |= width == 32 ? 1 : width == 48 ? 2 : width == 64 ? 4 : width == 96 ? 8 : 0;
+    widths |= width == 32 ? 1 : width == 96 ? 2 : width == 16 || width == 48 ? 0 : 4;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON);
     BYTE* image = found ? static_cast<BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
     CHECK(image != nullptr);
     if (!image) continue;
-    if (width == 64 || width == 96) CHECK(memcmp(image, "\x89PNG", 4) == 0);
+    if (width == 96) CHECK(memcmp(image, "\x89PNG", 4) == 0);
     if (width == 32) CHECK_EQ(*reinterpret_cast<const DWORD*>(image), sizeof(BITMAPINFOHEADER));
     HICON icon = CreateIconFromResourceEx(image, SizeofResource(module, found), TRUE, 0x00030000, width, width,
                                           LR_DEFAULTCOLOR);
     CHECK(icon != nullptr);
     if (icon) DestroyIcon(icon);
   }
-  CHECK_EQ(widths, 1 | 2 | 4 | 8);
+  CHECK_EQ(widths, 1 | 2);
   return TRUE;
 }
 
@@ -924,11 +924,11 @@ void TestIconGroups() {
     char path[MAX_PATH];
     snprintf(path, sizeof path, "%s\\%s", getenv("DISC_BIN_DIR"), file.name);
     HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    TEST_CASE("icon groups: every one holds 32, 48, 64 and 96-pixel images that load");
+    TEST_CASE("icon groups: every one holds 32 and 96-pixel images that load");
     CHECK(module != 0);
     if (!module) continue;
     EnumResourceNamesA(module, RT_GROUP_ICON, CheckIconGroup, reinterpret_cast<LONG_PTR>(&file));
-    TEST_CASE("icon groups: every one holds 32, 48, 64 and 96-pixel images that load");
+    TEST_CASE("icon groups: every one holds 32 and 96-pixel images that load");
     CHECK_EQ(file.groups, 0);
     FreeLibrary(module);
   }

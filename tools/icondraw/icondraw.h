@@ -38,10 +38,15 @@ struct IconSource {
 // "<name>:<line>: <message>".
 bool ParseIconSource(const std::string& text, const std::string& name, IconSource* icon, std::string* error);
 
-// Adds the 48 and 64-pixel images, each drawn from the commands of the source's 32-pixel
-// 16-colour image at that scale (1.5 and 2), unless the source draws that size itself.
-// A source without a 32-pixel 16-colour image gets none. Errors as ParseIconSource.
-bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error);
+// The sizes above 32 pixels that the programs' icon groups store: the others are shrunk
+// from the next larger at run time.
+std::vector<int> LargeStoredSizes();
+
+// Adds an image of each size, drawn from the commands of the source's 32-pixel 16-colour
+// image at that scale (size / 32), unless the source draws that size itself. A source
+// without a 32-pixel 16-colour image gets none. Errors as ParseIconSource.
+bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error,
+                 const std::vector<int>& sizes = LargeStoredSizes());
 
 // The bytes of a .ico file: one directory entry per image, then per image a DIB (XOR
 // and AND mask), or a PNG for the images drawn at a scale.

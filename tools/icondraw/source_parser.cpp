@@ -1,6 +1,7 @@
 // Icon sources read line by line: images, pixel rows, numbers and colour names, and
 // the same source read again at a scale.
 #include "source_parser.h"
+#include "dpi/icon_scale.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -122,7 +123,15 @@ bool ParseIconSource(const std::string& text, const std::string& name, IconSourc
   return parser.Parse(text);
 }
 
-bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error) {
+std::vector<int> LargeStoredSizes() {
+  std::vector<int> sizes;
+  for (int size : dpi::kStoredIconSizes)
+    if (size > 32) sizes.push_back(size);
+  return sizes;
+}
+
+bool DrawAtScale(const std::string& text, const std::string& name, IconSource* icon, std::string* error,
+                 const std::vector<int>& sizes) {
   // The lines of the 32-pixel 16-colour image, the others left blank so that an error
   // names the source's own line; an image runs to the next "image" line.
   std::istringstream in(text);
@@ -137,7 +146,7 @@ bool DrawAtScale(const std::string& text, const std::string& name, IconSource* i
     block += (inside ? line : std::string()) + "\n";
   }
   if (!found) return true;
-  for (int size : {48, 64, 96}) {
+  for (int size : sizes) {
     bool drawn = false;  // by the source itself, which is kept as it is
     for (const Picture& p : icon->pictures) drawn = drawn || (p.size == size && p.bitsPerPixel == 4);
     if (drawn) continue;
