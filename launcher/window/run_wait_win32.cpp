@@ -101,11 +101,13 @@ void LauncherDialog::WaitMinimised(HANDLE process, const ProgramJob* tree) {
   if (quit || !IsWindow(handle_) || !IsWindowVisible(handle_)) return;
   // What the program did may change what the menu shows: its conditions are asked
   // again and its buttons made anew, without its copy lines or its auto-start.
+  // Restored first: a minimised window's place is the icon's, and the layout is made
+  // for the work area that holds the window.
+  if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+  SetForegroundWindow(handle_);
   rebuildingAfterWait = true;
   Text menu(buttonsMenu);
   Reload(menu.c_str());
-  if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
-  SetForegroundWindow(handle_);
   HWND back = focusId ? GetDlgItem(handle_, focusId) : nullptr;
   if (!back || !IsWindowEnabled(back) || !IsWindowVisible(back))
     back = GetNextDlgTabItem(handle_, nullptr, FALSE);
