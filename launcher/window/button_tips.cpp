@@ -45,7 +45,7 @@ void ButtonTips::Add(HWND window, HWND button, const char* tip) {
   TOOLINFOA tool = ButtonTool(window, button, TTF_SUBCLASS);
   tool.lpszText = const_cast<char*>(tip);  // the controls keep a copy
   SendMessageA(hover_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
-  tool.uFlags = TTF_IDISHWND | TTF_TRACK;
+  tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
   SendMessageA(focus_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
   SetWindowSubclass(button, ButtonProc, kSubclassId, (DWORD_PTR)this);
 }
@@ -68,11 +68,22 @@ void ButtonTips::HideFocusTip() {
 }
 
 void ButtonTips::ShowFocusTip(HWND button) {
+  // Under the button's left edge, or above it where the work area ends below it; placed
+  // here, as tracking tips without a place of their own follow the pointer in some
+  // versions of the control.
   RECT r;
   GetWindowRect(button, &r);
   TOOLINFOA tool = ButtonTool(GetParent(button), button, 0);
+  const LRESULT size = SendMessageA(focus_, TTM_GETBUBBLESIZE, 0, (LPARAM)&tool);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  int x = r.left, y = r.bottom;
+  if (GetMonitorInfoA(MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (y + HIWORD(size) > monitor.rcWork.bottom) y = r.top - HIWORD(size);
+    if (x + LOWORD(size) > monitor.rcWork.right) x = monitor.rcWork.right - LOWORD(size);
+  }
   SendMessageA(hover_, TTM_POP, 0, 0);  // one tip at a time
-  SendMessageA(focus_, TTM_TRACKPOSITION, 0, MAKELPARAM(r.left, r.bottom));
+  SendMessageA(focus_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
   SendMessageA(focus_, TTM_TRACKACTIVATE, TRUE, (LPARAM)&tool);
 }
 
