@@ -150,18 +150,19 @@ const char kRunStylesMenu[] =
     "shell\\b=Close\r\nshell\\b\\command=recorder.exe close\r\n"
     "shell\\c=Stay\r\nshell\\c\\command=recorder.exe stay\r\n";
 
-// The tooltip control of the launcher's window for the pointer, or the one that follows
-// the keyboard focus (its tools are tracking ones).
-HWND OwnedTips(HWND window, bool tracking) {
-  for (HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tips;
-       tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr)) {
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    if (GetWindow(tips, GW_OWNER) == window && SendMessageA(tips, TTM_ENUMTOOLSA, 0, (LPARAM)&tool) &&
-        ((tool.uFlags & TTF_TRACK) != 0) == tracking)
-      return tips;
-  }
-  return nullptr;
+// The launcher window's tooltip controls (one for the pointer, one for the keyboard), or
+// the one of them that shows a tip now.
+int OwnedTips(HWND window, HWND* found, bool shownOnly) {
+  int n = 0;
+  for (HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tips && n < 2;
+       tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))
+    if (GetWindow(tips, GW_OWNER) == window && (!shownOnly || IsWindowVisible(tips))) found[n++] = tips;
+  return n;
+}
+
+HWND ShownTip(HWND window) {
+  HWND found[2] = {};
+  return OwnedTips(window, found, true) ? found[0] : nullptr;
 }
 
 bool FileExists(const Disc& disc, const char* name) {
@@ -178,12 +179,12 @@ void TestRunStylesAndTip() {
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = launcher.window) {
-    TEST_CASE("a tip: one tool of each of the launcher's tooltip controls, for its button only");
-    HWND tips = OwnedTips(window, false), focusTips = OwnedTips(window, true);
-    CHECK(tips != 0);
-    CHECK(focusTips != 0);
-    if (tips) CHECK_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
-    if (focusTips) CHECK_EQ(SendMessageA(focusTips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    TEST_CASE("a tip: one tool of each of the launcher's two tooltip controls, for its button only");
+    HWND both[2] = {};
+    CHECK_EQ(OwnedTips(window, both, false), 2);
+    for (HWND each : both)
+      if (each) CHECK_EQ(SendMessageA(each, TTM_GETTOOLCOUNT, 0, 0), 1);
+    HWND tips = nullptr;
     TEST_CASE("a tip: it shows when the pointer rests on the button");
     HWND first = GetDlgItem(window, kFirstButtonId);
     BringToFront(window);
@@ -192,13 +193,13 @@ void TestRunStylesAndTip() {
     // move that the window system had not passed on by the time the window came to the
     // front is made once more, as a user who waits for a tip moves the mouse again.
     bool shown = false;
-    for (int attempt = 0; attempt < 3 && !shown && tips; attempt++) {
+    for (int attempt = 0; attempt < 3 && !shown && both[0]; attempt++) {
       SetCursorPos(r.left - 40, r.top - 40);
       mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
       Sleep(50);
       SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
       mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);  // a move the button itself sees
-      shown = WaitUntil([&] { return IsWindowVisible(tips) != FALSE; }, kWaitMs / 3);
+      shown = WaitUntil([&] { return (tips = ShownTip(window)) != nullptr; }, kWaitMs / 3);
     }
     if (tips) {
       CHECK(shown);
@@ -223,15 +224,20 @@ void TestRunStylesAndTip() {
 
     TEST_CASE("a tip: it shows under a button the keyboard brings the focus to; Esc takes it away");
     SetCursorPos(0, 0);  // away from the buttons: the pointer's tip goes
+    mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
+    WaitUntil([&] { return ShownTip(window) == nullptr; });
     BringToFront(window);
     PressKey(VK_TAB);  // from the Quit button round to the first
-    CHECK(WaitUntil([&] { return focusTips && IsWindowVisible(focusTips); }));
-    if (focusTips && IsWindowVisible(focusTips)) {
+    HWND focusTips = nullptr;
+    CHECK(WaitUntil([&] { return (focusTips = ShownTip(window)) != nullptr; }));
+    if (focusTips) {
       char text[128];
       WindowText(focusTips, text, sizeof text);
       CHECK_STR(text, "Runs for a while");
       const RECT tip = WindowRectOf(focusTips), button = WindowRectOf(first);
-      CHECK(tip.top >= button.bottom - 2 && tip.top <= button.bottom + 24);
+      // At the button's left edge, just under it (the pointer's tip would be at the pointer).
+      CHECK(tip.left >= button.left - 2 && tip.left <= button.left + 2);
+      CHECK(tip.top >= button.bottom - 2 && tip.top <= button.bottom + 2);
       PressKey(VK_ESCAPE);
       CHECK(WaitUntil([&] { return !IsWindowVisible(focusTips); }));
       CHECK(IsWindow(window) && IsWindowVisible(window));  // the menu stays
@@ -251,7 +257,9 @@ void TestRunStylesAndTip() {
     TEST_CASE("wait: back with the conditions asked again, the setup's entry gone, the installed one there");
     CHECK(WaitUntil([&] { return !IsIconic(window) && IsWindowVisible(window); }));
     CHECK(FileExists(disc, "done.txt"));
-    CHECK(WaitUntil([&] { return GetDlgItem(window, kFirstButtonId) == nullptr; }));
+    // The Close and Stay buttons come last: when they are there, the menu is whole.
+    CHECK(WaitUntil([&] { return GetDlgItem(window, kFirstButtonId + 3) != nullptr; }));
+    CHECK(GetDlgItem(window, kFirstButtonId) == nullptr);
     HWND installed = GetDlgItem(window, kFirstButtonId + 1);
     CHECK(installed && IsWindowEnabled(installed));
 
