@@ -257,8 +257,11 @@ void TestRunStylesAndTip() {
     TEST_CASE("wait: back with the conditions asked again, the setup's entry gone, the installed one there");
     CHECK(WaitUntil([&] { return !IsIconic(window) && IsWindowVisible(window); }));
     CHECK(FileExists(disc, "done.txt"));
-    // The Close and Stay buttons come last: when they are there, the menu is whole.
-    CHECK(WaitUntil([&] { return GetDlgItem(window, kFirstButtonId + 3) != nullptr; }));
+    // The window is restored before its menu is made anew: the Installed button comes
+    // with the new menu, and the Stay button last.
+    CHECK(WaitUntil([&] {
+      return GetDlgItem(window, kFirstButtonId + 1) != nullptr && GetDlgItem(window, kFirstButtonId + 3) != nullptr;
+    }));
     CHECK(GetDlgItem(window, kFirstButtonId) == nullptr);
     HWND installed = GetDlgItem(window, kFirstButtonId + 1);
     CHECK(installed && IsWindowEnabled(installed));
