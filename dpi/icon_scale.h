@@ -21,6 +21,32 @@ inline int SourceImageSize(int size) {
   return kStoredIconSizes[sizeof kStoredIconSizes / sizeof kStoredIconSizes[0] - 1];
 }
 
+// An image of an icon file or icon group: its side in pixels and its bits per pixel.
+struct IconImage {
+  int side, bits;
+};
+
+// Which of count images an icon of size pixels is made from, as the programs' own icons
+// are (SourceImageSize): that size, else the next larger one, shrunk; only where every
+// image is smaller, the largest, stretched. The most colours among images of one size.
+// -1 for none.
+inline int ChooseIconImage(const IconImage* images, int count, int size) {
+  int best = -1;
+  for (int i = 0; i < count; ++i) {
+    if (best < 0) {
+      best = i;
+      continue;
+    }
+    const IconImage &a = images[i], &b = images[best];
+    const bool aFits = a.side >= size, bFits = b.side >= size;
+    if (aFits != bFits     ? aFits
+        : a.side != b.side ? (aFits ? a.side < b.side : a.side > b.side)
+                           : a.bits > b.bits)
+      best = i;
+  }
+  return best;
+}
+
 // Shrinks a square ARGB image (0xAARRGGBB, rows top down) of `from` pixels to one of `to`
 // pixels, to <= from. Each new pixel is the average of the source area it covers, each
 // source pixel weighted by the part of it inside and by its alpha, so that transparent

@@ -246,15 +246,26 @@ HRESULT STDMETHODCALLTYPE DoDefaultAction(IAccessible* face, VARIANT child) {
   return PostMessageA(window, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
 }
 
-// The host's line of help for the control when it gave one, else the standard object's.
-HRESULT STDMETHODCALLTYPE GetDescription(IAccessible* face, VARIANT child, BSTR* out) {
+// The host's line of help for the control when it gave one, else the standard object's:
+// as the description (MSAA readers) and as the help, which is where UI Automation
+// clients such as Narrator read what a tooltip says.
+HRESULT HostHelp(IAccessible* face, VARIANT child, BSTR* out, bool asHelp) {
   HRESULT hr = Check(face, child);
   if (FAILED(hr)) return hr;
   const char* description = RecordOf(Self(face)->window)->description;
-  if (!description) return Self(face)->standard->lpVtbl->get_accDescription(Self(face)->standard, child, out);
+  IAccessible* standard = Self(face)->standard;
+  if (!description)
+    return asHelp ? standard->lpVtbl->get_accHelp(standard, child, out)
+                  : standard->lpVtbl->get_accDescription(standard, child, out);
   if (!out) return E_POINTER;
   *out = NewString(nullptr, 0, description, lstrlenA(description));
   return *out ? S_OK : E_OUTOFMEMORY;
+}
+HRESULT STDMETHODCALLTYPE GetDescription(IAccessible* face, VARIANT child, BSTR* out) {
+  return HostHelp(face, child, out, false);
+}
+HRESULT STDMETHODCALLTYPE GetHelp(IAccessible* face, VARIANT child, BSTR* out) {
+  return HostHelp(face, child, out, true);
 }
 
 HRESULT STDMETHODCALLTYPE GetChildCount(IAccessible* face, LONG* count) {
@@ -275,7 +286,6 @@ HRESULT STDMETHODCALLTYPE GetChildCount(IAccessible* face, LONG* count) {
 FORWARD(get_accParent, (IAccessible * face, IDispatch** out), (self->standard, out))
 FORWARD(get_accChild, (IAccessible * face, VARIANT child, IDispatch** out), (self->standard, child, out))
 FORWARD(get_accValue, (IAccessible * face, VARIANT child, BSTR* out), (self->standard, child, out))
-FORWARD(get_accHelp, (IAccessible * face, VARIANT child, BSTR* out), (self->standard, child, out))
 FORWARD(get_accHelpTopic, (IAccessible * face, BSTR* file, VARIANT child, LONG* topic),
         (self->standard, file, child, topic))
 FORWARD(get_accFocus, (IAccessible * face, VARIANT* out), (self->standard, out))
@@ -305,7 +315,7 @@ const IAccessibleVtbl kVtable = {
     GetDescription,
     GetRole,
     GetState,
-    get_accHelp,
+    GetHelp,
     get_accHelpTopic,
     GetKeyboardShortcut,
     get_accFocus,

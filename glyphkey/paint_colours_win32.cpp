@@ -16,14 +16,14 @@ bool ContrastThemeOn() {
 
 // Windows 10 and 11 no longer promise the 3-D colours (GetSysColor calls COLOR_BTNSHADOW
 // and COLOR_BTNHIGHLIGHT unsupported there), and Wine cannot switch a contrast theme on:
-// the contrast look is taken when the system says a theme is on or when the edges would
-// not show. Read at every paint, so a theme switched on or off shows at the next one.
+// the contrast look is taken when the system says a theme is on or when the edges or the
+// outline would not show. Read at every paint, so a theme switched on or off shows at the next one.
 PaintColours ControlColours(const ControlRecord* record) {
   SystemColours system = {GetSysColor(COLOR_BTNFACE),   GetSysColor(COLOR_BTNTEXT),
                           GetSysColor(COLOR_GRAYTEXT),  GetSysColor(COLOR_WINDOWFRAME),
                           GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT),
                           GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)};
-  bool contrast = ContrastThemeOn() || !EdgesStandOut(system);
+  bool contrast = ContrastThemeOn() || !ThreeDLookShows(system);
   return ColoursFor(system, contrast, LookOf(record->state), (record->state & kStateDisabled) != 0,
                     record->background, record->captionColour);
 }

@@ -61,7 +61,7 @@ void JoinComApartmentOnce() {
 // to the shell, which asks the user for elevation. Any other failure is WinExec's
 // failure too: running WinExec after it would only start the same line a second time
 // (and show a box of the system's own twice, as for a 16-bit program on 64-bit Windows).
-bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HANDLE job) {
   if (process) *process = nullptr;
   Text line(commandLine);
   char* writable = line.Release();  // CreateProcessA may write into its command line
@@ -71,8 +71,10 @@ bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = kShowCommand;
   PROCESS_INFORMATION startedProcess = {};
-  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                &startedProcess);
+  // Into the job before it runs a line of its own, so that every process it starts is
+  // in the job too; where the job will not take it, it runs as it would have.
+  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, job ? CREATE_SUSPENDED : 0,
+                                nullptr, nullptr, &startup, &startedProcess);
   DWORD error = started ? 0 : GetLastError();
   free(writable);
   if (started) {
@@ -81,6 +83,10 @@ bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process) {
     // from painting and from answering a screen reader: it returns at once. The system
     // shows the starting cursor over the new program until its first window is ready.
     // A caller that waits for the whole process gets its handle.
+    if (job) {
+      AssignProcessToJobObject(job, startedProcess.hProcess);
+      ResumeThread(startedProcess.hThread);
+    }
     CloseHandle(startedProcess.hThread);
     if (process)
       *process = startedProcess.hProcess;

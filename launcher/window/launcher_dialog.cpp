@@ -3,8 +3,6 @@
 // the window goes.
 #include "window/launcher_dialog.h"
 
-#include <commctrl.h>
-
 #include "commands/command_line.h"
 #include "dpi_win32.h"
 #include "menu/message_table.h"
@@ -16,7 +14,6 @@ namespace {
 
 const UINT kTemplateId = 103;
 const UINT kWindowIconId = 201;
-const int kTipWidth = 320;      // pixels at 96 dpi before a long tip wraps
 const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
@@ -138,7 +135,7 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {
   // The window is centred in the work area of the screen that holds it.
   LayOutColumn(built, WorkArea());
-  if (!ShiftIsDown()) RunAutoStart();
+  if (!rebuildingAfterWait && !ShiftIsDown()) RunAutoStart();
 }
 
 void LauncherDialog::LayOutColumn(const layout::ButtonColumn& laidOut, const RECT& work) {
@@ -188,8 +185,7 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   GetClientRect(handle_, &client);
   int x, y;
   const SIZE quit = QuitSizeAt(at);
-  // Tips wrap at the same width on every monitor, whatever its scale.
-  if (tips) SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, dpi::Scale(kTipWidth, at));
+  tips.FollowDpi(at);
   layout::QuitButtonOrigin(client.right - client.left, client.bottom, quit.cx, quit.cy, &x, &y, at);
   MoveWindow(quitButton.handle(), x, y, quit.cx, quit.cy, TRUE);
 }

@@ -15,6 +15,7 @@
 #include "menu/message_table.h"
 #include "window/auto_start.h"
 #include "window/button_layout.h"
+#include "window/button_tips.h"
 #include "window/picture_icons.h"
 #include "window/popup_nesting.h"
 #include "window/profile_file.h"
@@ -57,9 +58,11 @@ class LauncherDialog : public framework::Dialog {
   void Reload(const char* fileName);
   void OpenPopup(unsigned id, const char* fileName);
   void ShowStartError(const char* command);
-  // QXrun=wait: the window goes away until the started process ends, answering its
-  // messages meanwhile, and comes back.
-  void HideWhileRunning(HANDLE process);
+  // QXrun=wait: starts the command line and keeps the window minimised, its buttons
+  // disabled, until the program and the processes it started end or the user restores
+  // the window; the menu is then made anew. False when nothing was started.
+  bool StartAndWait(const char* commandLine);
+  void WaitMinimised(HANDLE process, const class ProgramJob* tree);
   // The template's window at a DPI: as created at the DPI it was created at, scaled
   // and framed for another.
   layout::Frame FrameAt(int dpi) const;
@@ -89,8 +92,11 @@ class LauncherDialog : public framework::Dialog {
   const ProfileFile& profileFile;
   const char* startMenu;
   const menu::SystemFacts& facts;
-  HWND tips = nullptr;   // the buttons' tooltips, made with the first tip
-  bool waiting = false;  // hidden while a started program runs: no entry runs
+  ButtonTips tips;
+  bool waiting = false;  // minimised while a started program runs: no entry runs
+  // The menu is being made anew after a wait: no copy lines, no auto-start.
+  bool rebuildingAfterWait = false;
+  Text buttonsMenu;  // the file the buttons were last made from
   framework::Window quitButton;
   HICON windowIcon;
   HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window

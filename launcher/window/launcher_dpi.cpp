@@ -13,6 +13,25 @@ const UINT kWindowIconId = 201;
 // fonts up to date but leaves its size and its controls' places to the launcher.
 const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
 typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
+typedef void*(WINAPI* GetWindowDpiAwarenessContextFn)(HWND);
+typedef int(WINAPI* GetAwarenessFromDpiAwarenessContextFn)(void*);
+const int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+
+FARPROC User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  return user32 ? GetProcAddress(user32, name) : nullptr;
+}
+
+// Windows 10 1607 and later say how aware a window is. Before them the manifest makes the
+// launcher system aware, and WM_DPICHANGED, which may still arrive, is to be ignored:
+// Windows scales a system-aware window itself, and a layout made again would scale twice.
+bool IsPerMonitorAware(HWND window) {
+  auto context = reinterpret_cast<GetWindowDpiAwarenessContextFn>(
+      reinterpret_cast<void*>(User32Function("GetWindowDpiAwarenessContext")));
+  auto awareness = reinterpret_cast<GetAwarenessFromDpiAwarenessContextFn>(
+      reinterpret_cast<void*>(User32Function("GetAwarenessFromDpiAwarenessContext")));
+  return context && awareness && awareness(context(window)) == kPerMonitorAware;
+}
 
 HICON LoadWindowIcon(int size) {
   return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), kWindowIconId, size);
@@ -49,9 +68,8 @@ void LauncherDialog::SetWindowIcons(int at) {
 }
 
 void LauncherDialog::KeepDpiLayoutToItself() {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
   auto set = reinterpret_cast<SetDialogDpiChangeBehaviorFn>(
-      reinterpret_cast<void*>(user32 ? GetProcAddress(user32, "SetDialogDpiChangeBehavior") : nullptr));
+      reinterpret_cast<void*>(User32Function("SetDialogDpiChangeBehavior")));
   if (set) set(handle_, kDisableResize | kDisableControlRelayout, kDisableResize | kDisableControlRelayout);
 }
 
@@ -76,6 +94,7 @@ SIZE LauncherDialog::SizeAtDpi(int at) const {
 }
 
 void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
+  if (!IsPerMonitorAware(handle_)) return;
   SetWindowIcons(at);
   // The window goes exactly where Windows suggests: moved anywhere else, a window dragged
   // across two monitors would jump away from the pointer, and could bounce between them.

@@ -1,8 +1,6 @@
 // The buttons and the popup menu of a menu file.
 #include "window/menu_builders.h"
 
-#include <commctrl.h>
-
 #include "commands/command_line.h"
 #include "dpi_win32.h"
 #include "glyphkey.h"
@@ -19,22 +17,11 @@ layout::ButtonColumn ColumnFor(HWND window) {
   return layout::ButtonColumn(dpi::MetricForDpi(SM_CYICON, at), at);
 }
 
-// A tool of the tooltip control: a whole button, its messages watched by the control.
-// The size of the tool record that every version of the common controls takes.
-TOOLINFOA ButtonTool(HWND window, HWND button) {
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window;
-  tool.uId = (UINT_PTR)button;
-  return tool;
-}
-
 }  // namespace
 
 MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
 
-ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, HWND& tips,
+ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, ButtonTips& tips,
                              int clientWidth)
     : MenuBuilder(window),
       window_(window),
@@ -51,10 +38,7 @@ void ButtonBuilder::Prepare() {
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
     HWND button = GetDlgItem(window_, id);
     if (!button) continue;
-    if (tips_) {
-      TOOLINFOA tool = ButtonTool(window_, button);
-      SendMessageA(tips_, TTM_DELTOOLA, 0, (LPARAM)&tool);
-    }
+    tips_.Remove(window_, button);
     DestroyWindow(button);
   }
   // Their buttons are gone: so are the pictures they showed.
@@ -82,18 +66,9 @@ void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
 void ButtonBuilder::Tip(int index, const char* tip) {
   HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
   if (!button || !*tip) return;
-  // Screen readers read it as the button's description.
+  // Screen readers read it as the button's description and help.
   SendMessageA(button, GKM_SETDESCRIPTION, 0, (LPARAM)tip);
-  if (!tips_) {
-    // With the system's delays; owned by the window, it goes with it.
-    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!tips_) return;
-  }
-  TOOLINFOA tool = ButtonTool(window_, button);
-  tool.lpszText = const_cast<char*>(tip);  // the control keeps a copy
-  SendMessageA(tips_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
+  tips_.Add(window_, button, tip);
 }
 
 PopupBuilder::~PopupBuilder() {

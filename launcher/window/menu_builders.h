@@ -7,6 +7,7 @@
 #include "menu/menu_entry.h"
 #include "menu/message_table.h"
 #include "window/button_layout.h"
+#include "window/button_tips.h"
 #include "window/picture_icons.h"
 
 class MenuBuilder {
@@ -34,9 +35,9 @@ class MenuBuilder {
 class ButtonBuilder : public MenuBuilder {
  public:
   // Buttons in window for the entries of the table that entries holds, their pictures
-  // in pictures, their tips in the tooltip control tips (made with the first tip), as
-  // wide as a client area of clientWidth allows at the window's DPI.
-  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, HWND& tips, int clientWidth);
+  // in pictures, their tips in tips, as wide as a client area of clientWidth allows at
+  // the window's DPI.
+  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, ButtonTips& tips, int clientWidth);
   void Prepare() override;
   void Entry(int index, int iconNumber) override;
   void Picture(int index, const char* file, int iconIndex) override;
@@ -48,7 +49,7 @@ class ButtonBuilder : public MenuBuilder {
   HWND window_;
   OwnedTable& entries_;
   PictureIcons& pictures_;
-  HWND& tips_;
+  ButtonTips& tips_;
   int clientWidth_;
 };
 

@@ -81,6 +81,7 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
   if (!entries) entries.Reset(new MenuEntryTable);
   if (!entries) return 0;  // out of memory: nothing is loaded
   entries->Clear();
+  if (mode == kButtons) buttonsMenu = Text(fileName);
   ButtonBuilder buttons(handle_, entries, pictures, tips, FrameAt(dpi::WindowDpi(handle_)).clientWidth);
   PopupBuilder popup(handle_, entries, popupOrigin, messageTexts);
   MenuBuilder& builder = mode == kPopup ? static_cast<MenuBuilder&>(popup) : buttons;
@@ -108,11 +109,13 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
     MessageBoxA(handle_, text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(),
                 MB_ICONEXCLAMATION | MB_OK);
   }
+  if (mode == kButtons) rebuildingAfterWait = false;
   // The popup builder destroys its menu when it goes.
   return result;
 }
 
 void LauncherDialog::CopyFileToFolder(const char* value) {
+  if (rebuildingAfterWait) return;  // copied when the menu was first read
   char windowsDir[kWindowsDirSize];
   UINT length = GetWindowsDirectoryA(windowsDir, kWindowsDirSize);
   if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;

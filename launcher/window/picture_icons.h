@@ -30,6 +30,8 @@ class PictureIcons {
     HICON icon = nullptr;
     bool failed = false;  // the file gave no icon: the button shows none at any size
   };
+  // Icon number index of the .ico, .exe or .dll at path, at size pixels; null for none.
+  static HICON Load(const char* path, int index, int size);
   void Give(HWND button, Picture& picture, int size);
   Picture pictures_[MenuEntryTable::kSize];
 };

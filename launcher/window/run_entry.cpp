@@ -41,12 +41,11 @@ void LauncherDialog::RunEntry(unsigned id) {
       break;
   }
   Text composed = command::ComposeCommandLine(registry, commandLine.c_str());
-  HANDLE process = nullptr;
-  if (!StartCommandLine(composed.c_str(), handle_, runStyle == RunStyle::kWait ? &process : nullptr)) {
+  if (!(runStyle == RunStyle::kWait ? StartAndWait(composed.c_str())
+                                    : StartCommandLine(composed.c_str(), handle_))) {
     ShowStartError(entryCommand.c_str());
     return;
   }
-  if (runStyle == RunStyle::kWait) HideWhileRunning(process);
   // The launcher ends: the disc is no longer in use.
   if (runStyle == RunStyle::kClose) OnOK();
 }

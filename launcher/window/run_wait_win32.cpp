@@ -1,34 +1,116 @@
-// QXrun=wait: the launcher window hidden while a started program runs. The window
-// thread does not block: it goes on answering its messages (the system's, a screen
-// reader's) while it waits for the process to end.
+// QXrun=wait: the launcher window minimised to the task bar, its buttons disabled, while
+// a started program runs, and its menu asked again when it comes back. The window thread
+// does not block: it goes on answering its messages (the system's, a screen reader's)
+// while it waits.
 #include <windows.h>
 
+#include "commands/command_line.h"
+#include "commands/command_start_win32.h"
+#include "menu/menu_entry.h"
 #include "window/launcher_dialog.h"
 
-void LauncherDialog::HideWhileRunning(HANDLE process) {
-  // No process to wait for (the shell started it elsewhere): the window stays.
-  if (!process) return;
+namespace {
+
+// How often the job is asked whether any of its processes is left: its messages are
+// not guaranteed to arrive (the port's queue may be full), its count always answers.
+const DWORD kPollInterval = 250;
+const ULONG_PTR kJobKey = 1;
+
+}  // namespace
+
+// The program and every process it starts: a job whose messages go to a port. Children
+// may leave it (a program that asks to break away still starts); the processes go on
+// when the launcher lets go of the job.
+class ProgramJob {
+ public:
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  HANDLE port = CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
+  ProgramJob() {
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT link = {(void*)kJobKey, port};
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
+    if (job &&
+        (!port ||
+         !SetInformationJobObject(job, JobObjectAssociateCompletionPortInformation, &link, sizeof link) ||
+         !SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits))) {
+      CloseHandle(job);
+      job = nullptr;
+    }
+  }
+  ~ProgramJob() {
+    if (job) CloseHandle(job);
+    if (port) CloseHandle(port);
+  }
+  // Has the last process of the job ended?
+  bool Emptied() const {
+    DWORD message;
+    ULONG_PTR key;
+    OVERLAPPED* process;
+    while (GetQueuedCompletionStatus(port, &message, &key, &process, 0))
+      if (key == kJobKey && message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) return true;
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts = {};
+    return QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof counts,
+                                     nullptr) &&
+           counts.ActiveProcesses == 0;
+  }
+};
+
+bool LauncherDialog::StartAndWait(const char* commandLine) {
+  ProgramJob tree;
+  HANDLE process = nullptr;
+  if (!StartCommandLine(commandLine, handle_, &process, tree.job)) return false;
+  // Without a process (the shell handed a document to a running program) nothing waits.
+  if (!process) return true;
+  // An elevated program, or one the job would not take (the launcher is in a job of its
+  // own that forbids it): the program alone is waited for.
+  BOOL inJob = FALSE;
+  if (tree.job && !IsProcessInJob(process, tree.job, &inJob)) inJob = FALSE;
+  WaitMinimised(process, inJob ? &tree : nullptr);
+  CloseHandle(process);
+  return true;
+}
+
+void LauncherDialog::WaitMinimised(HANDLE process, const ProgramJob* tree) {
+  HWND focus = GetFocus();
+  const int focusId = focus && IsChild(handle_, focus) ? GetDlgCtrlID(focus) : 0;
   waiting = true;
-  ShowWindow(handle_, SW_HIDE);
+  for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++)
+    if (HWND button = GetDlgItem(handle_, id)) EnableWindow(button, FALSE);
+  // On the task bar, where the user finds it; restored by the user, it is back at once.
+  ShowWindow(handle_, SW_MINIMIZE);
   bool quit = false;
-  while (!quit && MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+  while (!quit && IsWindowVisible(handle_) && IsIconic(handle_)) {
+    DWORD woke = MsgWaitForMultipleObjects(tree ? 0 : 1, &process, FALSE, tree ? kPollInterval : INFINITE,
+                                           QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0 && !tree) break;
+    if (tree && tree->Emptied()) break;
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!quit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
         // For the loop that runs the window, once this wait is over.
         PostQuitMessage((int)message.wParam);
         quit = true;
-        break;
-      }
-      if (!IsDialogMessageA(handle_, &message)) {
+      } else if (!IsDialogMessageA(handle_, &message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
       }
     }
   }
-  CloseHandle(process);
   waiting = false;
-  if (quit || !IsWindow(handle_)) return;
-  ShowWindow(handle_, SW_SHOW);
+  // Closed meanwhile (from the task bar, or the session ends): nothing comes back.
+  if (quit || !IsWindow(handle_) || !IsWindowVisible(handle_)) return;
+  // What the program did may change what the menu shows: its conditions are asked
+  // again and its buttons made anew, without its copy lines or its auto-start.
+  // Restored first: a minimised window's place is the icon's, and the layout is made
+  // for the work area that holds the window.
+  if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
   SetForegroundWindow(handle_);
+  rebuildingAfterWait = true;
+  Text menu(buttonsMenu);
+  Reload(menu.c_str());
+  HWND back = focusId ? GetDlgItem(handle_, focusId) : nullptr;
+  if (!back || !IsWindowEnabled(back) || !IsWindowVisible(back))
+    back = GetNextDlgTabItem(handle_, nullptr, FALSE);
+  if (back) SendMessageA(handle_, WM_NEXTDLGCTL, (WPARAM)back, TRUE);
+  tips.HideFocusTip();  // the focus came back by itself, not by the keyboard
 }

@@ -162,12 +162,40 @@ constexpr SystemColours kFlatBlack = {0x000000, 0xFFFFFF, 0x3FF23F, 0x000000,
                                       0x000000, 0x000000, 0xFFFF1A, 0x000000};
 }  // namespace
 
-TEST(PaintColours, ContrastWhenTheEdgesWouldNotShow) {
-  EXPECT_TRUE(EdgesStandOut(kWindows10));  // its light edge is lost on the face, its shadow is not
-  EXPECT_TRUE(EdgesStandOut({0xC0C0C0, 0, 0, 0, 0x808080, 0xFFFFFF, 0, 0}));
-  EXPECT_FALSE(EdgesStandOut(kFlatBlack));
-  EXPECT_FALSE(EdgesStandOut({0x808080, 0, 0, 0, 0x8A8A8A, 0x767676, 0, 0}));  // 10 off
-  EXPECT_TRUE(EdgesStandOut({0x808080, 0, 0, 0, 0x808080, 0x80808C, 0, 0}));   // red 12 off
+TEST(PaintColours, ContrastWhenTheEdgesOrTheOutlineWouldNotShow) {
+  EXPECT_TRUE(ThreeDLookShows(kWindows10));  // its light edge is lost on the face, its shadow is not
+  EXPECT_TRUE(ThreeDLookShows({0xC0C0C0, 0, 0, 0, 0x808080, 0xFFFFFF, 0, 0}));  // Windows 98
+  EXPECT_FALSE(ThreeDLookShows(kFlatBlack));
+  EXPECT_FALSE(ThreeDLookShows({0x808080, 0, 0, 0, 0x8A8A8A, 0x767676, 0, 0}));  // 10 off
+  EXPECT_TRUE(ThreeDLookShows({0x808080, 0, 0, 0, 0x808080, 0x80808C, 0, 0}));   // red 12 off
+  // Edges that show, but an outline as light as the face, or at 2.9:1 against it.
+  EXPECT_FALSE(ThreeDLookShows({0xF0F0F0, 0, 0, 0xF0F0F0, 0xA0A0A0, 0xFFFFFF, 0, 0}));
+  EXPECT_FALSE(ThreeDLookShows({0xFFFFFF, 0, 0, 0x979797, 0xA0A0A0, 0xFFFFFF, 0, 0}));
+  EXPECT_TRUE(ThreeDLookShows({0xFFFFFF, 0, 0, 0x929292, 0xA0A0A0, 0xFFFFFF, 0, 0}));
+  EXPECT_NEAR(ContrastRatio(0x000000, 0xFFFFFF), 21.0, 0.01);
+  EXPECT_NEAR(ContrastRatio(0xFFFFFF, 0x767676), 4.54, 0.01);
+}
+
+TEST(PaintColours, EveryCaptionReadableInWindows11ContrastThemes) {
+  // Aquatic, Desert, Dusk and Night sky as Settings shows them (#RRGGBB): button face and
+  // text, inactive text, selected background and text. Every look, enabled or not, has
+  // its caption at 4.5:1 or more against its face; gray text on the highlight was 1.3:1.
+  auto bgr = [](Colour rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16; };
+  const Colour themes[][5] = {{0x202020, 0xFFFFFF, 0xA6A6A6, 0x8EE3F0, 0x263B50},
+                              {0xFFFAEF, 0x202020, 0x676767, 0x903909, 0xFFF5E3},
+                              {0x2D3236, 0xB6F6F0, 0xA6A6A6, 0xA1BFDE, 0x212D3B},
+                              {0x000000, 0xFFEE32, 0xA6A6A6, 0xD6B4FD, 0x2B2B2B}};
+  for (const auto& t : themes) {
+    const SystemColours system = {bgr(t[0]), bgr(t[1]), bgr(t[2]), bgr(t[1]),
+                                  bgr(t[0]), bgr(t[0]), bgr(t[3]), bgr(t[4])};
+    EXPECT_FALSE(ThreeDLookShows(system));
+    for (Look look : {Look::kRaised, Look::kOn, Look::kPressed})
+      for (bool disabled : {false, true}) {
+        PaintColours c = ColoursFor(system, true, look, disabled, kHostColourUnset, kHostColourUnset);
+        EXPECT_GE(ContrastRatio(c.caption, c.face), 4.5f) << std::hex << t[0] << " look " << int(look)
+                                                          << (disabled ? " disabled" : "");
+      }
+  }
 }
 
 TEST(PaintColours, LooksAndHostColours) {
@@ -180,7 +208,7 @@ TEST(PaintColours, LooksAndHostColours) {
   EXPECT_EQ(normal.caption, 0x000000u);
   EXPECT_EQ(ColoursFor(kWindows10, false, Look::kRaised, true, 1, 2).caption, 0x6D6D6Du);
   // A contrast theme: outline in the text colour, host colours ignored; the on and pressed
-  // looks in the highlight pair.
+  // looks in the highlight pair, or disabled in gray with the face's colour on it.
   const struct {
     Look look;
     bool disabled;
@@ -188,7 +216,8 @@ TEST(PaintColours, LooksAndHostColours) {
   } rows[] = {{Look::kRaised, false, 0x000000, 0xFFFFFF, 0xFFFFFF},
               {Look::kOn, false, 0xFFFF1A, 0x000000, 0x000000},
               {Look::kPressed, false, 0xFFFF1A, 0x000000, 0x000000},
-              {Look::kPressed, true, 0xFFFF1A, 0x000000, 0x3FF23F}};
+              {Look::kRaised, true, 0x000000, 0xFFFFFF, 0x3FF23F},
+              {Look::kPressed, true, 0x3FF23F, 0x000000, 0x000000}};
   for (const auto& row : rows) {
     PaintColours c = ColoursFor(kFlatBlack, true, row.look, row.disabled, 0x123456, 0x654321);
     EXPECT_EQ(c.frame, 0xFFFFFFu);
@@ -216,6 +245,20 @@ TEST(IconScale, SizesBetweenTheImagesAreShrunkFromTheNextLarger) {
   }
   EXPECT_EQ(dpi::SourceImageSize(20), 32);  // the small icon at 125 %
   EXPECT_EQ(dpi::SourceImageSize(16), 16);
+}
+
+TEST(IconScale, ADiscPictureIsMadeFromItsSizeOrTheNextLargerImage) {
+  // A file of 16, 32 (4 and 32 bits) and 256 pixels: each size at 100 to 250 % from the
+  // image it is made of, never one stretched up while a larger one is there.
+  const dpi::IconImage file[] = {{32, 4}, {16, 32}, {256, 32}, {32, 32}};
+  const int rows[][2] = {{16, 1}, {20, 3}, {32, 3}, {40, 2}, {48, 2}, {80, 2}, {256, 2}, {300, 2}};
+  for (const auto& row : rows) EXPECT_EQ(dpi::ChooseIconImage(file, 4, row[0]), row[1]) << row[0];
+  // 48 and 96 beside 256: the next larger; only 16 and 32: the largest, stretched.
+  const dpi::IconImage steps[] = {{256, 32}, {96, 32}, {48, 32}};
+  EXPECT_EQ(dpi::ChooseIconImage(steps, 3, 40), 2);
+  EXPECT_EQ(dpi::ChooseIconImage(steps, 3, 56), 1);
+  EXPECT_EQ(dpi::ChooseIconImage(file, 2, 40), 0);
+  EXPECT_EQ(dpi::ChooseIconImage(file, 0, 32), -1);
 }
 
 TEST(IconScale, ShrinkingAveragesTheAreaAndKeepsTransparencyOutOfTheColour) {

@@ -39,7 +39,7 @@ for file in autorun.exe GlyphKey32.dll; do
 done
 # Windows 10's DPI functions are looked up when the programs run: imported, they would
 # stop both from starting on Windows 7 and 8.1, while every Wine test still passed.
-dpi_functions='GetDpiForWindow|GetDpiForSystem|GetSystemMetricsForDpi|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|SetDialogDpiChangeBehavior|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|GetDpiForMonitor'
+dpi_functions='GetDpiForWindow|GetDpiForSystem|GetSystemMetricsForDpi|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|SetDialogDpiChangeBehavior|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|GetDpiForMonitor|GetWindowDpiAwarenessContext|GetAwarenessFromDpiAwarenessContext'
 for file in autorun.exe GlyphKey32.dll; do
   found=$(i686-w64-mingw32-objdump -p "$work/first/bin/$file" | grep -Ewo "$dpi_functions" | sort -u | tr '\n' ' ')
   [ -z "$found" ] || { echo "FAIL: $file imports $found"; failed=1; }

@@ -266,17 +266,21 @@ void TestActionAndEvents() {
   if (object) {
     CHECK_WIDE(Text(object, &IAccessible::get_accName), L"Renamed");
     CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), L"Alt+R");
-    // The host's line of help is the description, a copy that outlives the host's text;
-    // without one, the system's standard object answers (no description).
-    wchar_t standard[128];
+    // The host's line of help is the description and the help (what UI Automation reads),
+    // a copy that outlives the host's text; without one, the system's standard object
+    // answers (no description, no help).
+    wchar_t standard[128], standardHelp[128];
     wcscpy(standard, Text(object, &IAccessible::get_accDescription));
+    wcscpy(standardHelp, Text(object, &IAccessible::get_accHelp));
     CHECK(wcscmp(standard, L"(error)") != 0);
     char help[] = "Installs \xE9t\xE9";
     SendMessageA(control, GKM_SETDESCRIPTION, 0, (LPARAM)help);
     help[0] = 0;
     CHECK_WIDE(Text(object, &IAccessible::get_accDescription), L"Installs \u00e9t\u00e9");
+    CHECK_WIDE(Text(object, &IAccessible::get_accHelp), L"Installs \u00e9t\u00e9");
     SendMessageA(control, GKM_SETDESCRIPTION, 0, 0);
     CHECK_WIDE(Text(object, &IAccessible::get_accDescription), standard);
+    CHECK_WIDE(Text(object, &IAccessible::get_accHelp), standardHelp);
     object->Release();
   }
   UnhookWinEvent(hook);

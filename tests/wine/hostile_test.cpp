@@ -409,27 +409,40 @@ void TestLongIconList() {
 
 // A 32 x 32 icon file of one colour with an alpha channel: opaque, but for a half
 // transparent top-left quarter that must blend with the button's face.
-bool WriteAlphaIcon(const char* path, DWORD argb) {
-  const int kSide = 32;
-  static BYTE file[6 + 16 + 40 + kSide * kSide * 4 + kSide * 4];
+// An icon file of count square 32-bit images, each of one colour but for a half-transparent
+// lower left quarter.
+bool WriteAlphaIcon(const char* path, const int* sides, const DWORD* argb, int count) {
+  static BYTE file[6 + 2 * 16 + 2 * 40 + (32 * 32 + 256 * 256) * 4 + (32 + 256) * 32];
   memset(file, 0, sizeof file);
   WORD* header = reinterpret_cast<WORD*>(file);
-  header[1] = 1, header[2] = 1;  // an icon file of one image
-  BYTE* entry = file + 6;
-  entry[0] = entry[1] = kSide;
-  *reinterpret_cast<WORD*>(entry + 4) = 1;   // planes
-  *reinterpret_cast<WORD*>(entry + 6) = 32;  // bits per pixel
-  *reinterpret_cast<DWORD*>(entry + 8) = sizeof file - 22;
-  *reinterpret_cast<DWORD*>(entry + 12) = 22;
-  BITMAPINFOHEADER* info = reinterpret_cast<BITMAPINFOHEADER*>(file + 22);
-  info->biSize = sizeof *info;
-  info->biWidth = kSide, info->biHeight = 2 * kSide;  // colour and mask
-  info->biPlanes = 1, info->biBitCount = 32;
-  DWORD* pixels = reinterpret_cast<DWORD*>(file + 22 + 40);
-  for (int y = 0; y < kSide; y++)  // bottom-up rows
-    for (int x = 0; x < kSide; x++)
-      pixels[y * kSide + x] = (x < kSide / 2 && y >= kSide / 2) ? ((argb & 0xFFFFFF) | 0x80000000) : argb;
-  return WriteFileBytes(path, file, sizeof file);
+  header[1] = 1, header[2] = (WORD)count;
+  DWORD at = 6 + 16 * count;
+  for (int i = 0; i < count; i++) {
+    const int side = sides[i];
+    const DWORD bytes = 40 + side * side * 4 + side * ((side + 31) / 32 * 4);
+    if (at + bytes > sizeof file) return false;
+    BYTE* entry = file + 6 + 16 * i;
+    entry[0] = entry[1] = (BYTE)side;  // 256 is written as 0
+    *reinterpret_cast<WORD*>(entry + 4) = 1;   // planes
+    *reinterpret_cast<WORD*>(entry + 6) = 32;  // bits per pixel
+    *reinterpret_cast<DWORD*>(entry + 8) = bytes;
+    *reinterpret_cast<DWORD*>(entry + 12) = at;
+    BITMAPINFOHEADER* info = reinterpret_cast<BITMAPINFOHEADER*>(file + at);
+    info->biSize = sizeof *info;
+    info->biWidth = side, info->biHeight = 2 * side;  // colour and mask
+    info->biPlanes = 1, info->biBitCount = 32;
+    DWORD* pixels = reinterpret_cast<DWORD*>(file + at + 40);
+    for (int y = 0; y < side; y++)  // bottom-up rows
+      for (int x = 0; x < side; x++)
+        pixels[y * side + x] = (x < side / 2 && y < side / 2) ? ((argb[i] & 0xFFFFFF) | 0x80000000) : argb[i];
+    at += bytes;
+  }
+  return WriteFileBytes(path, file, at);
+}
+
+bool WriteAlphaIcon(const char* path, DWORD argb) {
+  const int side = 32;
+  return WriteAlphaIcon(path, &side, &argb, 1);
 }
 
 // Asks the launcher's process, through the probe library hooked into its thread,
@@ -499,6 +512,7 @@ void TestPictures() {
     snprintf(lines, sizeof lines, "QXpicture=%s\nshell=Refused\nshell=rec.exe refused\n", value);
     inf.Add(lines);
   }
+  inf.Add("QXpicture=sizes.ico\nshell=Sizes\nshell=rec.exe sizes\n");
   driver::DiscPath(disc, "sub", path, sizeof path);
   if (!made || !CreateDirectoryA(path, nullptr)) {
     CHECK(!"disc made");
@@ -508,6 +522,15 @@ void TestPictures() {
   CHECK(WriteAlphaIcon(path, 0xFFFF8000));
   driver::DiscPath(disc, "sub\\inner.ico", path, sizeof path);
   CHECK(WriteAlphaIcon(path, 0xFF0040C0));
+  // A 32-pixel image in one colour, a 256-pixel one in another: at any size but 32 the
+  // button shows the large one shrunk (as the same picture drawn at that size), never
+  // the small one stretched.
+  const int sides[] = {32, 256}, side = GetSystemMetrics(SM_CXICON);
+  const DWORD colours[] = {0xFFC00000, 0xFF00A040};
+  driver::DiscPath(disc, "sizes.ico", path, sizeof path);
+  CHECK(WriteAlphaIcon(path, sides, colours, 2));
+  driver::DiscPath(disc, "expect.ico", path, sizeof path);
+  CHECK(WriteAlphaIcon(path, &side, &colours[side == 32 ? 0 : 1], 1));
   driver::DiscPath(disc, "pics.exe", path, sizeof path);
   CHECK(CopyFileA(self, path, FALSE));
   // The second page is read from its own folder: its picture is beside it.
@@ -548,6 +571,9 @@ void TestPictures() {
       printf("note: button %d: frame %d face %d icon %d matches %d\n", i, look.frame, look.face, look.iconPresent,
              look.iconMatches);
   }
+  const HICON sized = fromFile("expect.ico");
+  CHECK(hostile::LooksRight(hostile::WaitForButtonLook(ButtonWindow(launcher.window, 12), sized, driver::Scaled(2000)), true));
+  if (sized) DestroyIcon(sized);
 
   TEST_CASE("twenty page changes: each page's pictures are destroyed with its buttons");
   // The first page shows its picture on its first button, the second on its second: a

@@ -142,11 +142,32 @@ void TestConditions() {
 
 const char kRunStylesMenu[] =
     "[autorun]\r\n"
-    "QXrun=wait\r\nQXtip=Runs for a while\r\n"
-    "shell\\a=Wait\r\nshell\\a\\command=recorder.exe wait\r\n"
+    "QXrun=wait\r\nQXtip=Runs for a while\r\nQXif=missing:done.txt\r\n"
+    "shell\\a=Wait\r\nshell\\a\\command=recorder.exe boot\r\n"
+    "QXif=exists:done.txt\r\n"
+    "shell\\i=Installed\r\nshell\\i\\command=recorder.exe installed\r\n"
     "QXrun=close\r\n"
     "shell\\b=Close\r\nshell\\b\\command=recorder.exe close\r\n"
     "shell\\c=Stay\r\nshell\\c\\command=recorder.exe stay\r\n";
+
+// The launcher window's tooltip controls (one for the pointer, one for the keyboard), or
+// the one of them that shows a tip now.
+int OwnedTips(HWND window, HWND* found, bool shownOnly) {
+  int n = 0;
+  for (HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tips && n < 2;
+       tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))
+    if (GetWindow(tips, GW_OWNER) == window && (!shownOnly || IsWindowVisible(tips))) found[n++] = tips;
+  return n;
+}
+
+HWND ShownTip(HWND window) {
+  HWND found[2] = {};
+  return OwnedTips(window, found, true) ? found[0] : nullptr;
+}
+
+bool FileExists(const Disc& disc, const char* name) {
+  return GetFileAttributesA((std::string(disc.dir) + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void TestRunStylesAndTip() {
   Disc disc;
@@ -158,12 +179,12 @@ void TestRunStylesAndTip() {
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = launcher.window) {
-    TEST_CASE("a tip: one tool of the launcher's tooltip control, for its button only");
-    HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
-    while (tips && GetWindow(tips, GW_OWNER) != window)
-      tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
-    CHECK(tips != 0);
-    if (tips) CHECK_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    TEST_CASE("a tip: one tool of each of the launcher's two tooltip controls, for its button only");
+    HWND both[2] = {};
+    CHECK_EQ(OwnedTips(window, both, false), 2);
+    for (HWND each : both)
+      if (each) CHECK_EQ(SendMessageA(each, TTM_GETTOOLCOUNT, 0, 0), 1);
+    HWND tips = nullptr;
     TEST_CASE("a tip: it shows when the pointer rests on the button");
     HWND first = GetDlgItem(window, kFirstButtonId);
     BringToFront(window);
@@ -172,13 +193,13 @@ void TestRunStylesAndTip() {
     // move that the window system had not passed on by the time the window came to the
     // front is made once more, as a user who waits for a tip moves the mouse again.
     bool shown = false;
-    for (int attempt = 0; attempt < 3 && !shown && tips; attempt++) {
+    for (int attempt = 0; attempt < 3 && !shown && both[0]; attempt++) {
       SetCursorPos(r.left - 40, r.top - 40);
       mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
       Sleep(50);
       SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
       mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);  // a move the button itself sees
-      shown = WaitUntil([&] { return IsWindowVisible(tips) != FALSE; }, kWaitMs / 3);
+      shown = WaitUntil([&] { return (tips = ShownTip(window)) != nullptr; }, kWaitMs / 3);
     }
     if (tips) {
       CHECK(shown);
@@ -201,19 +222,53 @@ void TestRunStylesAndTip() {
       CHECK_EQ(SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0), width);
     }
 
-    TEST_CASE("wait: the window goes while the program runs, answers, and comes back");
+    TEST_CASE("a tip: it shows under a button the keyboard brings the focus to; Esc takes it away");
+    SetCursorPos(0, 0);  // away from the buttons: the pointer's tip goes
+    mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
+    WaitUntil([&] { return ShownTip(window) == nullptr; });
+    BringToFront(window);
+    PressKey(VK_TAB);  // from the Quit button round to the first
+    HWND focusTips = nullptr;
+    CHECK(WaitUntil([&] { return (focusTips = ShownTip(window)) != nullptr; }));
+    if (focusTips) {
+      char text[128];
+      WindowText(focusTips, text, sizeof text);
+      CHECK_STR(text, "Runs for a while");
+      const RECT tip = WindowRectOf(focusTips), button = WindowRectOf(first);
+      // At the button's left edge, just under it (the pointer's tip would be at the pointer).
+      CHECK(tip.left >= button.left - 2 && tip.left <= button.left + 2);
+      CHECK(tip.top >= button.bottom - 2 && tip.top <= button.bottom + 2);
+      PressKey(VK_ESCAPE);
+      CHECK(WaitUntil([&] { return !IsWindowVisible(focusTips); }));
+      CHECK(IsWindow(window) && IsWindowVisible(window));  // the menu stays
+    }
+
+    TEST_CASE("wait: a bootstrapper and its setup; the menu minimised and disabled until both end");
     Record records[kMaxRecords];
     PostClick(GetDlgItem(window, kFirstButtonId));
-    CHECK_EQ(WaitForRecords(disc, 1, records, kMaxRecords), 1);
-    CHECK(WaitUntil([&] { return !IsWindowVisible(window); }));
+    CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+    CHECK(!IsWindowEnabled(GetDlgItem(window, kFirstButtonId)));
+    // The bootstrapper ends at once, its setup stays three seconds: the wait covers both
+    // where the system puts the setup in the bootstrapper's job (Wine 8 does).
+    CHECK_EQ(WaitForRecords(disc, 2, records, kMaxRecords), 2);
     DWORD_PTR answer;
     CHECK(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, Scaled(2000), &answer) != 0);
-    CHECK(!IsWindowVisible(window));
-    CHECK(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+    CHECK(IsIconic(window) && !FileExists(disc, "done.txt"));
+    TEST_CASE("wait: back with the conditions asked again, the setup's entry gone, the installed one there");
+    CHECK(WaitUntil([&] { return !IsIconic(window) && IsWindowVisible(window); }));
+    CHECK(FileExists(disc, "done.txt"));
+    // The window is restored before its menu is made anew: the Installed button comes
+    // with the new menu, and the Stay button last.
+    CHECK(WaitUntil([&] {
+      return GetDlgItem(window, kFirstButtonId + 1) != nullptr && GetDlgItem(window, kFirstButtonId + 3) != nullptr;
+    }));
+    CHECK(GetDlgItem(window, kFirstButtonId) == nullptr);
+    HWND installed = GetDlgItem(window, kFirstButtonId + 1);
+    CHECK(installed && IsWindowEnabled(installed));
 
     TEST_CASE("close: the launcher ends once the program has started");
-    PostClick(GetDlgItem(window, kFirstButtonId + 1));
-    CHECK_EQ(WaitForRecords(disc, 2, records, kMaxRecords), 2);
+    PostClick(GetDlgItem(window, kFirstButtonId + 2));
+    CHECK_EQ(WaitForRecords(disc, 3, records, kMaxRecords), 3);
     CHECK(WaitForExit(launcher));
   }
   SetEnvironmentVariableA(kRecorderStayVariable, nullptr);

@@ -1,5 +1,8 @@
 // recorder.exe: stands in for the programs a menu starts. It appends its command line
 // and its current directory, as one line, to the log named by an environment variable.
+// "recorder.exe boot" is a setup's bootstrapper: it starts "recorder.exe install" and
+// ends at once; "install" stays as long as every recorder and then leaves done.txt in
+// its current directory, as a setup leaves what it installed.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -25,7 +28,23 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DWORD written = 0;
   WriteFile(file, line, (DWORD)n, &written, nullptr);
   CloseHandle(file);
+  if (strstr(GetCommandLineA(), " boot")) {
+    char self[MAX_PATH], child[MAX_PATH + 16];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    snprintf(child, sizeof child, "\"%s\" install", self);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started;
+    if (!CreateProcessA(nullptr, child, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) return 4;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return 0;
+  }
   char stay[32];
   if (GetEnvironmentVariableA(driver::kRecorderStayVariable, stay, sizeof stay)) Sleep((DWORD)atoi(stay));
+  if (strstr(GetCommandLineA(), " install")) {
+    HANDLE done = CreateFileA("done.txt", GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, 0);
+    if (done != INVALID_HANDLE_VALUE) CloseHandle(done);
+  }
   return 0;
 }
