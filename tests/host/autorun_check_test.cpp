@@ -368,7 +368,8 @@ TEST(AutorunCheck, WarnsAtPathsTheLauncherRefusesBeforeAClick) {
                   "QXcopy=a.txt|\\??\\UNC\\host\\share\n"             // 11
                   "QXcopy=a.txt|C:\\x\\LPT1\n"                        // 12
                   "QXpicture=COM\xB9.ico\n"                           // 13
-                  "shell\\b=B\nshell\\b\\command=readme.txt\n"},      // 14, 15
+                  "QXif=registry:HKU\\S-1-5-18\n"                     // 14
+                  "shell\\b=B\nshell\\b\\command=readme.txt\n"},      // 15, 16
                  {"a.txt", "x"},
                  {"readme.txt", "x"}});
   // "pics" leads back to the disc's own root: what matters is that it is a link.
@@ -387,6 +388,7 @@ TEST(AutorunCheck, WarnsAtPathsTheLauncherRefusesBeforeAClick) {
   EXPECT_TRUE(WarnedAt(report, 11, "copies to a network or NT path"));
   EXPECT_TRUE(WarnedAt(report, 12, "copies to a network or NT path, a device"));
   EXPECT_TRUE(WarnedAt(report, 13, "names a device"));
+  EXPECT_TRUE(WarnedAt(report, 14, "names a registry root that is not known (HKLM, HKCU or HKCR)"));
 
   // autorun.inf itself a link: nothing is read through it.
   TempDisc linked({{"menu.inf", "[autorun]\nshell\\a=A\nshell\\a\\command=a.exe\n"}, {"a.exe", ""}});
