@@ -13,7 +13,7 @@ add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/menu/menu_encoding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/profile_section.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/copy_directive.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/menu/disc_path.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/disc_walk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/entry_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/menu_entry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/messages.cpp

@@ -12,11 +12,26 @@
 
 namespace {
 
-const char kLibraryName[] = "GlyphKey32.dll";
+const WCHAR kLibraryName[] = L"GlyphKey32.dll";
+const DWORD kProgramPathSize = 1024;
 const char kProfileName[] = "QXAutorun.ini";
 const char kStartMenuFile[] = "autorun.inf";
 
 LauncherApp theApp;
+
+// The library beside the program, by its full path: a bare name would be searched for
+// in the system's folders, the current folder and PATH when it is missing here.
+HMODULE LoadOwnLibrary() {
+  WCHAR path[kProgramPathSize];
+  DWORD length = GetModuleFileNameW(nullptr, path, kProgramPathSize);
+  if (length == 0 || length >= kProgramPathSize) return nullptr;  // cut: no folder to trust
+  WCHAR* name = path + length;
+  while (name > path && name[-1] != L'\\') name--;
+  if (name == path || (size_t)(name - path) + sizeof kLibraryName / sizeof *kLibraryName > kProgramPathSize)
+    return nullptr;
+  lstrcpyW(name, kLibraryName);
+  return LoadLibraryW(path);
+}
 
 }  // namespace
 
@@ -26,8 +41,7 @@ LauncherApp::~LauncherApp() {}
 
 bool LauncherApp::InitInstance() {
   Enable3dControls();
-  // A bare name: the system's normal search, the program's own folder first.
-  HMODULE library = LoadLibraryA(kLibraryName);
+  HMODULE library = LoadOwnLibrary();
   if (!library) {
     MessageBoxA(nullptr, "Cannot load GlyphKey32.dll library", "Error", MB_ICONERROR);
     return false;
@@ -80,11 +94,13 @@ void LauncherApp::FillMessageTable() {
   // profile reader reads a UTF-16 file with its mark itself, but UTF-8 as ANSI bytes.
   MenuFile file(menuFile.c_str());
   bool converted = file.ok() && file.converted();
+  // A file that cannot be opened, or lies behind a link, is not read by name either.
+  bool readable = file.ok();
   for (const messages::MessageKey& message : messages::kKeys) {
     char defaultText[messages::kValueBufferSize];
     if (LoadStringA(instance(), message.number, defaultText, sizeof defaultText) <= 0) defaultText[0] = 0;
     const char* text = defaultText;
-    if (!converted) {
+    if (readable && !converted) {
       GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
                                menuFile.c_str());
       text = buffer;

@@ -52,4 +52,13 @@ CopyOutcome ParseCopyDirective(const char* value, const char* windowsDir, Text* 
   return CopyOutcome::kCopy;
 }
 
+CopyRefusal CheckCopyPaths(const char* source, const char* destination, Text* discSource,
+                           LeadByteTest isLeadByte) {
+  if (ResolveDiscPath(source, "", discSource, isLeadByte) != DiscPathProblem::kNone)
+    return CopyRefusal::kSourceOffDisc;
+  if (CheckSystemPath(destination, isLeadByte) != DiscPathProblem::kNone)
+    return CopyRefusal::kDestinationOffLimits;
+  return CopyRefusal::kNone;
+}
+
 }  // namespace menu

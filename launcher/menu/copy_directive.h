@@ -2,6 +2,7 @@
 // Pure: the Windows directory is an input, the copy itself is the caller's.
 #pragma once
 #include "base/text.h"
+#include "menu/disc_path.h"
 
 namespace menu {
 
@@ -25,5 +26,13 @@ enum class CopyOutcome {
 // second byte may be "|" or "\". Source and destination are set only for kCopy.
 CopyOutcome ParseCopyDirective(const char* value, const char* windowsDir, Text* source, Text* destination,
                                LeadByteTest isLeadByte = nullptr);
+
+// What the launcher refuses of a parsed directive before it copies: a source that is
+// not a file of the disc (read from its root, as every disc path of a menu), and a
+// destination on a network or NT path or that names a device. A relative folder stays
+// the author's choice. *discSource is the source's path from the disc's root.
+enum class CopyRefusal { kNone, kSourceOffDisc, kDestinationOffLimits };
+CopyRefusal CheckCopyPaths(const char* source, const char* destination, Text* discSource,
+                           LeadByteTest isLeadByte = nullptr);
 
 }  // namespace menu

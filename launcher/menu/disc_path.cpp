@@ -13,7 +13,9 @@ bool IsSeparator(char c) {
 
 // Windows takes these names as devices in every folder, whatever extension follows
 // and with blanks before it: "D:\nul.ico" is the null device, "D:\com1" a serial port
-// that may never answer.
+// that may never answer. COM and LPT take a digit or a superscript 1, 2 or 3, written
+// in Windows-1252 (B9, B2, B3) or UTF-8 (C2 B9 ...); in another code page those bytes
+// are other characters, and refusing them there costs nothing.
 bool IsDeviceName(const char* part, size_t length) {
   size_t base = 0;
   while (base < length && part[base] != '.') base++;
@@ -21,9 +23,16 @@ bool IsDeviceName(const char* part, size_t length) {
   static const char* const kDevices[] = {"con", "prn", "aux", "nul", "conin$", "conout$", "clock$"};
   for (const char* device : kDevices)
     if (EqualsIgnoringAsciiCase(part, base, device)) return true;
-  if (base == 4 && (EqualsIgnoringAsciiCase(part, 3, "com") || EqualsIgnoringAsciiCase(part, 3, "lpt")))
-    return part[3] >= '0' && part[3] <= '9';
-  return false;
+  if (base < 4 || base > 5 ||
+      !(EqualsIgnoringAsciiCase(part, 3, "com") || EqualsIgnoringAsciiCase(part, 3, "lpt")))
+    return false;
+  const unsigned char* number = (const unsigned char*)part + 3;
+  if (base == 5) {
+    if (number[0] != 0xC2) return false;
+    number++;
+  }
+  return (base == 4 && *number >= '0' && *number <= '9') || *number == 0xB9 || *number == 0xB2 ||
+         *number == 0xB3;
 }
 
 // A part of dots and blanks only: Windows drops trailing dots and blanks, so ". ." and
@@ -32,6 +41,35 @@ bool IsDotsOnly(const char* part, size_t length) {
   for (size_t i = 0; i < length; i++)
     if (part[i] != '.' && part[i] != ' ') return false;
   return true;
+}
+
+bool IsDotOrDotDot(const char* part, size_t length) {
+  return (length == 1 && part[0] == '.') || (length == 2 && part[0] == '.' && part[1] == '.');
+}
+
+// The length of the part at name, up to the next separator that is not the second
+// byte of a character.
+size_t PartLength(const char* name, LeadByteTest isLeadByte) {
+  size_t length = 0;
+  while (name[length] && !IsSeparator(name[length])) {
+    if (isLeadByte && isLeadByte((unsigned char)name[length]) && name[length + 1]) length++;
+    length++;
+  }
+  return length;
+}
+
+// What is wrong with one part other than "." and "..": a wildcard the system would
+// match against a folder's names ("|" may be a second byte, the others never are), a
+// device's name, or dots and blanks only.
+DiscPathProblem PartProblem(const char* part, size_t length, LeadByteTest isLeadByte) {
+  for (size_t i = 0; i < length; i++) {
+    if (isLeadByte && isLeadByte((unsigned char)part[i]) && i + 1 < length)
+      i++;
+    else if (strchr("*?<>\"|", part[i]))
+      return DiscPathProblem::kWildcard;
+  }
+  if (IsDotsOnly(part, length) || IsDeviceName(part, length)) return DiscPathProblem::kDevice;
+  return DiscPathProblem::kNone;
 }
 
 // Removes the last part of a disc path.
@@ -44,7 +82,9 @@ void DropLastPart(Text* path, LeadByteTest isLeadByte) {
 }  // namespace
 
 bool IsNetworkPath(const char* path) {
-  return IsSeparator(path[0]) && IsSeparator(path[1]);
+  if (IsSeparator(path[0]) && IsSeparator(path[1])) return true;
+  // "\??\" hands the rest to the object manager: "\??\UNC\host" is a share.
+  return IsSeparator(path[0]) && path[1] == '?' && path[2] == '?' && IsSeparator(path[3]);
 }
 
 size_t CharacterCount(const char* text, LeadByteTest isLeadByte) {
@@ -68,17 +108,13 @@ DiscPathProblem ResolveDiscPath(const char* name, const char* folder, Text* disc
   else
     path.Assign(folder);
   while (*name) {
-    // One part, up to the next separator that is not the second byte of a character.
-    size_t length = 0;
-    while (name[length] && !IsSeparator(name[length])) {
-      if (isLeadByte && isLeadByte((unsigned char)name[length]) && name[length + 1]) length++;
-      length++;
-    }
+    size_t length = PartLength(name, isLeadByte);
     if (length == 2 && name[0] == '.' && name[1] == '.') {
       if (path.empty()) return DiscPathProblem::kAboveRoot;
       DropLastPart(&path, isLeadByte);
-    } else if (length && !(length == 1 && name[0] == '.')) {
-      if (IsDotsOnly(name, length) || IsDeviceName(name, length)) return DiscPathProblem::kDevice;
+    } else if (length && !IsDotOrDotDot(name, length)) {
+      DiscPathProblem problem = PartProblem(name, length, isLeadByte);
+      if (problem != DiscPathProblem::kNone) return problem;
       if (!path.empty()) path.AppendChar('\\');
       path.Append(name, length);
     }
@@ -87,6 +123,21 @@ DiscPathProblem ResolveDiscPath(const char* name, const char* folder, Text* disc
   }
   if (path.empty()) return DiscPathProblem::kEmpty;
   *discPath = path;
+  return DiscPathProblem::kNone;
+}
+
+DiscPathProblem CheckSystemPath(const char* path, LeadByteTest isLeadByte) {
+  if (IsNetworkPath(path)) return DiscPathProblem::kNetwork;
+  while (*path) {
+    size_t length = PartLength(path, isLeadByte);
+    // "C:" of a drive is no device's name and holds no wildcard.
+    if (length && !IsDotOrDotDot(path, length)) {
+      DiscPathProblem problem = PartProblem(path, length, isLeadByte);
+      if (problem != DiscPathProblem::kNone) return problem;
+    }
+    path += length;
+    if (*path) path++;
+  }
   return DiscPathProblem::kNone;
 }
 

@@ -9,11 +9,12 @@ namespace menu {
 enum class DiscPathProblem {
   kNone,
   kEmpty,        // no name at all
-  kNetwork,      // two leading separators: \\server, //host, \\?\ and \\.\ alike
+  kNetwork,      // \\server, //host, \\?\, \\.\ (two leading separators) or an NT path \??\x
   kDrive,        // a ":": a drive letter, or a stream of a file
   kEnvironment,  // a "%": the system might put a variable's value in its place
   kAboveRoot,    // ".." climbs out of the disc
-  kDevice,       // a part that is a device's name (CON, NUL, COM1 ...) or dots only
+  kDevice,       // a part that is a device's name (CON, NUL, COM1, COM¹ ...) or dots only
+  kWildcard,     // a part with * ? < > " or |, which the system may match against names
 };
 
 // Reads name as a path on the disc: relative to folder (a disc path, "" for the root),
@@ -30,8 +31,14 @@ DiscPathProblem MenuFolderOnDisc(const char* menuFile, Text* folder, LeadByteTes
 // The system is given this, never a relative name that it would search for.
 Text FullDiscPath(const char* discRoot, const char* discPath, LeadByteTest isLeadByte = nullptr);
 
-// Does the path begin with two separators in any mix ("\\", "//", "\/", "/\")?
+// Does the path begin with two separators in any mix ("\\", "//", "\/", "/\"), which
+// covers \\?\UNC\ and \\.\, or with "\??\", an NT path such as \??\UNC\host?
 bool IsNetworkPath(const char* path);
+
+// A path outside the disc that the launcher still hands the system (a condition's
+// absolute path, a copy's folder): kNetwork, kWildcard or kDevice as for a disc path,
+// else kNone. Its parts are not worked out.
+DiscPathProblem CheckSystemPath(const char* path, LeadByteTest isLeadByte = nullptr);
 
 // The characters of text: a double-byte character counts once.
 size_t CharacterCount(const char* text, LeadByteTest isLeadByte = nullptr);

@@ -56,6 +56,8 @@ void Classify(const char* body, Condition* out) {
     out->kind = ConditionKind::k64Bit;
   } else if (SameWord(body, "arm64")) {
     out->kind = ConditionKind::kArm64;
+  } else if (SameWord(body, "x64")) {
+    out->kind = ConditionKind::kX64;
   } else if (StartsWith(body, "windows>=", &rest)) {
     if (ReadVersion(rest, &out->version)) out->kind = ConditionKind::kWindowsAtLeast;
   } else if (StartsWith(body, "windows<", &rest)) {
@@ -66,12 +68,56 @@ void Classify(const char* body, Condition* out) {
     out->kind = ConditionKind::kMissing;
   } else if (StartsWith(body, "language:", &rest)) {
     out->kind = ConditionKind::kLanguage;
+  } else if (StartsWith(body, "registry:", &rest)) {
+    // A root this launcher does not know makes a condition it does not know.
+    RegistryRoot root;
+    Text key, value;
+    bool hasValue;
+    if (ReadRegistryPath(rest, &root, &key, &value, &hasValue)) out->kind = ConditionKind::kRegistry;
   }
   if (out->kind == ConditionKind::kExists || out->kind == ConditionKind::kMissing ||
-      out->kind == ConditionKind::kLanguage) {
+      out->kind == ConditionKind::kLanguage || out->kind == ConditionKind::kRegistry) {
     out->argument.Assign(rest);
     if (out->argument.empty()) out->kind = ConditionKind::kUnknown;
   }
+}
+
+// PATH with each %NAME% replaced by the variable's value; false where one is not set.
+// A "%" without a partner stays, and the path rules refuse it. "%" is never the second
+// byte of a double-byte character.
+bool ExpandVariables(const char* path, const SystemFacts& facts, Text* expanded) {
+  expanded->Clear();
+  while (const char* open = strchr(path, '%')) {
+    const char* close = strchr(open + 1, '%');
+    if (!close) break;
+    expanded->Append(path, (size_t)(open - path));
+    Text name(open + 1, (size_t)(close - open - 1)), value;
+    if (!facts.Variable(name.c_str(), &value)) return false;
+    expanded->Append(value.c_str());
+    path = close + 1;
+  }
+  expanded->Append(path);
+  return true;
+}
+
+bool IsRegistryRoot(const char* text, size_t length, const char* shortName, const char* longName) {
+  return EqualsIgnoringAsciiCase(text, length, shortName) || EqualsIgnoringAsciiCase(text, length, longName);
+}
+
+// Where x64 programs run: x64 Windows, and Windows on ARM from Windows 11, whose
+// emulation runs them (Windows 10 on ARM emulates x86 alone).
+bool RunsX64Programs(const SystemFacts& facts) {
+  const WindowsVersion kWindows11 = {10, 0, 22000};
+  return facts.architecture == Architecture::kX64 ||
+         (facts.architecture == Architecture::kArm64 && CompareVersions(facts.version, kWindows11) >= 0);
+}
+
+bool RegistryHolds(const char* argument, const SystemFacts& facts) {
+  RegistryRoot root;
+  Text key, value;
+  bool hasValue;
+  if (!ReadRegistryPath(argument, &root, &key, &value, &hasValue, facts.isLeadByte)) return false;
+  return facts.RegistryHas(root, key.c_str(), hasValue ? value.c_str() : nullptr);
 }
 
 // language:TAG holds for the language the user reads Windows in, by its exact tag or
@@ -115,18 +161,47 @@ bool NextCondition(const char** cursor, Condition* out) {
   return true;
 }
 
-bool ConditionPath(const char* path, const SystemFacts& facts, Text* fullPath) {
-  Text expanded = facts.Expand(path);
-  const char* name = expanded.c_str();
-  if (IsNetworkPath(name)) return false;
-  if (IsAbsolute(name)) {
-    fullPath->Assign(name);
-    return true;
+bool ReadRegistryPath(const char* argument, RegistryRoot* root, Text* key, Text* value, bool* hasValue,
+                      LeadByteTest isLeadByte) {
+  const char* slash = strchr(argument, '\\');  // root names are ASCII: the first "\" ends one
+  size_t length = slash ? (size_t)(slash - argument) : strlen(argument);
+  if (IsRegistryRoot(argument, length, "HKLM", "HKEY_LOCAL_MACHINE"))
+    *root = RegistryRoot::kLocalMachine;
+  else if (IsRegistryRoot(argument, length, "HKCU", "HKEY_CURRENT_USER"))
+    *root = RegistryRoot::kCurrentUser;
+  else if (IsRegistryRoot(argument, length, "HKCR", "HKEY_CLASSES_ROOT"))
+    *root = RegistryRoot::kClassesRoot;
+  else
+    return false;
+  const char* rest = slash ? slash + 1 : argument + length;
+  // The value's name follows the first "\\" that is not a character's second byte.
+  const char* split = nullptr;
+  for (const char* p = rest; *p && !split; p++) {
+    if (isLeadByte && isLeadByte((unsigned char)*p) && p[1])
+      p++;
+    else if (p[0] == '\\' && p[1] == '\\')
+      split = p;
   }
-  Text discPath;
-  if (ResolveDiscPath(name, "", &discPath) != DiscPathProblem::kNone) return false;
-  *fullPath = FullDiscPath(facts.discRoot.c_str(), discPath.c_str());
+  *hasValue = split != nullptr;
+  key->Assign(rest, split ? (size_t)(split - rest) : strlen(rest));
+  value->Assign(split ? split + 2 : "");
   return true;
+}
+
+PathState ConditionPathState(const char* path, const SystemFacts& facts) {
+  Text expanded;
+  if (!ExpandVariables(path, facts, &expanded)) return PathState::kMissing;
+  const char* name = expanded.c_str();
+  if (IsAbsolute(name)) {
+    if (CheckSystemPath(name + 2, facts.isLeadByte) != DiscPathProblem::kNone) return PathState::kUntouchable;
+    return facts.Probe(name);
+  }
+  // Without its root ("D:\") a disc path would be taken from the current drive's.
+  Text discPath;
+  if (facts.discRoot.empty() ||
+      ResolveDiscPath(name, "", &discPath, facts.isLeadByte) != DiscPathProblem::kNone)
+    return PathState::kUntouchable;
+  return facts.ProbeDisc(discPath.c_str());
 }
 
 bool ConditionHolds(const Condition& condition, const SystemFacts& facts) {
@@ -143,6 +218,9 @@ bool ConditionHolds(const Condition& condition, const SystemFacts& facts) {
     case ConditionKind::kArm64:
       holds = facts.architecture == Architecture::kArm64;
       break;
+    case ConditionKind::kX64:
+      holds = RunsX64Programs(facts);
+      break;
     case ConditionKind::kWindowsAtLeast:
       holds = CompareVersions(facts.version, condition.version) >= 0;
       break;
@@ -152,15 +230,16 @@ bool ConditionHolds(const Condition& condition, const SystemFacts& facts) {
     case ConditionKind::kExists:
     case ConditionKind::kMissing: {
       // A path that must not be touched answers neither question.
-      Text full;
-      PathState state = ConditionPath(condition.argument.c_str(), facts, &full) ? facts.Probe(full.c_str())
-                                                                                : PathState::kUntouchable;
+      PathState state = ConditionPathState(condition.argument.c_str(), facts);
       if (state == PathState::kUntouchable) return false;
       holds = (state == PathState::kExists) == (condition.kind == ConditionKind::kExists);
       break;
     }
     case ConditionKind::kLanguage:
       holds = UserReads(facts.languages, condition.argument.c_str());
+      break;
+    case ConditionKind::kRegistry:
+      holds = RegistryHolds(condition.argument.c_str(), facts);
       break;
   }
   return holds != condition.negated;

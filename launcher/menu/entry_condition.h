@@ -2,6 +2,7 @@
 // asked of the machine's facts, which the launcher gathers and tests pass in. Pure.
 #pragma once
 #include "base/text.h"
+#include "menu/disc_walk.h"
 #include "menu/language_choice.h"
 
 namespace menu {
@@ -13,7 +14,8 @@ struct WindowsVersion {
   unsigned major, minor, build;
 };
 
-enum class PathState { kExists, kMissing, kUntouchable };
+// The registry's trees that registry: asks.
+enum class RegistryRoot { kLocalMachine, kCurrentUser, kClassesRoot };
 
 // What conditions are asked of: the machine, the user and the disc.
 class SystemFacts {
@@ -21,12 +23,18 @@ class SystemFacts {
   Architecture architecture = Architecture::kX86;
   WindowsVersion version = {0, 0, 0};
   UserLanguages languages;
-  Text discRoot;  // "D:\" or "C:\media\disc\"; paths of exists: are relative to it
-  // The text with its %VAR% replaced by the variables' values.
-  virtual Text Expand(const char* text) const = 0;
+  Text discRoot;                      // "D:\" or "C:\media\disc\"; paths of exists: are relative to it
+  LeadByteTest isLeadByte = nullptr;  // of the code page the menu's texts are in
+  // The value of an environment variable; false where it is not set.
+  virtual bool Variable(const char* name, Text* value) const = 0;
   // Is there a file or folder at this full path? kUntouchable where the path lies on a
   // remote drive, which is never asked.
   virtual PathState Probe(const char* fullPath) const = 0;
+  // The same for a path on the disc, walked from its root: kUntouchable through a link.
+  virtual PathState ProbeDisc(const char* discPath) const = 0;
+  // Is there the key (value null) or a value of that name in the key ("" for the key's
+  // default value)? On 64-bit Windows in either registry view.
+  virtual bool RegistryHas(RegistryRoot root, const char* key, const char* value) const = 0;
 
  protected:
   ~SystemFacts() {}
@@ -36,11 +44,13 @@ enum class ConditionKind {
   k32Bit,
   k64Bit,
   kArm64,  // Windows' architecture; 64-bit holds on arm64 too
+  kX64,    // x64 programs run: x64 Windows, or Windows 11 on ARM
   kWindowsAtLeast,
   kWindowsBelow,  // windows>=V, windows<V with V 7, 8, 8.1, 10, 11
   kExists,
   kMissing,   // exists:PATH, missing:PATH
   kLanguage,  // language:TAG
+  kRegistry,  // registry:ROOT\KEY or registry:ROOT\KEY\\VALUE
   kUnknown,   // holds, negated or not, as where QXif is not known
 };
 
@@ -48,7 +58,7 @@ struct Condition {
   ConditionKind kind = ConditionKind::kUnknown;
   bool negated = false;
   Text text;      // the condition as written, quotes removed, "!" included
-  Text argument;  // the PATH or TAG
+  Text argument;  // the PATH, TAG or registry key
   WindowsVersion version = {0, 0, 0};
 };
 
@@ -56,10 +66,17 @@ struct Condition {
 // none is left. Conditions are separated by blanks; double quotes keep blanks inside.
 bool NextCondition(const char** cursor, Condition* out);
 
-// The full path that exists:/missing: look at: expanded PATH, absolute or relative to
-// the disc's root; false where it must not be touched (a network path, a name that
-// leaves the disc, a variable left unexpanded).
-bool ConditionPath(const char* path, const SystemFacts& facts, Text* fullPath);
+// What exists:/missing: find at PATH: its variables expanded, absolute or on the disc.
+// kMissing where a variable is not set; kUntouchable where the path must not be
+// touched (the network, an NT path, a device, a name that leaves the disc, a link on
+// the disc, a disc whose root is not known).
+PathState ConditionPathState(const char* path, const SystemFacts& facts);
+
+// Splits a registry: argument "HKLM\Software\X" or "HKLM\Software\X\\Value": the
+// root, the key and, after the first doubled "\", the value's name (value stays empty
+// and *hasValue false for the key alone). False for an unknown root.
+bool ReadRegistryPath(const char* argument, RegistryRoot* root, Text* key, Text* value, bool* hasValue,
+                      LeadByteTest isLeadByte = nullptr);
 
 bool ConditionHolds(const Condition& condition, const SystemFacts& facts);
 

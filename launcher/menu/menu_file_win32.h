@@ -10,7 +10,8 @@ class MenuFile : private menu::ByteSource {
  public:
   explicit MenuFile(const char* fileName);
   ~MenuFile();
-  // False when the file cannot be opened, or a read error came while its encoding
+  // False when the file cannot be opened (a link on its way on the disc, or in its
+  // place, counts as none), or a read error came while its encoding
   // was chosen.
   bool ok() const { return ok_; }
   // True when its text is not the file's bytes as they are.

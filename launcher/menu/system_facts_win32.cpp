@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "menu/disc_walk_win32.h"
+
 namespace {
 
 typedef BOOL(WINAPI* IsWow64Process2Fn)(HANDLE, USHORT*, USHORT*);
@@ -85,26 +87,26 @@ void WindowsFacts::Gather() {
   architecture = NativeArchitecture();
   version = TrueVersion();
   GatherLanguages(languages);
+  isLeadByte = LeadByteTestFor(GetACP());
   char folder[MAX_PATH];
   DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
   if (length == 0 || length >= MAX_PATH) return;
   discRoot.Assign(folder);
 }
 
-Text WindowsFacts::Expand(const char* text) const {
-  char expanded[MAX_PATH];
-  DWORD length = ExpandEnvironmentStringsA(text, expanded, MAX_PATH);
-  // A value too long for a path names no file: nothing is asked.
-  if (length == 0 || length > MAX_PATH) return Text("%");
-  return Text(expanded);
+bool WindowsFacts::Variable(const char* name, Text* value) const {
+  char buffer[MAX_PATH];
+  SetLastError(ERROR_SUCCESS);  // an empty value answers 0 too
+  DWORD length = GetEnvironmentVariableA(name, buffer, MAX_PATH);
+  if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return false;
+  // A value too long for a path names no file: "%" makes the path untouchable.
+  value->Assign(length < MAX_PATH ? buffer : "%");
+  return true;
 }
 
 menu::PathState WindowsFacts::Probe(const char* fullPath) const {
   // A drive that the system calls remote may be slow or away: never asked.
-  if (fullPath[0] && fullPath[1] == ':') {
-    char root[4] = {fullPath[0], ':', '\\', 0};
-    if (GetDriveTypeA(root) == DRIVE_REMOTE) return menu::PathState::kUntouchable;
-  }
+  if (OnRemoteDrive(fullPath)) return menu::PathState::kUntouchable;
   // The path as Windows has it: 64-bit Windows shows a 32-bit program SysWOW64 in place
   // of System32 unless the thread asks otherwise, for this one look only.
   auto disable = (Wow64DisableFn)(void*)Find("kernel32.dll", "Wow64DisableWow64FsRedirection");
@@ -116,4 +118,26 @@ menu::PathState WindowsFacts::Probe(const char* fullPath) const {
   SetErrorMode(oldMode);
   if (undone) revert(redirection);
   return attributes == INVALID_FILE_ATTRIBUTES ? menu::PathState::kMissing : menu::PathState::kExists;
+}
+
+menu::PathState WindowsFacts::ProbeDisc(const char* discPath) const {
+  return WalkDisc(discRoot.c_str(), discPath);
+}
+
+bool WindowsFacts::RegistryHas(menu::RegistryRoot root, const char* key, const char* value) const {
+  static const HKEY kRoots[] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT};
+  // 64-bit Windows keeps the 32-bit programs' keys apart; both views are asked there.
+  // 32-bit Windows has one view, and Windows 2000 refuses the flags.
+  const REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+  int views = architecture == menu::Architecture::kX86 ? 1 : 2;
+  for (int i = 0; i < views; i++) {
+    HKEY opened;
+    REGSAM view = views == 1 ? 0 : kViews[i];
+    if (RegOpenKeyExA(kRoots[(int)root], key, 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) continue;
+    bool found =
+        !value || RegQueryValueExA(opened, value, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(opened);
+    if (found) return true;
+  }
+  return false;
 }

@@ -5,8 +5,11 @@
 
 class WindowsFacts : public menu::SystemFacts {
  public:
-  // Architecture, version, the user's languages and the disc's root (the current folder).
+  // Architecture, version, the user's languages, the disc's root (the current folder)
+  // and the ANSI code page's lead bytes.
   void Gather();
-  Text Expand(const char* text) const override;
+  bool Variable(const char* name, Text* value) const override;
   menu::PathState Probe(const char* fullPath) const override;
+  menu::PathState ProbeDisc(const char* discPath) const override;
+  bool RegistryHas(menu::RegistryRoot root, const char* key, const char* value) const override;
 };

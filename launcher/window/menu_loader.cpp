@@ -4,7 +4,8 @@
 
 #include "base/new_delete.h"
 #include "dpi_win32.h"
-#include "menu/copy_directive.h"
+#include "menu/copy_file_win32.h"
+#include "menu/disc_walk_win32.h"
 #include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
 #include "menu/menu_file_win32.h"
@@ -12,12 +13,6 @@
 #include "menu/message_table.h"
 #include "window/launcher_dialog.h"
 #include "window/menu_builders.h"
-
-namespace {
-
-const UINT kWindowsDirSize = 256;
-
-}  // namespace
 
 // What the reader finds goes into the window's current table and the builder.
 class MenuLoadSink : public menu::MenuSink {
@@ -53,12 +48,14 @@ class MenuLoadSink : public menu::MenuSink {
     builder_.Tip(index, entry.tip.c_str());
     if (picture_.empty()) return;
     // A value that names no usable file still takes the built-in picture away. Only a
-    // file of the disc is loaded, by its full path: nothing else is looked for, on the
-    // network or anywhere else, while a menu loads.
+    // file of the disc, reached through no link, is loaded by its full path: nothing
+    // else is looked for, on the network or anywhere else, while a menu loads.
     menu::PictureSource source;
     const char* root = window_.facts.discRoot.c_str();
-    if (!*root || menu::ReadPictureValue(picture_.c_str(), fileName_, root, &source,
-                                         LeadByteTestFor(GetACP())) != menu::PictureProblem::kNone)
+    if (!*root ||
+        menu::ReadPictureValue(picture_.c_str(), fileName_, root, &source, LeadByteTestFor(GetACP())) !=
+            menu::PictureProblem::kNone ||
+        WalkDisc(root, source.discPath.c_str()) != menu::PathState::kExists)
       source.path.Clear();
     builder_.Picture(index, source.path.c_str(), source.index);
     picture_.Clear();
@@ -116,21 +113,5 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
 
 void LauncherDialog::CopyFileToFolder(const char* value) {
   if (rebuildingAfterWait) return;  // copied when the menu was first read
-  char windowsDir[kWindowsDirSize];
-  UINT length = GetWindowsDirectoryA(windowsDir, kWindowsDirSize);
-  if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
-  Text source, destination;
-  // Never overwrites; the outcome is not the user's concern.
-  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination, LeadByteTestFor(GetACP())) ==
-          menu::CopyOutcome::kCopy &&
-      CopyFileA(source.c_str(), destination.c_str(), TRUE)) {
-    // CopyFileA copies the attributes too, and every file on a CD is read-only: the
-    // user could neither change nor replace the copy. The copy succeeded, so the file
-    // is the one just made, never one that was there before.
-    DWORD attributes = GetFileAttributesA(destination.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-      attributes &= ~FILE_ATTRIBUTE_READONLY;
-      SetFileAttributesA(destination.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
-    }
-  }
+  CopyDiscFile(value, facts.discRoot.c_str());
 }

@@ -61,10 +61,17 @@ class FuzzFacts : public menu::SystemFacts {
     languages.Add("de-CH");
     languages.Add("en");
   }
-  Text Expand(const char* text) const override { return Text(text); }
+  bool Variable(const char* name, Text* value) const override {
+    value->Assign(name);
+    return strlen(name) & 1;
+  }
   menu::PathState Probe(const char* fullPath) const override {
-    FUZZ_CHECK(!menu::IsNetworkPath(fullPath));
+    FUZZ_CHECK(menu::CheckSystemPath(fullPath) == menu::DiscPathProblem::kNone);
     return (strlen(fullPath) & 1) ? menu::PathState::kExists : menu::PathState::kMissing;
+  }
+  menu::PathState ProbeDisc(const char* discPath) const override { return Probe(discPath); }
+  bool RegistryHas(menu::RegistryRoot, const char* key, const char*) const override {
+    return strlen(key) & 1;
   }
 };
 

@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
              "entry 8 '&samples' underlines 's' like entry 7 before it",
              "drops the program part: it opens 'readme.txt' through the program Windows associates with "
              "'.txt' and does not start 'viewer.exe'",
-             "names a network path: the launcher copies it while the menu loads"}}),
+             "takes its source from off the disc"}}),
     [](const testing::TestParamInfo<Expected>& info) {
       std::string name = info.param.disc;
       for (char& c : name)
@@ -348,6 +348,57 @@ class TempDisc {
   std::string root_;
   std::vector<std::string> names_;
 };
+
+// Is there a warning at autorun.inf:line that holds the fragment?
+bool WarnedAt(const check::DiscReport& report, int line, const std::string& fragment) {
+  for (const check::Warning& w : report.warnings)
+    if (w.file == "autorun.inf" && w.line == line && w.text.find(fragment) != std::string::npos) return true;
+  return false;
+}
+
+TEST(AutorunCheck, WarnsAtPathsTheLauncherRefusesBeforeAClick) {
+  TempDisc disc({{"autorun.inf",
+                  "[autorun]\nopen=autorun.exe\nQXName=Links\n"
+                  "QXlanguage=de pics\\de.inf\n"                      // 4
+                  "QXif=exists:pics\\x\n"                             // 5
+                  "QXpicture=pics\\a.ico\n"                           // 6
+                  "shell\\a=A\nshell\\a\\command=[pics\\page.inf]\n"  // 7, 8
+                  "QXcopy=pics\\a.txt|C:\\Temp\n"                     // 9
+                  "QXcopy=\\??\\UNC\\host\\share\\a.txt|C:\\Temp\n"   // 10
+                  "QXcopy=a.txt|\\??\\UNC\\host\\share\n"             // 11
+                  "QXcopy=a.txt|C:\\x\\LPT1\n"                        // 12
+                  "QXpicture=COM\xB9.ico\n"                           // 13
+                  "QXif=registry:HKU\\S-1-5-18\n"                     // 14
+                  "shell\\b=B\nshell\\b\\command=readme.txt\n"},      // 15, 16
+                 {"a.txt", "x"},
+                 {"readme.txt", "x"}});
+  // "pics" leads back to the disc's own root: what matters is that it is a link.
+  std::string pics = disc.root() + "/pics";
+  ASSERT_EQ(symlink(disc.root().c_str(), pics.c_str()), 0);
+  check::DiscReport report = check::CheckPath(disc.root());
+  unlink(pics.c_str());
+  ASSERT_EQ(report.unreadable, "");
+  const std::string link = "runs through the symbolic link 'pics'";
+  EXPECT_TRUE(WarnedAt(report, 4, "the language file 'pics\\de.inf' " + link));
+  EXPECT_TRUE(WarnedAt(report, 6, "the picture 'pics\\a.ico' " + link));
+  EXPECT_TRUE(WarnedAt(report, 8, "the menu file 'pics\\page.inf' " + link));
+  EXPECT_TRUE(WarnedAt(report, 8, "the condition's path 'pics\\x' " + link));
+  EXPECT_TRUE(WarnedAt(report, 9, "the copy source 'pics\\a.txt' " + link));
+  EXPECT_TRUE(WarnedAt(report, 10, "takes its source from off the disc"));
+  EXPECT_TRUE(WarnedAt(report, 11, "copies to a network or NT path"));
+  EXPECT_TRUE(WarnedAt(report, 12, "copies to a network or NT path, a device"));
+  EXPECT_TRUE(WarnedAt(report, 13, "names a device"));
+  EXPECT_TRUE(WarnedAt(report, 14, "names a registry root that is not known (HKLM, HKCU or HKCR)"));
+
+  // autorun.inf itself a link: nothing is read through it.
+  TempDisc linked({{"menu.inf", "[autorun]\nshell\\a=A\nshell\\a\\command=a.exe\n"}, {"a.exe", ""}});
+  std::string start = linked.root() + "/autorun.inf";
+  ASSERT_EQ(symlink("menu.inf", start.c_str()), 0);
+  check::DiscReport refused = check::CheckPath(linked.root());
+  unlink(start.c_str());
+  EXPECT_EQ(check::ExitStatus(refused), 2);
+  EXPECT_NE(refused.unreadable.find("symbolic link"), std::string::npos) << refused.unreadable;
+}
 
 TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
   struct {

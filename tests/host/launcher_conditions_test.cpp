@@ -7,6 +7,7 @@
 #include <string>
 
 #include "launcher_menu_source.h"
+#include "menu/disc_path.h"
 #include "menu/entry_condition.h"
 #include "menu/language_choice.h"
 #include "menu/menu_entry.h"
@@ -17,26 +18,36 @@ using menu::PathState;
 
 namespace {
 
-// A machine made up for the test: its files, its variables, a remote drive R:.
+// A machine made up for the test: its files, its variables, a remote drive R:, its
+// registry keys and values ("HKLM:key" and "HKLM:key:value").
 class FakeFacts : public menu::SystemFacts {
  public:
   FakeFacts() { discRoot.Assign("D:\\"); }
-  Text Expand(const char* text) const override {
-    std::string out = text;
-    for (const auto& [name, value] : variables) {
-      size_t at;
-      while ((at = out.find("%" + name + "%")) != std::string::npos) out.replace(at, name.size() + 2, value);
-    }
-    return Text(out.c_str());
+  bool Variable(const char* name, Text* value) const override {
+    auto found = variables.find(name);
+    if (found == variables.end()) return false;
+    value->Assign(found->second.c_str());
+    return true;
   }
   PathState Probe(const char* fullPath) const override {
     asked += std::string(fullPath) + ";";
     if (fullPath[0] == 'R') return PathState::kUntouchable;
     return files.count(fullPath) ? PathState::kExists : PathState::kMissing;
   }
+  PathState ProbeDisc(const char* discPath) const override {
+    return Probe(menu::FullDiscPath(discRoot.c_str(), discPath).c_str());
+  }
+  bool RegistryHas(menu::RegistryRoot root, const char* key, const char* value) const override {
+    const char* names[] = {"HKLM", "HKCU", "HKCR"};
+    std::string asked = std::string(names[(int)root]) + ":" + key + (value ? std::string(":") + value : "");
+    return keys.count(asked) > 0;
+  }
   std::map<std::string, std::string> variables = {{"ProgramFiles", "C:\\Program Files"}, {"Empty", ""}};
   std::map<std::string, bool> files = {{"C:\\Program Files\\Product\\run.exe", true},
                                        {"D:\\drivers\\x64", true}};
+  std::map<std::string, bool> keys = {{"HKLM:Software\\Vendor", true},
+                                      {"HKLM:Software\\Vendor:Path", true},
+                                      {"HKCU:Software\\Vendor:", true}};
   mutable std::string asked;
 };
 
@@ -72,8 +83,8 @@ TEST(EntryCondition, ReadsConditionsSeparatedByBlanksWithQuotedPaths) {
   }
   EXPECT_FALSE(menu::NextCondition(&value, &c));
   // Versions outside the list, a path or tag left empty: unknown.
-  for (const char* unknown :
-       {"windows>=9", "windows<10.1", "windows=10", "exists:", "language:", "64bit", "x"}) {
+  for (const char* unknown : {"windows>=9", "windows<10.1", "windows=10", "exists:", "language:", "64bit",
+                              "x", "registry:", "registry:HKU\\S-1-5-18", "registry:HKLMX\\a"}) {
     const char* p = unknown;
     ASSERT_TRUE(menu::NextCondition(&p, &c));
     EXPECT_EQ(c.kind, ConditionKind::kUnknown) << unknown;
@@ -89,6 +100,7 @@ TEST(EntryCondition, ArchitectureAndVersionAreWindowsOwn) {
       {"64-bit", false, true, true},  // Windows on ARM is 64-bit Windows too
       {"64-bit !arm64", false, true, false},
       {"arm64", false, false, true},
+      {"x64", false, true, true},  // Windows 11 on ARM runs x64 programs
       {"windows>=10", false, true, true},
       {"windows<10", true, false, false},
       {"windows>=11", false, false, true},
@@ -111,6 +123,9 @@ TEST(EntryCondition, ArchitectureAndVersionAreWindowsOwn) {
   EXPECT_TRUE(menu::ConditionsHold("windows<11", Machine(Architecture::kX64, {10, 0, 21999})));
   EXPECT_FALSE(menu::ConditionsHold("windows<11", Machine(Architecture::kX64, {10, 0, 22000})));
   EXPECT_TRUE(menu::ConditionsHold("windows>=8.1 windows<10", Machine(Architecture::kX64, kWindows81)));
+  // Windows 10 on ARM emulates x86 alone.
+  EXPECT_FALSE(menu::ConditionsHold("x64", Machine(Architecture::kArm64, {10, 0, 19045})));
+  EXPECT_TRUE(menu::ConditionsHold("64-bit !x64", Machine(Architecture::kArm64, {10, 0, 19045})));
 }
 
 TEST(EntryCondition, PathsAreExpandedAndTakenFromTheDiscUnlessAbsolute) {
@@ -132,18 +147,73 @@ TEST(EntryCondition, PathsAreExpandedAndTakenFromTheDiscUnlessAbsolute) {
       {"!exists:%Empty%\\\\server\\share", false, ""},
       {"missing:R:\\tools", false, "R:\\tools;"},
       {"missing:..\\outside", false, ""},
-      {"missing:%NoSuchVariable%\\a", false, ""},
       {"missing:C:relative", false, ""},
+      // A variable that is not set leaves its path missing, without a look.
+      {"missing:%NoSuchVariable%\\a", true, ""},
+      {"!exists:%NoSuchVariable%\\a", true, ""},
+      {"exists:%NoSuchVariable%\\a", false, ""},
+      // NT paths, devices and wildcards, on the disc and in absolute paths alike.
+      {"exists:\\??\\UNC\\host\\share\\x", false, ""},
+      {"!exists:\\??\\UNC\\host\\share\\x", false, ""},
+      {"missing:\\\\?\\C:\\x", false, ""},
+      {"!exists:\\\\.\\pipe\\x", false, ""},
+      {"!exists:C:\\COM1", false, ""},
+      {"missing:C:\\x\\CONIN$", false, ""},
+      {"missing:C:\\x\\lpt\xB9.txt", false, ""},
+      {"missing:C:\\x\\*.exe", false, ""},
+      {"missing:C:\\x\\...", false, ""},
+      {"missing:%ProgramFiles%\\..\\Other", true, "C:\\Program Files\\..\\Other;"},
   };
   for (const Row& row : rows) {
     FakeFacts facts = Machine(Architecture::kX64, kWindows10);
     EXPECT_EQ(menu::ConditionsHold(row.value, facts), row.holds) << row.value;
     EXPECT_EQ(facts.asked, row.asked) << row.value;
   }
+  // Without the disc's root a relative path is never looked at; an absolute one still is.
+  FakeFacts noRoot = Machine(Architecture::kX64, kWindows10);
+  noRoot.discRoot.Clear();
+  EXPECT_FALSE(menu::ConditionsHold("missing:drivers\\x86", noRoot));
+  EXPECT_FALSE(menu::ConditionsHold("!exists:drivers\\x86", noRoot));
+  EXPECT_TRUE(menu::ConditionsHold("exists:\"%ProgramFiles%\\Product\\run.exe\"", noRoot));
+  EXPECT_EQ(noRoot.asked, "C:\\Program Files\\Product\\run.exe;");
+  // Under code page 932, 表 (0x95 0x5C) is one character, not 0x95 and a separator.
+  FakeFacts japanese = Machine(Architecture::kX64, kWindows10);
+  japanese.isLeadByte = LeadByteTestFor(932);
+  EXPECT_FALSE(menu::ConditionsHold("exists:\x95\x5C", japanese));
+  EXPECT_EQ(japanese.asked, "D:\\\x95\x5C;");
   // A condition that fails stops the rest being asked.
   FakeFacts facts = Machine(Architecture::kX86, kWindows10);
   EXPECT_FALSE(menu::ConditionsHold("64-bit exists:drivers\\x64", facts));
   EXPECT_EQ(facts.asked, "");
+}
+
+TEST(EntryCondition, RegistryKeysAndValues) {
+  struct Row {
+    const char* value;
+    bool holds;
+  } rows[] = {
+      {"registry:HKLM\\Software\\Vendor", true},
+      {"registry:hkey_local_machine\\Software\\Vendor\\\\Path", true},
+      {"\"registry:HKLM\\Software\\Vendor\\\\Path\"", true},
+      {"registry:HKLM\\Software\\Vendor\\\\Other", false},
+      {"!registry:HKLM\\Software\\Other", true},
+      {"registry:HKCU\\Software\\Vendor", false},
+      {"registry:HKCU\\Software\\Vendor\\\\", true},  // the key's default value
+      {"registry:HKU\\S-1-5-18", true},               // a root not known: holds, like any unknown condition
+      {"!registry:HKU\\S-1-5-18", true},
+  };
+  FakeFacts facts = Machine(Architecture::kX64, kWindows10);
+  for (const Row& row : rows) EXPECT_EQ(menu::ConditionsHold(row.value, facts), row.holds) << row.value;
+  // The value's name follows the first doubled "\\" that is not a character's second byte.
+  menu::RegistryRoot root;
+  Text key, value;
+  bool hasValue;
+  ASSERT_TRUE(
+      menu::ReadRegistryPath("HKCR\\A\x95\\\\\\V", &root, &key, &value, &hasValue, LeadByteTestFor(932)));
+  EXPECT_EQ(root, menu::RegistryRoot::kClassesRoot);
+  EXPECT_STREQ(key.c_str(), "A\x95\\");
+  EXPECT_STREQ(value.c_str(), "V");
+  EXPECT_TRUE(hasValue);
 }
 
 TEST(EntryCondition, LanguageIsTheOneTheUserReadsWindowsIn) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "menu/copy_directive.h"
+#include "menu/disc_walk.h"
 #include "menu/entry_picture.h"
 
 namespace {
@@ -63,6 +64,33 @@ TEST(CopyDirective, FileNameFollowsTheLastBackslash) {
   EXPECT_EQ(Parse("a.txt|C:\\\x83\x5c\\", kWindows, ShiftJisLead), "a.txt -> C:\\\x83\x5c\\a.txt");
 }
 
+TEST(CopyDirective, SourceFromTheDiscAndNoNetworkNtPathOrDeviceForTheFolder) {
+  struct Row {
+    const char* source;
+    const char* destination;
+    const char* expected;  // the source's disc path, or the refusal
+  } rows[] = {
+      {"fonts\\demo.ttf", "C:\\WINDOWS\\demo.ttf", "fonts\\demo.ttf"},
+      {"\\readme.txt", "%WINDIR%\\readme.txt", "readme.txt"},  // a relative folder is the author's
+      {"\\??\\UNC\\host\\share\\a.txt", "C:\\Temp\\a.txt", "source"},
+      {"\\\\host\\share\\a.txt", "C:\\Temp\\a.txt", "source"},
+      {"C:\\secret.txt", "C:\\Temp\\secret.txt", "source"},
+      {"..\\a.txt", "C:\\Temp\\a.txt", "source"},
+      {"a.txt", "\\\\host\\share\\a.txt", "destination"},
+      {"a.txt", "\\??\\UNC\\host\\a.txt", "destination"},
+      {"a.txt", "\\\\.\\COM1\\a.txt", "destination"},
+      {"a.txt", "C:\\LPT1\\a.txt", "destination"},
+  };
+  for (const Row& row : rows) {
+    Text discSource;
+    menu::CopyRefusal refusal = menu::CheckCopyPaths(row.source, row.destination, &discSource);
+    std::string got = refusal == menu::CopyRefusal::kNone            ? discSource.c_str()
+                      : refusal == menu::CopyRefusal::kSourceOffDisc ? "source"
+                                                                     : "destination";
+    EXPECT_EQ(got, row.expected) << row.source << " | " << row.destination;
+  }
+}
+
 TEST(CopyDirective, LimitsCopyNothing) {
   std::string folder(240, 'f');
   std::string name(14, 'n');  // folder + "\" + name = 255
@@ -99,6 +127,8 @@ std::string OnDisc(const char* name, const char* folder = "", LeadByteTest lead 
       return "above root";
     case menu::DiscPathProblem::kDevice:
       return "device";
+    case menu::DiscPathProblem::kWildcard:
+      return "wildcard";
   }
   return "?";
 }
@@ -136,15 +166,66 @@ TEST(DiscPath, TheDiscsOwnFilesAndNothingElse) {
       {"", "", "empty"},
       {".\\", "", "empty"},
       {"console.ico", "", "console.ico"},  // only the device names themselves
+      {"\\??\\UNC\\host\\x.ico", "", "network"},  // an NT path
+      {"/?\?/C:/x.ico", "", "network"},
+      {"COM\xB9", "", "device"},  // superscripts: Windows-1252 and UTF-8
+      {"sub\\lpt\xB3.ico", "", "device"},
+      {"COM\xC2\xB2 .txt", "", "device"},
+      {"COM\xB9\xB9", "", "COM\xB9\xB9"},
+      {"COM10", "", "COM10"},
+      {"a*.ico", "", "wildcard"},
+      {"sub\\<x", "", "wildcard"},
+      {"a\"b", "", "wildcard"},
+      {"a|b", "", "wildcard"},
   };
   for (const auto& row : rows) EXPECT_EQ(OnDisc(row.name, row.folder), row.expected) << row.name;
   // A part whose second byte is "\\" (表, 0x95 0x5C in code page 932) is one part.
   EXPECT_EQ(OnDisc("\x95\x5c\\..\\x.ico", "", ShiftJisLead), "x.ico");
   EXPECT_EQ(OnDisc("\x95\x5c..\\x.ico", "", ShiftJisLead), "\x95\x5c..\\x.ico");
+  EXPECT_EQ(OnDisc("\x95|.ico", "", ShiftJisLead), "\x95|.ico");  // "|" as a second byte
+  // Paths outside the disc that the system is still handed: their parts only.
+  for (const char* allowed : {"C:\\Program Files\\x", "C:\\a\\..\\b", "%WINDIR%\\a.txt", "C:\\a.b\\c:stream"})
+    EXPECT_EQ(menu::CheckSystemPath(allowed), menu::DiscPathProblem::kNone) << allowed;
+  for (const char* refused : {"C:\\COM1", "C:\\x\\CONIN$", "C:\\x\\nul.txt\\y", "\\\\?\\C:\\x", "\\??\\C:\\x", "C:\\a\\...",
+                              "C:\\*.exe"})
+    EXPECT_NE(menu::CheckSystemPath(refused), menu::DiscPathProblem::kNone) << refused;
   EXPECT_EQ(std::string(menu::FullDiscPath("D:\\", "a\\b.ico").c_str()), "D:\\a\\b.ico");
   EXPECT_EQ(std::string(menu::FullDiscPath("C:\\media\\disc", "b.ico").c_str()), "C:\\media\\disc\\b.ico");
   EXPECT_EQ(std::string(menu::FullDiscPath("C:\\\x95\x5c", "b.ico", ShiftJisLead).c_str()),
             "C:\\\x95\x5c\\b.ico");
+}
+
+// A disc at D:\ whose "links" folder is a junction; the walk asks each part in turn.
+class FakeDisc : public menu::PathAttributes {
+ public:
+  unsigned long Of(const char* fullPath) const override {
+    asked += std::string(fullPath) + ";";
+    std::string path = fullPath;
+    if (path == "D:\\links") return 0x10 | menu::kReparsePoint;
+    if (path == "D:\\pics" || path == "D:\\pics\\a.ico" || path.rfind("D:\\links\\", 0) == 0) return 0x20;
+    return menu::kNoAttributes;
+  }
+  mutable std::string asked;
+};
+
+TEST(DiscWalk, StopsAtTheFirstLinkOrMissingPart) {
+  const struct {
+    const char* root;
+    const char* path;
+    menu::PathState state;
+    const char* asked;
+  } rows[] = {
+      {"D:\\", "pics\\a.ico", menu::PathState::kExists, "D:\\pics;D:\\pics\\a.ico;"},
+      {"D:\\", "links\\a.ico", menu::PathState::kUntouchable, "D:\\links;"},  // nothing behind it asked
+      {"D:\\", "none\\a.ico", menu::PathState::kMissing, "D:\\none;"},
+      {"D:", "pics\\b.ico", menu::PathState::kMissing, "D:\\pics;D:\\pics\\b.ico;"},
+      {"", "pics\\a.ico", menu::PathState::kUntouchable, ""},  // no root: never taken from the current drive
+  };
+  for (const auto& row : rows) {
+    FakeDisc disc;
+    EXPECT_EQ(menu::WalkDiscPath(row.root, row.path, disc), row.state) << row.path;
+    EXPECT_EQ(disc.asked, row.asked) << row.path;
+  }
 }
 
 // QXpicture values read from a menu file on a disc at D:\: "path #index", or the problem.

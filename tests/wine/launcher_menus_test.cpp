@@ -169,6 +169,53 @@ bool FileExists(const Disc& disc, const char* name) {
   return GetFileAttributesA((std::string(disc.dir) + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Unset variables, registry keys and values (a key the test writes), and x64, which the
+// 32-bit test prefix lacks. Entries 0, 2, 3 and 6 are shown.
+const char kMachineMenu[] =
+    "[autorun]\r\n"
+    "QXif=missing:%NoSuchTestVariable%\\x !exists:%NoSuchTestVariable%\\x\r\n"
+    "shell\\a=Unset\r\nshell\\a\\command=recorder.exe a\r\n"
+    "QXif=exists:%NoSuchTestVariable%\\x\r\n"
+    "shell\\b=Unset exists\r\nshell\\b\\command=recorder.exe b\r\n"
+    "QXif=registry:HKCU\\Software\\LauncherConditionTest\r\n"
+    "shell\\c=Key\r\nshell\\c\\command=recorder.exe c\r\n"
+    "QXif=registry:hkey_current_user\\Software\\LauncherConditionTest\\\\Dir\r\n"
+    "shell\\d=Value\r\nshell\\d\\command=recorder.exe d\r\n"
+    "QXif=registry:HKCU\\Software\\LauncherConditionTest\\\\Other\r\n"
+    "shell\\e=No value\r\nshell\\e\\command=recorder.exe e\r\n"
+    "QXif=registry:HKLM\\Software\\LauncherConditionTest\r\n"
+    "shell\\f=No key\r\nshell\\f\\command=recorder.exe f\r\n"
+    "QXif=32-bit !x64\r\n"
+    "shell\\g=Not x64\r\nshell\\g\\command=recorder.exe g\r\n"
+    "QXif=x64\r\n"
+    "shell\\h=x64\r\nshell\\h\\command=recorder.exe h\r\n";
+
+void TestMachineConditions() {
+  TEST_CASE("unset variables, registry keys and values, x64");
+  HKEY key;
+  CHECK_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\LauncherConditionTest", 0, nullptr, 0, KEY_SET_VALUE,
+                           nullptr, &key, nullptr),
+           ERROR_SUCCESS);
+  RegSetValueExA(key, "Dir", 0, REG_SZ, (const BYTE*)"C:\\x", 5);
+  RegCloseKey(key);
+  Disc disc;
+  CHECK(MakeDisc(disc, "machine"));
+  CHECK(WriteDiscFile(disc, "autorun.inf", kMachineMenu));
+  Launcher launcher;
+  CHECK(StartLauncher(launcher, disc));
+  if (HWND window = launcher.window) {
+    Button buttons[kMaxButtons];
+    int count = ListButtons(window, buttons, kMaxButtons);
+    const int shown[] = {0, 2, 3, 6};
+    CHECK_EQ(count, 4);
+    for (int i = 0; i < count && i < 4; i++) CHECK_EQ(buttons[i].id, kFirstButtonId + shown[i]);
+  }
+  CHECK(EndLauncher(launcher));
+  ForgetLauncher(launcher);
+  RemoveDisc(disc);
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LauncherConditionTest");
+}
+
 void TestRunStylesAndTip() {
   Disc disc;
   CHECK(MakeDisc(disc, "runstyles"));
@@ -284,6 +331,7 @@ int main(int argc, char** argv) {
   TestLanguage(german);
   if (!german) {
     TestConditions();
+    TestMachineConditions();
     TestRunStylesAndTip();
   }
   return check::Summary();

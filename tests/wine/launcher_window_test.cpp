@@ -301,6 +301,20 @@ void TestWithoutLibrary() {
     CheckAndCloseBox(launcher, "Cannot load GlyphKey32.dll library", "Error");
   }
   CHECK(WaitForExit(launcher));
+
+  TEST_CASE("no GlyphKey32.dll beside it: a copy in the system folder is not searched for");
+  char system[MAX_PATH], copy[MAX_PATH], built[MAX_PATH];
+  GetSystemDirectoryA(system, MAX_PATH);
+  snprintf(copy, sizeof copy, "%s\\GlyphKey32.dll", system);
+  snprintf(built, sizeof built, "%s\\GlyphKey32.dll", getenv("DISC_BIN_DIR"));
+  CHECK(CopyFileA(built, copy, FALSE));
+  Launcher searched;
+  CHECK(StartLauncher(searched, disc, options));
+  box = WaitForMessageBox(searched);
+  CHECK(box != 0);
+  if (box) CheckAndCloseBox(searched, "Cannot load GlyphKey32.dll library", "Error");
+  CHECK(WaitForExit(searched));
+  DeleteFileA(copy);
   CHECK(RemoveDisc(disc));
 }
 

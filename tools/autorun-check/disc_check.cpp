@@ -16,6 +16,7 @@
 #include "menu/language_choice.h"
 #include "menu_scan.h"
 #include "message_section.h"
+#include "path_rules.h"
 
 namespace check {
 
@@ -50,6 +51,7 @@ class DiscWalker {
     if (!scan.opened) return;  // the opener's warning says so
     if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
+    WarnAtLinks(scan.view, files_, codePage_.isLeadByte(), &report_.warnings);
     bool discFile = start && Lower(spelled) == kStartFile;
     CheckMessageSection(scan.lines, name, discFile || startMenu, &report_.warnings);
     if (discFile)
@@ -240,7 +242,10 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std:
     // The start file's name as the disc spells it, in the disc's code page.
     std::string name = DiscFiles(trimmed, &codePage).DiscSpelling(kStartFile);
     if (name.empty()) {
-      report.unreadable = "the folder " + path + " has no autorun.inf";
+      bool link = !DiscFiles(trimmed, &codePage).LinkOn(kStartFile).empty();
+      report.unreadable =
+          "the folder " + path +
+          (link ? "'s autorun.inf is a symbolic link, which the launcher refuses" : " has no autorun.inf");
       return report;
     }
     return CheckDisc(trimmed, name, codePage, language);

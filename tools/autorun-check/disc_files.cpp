@@ -68,19 +68,27 @@ bool IsOutsideDisc(const std::string& name, LeadByteTest isLeadByte) {
   return false;
 }
 
-std::string DiscFiles::Resolve(const std::string& discName, bool spelling) const {
+// Walks the name part by part, as the launcher walks it: a symbolic link on
+// the way ends the walk (*link is then its spelling on the disc), and nothing is ever
+// opened or looked at through one.
+std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::string* link) const {
   LeadByteTest isLeadByte = codePage_ ? codePage_->isLeadByte() : nullptr;
   if (discName.empty() || IsOutsideDisc(discName, isLeadByte)) return "";
   std::string path = root_, spelled;
   std::vector<std::string> parts = SplitPath(discName, isLeadByte);
   if (parts.empty()) return "";
+  struct stat st;
   for (const std::string& part : parts) {
     std::string host, name;
     if (!FindEntry(path, part, &host, &name)) return "";
     path += "/" + host;
     spelled += (spelled.empty() ? "" : "\\") + name;
+    if (IsLink(path)) {
+      if (link) *link = spelled;
+      return "";
+    }
   }
-  struct stat st;
+  // No link on the way: stat looks at the file itself.
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";
   return spelling ? spelled : path;
 }
@@ -91,6 +99,12 @@ std::string DiscFiles::FindFile(const std::string& discName) const {
 
 std::string DiscFiles::DiscSpelling(const std::string& discName) const {
   return Resolve(discName, true);
+}
+
+std::string DiscFiles::LinkOn(const std::string& discName) const {
+  std::string link;
+  Resolve(discName, false, &link);
+  return link;
 }
 
 bool IsSystemProgram(const std::string& program) {

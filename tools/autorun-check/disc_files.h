@@ -1,5 +1,6 @@
 // The files of a disc folder as Windows sees them: names relative to the disc
-// root, "\" or "/" between folders, letters matched without regard to case.
+// root, "\" or "/" between folders, letters matched without regard to case, and no
+// symbolic link followed.
 #pragma once
 #include <string>
 
@@ -21,9 +22,13 @@ class DiscFiles {
   // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE"), in the
   // disc's code page.
   std::string DiscSpelling(const std::string& discName) const;
+  // The part of the name (as the disc spells it, "pics" of "pics\a.ico") that is a
+  // symbolic link, or "" when none is. The launcher refuses a path through a link, so
+  // the two above find no file there.
+  std::string LinkOn(const std::string& discName) const;
 
  private:
-  std::string Resolve(const std::string& discName, bool spelling) const;
+  std::string Resolve(const std::string& discName, bool spelling, std::string* link = nullptr) const;
   bool FindEntry(const std::string& folder, const std::string& part, std::string* host,
                  std::string* spelled) const;
   std::string root_;

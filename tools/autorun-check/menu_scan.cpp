@@ -17,6 +17,7 @@
 #include "menu/entry_picture.h"
 #include "menu/language_choice.h"
 #include "menu/menu_entry.h"
+#include "path_rules.h"
 
 namespace check {
 
@@ -43,7 +44,7 @@ class FileSource : public menu::ByteSource {
 const char* OffDiscReason(menu::DiscPathProblem problem) {
   switch (problem) {
     case menu::DiscPathProblem::kNetwork:
-      return "is a network or device path (it begins with two separators)";
+      return "is a network or device path (it begins with two separators or \\??\\)";
     case menu::DiscPathProblem::kDrive:
       return "names a drive or a stream (it holds a ':')";
     case menu::DiscPathProblem::kEnvironment:
@@ -52,6 +53,8 @@ const char* OffDiscReason(menu::DiscPathProblem problem) {
       return "climbs above the disc's root";
     case menu::DiscPathProblem::kDevice:
       return "names a device (CON, NUL, COM1 ...) or a part of dots only";
+    case menu::DiscPathProblem::kWildcard:
+      return "holds a wildcard (* ? < > \" |)";
     case menu::DiscPathProblem::kEmpty:
     case menu::DiscPathProblem::kNone:
       break;
@@ -176,17 +179,14 @@ class ViewSink : public menu::MenuSink {
     item.copyValue = value;
     Text source, destination;
     switch (menu::ParseCopyDirective(value, kWindowsDir, &source, &destination, isLeadByte_)) {
-      case menu::CopyOutcome::kCopy:
-        item.copySource = source.c_str();
-        item.copyDestination = destination.c_str();
-        // Carried out as written, while the menu loads: the one thing that may reach the network.
-        if (menu::IsNetworkPath(source.c_str()) || menu::IsNetworkPath(destination.c_str()))
-          Warn(line,
-               "the copy " + Quoted(item.copyValue) +
-                   " names a network path: the launcher copies it while the menu loads, before any click, "
-                   "and Windows connects to that host with the user's credentials (an unreachable host "
-                   "holds the start); copy from the disc to a local folder");
+      case menu::CopyOutcome::kCopy: {
+        std::string refusal = CopyRefusal(source.c_str(), destination.c_str(), &item.copySource, isLeadByte_);
+        if (refusal.empty())
+          item.copyDestination = destination.c_str();
+        else
+          Warn(line, "the copy " + Quoted(item.copyValue) + " " + refusal);
         break;
+      }
       case menu::CopyOutcome::kNoFolder:
         Warn(line, "the copy directive " + Quoted(item.copyValue) +
                        " names no folder (write source|folder); the launcher copies nothing");
@@ -255,8 +255,8 @@ class ViewSink : public menu::MenuSink {
     menu::Condition condition;
     while (menu::NextCondition(&value, &condition)) {
       if (condition.kind == menu::ConditionKind::kUnknown)
-        Warn(conditionLine_, "the condition " + Quoted(condition.text.c_str()) + " of " + name +
-                                 " is not known; it holds everywhere");
+        Warn(conditionLine_, "the condition " + Quoted(condition.text.c_str()) + " of " + name + " " +
+                                 UnknownConditionReason(condition));
     }
     if (!item.runStyle.empty()) {
       bool menuCommand = item.view.kind == CommandKind::kPage || item.view.kind == CommandKind::kPopup;

@@ -65,6 +65,10 @@ std::string TrimHostPath(const std::string& path);
 // separators are "/" and, on Windows, "\" and a drive's ":".
 void SplitHostPath(const std::string& path, std::string* folder, std::string* name);
 
+// Is the host path a symbolic link (on Windows any reparse point, a junction too)? The
+// name itself is asked (lstat), never what it leads to; false where there is no such name.
+bool IsLink(const std::string& hostPath);
+
 // Does the stream go to a terminal (a console on Windows)?
 bool IsTerminal(FILE* stream);
 // Lets the terminal show colours and bold text from escape sequences; false when it cannot.

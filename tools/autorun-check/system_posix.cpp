@@ -1,5 +1,6 @@
 // The checker's system on Linux: iconv for the disc's code page, UTF-8 for the
 // terminal and for file names (what xorriso writes to a disc's Joliet names).
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "association_table.h"
@@ -84,6 +85,11 @@ void SplitHostPath(const std::string& path, std::string* folder, std::string* na
     *folder = slash == 0 ? "/" : path.substr(0, slash);
     *name = path.substr(slash + 1);
   }
+}
+
+bool IsLink(const std::string& hostPath) {
+  struct stat st;
+  return lstat(hostPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 bool IsTerminal(FILE* stream) {

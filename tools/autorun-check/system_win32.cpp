@@ -179,6 +179,11 @@ void SplitHostPath(const std::string& path, std::string* folder, std::string* na
   *name = path.substr(cut);
 }
 
+bool IsLink(const std::string& hostPath) {
+  DWORD attributes = GetFileAttributesA(hostPath.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 bool IsTerminal(FILE* stream) {
   DWORD mode;
   return GetConsoleMode(HandleOf(stream), &mode) != FALSE;
