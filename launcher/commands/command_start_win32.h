@@ -6,4 +6,6 @@
 // True when the program was started. owner is the window that the elevation prompt
 // comes up in front of. With process, *process receives the started process's handle
 // for the caller to wait on and close, or null when there is none to wait for.
-bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process = nullptr);
+// codePage is the command line's: CP_UTF8 for the launcher's own text, CP_ACP for the
+// bytes of a menu file read in the ANSI code page, widened here as WinExec would.
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process = nullptr, UINT codePage = CP_ACP);
