@@ -38,11 +38,17 @@ HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
   return copy;
 }
 
-// Does the device context's font lack a glyph for some character of the caption?
+// Does the device context's font lack a glyph for some character of the caption? Where
+// the font cannot say (a bitmap face may not map glyphs), it holds the ANSI code page's
+// letters, as the system font does: a character outside the code page is lacking.
 bool LacksGlyphs(HDC dc, const wchar_t* caption) {
   WORD glyphs[kTextBufferSize];
   int length = lstrlenW(caption);
-  if (GetGlyphIndicesW(dc, caption, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
+  if (GetGlyphIndicesW(dc, caption, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    BOOL lacking = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, caption, length, nullptr, 0, nullptr, &lacking);
+    return lacking != FALSE;
+  }
   for (int i = 0; i < length; ++i)
     if (glyphs[i] == 0xFFFF) return true;
   return false;
