@@ -136,25 +136,23 @@ HRESULT STDMETHODCALLTYPE Invoke(IAccessible*, DISPID, REFIID, LCID, WORD, DISPP
 
 // ---- What the control itself knows ---------------------------------------------------
 
-BSTR NewString(const wchar_t* prefix, UINT prefixLength, const char* text, int length) {
-  int wide = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0) : 0;
-  BSTR result = g_services.named.sysAllocStringLen(nullptr, prefixLength + wide);
+BSTR NewString(const wchar_t* prefix, UINT prefixLength, const wchar_t* text, int length) {
+  BSTR result = g_services.named.sysAllocStringLen(nullptr, prefixLength + length);
   if (!result) return nullptr;
   for (UINT i = 0; i < prefixLength; ++i) result[i] = prefix[i];
-  if (wide) MultiByteToWideChar(CP_ACP, 0, text, length, result + prefixLength, wide);
+  for (int i = 0; i < length; ++i) result[prefixLength + i] = text[i];
   return result;
 }
 
-// The window text read afresh: WM_SETTEXT from outside changes it too. shortcut: "Alt+"
-// and the underlined character, or null when the caption underlines none.
+// The window text read afresh, in UTF-16: WM_SETTEXT from outside changes it too.
+// shortcut: "Alt+" and the underlined character, or null when the caption underlines none.
 HRESULT CaptionString(HWND window, bool shortcut, BSTR* out) {
-  int length = GetWindowTextLengthA(window);
-  char* caption = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, 2 * length + 2));
+  int length = static_cast<int>(DefWindowProcW(window, WM_GETTEXTLENGTH, 0, 0));
+  auto* caption = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, (2 * length + 2) * sizeof(wchar_t)));
   if (!caption) return E_OUTOFMEMORY;
-  GetWindowTextA(window, caption, length + 1);
-  char* name = caption + length + 1;
-  AccessibleName spoken =
-      NameFromCaption(caption, name, [](unsigned char b) { return IsDBCSLeadByte(b) != FALSE; });
+  ReadCaption(window, caption, length + 1);
+  wchar_t* name = caption + length + 1;
+  AccessibleName spoken = NameFromCaption(caption, name);
   HRESULT hr = S_OK;
   if (!shortcut)
     *out = NewString(nullptr, 0, name, spoken.length);
@@ -252,13 +250,13 @@ HRESULT STDMETHODCALLTYPE DoDefaultAction(IAccessible* face, VARIANT child) {
 HRESULT HostHelp(IAccessible* face, VARIANT child, BSTR* out, bool asHelp) {
   HRESULT hr = Check(face, child);
   if (FAILED(hr)) return hr;
-  const char* description = RecordOf(Self(face)->window)->description;
+  const wchar_t* description = RecordOf(Self(face)->window)->description;
   IAccessible* standard = Self(face)->standard;
   if (!description)
     return asHelp ? standard->lpVtbl->get_accHelp(standard, child, out)
                   : standard->lpVtbl->get_accDescription(standard, child, out);
   if (!out) return E_POINTER;
-  *out = NewString(nullptr, 0, description, lstrlenA(description));
+  *out = NewString(nullptr, 0, description, lstrlenW(description));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 HRESULT STDMETHODCALLTYPE GetDescription(IAccessible* face, VARIANT child, BSTR* out) {

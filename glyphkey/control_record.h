@@ -36,8 +36,9 @@ struct ControlRecord {
     HICON copy;
     int size;
   } sized[2];  // the up icon's, the down icon's
-  // The accessible description given with GKM_SETDESCRIPTION, a copy on the process heap.
-  char* description;
+  // The accessible description given with GKM_SETDESCRIPTION(W), a UTF-16 copy on the
+  // process heap.
+  wchar_t* description;
 };
 
 inline ControlRecord* RecordOf(HWND window) {

@@ -10,10 +10,15 @@ constexpr unsigned kIdentifierRange = 65536;  // resource identifiers are 16 bit
 int CharacterSize(const char* p, LeadByteFn isLeadByte) {
   return isLeadByte && isLeadByte(static_cast<unsigned char>(*p)) && p[1] ? 2 : 1;
 }
+// A high surrogate followed by a low one is one character.
+int CharacterSize(const wchar_t* p, LeadByteFn) {
+  return (p[0] & 0xFC00) == 0xD800 && (p[1] & 0xFC00) == 0xDC00 ? 2 : 1;
+}
 
 // The first c at a character boundary: the second byte of a double-byte character
 // is never taken for it.
-char* FindCharacter(char* text, char c, LeadByteFn isLeadByte) {
+template <typename Char>
+Char* FindCharacter(Char* text, Char c, LeadByteFn isLeadByte) {
   for (; *text; ++text) {
     if (*text == c) return text;
     text += CharacterSize(text, isLeadByte) - 1;
@@ -22,13 +27,14 @@ char* FindCharacter(char* text, char c, LeadByteFn isLeadByte) {
 }
 }  // namespace
 
-IconName ClassifyIconName(const char* name) {
-  IconName result;
+template <typename Char>
+IconNameOf<Char> ClassifyIconName(const Char* name) {
+  IconNameOf<Char> result;
   result.present = true;
   result.text = name;
   unsigned value = 0;
   bool digitsOnly = *name != '\0';
-  for (const char* p = name; *p; ++p) {
+  for (const Char* p = name; *p; ++p) {
     if (*p < '0' || *p > '9') {
       digitsOnly = false;
       break;
@@ -39,7 +45,7 @@ IconName ClassifyIconName(const char* name) {
   // "0" and "00" are names, not identifiers. The whole value decides, before the modulo,
   // so "65536" is identifier 0 (which no resource has).
   bool nonZero = false;
-  for (const char* p = name; digitsOnly && *p; ++p)
+  for (const Char* p = name; digitsOnly && *p; ++p)
     if (*p != '0') nonZero = true;
   if (digitsOnly && nonZero) {
     result.isInteger = true;
@@ -48,9 +54,10 @@ IconName ClassifyIconName(const char* name) {
   return result;
 }
 
-Underline UnderlinedCharacter(const char* caption, LeadByteFn isLeadByte) {
+template <typename Char>
+Underline UnderlinedCharacter(const Char* caption, LeadByteFn isLeadByte) {
   Underline result;
-  for (const char* p = caption; *p; p += CharacterSize(p, isLeadByte)) {
+  for (const Char* p = caption; *p; p += CharacterSize(p, isLeadByte)) {
     if (*p != kPrefix) continue;
     ++p;  // the marker; of "&&" the second "&" is shown, not underlined
     if (!*p) break;
@@ -62,7 +69,8 @@ Underline UnderlinedCharacter(const char* caption, LeadByteFn isLeadByte) {
   return result;
 }
 
-int AcceleratorKeyOf(const char* caption, KeyScanFn keyScan, LeadByteFn isLeadByte) {
+template <typename Char>
+int AcceleratorKeyOf(const Char* caption, KeyScanOf<Char> keyScan, LeadByteFn isLeadByte) {
   constexpr int kNoKey = -1;
   constexpr int kModifierShift = 8;
   Underline underline = UnderlinedCharacter(caption, isLeadByte);
@@ -72,15 +80,16 @@ int AcceleratorKeyOf(const char* caption, KeyScanFn keyScan, LeadByteFn isLeadBy
   return scan & 0xFF;
 }
 
-ControlText ParseControlText(char* text, int limit, KeyScanFn keyScan, LeadByteFn isLeadByte) {
-  ControlText result;
+template <typename Char>
+ControlTextOf<Char> ParseControlText(Char* text, int limit, KeyScanOf<Char> keyScan, LeadByteFn isLeadByte) {
+  ControlTextOf<Char> result;
   if (limit > 0) {
     int n = 0;
     while (n < limit && text[n]) ++n;
     text[n] = '\0';
   }
   result.caption = text;
-  char* at = FindCharacter(text, kSeparator, isLeadByte);
+  Char* at = FindCharacter(text, Char(kSeparator), isLeadByte);
   if (!at) {
     while (text[result.captionLength]) ++result.captionLength;
     return result;
@@ -89,12 +98,21 @@ ControlText ParseControlText(char* text, int limit, KeyScanFn keyScan, LeadByteF
   result.hasSeparator = true;
   result.captionLength = int(at - text);
   result.accelerator = AcceleratorKeyOf(text, keyScan, isLeadByte);
-  char* upName = at + 1;
-  char* second = FindCharacter(upName, kSeparator, isLeadByte);
+  Char* upName = at + 1;
+  Char* second = FindCharacter(upName, Char(kSeparator), isLeadByte);
   if (second) *second = '\0';
   result.up = ClassifyIconName(upName);
   if (second) result.down = ClassifyIconName(second + 1);
   return result;
 }
+
+// The two forms of text the control is given: ANSI bytes and UTF-16.
+#define GLYPHKEY_TEXT_FORM(Char)                                           \
+  template IconNameOf<Char> ClassifyIconName(const Char*);                 \
+  template Underline UnderlinedCharacter(const Char*, LeadByteFn);         \
+  template int AcceleratorKeyOf(const Char*, KeyScanOf<Char>, LeadByteFn); \
+  template ControlTextOf<Char> ParseControlText(Char*, int, KeyScanOf<Char>, LeadByteFn);
+GLYPHKEY_TEXT_FORM(char)
+GLYPHKEY_TEXT_FORM(wchar_t)
 
 }  // namespace glyphkey

@@ -38,6 +38,22 @@ HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
   return copy;
 }
 
+// Does the device context's font lack a glyph for some character of the caption? Where
+// the font cannot say (a bitmap face may not map glyphs), it holds the ANSI code page's
+// letters, as the system font does: a character outside the code page is lacking.
+bool LacksGlyphs(HDC dc, const wchar_t* caption) {
+  WORD glyphs[kTextBufferSize];
+  int length = lstrlenW(caption);
+  if (GetGlyphIndicesW(dc, caption, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    BOOL lacking = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, caption, length, nullptr, 0, nullptr, &lacking);
+    return lacking != FALSE;
+  }
+  for (int i = 0; i < length; ++i)
+    if (glyphs[i] == 0xFFFF) return true;
+  return false;
+}
+
 }  // namespace
 
 void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy) {
@@ -65,12 +81,15 @@ void ForgetSizedIcons(ControlRecord* record) {
   Forget(&record->sized[1]);
 }
 
-HFONT CaptionFontAtDpi(int at) {
+HFONT CaptionFontAtDpi(HDC dc, int at, const wchar_t* caption) {
   // At 96 dpi the caption stays in the device context's own font, the system font, pixel
   // for pixel. That is a bitmap face made for one DPI, which Windows only enlarges by whole
   // multiples: elsewhere the caption is drawn in the face of the system's message font
   // (Segoe UI, Tahoma), bold as the system font is, at that font's height for the DPI.
-  if (at == dpi::kBaseDpi) {
+  // The system font holds the letters of the ANSI code page only: a caption with others
+  // (Cyrillic on a Western system, Devanagari anywhere) is drawn in the message font at
+  // 96 dpi too, the font that Windows links to the scripts' own fonts, as its dialogs are.
+  if (at == dpi::kBaseDpi && !LacksGlyphs(dc, caption)) {
     // The device context's system font is made for the system's DPI: brought to 96.
     const int system = dpi::SystemDpi();
     LOGFONTA font;

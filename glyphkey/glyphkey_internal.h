@@ -15,8 +15,21 @@ namespace glyphkey {
 // The library's module, first place where icons are looked up; null if registration failed.
 extern HINSTANCE g_library;
 
-// control_text_win32.cpp
+// control_text_win32.cpp: an ANSI text (GKM_SETTEXT, the creation text) or a UTF-16 one
+// (GKM_SETTEXTW).
 void ApplyControlText(HWND window, ControlRecord* record, char* text, int limit);
+void ApplyControlText(HWND window, ControlRecord* record, wchar_t* text, int limit);
+
+// window_proc.cpp: a UTF-16 window text set as WM_SETTEXT sets one, announcements included.
+void SetWindowTextWide(HWND window, const wchar_t* text);
+
+// The window text as the window system keeps it, in UTF-16, read without a message:
+// GetWindowTextW would ask the control's ANSI procedure and get the text narrowed to the
+// ANSI code page. Returns its length; a longer text is cut to size - 1 units.
+inline int ReadCaption(HWND window, wchar_t* text, int size) {
+  text[0] = 0;
+  return static_cast<int>(DefWindowProcW(window, WM_GETTEXT, size, reinterpret_cast<LPARAM>(text)));
+}
 
 // paint.cpp
 void PaintControl(HWND window, ControlRecord* record);
@@ -31,8 +44,9 @@ PaintColours ControlColours(const ControlRecord* record);
 void DrawIconAtDpi(HDC dc, ControlRecord* record, HICON icon, int x, int y, int cx, int cy);
 // Destroys the copies: on a new DPI and with the control.
 void ForgetSizedIcons(ControlRecord* record);
-// The caption font at a DPI other than 96, to be deleted after the paint; else null.
-HFONT CaptionFontAtDpi(int dpi);
+// The caption's font, to be deleted after the paint; null for the device context's own:
+// away from 96 dpi, and at 96 for a caption that the system font cannot draw whole.
+HFONT CaptionFontAtDpi(HDC dc, int dpi, const wchar_t* caption);
 
 // input.cpp
 void OnSetFocus(HWND window, ControlRecord* record);

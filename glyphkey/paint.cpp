@@ -37,6 +37,8 @@ HPEN DrawEdges(HDC dc, HPEN framePen, const EdgePlan& plan, const PaintColours& 
   return current;
 }
 
+// In a window laid out right to left the device context is mirrored: the icon's place
+// follows (it stands at the right edge), its picture must not.
 void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, int o, bool hasCaption,
                   int at) {
   int cx = dpi::MetricForDpi(SM_CXICON, at);
@@ -48,25 +50,29 @@ void DrawLookIcon(HDC dc, ControlRecord* record, HICON icon, bool leftLayout, in
     t = metrics.tmHeight;
   }
   Point p = IconPosition(leftLayout, o, record->width, record->height, cx, cy, t, at);
+  DWORD layout = GetLayout(dc);
+  if (layout & LAYOUT_RTL) SetLayout(dc, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
   DrawIconAtDpi(dc, record, icon, p.x, p.y, cx, cy);
+  if (layout & LAYOUT_RTL) SetLayout(dc, layout);
 }
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayout, int o, int at,
-                 COLORREF colour) {
+// extraFlags: DT_RTLREADING for a window that reads right to left.
+void DrawCaption(HDC dc, const ControlRecord* record, wchar_t* text, bool leftLayout, int o, int at,
+                 COLORREF colour, UINT extraFlags) {
   int w = record->width, h = record->height;
   COLORREF oldColour = SetTextColor(dc, colour);
   SetBkMode(dc, TRANSPARENT);
   if (record->upIcon || record->downIcon) {
     CaptionPlan plan = CaptionWithIcon(leftLayout, o, w, h, at);
     RECT r = ToRECT(plan.rect);
-    DrawTextA(dc, text, -1, &r, plan.flags);
+    DrawTextW(dc, text, -1, &r, plan.flags | extraFlags);
   } else {
     RECT r = ToRECT(CaptionMeasureRect(o, w, h));
-    DrawTextA(dc, text, -1, &r, kMeasureFlags);
+    DrawTextW(dc, text, -1, &r, kMeasureFlags | extraFlags);
     r = ToRECT(CentreWrappedCaption(Rect{r.left, r.top, r.right, r.bottom}, o, w, h));
-    DrawTextA(dc, text, -1, &r, kWrappedCaptionFlags);
+    DrawTextW(dc, text, -1, &r, kWrappedCaptionFlags | extraFlags);
   }
   SetTextColor(dc, oldColour);
 }
@@ -76,15 +82,15 @@ void DrawCaption(HDC dc, const ControlRecord* record, char* text, bool leftLayou
 void PaintControl(HWND window, ControlRecord* record) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  char text[kTextBufferSize];
-  GetWindowTextA(window, text, kTextBufferSize);
+  wchar_t text[kTextBufferSize];
+  ReadCaption(window, text, kTextBufferSize);
   int w = record->width, h = record->height;
   int d = FrameInset(record->state);
   Look look = LookOf(record->state);
   int o = ContentOffset(look);
   bool leftLayout = (GetWindowLongA(window, GWL_STYLE) & kStyleLeft) != 0;
   const int at = dpi::WindowDpi(window);
-  HFONT captionFont = CaptionFontAtDpi(at);
+  HFONT captionFont = CaptionFontAtDpi(dc, at, text);
   HGDIOBJ oldFont = captionFont ? SelectObject(dc, captionFont) : nullptr;
 
   const PaintColours colours = ControlColours(record);
@@ -101,7 +107,9 @@ void PaintControl(HWND window, ControlRecord* record) {
 
   HICON icon = UsesDownIcon(look) ? record->downIcon : record->upIcon;
   if (icon) DrawLookIcon(dc, record, icon, leftLayout, o, text[0] != '\0', at);
-  if (text[0]) DrawCaption(dc, record, text, leftLayout, o, at, colours.caption);
+  const bool rightToLeft = (GetWindowLongA(window, GWL_EXSTYLE) & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
+  if (text[0])
+    DrawCaption(dc, record, text, leftLayout, o, at, colours.caption, rightToLeft ? DT_RTLREADING : 0);
 
   SelectObject(dc, oldBrush);
   if (face) DeleteObject(face);

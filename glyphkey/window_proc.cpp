@@ -30,18 +30,25 @@ void DeleteFont(ControlRecord* record) {
   record->font = nullptr;  // a deleted font never stays in the slot
 }
 
-void SetDescription(ControlRecord* record, const char* text) {
+// The description is kept in UTF-16; an ANSI one is widened from the ANSI code page.
+void SetDescription(ControlRecord* record, const void* text, bool wide) {
   if (record->description) HeapFree(GetProcessHeap(), 0, record->description);
   record->description = nullptr;
   if (!text) return;
-  int size = lstrlenA(text) + 1;
-  record->description = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size));
-  if (record->description) lstrcpynA(record->description, text, size);
+  const char* ansi = static_cast<const char*>(text);
+  int size = wide ? lstrlenW(static_cast<const wchar_t*>(text)) + 1
+                  : MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+  record->description = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, size * sizeof(wchar_t)));
+  if (!record->description) return;
+  if (wide)
+    lstrcpynW(record->description, static_cast<const wchar_t*>(text), size);
+  else
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, record->description, size);
 }
 
 void OnDestroy(HWND window, ControlRecord* record) {
   DetachAccessible(window);
-  SetDescription(record, nullptr);
+  SetDescription(record, nullptr, false);
   DeleteFont(record);
   ForgetSizedIcons(record);
   SetWindowLongA(window, kRecordIndex, 0);
@@ -81,33 +88,38 @@ void OnSetStyle(HWND window, ControlRecord* record, WPARAM style, LPARAM redraw)
   if (record->state != before) NotifyClientChange(window, EVENT_OBJECT_STATECHANGE);
 }
 
+// GKM_SETTEXT with an ANSI text, GKM_SETTEXTW with a UTF-16 one: the same steps.
 void OnSetText(HWND window, ControlRecord* record, char* text) {
   if (!text) return;  // no text: the control stays as it was
   SetWindowTextA(window, text);
   ApplyControlText(window, record, text, kNoTextLimit);
   NotifyClientChange(window, EVENT_OBJECT_NAMECHANGE);
 }
-
-bool IsLeadByte(unsigned char byte) {
-  return IsDBCSLeadByte(byte) != FALSE;
+void OnSetText(HWND window, ControlRecord* record, wchar_t* text) {
+  if (!text) return;
+  SetWindowTextWide(window, text);
+  ApplyControlText(window, record, text, kNoTextLimit);
+  NotifyClientChange(window, EVENT_OBJECT_NAMECHANGE);
 }
 
-// The underlined character of a caption, as text: empty when none.
-void UnderlinedText(const char* caption, char out[3]) {
-  Underline underline = UnderlinedCharacter(caption, IsLeadByte);
+// The underlined character of the window text, as text: empty when none.
+void UnderlinedText(HWND window, wchar_t out[3]) {
+  wchar_t caption[kTextBufferSize];
+  ReadCaption(window, caption, kTextBufferSize);
+  Underline underline = UnderlinedCharacter(caption);
   int n = 0;
   for (int i = 0; i < underline.length; ++i) out[n++] = caption[underline.offset + i];
-  out[n] = '\0';
+  out[n] = 0;
 }
 
 // WM_SETTEXT, also the two that GKM_SETTEXT makes: the window system announces the new
 // name; the control announces the shortcut when the underlined character changes.
-LRESULT OnWindowText(HWND window, WPARAM wParam, const char* text) {
-  char before[kTextBufferSize], was[3], now[3];
-  GetWindowTextA(window, before, kTextBufferSize);
-  LRESULT result = DefWindowProcA(window, WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text));
-  UnderlinedText(before, was);
-  UnderlinedText(text ? text : "", now);
+LRESULT OnWindowText(HWND window, WPARAM wParam, LPARAM text, bool wide) {
+  wchar_t was[3], now[3];
+  UnderlinedText(window, was);
+  LRESULT result = wide ? DefWindowProcW(window, WM_SETTEXT, wParam, text)
+                        : DefWindowProcA(window, WM_SETTEXT, wParam, text);
+  UnderlinedText(window, now);
   bool same = true;
   for (int i = 0; i < 3 && same && (was[i] || now[i]); ++i) same = was[i] == now[i];
   if (!same) NotifyClientChange(window, EVENT_OBJECT_ACCELERATORCHANGE);
@@ -115,6 +127,11 @@ LRESULT OnWindowText(HWND window, WPARAM wParam, const char* text) {
 }
 
 }  // namespace
+
+void SetWindowTextWide(HWND window, const wchar_t* text) {
+  OnWindowText(window, 0, reinterpret_cast<LPARAM>(text), true);
+}
+
 }  // namespace glyphkey
 
 extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,7 +169,9 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case GKM_GETFONT: return reinterpret_cast<LRESULT>(record->font);
     case GKM_SETBKCOLOR: record->background = static_cast<COLORREF>(lParam); return 1;
     case GKM_SETTEXTCOLOR: record->captionColour = static_cast<COLORREF>(lParam); return 1;
-    case GKM_SETDESCRIPTION: SetDescription(record, reinterpret_cast<const char*>(lParam)); return 1;
+    case GKM_SETTEXTW: OnSetText(window, record, reinterpret_cast<wchar_t*>(lParam)); return 1;
+    case GKM_SETDESCRIPTION: SetDescription(record, reinterpret_cast<const void*>(lParam), false); return 1;
+    case GKM_SETDESCRIPTIONW: SetDescription(record, reinterpret_cast<const void*>(lParam), true); return 1;
     // The parent moved to a monitor of another DPI: the icons are drawn at its size now.
     case WM_DPICHANGED_AFTERPARENT:
       ForgetSizedIcons(record);
@@ -161,8 +180,7 @@ extern "C" LRESULT CALLBACK GlyphKeyWndProc(HWND window, UINT message, WPARAM wP
     case WM_GETOBJECT: return OnGetObject(window, wParam, lParam);
     // The caption changes alone: the window system announces the new name, the control
     // the shortcut that the name underlines.
-    case WM_SETTEXT:
-      return OnWindowText(window, wParam, reinterpret_cast<const char*>(lParam));
+    case WM_SETTEXT: return OnWindowText(window, wParam, lParam, false);
     // A contrast theme switched on or off: the colours are read again at the next paint.
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:

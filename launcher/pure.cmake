@@ -1,11 +1,12 @@
 # Pure code of the launcher (no <windows.h>), built alone by the host tests, the
-# disc checker and the fuzz targets: base/ (owned text and its procedures), menu/
-# (the menu-file reader, its encodings, .ini sections, entries, pictures, copy
-# directives, the message table and the Messages walk) and commands/ (command
+# disc checker and the fuzz targets: base/ (owned text and its procedures, UTF-8 and
+# UTF-16), menu/ (the menu-file reader, its encodings, .ini sections, entries, pictures,
+# copy directives, the message table and the Messages walk) and commands/ (command
 # classification and composition, association lookups over a registry view,
 # the elevation decision).
 add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/base/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/base/utf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/menu_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/disc_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/language_choice.cpp

@@ -1,13 +1,14 @@
-// Starting a command line: CreateProcessA as WinExec uses it, and the shell when
-// Windows answers that the program needs elevation.
+// Starting a command line: CreateProcessW as WinExec uses CreateProcessA, and the shell
+// when Windows answers that the program needs elevation. The line is Unicode throughout:
+// a program or argument that the ANSI code page cannot spell starts as well.
 #include "commands/command_start_win32.h"
 
 #include <objbase.h>
 #include <shellapi.h>
-#include <stdlib.h>
 #include <windows.h>
 
 #include "base/text.h"
+#include "base/wide_text_win32.h"
 #include "commands/elevation.h"
 
 namespace {
@@ -17,14 +18,16 @@ const int kShowCommand = SW_SHOWMAXIMIZED;
 // How CreateProcess looks up each prefix of an unquoted command line: ".exe" added to
 // a name without an extension, then the system's search order, the program's own folder
 // first (where the current directory stands in it, see the design notes). A folder is
-// not a program.
+// not a program. The name and the path are UTF-8.
 bool FindProgramFile(const char* name, Text* path) {
-  char found[MAX_PATH];
-  DWORD length = SearchPathA(nullptr, name, ".exe", MAX_PATH, found, nullptr);
+  wchar_t found[MAX_PATH];
+  WideText wideName(name);
+  if (!wideName.ok()) return false;
+  DWORD length = SearchPathW(nullptr, wideName.get(), L".exe", MAX_PATH, found, nullptr);
   if (length == 0 || length >= MAX_PATH) return false;
-  DWORD attributes = GetFileAttributesA(found);
+  DWORD attributes = GetFileAttributesW(found);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-  path->Assign(found);
+  *path = Utf8FromWide(found);
   return true;
 }
 
@@ -57,26 +60,27 @@ void JoinComApartmentOnce() {
 // start-up information, but it reports every failure as a small number, so a setup
 // program that needs administrator rights on Vista and later (CreateProcess fails
 // with ERROR_ELEVATION_REQUIRED, 740) is simply "not started". So the start goes
-// through CreateProcessA with what WinExec passes; on 740 the same program is handed
-// to the shell, which asks the user for elevation. Any other failure is WinExec's
-// failure too: running WinExec after it would only start the same line a second time
-// (and show a box of the system's own twice, as for a 16-bit program on 64-bit Windows).
-bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HANDLE job) {
+// through CreateProcessW with what WinExec passes (WinExec has no Unicode form); on 740
+// the same program is handed to the shell, which asks the user for elevation. Any other
+// failure is WinExec's failure too: running WinExec after it would only start the same
+// line a second time (and show a box of the system's own twice, as for a 16-bit program
+// on 64-bit Windows).
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HANDLE job, UINT codePage) {
   if (process) *process = nullptr;
-  Text line(commandLine);
-  char* writable = line.Release();  // CreateProcessA may write into its command line
-  if (!writable) return false;
-  STARTUPINFOA startup = {};
+  // One UTF-8 text from here on; each Windows call gets its UTF-16 copy.
+  Text line = codePage == CP_UTF8 ? Text(commandLine) : Utf8FromWide(WideText(commandLine, codePage).get());
+  WideText writable(line.c_str());  // CreateProcessW may write into its command line
+  if (!line.ok() || !writable.ok()) return false;
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = kShowCommand;
   PROCESS_INFORMATION startedProcess = {};
   // Into the job before it runs a line of its own, so that every process it starts is
   // in the job too; where the job will not take it, it runs as it would have.
-  BOOL started = CreateProcessA(nullptr, writable, nullptr, nullptr, FALSE, job ? CREATE_SUSPENDED : 0,
+  BOOL started = CreateProcessW(nullptr, writable.get(), nullptr, nullptr, FALSE, job ? CREATE_SUSPENDED : 0,
                                 nullptr, nullptr, &startup, &startedProcess);
   DWORD error = started ? 0 : GetLastError();
-  free(writable);
   if (started) {
     // WinExec would wait here, up to 30 seconds, for the program to wait for input. The
     // launcher has nothing to say to the program, and that wait would stop its window
@@ -96,19 +100,21 @@ bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HAND
   }
   if (elevation::ShouldRetryElevated(error)) {
     Text program, parameters;
-    elevation::SplitProgram(commandLine, FindProgramFile, &program, &parameters);
+    elevation::SplitProgram(line.c_str(), FindProgramFile, &program, &parameters);
+    WideText file(program.c_str()), arguments(parameters.c_str());
+    if (!file.ok() || !arguments.ok()) return false;
     // The launcher window owns the prompt, so that it comes up in front of it, not behind.
     // No system box on a failure (the launcher shows its own), and the call returns only
     // when the start is done: an auto-start ends the launcher right after it.
-    SHELLEXECUTEINFOA info = {};
+    SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (process ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = owner;
-    info.lpFile = program.c_str();
-    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpFile = file.get();
+    info.lpParameters = parameters.empty() ? nullptr : arguments.get();
     info.nShow = kShowCommand;
     JoinComApartmentOnce();
-    bool done = ShellExecuteExA(&info) != FALSE;
+    bool done = ShellExecuteExW(&info) != FALSE;
     if (process && done) *process = info.hProcess;
     return done;
   }

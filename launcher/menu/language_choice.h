@@ -1,5 +1,7 @@
 // Which start menu a person reads: the QXlanguage lines of autorun.inf matched against
-// the languages that the user has asked Windows for, in the user's order. Pure.
+// the languages that the user has asked Windows for, in the user's order, each followed by
+// the languages Windows falls back to from it. And which languages are written right to
+// left. Pure: the launcher and the checker choose by the same rule.
 #pragma once
 #include "base/text.h"
 #include "menu/menu_reader.h"
@@ -28,8 +30,41 @@ bool ParseLanguageValue(const char* value, LanguageLine* out);
 
 // The primary language of a tag: "de" of "de-CH", the tag itself without a "-".
 Text PrimaryLanguage(const char* tag);
-// Does a tag of a language line name the user's tag exactly (ignoring ASCII case)?
+// Does a tag of a language line name the user's tag exactly (ignoring ASCII case, and
+// reading "_" as "-": "de_DE" is "de-DE")?
 bool SameTag(const char* lineTag, size_t lineTagLength, const char* userTag);
+
+// The language Windows falls back to from tag, as its locale data give the parent
+// (LOCALE_SPARENT): "zh-TW" and "zh-HK" to "zh-Hant", "zh-CN" and "zh-SG" to "zh-Hans",
+// "es-MX" to "es-419", "pt-AO" to "pt-PT", "en-GB" to "en-001"; any other tag to itself
+// without its last subtag ("sr-Latn-RS" to "sr-Latn", "es-419" to "es"). False when there
+// is none: a bare language, or a tag whose parent is no language ("zh-Hant": a reader of
+// Traditional Chinese is never handed a file for "zh", which means Simplified).
+bool ParentTag(const char* tag, char parent[UserLanguages::kTagSize]);
+
+// The tags a user with these languages reads, best first: each language followed by its
+// parents, before the next language. The one rule of the file choice and of language:.
+struct FallbackLanguages {
+  static const int kMax = UserLanguages::kMax * 4;
+  int count = 0;
+  char tag[kMax][UserLanguages::kTagSize] = {};
+};
+FallbackLanguages LanguagesWithParents(const UserLanguages& user);
+
+// language:TAG holds when the user reads tag: one of the user's languages or their parents.
+bool ReadsLanguage(const UserLanguages& user, const char* tag);
+
+// Can a Windows user's language list reach tag? False for a tag that is not one (not
+// language[-Script][-REGION][-variant] of letters and digits), for the names Windows no
+// longer gives ("zh-CHS", "zh-CHT", "iw", "in", "ji"), and for Chinese with both script
+// and region ("zh-Hant-TW"), which Windows names "zh-TW". "_" is read as "-".
+bool ReachedByWindows(const char* tag);
+
+// Is the language of tag written right to left? Its script subtag decides where it has
+// one ("pa-Arab", "ku-Arab" and "az-Arab" are, "sd-Deva" is not); else the language:
+// Arabic, Hebrew, Persian, Urdu, Pashto, Sindhi, Uyghur, Yiddish, Divehi, Syriac and
+// Central Kurdish.
+bool IsRightToLeft(const char* tag);
 
 // Collects the QXlanguage lines of a start menu that count: those before its first
 // entry. The reader reports every line; the later ones are counted apart.
@@ -40,7 +75,7 @@ class LanguageLines : public MenuSink {
   int count() const { return count_; }
   const LanguageLine& at(int i) const { return lines_[i]; }
   // The index of the line that the user reads: for each user language in order, a line
-  // with the exact tag, then a line with its primary language; -1 for none.
+  // with the exact tag, then a line with each of its parents in turn; -1 for none.
   int Choose(const UserLanguages& user) const;
 
  private:

@@ -232,3 +232,28 @@ TEST(AccessibleName, DoubleByteCharactersStayWhole) {
   EXPECT_STREQ(name, "\x81&x");
   EXPECT_EQ(n.mnemonic, -1);
 }
+
+// The UTF-16 form (GKM_SETTEXTW): a letter of any script is the layout's key, a surrogate
+// pair is one character (never underlined in half, never a key), and the caller's text is
+// cut at the same "@" signs.
+TEST(ControlText, Utf16TextsParseAlike) {
+  auto russianKeys = [](wchar_t c) -> short { return c == L'\x043F' ? short('G') : short(-1); };  // "п"
+  wchar_t text[] = L"&\x043F\x0443\x0441\x043A@205@\x0438\x043A";
+  ControlTextOf<wchar_t> t = ParseControlText(text, kNoTextLimit, +russianKeys);
+  EXPECT_EQ(t.captionLength, 5);
+  EXPECT_EQ(t.accelerator, 'G');
+  EXPECT_EQ(t.up.id, 205u);
+  EXPECT_EQ(std::wstring(t.down.text), L"\x0438\x043A");
+  EXPECT_EQ(text[5], 0);
+
+  const wchar_t pair[] = {L'&', 0xD83D, 0xDE00, L'x', 0};  // an emoji underlined
+  Underline u = UnderlinedCharacter(pair);
+  EXPECT_EQ(u.offset, 1);
+  EXPECT_EQ(u.length, 2);
+  EXPECT_EQ(AcceleratorKeyOf(pair, +russianKeys), 0);
+  wchar_t name[8];
+  AccessibleName n = NameFromCaption(pair, name);
+  EXPECT_EQ(std::wstring(name), std::wstring(pair + 1));
+  EXPECT_EQ(n.mnemonic, 0);
+  EXPECT_EQ(n.mnemonicLength, 2);
+}

@@ -268,6 +268,60 @@ TEST(LanguageChoice, ExactTagThenPrimaryLanguageForEachUserLanguageInOrder) {
   EXPECT_EQ(Chosen("QXlanguage=en readme.inf\n", {"en-GB"}), "readme.inf");
 }
 
+// Windows' parents: each user language, then what Windows falls back to from it, before
+// the next language; "_" reads as "-".
+TEST(LanguageChoice, WindowsParentsDecideTheFile) {
+  const std::string menu =
+      "QXlanguage=zh-Hant hant.inf\n"
+      "QXlanguage=zh-Hans hans.inf\n"
+      "QXlanguage=sr-Latn latn.inf\n"
+      "QXlanguage=es-419 latam.inf\n"
+      "QXlanguage=es_ES spain.inf\n"
+      "QXlanguage=pt-PT portugal.inf\n"
+      "QXlanguage=no norsk.inf\n";
+  struct Row {
+    std::initializer_list<const char*> user;
+    const char* file;
+  } rows[] = {
+      {{"zh-TW"}, "hant.inf"},      {{"zh-HK"}, "hant.inf"},
+      {{"zh-Hant-TW"}, "hant.inf"}, {{"zh-CN"}, "hans.inf"},
+      {{"zh-SG"}, "hans.inf"},      {{"sr-Latn-RS"}, "latn.inf"},
+      {{"sr-Cyrl-RS"}, ""},         {{"es-MX"}, "latam.inf"},
+      {{"es-ES"}, "spain.inf"},     {{"es-ES_tradnl"}, "spain.inf"},
+      {{"pt-AO"}, "portugal.inf"},  {{"pt-BR"}, ""},
+      {{"nb-NO"}, "norsk.inf"},     {{"de-DE", "zh-MO"}, "hant.inf"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Chosen(menu, row.user), row.file) << *row.user.begin();
+  // A reader of Traditional Chinese is not handed the file for "zh", which is Simplified.
+  EXPECT_EQ(Chosen("QXlanguage=zh zh.inf\n", {"zh-TW"}), "");
+  EXPECT_EQ(Chosen("QXlanguage=zh zh.inf\n", {"zh-CN"}), "zh.inf");
+
+  menu::UserLanguages user;
+  user.Add("fr-CA");
+  user.Add("en-GB");
+  for (const char* tag : {"fr-CA", "fr", "en-gb", "en-001", "EN", "en_GB"})
+    EXPECT_TRUE(menu::ReadsLanguage(user, tag)) << tag;
+  for (const char* tag : {"fr-FR", "en-US", "de", ""}) EXPECT_FALSE(menu::ReadsLanguage(user, tag)) << tag;
+}
+
+TEST(LanguageChoice, TagsNoWindowsUserReaches) {
+  for (const char* tag :
+       {"de", "de_DE", "sr-Latn-RS", "es-419", "zh-Hant", "zh-TW", "en-001", "ckb-IQ", "de-CH-1996"})
+    EXPECT_TRUE(menu::ReachedByWindows(tag)) << tag;
+  for (const char* tag : {"zh-CHS", "zh-CHT", "iw", "in-ID", "zh-Hant-TW", "german", "d", "de-", "1e",
+                          "de DE", "de-toolongsubtag"})
+    EXPECT_FALSE(menu::ReachedByWindows(tag)) << tag;
+}
+
+TEST(LanguageChoice, RightToLeftByLanguageOrScript) {
+  for (const char* tag : {"ar", "ar-EG", "he-IL", "fa", "ur-PK", "ps", "sd", "ug-CN", "yi", "dv", "syr",
+                          "ckb-IQ", "pa-Arab", "ku-Arab-IQ", "az_Arab", "ff-Adlm"})
+    EXPECT_TRUE(menu::IsRightToLeft(tag)) << tag;
+  for (const char* tag :
+       {"en", "arn", "sd-Deva", "ku", "pa-Guru", "az-Latn", "uz-Cyrl", "he-Latn", "", "syrc"})
+    EXPECT_FALSE(menu::IsRightToLeft(tag)) << tag;
+}
+
 TEST(RunStyle, ValuesIgnoreCaseAndOthersAreUnknown) {
   EXPECT_EQ(ParseRunStyle("wait"), RunStyle::kWait);
   EXPECT_EQ(ParseRunStyle("CLOSE"), RunStyle::kClose);

@@ -281,6 +281,19 @@ void TestActionAndEvents() {
     SendMessageA(control, GKM_SETDESCRIPTION, 0, 0);
     CHECK_WIDE(Text(object, &IAccessible::get_accDescription), standard);
     CHECK_WIDE(Text(object, &IAccessible::get_accHelp), standardHelp);
+    // A caption and a description in any script, whatever the ANSI code page.
+    wchar_t russian[] =
+        L"\u0423\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430 "
+        L"&\u043f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b@x";
+    SendMessageW(control, GKM_SETTEXTW, 0, (LPARAM)russian);
+    CHECK_WIDE(Text(object, &IAccessible::get_accName),
+               L"\u0423\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430 "
+               L"\u043f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b");
+    CHECK_WIDE(Text(object, &IAccessible::get_accKeyboardShortcut), L"Alt+\u041f");
+    SendMessageW(control, GKM_SETDESCRIPTIONW, 0, (LPARAM)L"\u0939\u093f\u0928\u094d\u0926\u0940 \u2605");
+    CHECK_WIDE(Text(object, &IAccessible::get_accDescription),
+               L"\u0939\u093f\u0928\u094d\u0926\u0940 \u2605");
+    CHECK_WIDE(Text(object, &IAccessible::get_accHelp), L"\u0939\u093f\u0928\u094d\u0926\u0940 \u2605");
     object->Release();
   }
   UnhookWinEvent(hook);

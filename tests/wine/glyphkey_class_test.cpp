@@ -246,6 +246,17 @@ void TestSetText() {
   CHECK_STR(TextOf(control).c_str(), "Again");
   CHECK(icon != nullptr && gk::UpIcon(control) == icon && gk::DownIcon(control) == icon);
   CHECK(!gk::HasPendingPaint(control));
+
+  // GKM_SETTEXTW: the same text in UTF-16, the caption kept whole in the window's text.
+  wchar_t wide[] = L"\u0395\u03bb&\u03bb@205@1";
+  CHECK_EQ(SendMessageW(control, GKM_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide)), 1);
+  wchar_t caption[16];
+  InternalGetWindowText(control, caption, 16);
+  CHECK(lstrcmpW(caption, L"\u0395\u03bb&\u03bb") == 0);
+  CHECK_EQ(wide[4], 0);  // cut at the first "@"
+  CHECK(gk::UpIcon(control) == ExeIcon(MAKEINTRESOURCEA(205)));
+  CHECK(!gk::HasPendingPaint(control));
+  CHECK_EQ(SendMessageW(control, GKM_SETTEXTW, 0, 0), 1);
   DestroyWindow(control);
 }
 

@@ -30,6 +30,7 @@ void Capture(HWND control, Picture* picture) {
   picture->w = r.right;
   picture->h = r.bottom;
   HDC dc = GetDC(control);
+  SetLayout(dc, 0);  // the pixels as they are on the screen, also in a mirrored window
   for (int y = 0; y < r.bottom; ++y)
     for (int x = 0; x < r.right; ++x) picture->pixels[y * r.right + x] = GetPixel(dc, x, y);
   ReleaseDC(control, dc);
@@ -545,6 +546,77 @@ void TestOutOfObjects() {
   DestroyWindow(control);
 }
 
+void Repaint(HWND control) {
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Capture(control, &g_picture);
+}
+
+// Captions in any script come with GKM_SETTEXTW. One that the system font can draw looks
+// exactly as its ANSI form; one it cannot is drawn in another font, never as "?". In a
+// window laid out right to left the control is mirrored, its icon at the right edge, but
+// the icon's picture is not.
+void TestScriptsAndDirection() {
+  TEST_CASE("a caption of the ANSI code page: the same pixels from GKM_SETTEXT and GKM_SETTEXTW");
+  wchar_t wide[64] = L"Caf\u00e9 &Start@PAINTUP";
+  char ansi[64];
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
+  HWND control = MakeControl("", BS_LEFT, 200, 40);
+  SendMessageA(control, GKM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi));
+  Repaint(control);
+  g_before = g_picture;
+  SendMessageW(control, GKM_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide));
+  Repaint(control);
+  CHECK(Same(g_picture, g_before));
+
+  const struct {
+    const char* script;
+    const wchar_t* caption;
+  } scripts[] = {{"Cyrillic", L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439"},
+                 {"Greek", L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac"},
+                 {"Arabic", L"\u0627\u0644\u0639\u0631\u0628\u064a\u0629"},
+                 {"Devanagari", L"\u0939\u093f\u0928\u094d\u0926\u0940"}};
+  for (const auto& s : scripts) {
+    TEST_CASE(s.script);
+    char questions[16] = "???????";
+    questions[lstrlenW(s.caption)] = '\0';
+    wchar_t text[32];
+    lstrcpyW(text, s.caption);
+    lstrcatW(text, L"@PAINTUP");
+    SendMessageA(control, GKM_SETTEXT, 0, reinterpret_cast<LPARAM>(lstrcatA(questions, "@PAINTUP")));
+    Repaint(control);
+    g_before = g_picture;
+    SendMessageW(control, GKM_SETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    Repaint(control);
+    CheckCaption(g_picture, kCaption, {2, 0, 198, 40, -1, 20});
+    CHECK(Changed(g_picture, g_before, 40, 0, 199, 39) > 0);
+    CheckIcon(g_picture, false, 6, 4);
+  }
+  DestroyWindow(control);
+
+  TEST_CASE("right to left: mirrored, the icon at the right edge and not mirrored");
+  HWND host = CreateWindowExA(WS_EX_LAYOUTRTL, "GlyphKeyTestHost", "RTL", WS_POPUP | WS_VISIBLE, 440, 20, 220,
+                              60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  control = gk::CreateControl(host, "", gk::kChildStyle | BS_LEFT, 10, 10, 200, 40, 51);
+  CHECK((GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0);  // inherited
+  SendMessageA(control, GKM_SETBKCOLOR, 0, kFace);
+  SendMessageA(control, GKM_SETTEXTCOLOR, 0, kCaption);
+  wchar_t arabic[] = L"\u0627\u0644\u0639\u0631\u0628\u064a\u0629 (64-bit)@PAINTUP@PAINTDOWN";
+  SendMessageW(control, GKM_SETTEXTW, 0, reinterpret_cast<LPARAM>(arabic));
+  Repaint(control);
+  // Its corner blocks where the icon's own are, 6 pixels from the right edge (Wine's mirror
+  // of a picture lies one pixel further left than that of a line).
+  RECT topLeft, bottomRight;
+  CHECK(BoundsOf(g_picture, kUpTopLeft, &topLeft) && BoundsOf(g_picture, kUpBottomRight, &bottomRight));
+  CHECK(abs(bottomRight.right - (200 - 6)) <= 1);
+  CHECK_EQ(bottomRight.right - topLeft.left, 32);
+  CHECK_EQ(topLeft.top, 4);
+  CHECK_EQ(bottomRight.bottom, 4 + 32);
+  CheckProbe(g_picture, {198, 20, kHighlight});  // the edges are mirrored with the window
+  CheckProbe(g_picture, {1, 20, kShadow});
+  CheckCaption(g_picture, kCaption, {2, 0, 198, 40, -1, 20});
+  DestroyWindow(host);
+}
+
 }  // namespace
 
 // An icon drawn by DrawIconEx at its own size onto a white memory bitmap, read back.
@@ -622,6 +694,7 @@ int main() {
   TestNoLeak();
   TestOutOfObjects();
   TestShrunkIcons();
+  TestScriptsAndDirection();
   DestroyWindow(g_host);
   return check::Summary();
 }
