@@ -10,7 +10,8 @@ namespace command {
 
 namespace {
 
-const unsigned kIdRangeWidth = 100;    // 1001 + d for d below 100 is a button identifier
+// A button identifier is kFirstButtonId + d for d below this.
+const unsigned kIdRangeWidth = kFirstPopupItemId - kFirstButtonId;
 const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
 
 bool IsSwitchStart(char c) {
@@ -32,7 +33,7 @@ size_t LengthWithoutTrailingSpace(const char* text) {
 }  // namespace
 
 int EntryIndexForId(unsigned id) {
-  // Unsigned on purpose: an identifier below 1001 wraps round to a huge d.
+  // Unsigned on purpose: an identifier below the first button's wraps round to a huge d.
   unsigned index = id - kFirstButtonId;
   if (index >= kIdRangeWidth) index = id - kFirstPopupItemId;
   return index < (unsigned)menu::kMaxEntries ? (int)index : kNoEntry;

@@ -7,11 +7,12 @@
 #pragma once
 #include "base/text.h"
 #include "commands/association.h"
+#include "res/resource_ids.h"
 
 namespace command {
 
-const unsigned kFirstButtonId = 1001;     // entry i has button 1001 + i
-const unsigned kFirstPopupItemId = 1101;  // and popup item 1101 + i
+const unsigned kFirstButtonId = ID_FIRST_BUTTON;
+const unsigned kFirstPopupItemId = ID_FIRST_POPUP_ITEM;
 const int kNoEntry = -1;
 // What opens a document through its association; the program part that stood before
 // the document is dropped for it.

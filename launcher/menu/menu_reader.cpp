@@ -10,22 +10,14 @@ namespace {
 
 const char kCtrlZ = 0x1A;  // ends a file read in text mode, as the C runtime does
 
-// A key of the menu file: recognised by the first characters of a line, whatever follows
-// them ("titles=" is a title line), ignoring the case of ASCII letters.
+// The names and kinds of the key table's rows, in the order they are tried.
 struct KeyName {
   const char* name;
   LineKind kind;
 };
-
-// In the order they are tried. "QXshell" comes after "shell", so it is only
-// tested when the line does not begin with "shell". "QXpicture" and the later keys
-// begin with no other key's name, so a launcher that does not know them ignores them.
-const KeyName kKeys[] = {
-    {"title", LineKind::kTitle},    {"QXicon", LineKind::kIconList},   {"QXName", LineKind::kMenuName},
-    {"shell", LineKind::kShell},    {"QXshell", LineKind::kShell},     {"QXspace", LineKind::kSpace},
-    {"QXcopy", LineKind::kCopy},    {"QXpicture", LineKind::kPicture}, {"QXlanguage", LineKind::kLanguage},
-    {"QXif", LineKind::kCondition}, {"QXrun", LineKind::kRunStyle},    {"QXtip", LineKind::kTip},
-};
+#define MENU_KEY_NAME(name, kind, scope, popups, description) {name, LineKind::kind},
+const KeyName kKeys[] = {MENU_KEYS(MENU_KEY_NAME)};
+#undef MENU_KEY_NAME
 
 // The icon list of the latest QXicon line and its current item.
 class IconList {

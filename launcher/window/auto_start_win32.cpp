@@ -26,7 +26,7 @@ void LauncherDialog::RunAutoStart() {
   if (!id) return;
   // An entry that this machine does not show starts nothing, and the menu stays.
   int index = command::EntryIndexForId(id);
-  if (index != command::kNoEntry && entries && entries->entry[index].hidden) return;
+  if (index != command::kNoEntry && entries && entries->hidden[index]) return;
   // A reload whose menu auto-starts a reload again nests here; past the bound the
   // chain stops and the window stays open on the last menu.
   if (!autoStarts.Enter()) return;

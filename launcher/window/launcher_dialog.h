@@ -19,6 +19,8 @@
 #include "window/popup_nesting.h"
 #include "window/profile_file.h"
 
+class MenuBuilder;
+
 class LauncherDialog : public framework::Dialog {
  public:
   enum MenuMode { kButtons = 0, kPopup = 1 };
@@ -50,8 +52,6 @@ class LauncherDialog : public framework::Dialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  friend class MenuLoadSink;
-
   void PaintIconic();
   void OpenAboutBox();
   void Reload(const char* fileName);
@@ -82,6 +82,10 @@ class LauncherDialog : public framework::Dialog {
   // itself on a new DPI: the launcher lays them out.
   void KeepDpiLayoutToItself();
 
+  // The current table's document drawn by builder: the title, the disc's name, the
+  // entries shown, the gaps and the copies, in file order.
+  void DrawMenu(MenuBuilder& builder, const char* fileName);
+  void DrawEntry(MenuBuilder& builder, int index, const char* fileName);
   // The buttons of a menu just built, placed and remembered; then its auto-start.
   void FinishButtons(const layout::ButtonColumn& built);
 

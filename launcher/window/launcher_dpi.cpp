@@ -8,14 +8,13 @@
 
 namespace {
 
-const UINT kWindowIconId = 201;
 // SetDialogDpiChangeBehavior (Windows 10 1703): the dialog manager keeps the dialog's
 // fonts up to date but leaves its size and its controls' places to the launcher.
 const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
 typedef BOOL(WINAPI* SetDialogDpiChangeBehaviorFn)(HWND, int, int);
 
 HICON LoadWindowIcon(int size) {
-  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), kWindowIconId, size);
+  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), IDI_WINDOW, size);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "icon_file.h"
+#include "menu/menu_keys.h"
+#include "menu_scan.h"
 #include "message_keys.h"
 #include "page_layout.h"
 #include "profile_lines.h"
@@ -348,6 +350,28 @@ class TempDisc {
   std::string root_;
   std::vector<std::string> names_;
 };
+
+// A blank before any key of the table hides the key from the launcher; the warning says
+// so, and past the thirtieth entry the line counts among the launcher lines ignored.
+TEST(AutorunCheck, WarnsOfEveryKeyBehindABlank) {
+  std::string thirty;
+  for (int i = 0; i < 30; i++) thirty += "shell\\a=a\nshell\\a\\command=readme.txt\n";
+  for (int i = 0; i < menu::kMenuKeyCount; i++) {
+    const std::string name = menu::kMenuKeys[i].name;
+    TempDisc disc({{"autorun.inf", "[autorun]\nopen=autorun.exe\nQXName=x\n " + name + "=1\n"},
+                   {"limit.inf", thirty + name + "=1\n"},
+                   {"readme.txt", ""}});
+    check::DiscReport report = check::CheckPath(disc.root());
+    std::string printed = Printed(report, check::Format::kPlain);
+    EXPECT_NE(printed.find("does not see its key '" + name + "'"), std::string::npos) << name << printed;
+    check::MenuScan limit = check::ScanMenuFile(disc.root() + "/limit.inf", "limit.inf", false,
+                                                *check::OpenCodePage(check::kDefaultCodePage));
+    bool counted = false;
+    for (const check::Warning& w : limit.warnings)
+      counted |= w.line == 61 && w.text.find("from here on are ignored") != std::string::npos;
+    EXPECT_TRUE(counted) << name << " past the thirtieth entry";
+  }
+}
 
 TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
   struct {
