@@ -5,6 +5,11 @@
 
 namespace menu {
 
+void KeyLine::Set(const char* text, int at) {
+  value.Assign(text);
+  line = at;
+}
+
 void MenuDocument::Clear() {
   for (DocumentLine* line = first_; line;) {
     DocumentLine* next = line->next;
@@ -13,20 +18,31 @@ void MenuDocument::Clear() {
   }
   first_ = last_ = nullptr;
   result = ReadResult::kEndOfFile;
-  title = KeyLine();
-  menuName = KeyLine();
-  iconList = KeyLine();
+  title.Set("", 0);
+  menuName.Set("", 0);
+  iconList.Set("", 0);
   iconListCut = false;
-  for (DocumentEntry& entry : entries) entry = DocumentEntry();
+  for (DocumentEntry& entry : entries) {
+    entry.caption.Set("", 0);
+    entry.command.Set("", 0);
+    entry.picture.Set("", 0);
+    entry.condition.Set("", 0);
+    entry.runStyle.Set("", 0);
+    entry.tip.Set("", 0);
+    entry.iconNumber = kNoIcon;
+  }
   entryCount = 0;
-  waitingCaption = KeyLine();
+  waitingCaption.Set("", 0);
 }
 
-DocumentLine* MenuDocument::Add(DocumentLine::Kind kind, int line) {
-  // Out of memory the line is left out; the entries and page values are kept apart.
+DocumentLine* MenuDocument::Add(DocumentLine::Kind kind, LineKind key, const char* value, int number,
+                                int line) {
   DocumentLine* added = new DocumentLine;
   if (!added) return nullptr;
   added->kind = kind;
+  added->key = key;
+  added->value.Assign(value);
+  added->number = number;
   added->line = line;
   (last_ ? last_->next : first_) = added;
   last_ = added;
@@ -37,80 +53,59 @@ DocumentLine* MenuDocument::Add(DocumentLine::Kind kind, int line) {
 class DocumentBuilder : public MenuSink {
  public:
   explicit DocumentBuilder(MenuDocument& document) : d_(document) {}
-  void OnTitle(const char* value, int line) override { PageKey(d_.title, LineKind::kTitle, value, line); }
+  void OnTitle(const char* value, int line) override { PageKey(d_.title, LineKind::kTitle, value, 0, line); }
   void OnIconList(const char* value, bool cut, int line) override {
-    if (DocumentLine* added = PageKey(d_.iconList, LineKind::kIconList, value, line)) added->number = cut;
+    PageKey(d_.iconList, LineKind::kIconList, value, cut, line);
     d_.iconListCut = cut;
   }
   void OnMenuName(const char* value, int line) override {
-    PageKey(d_.menuName, LineKind::kMenuName, value, line);
+    PageKey(d_.menuName, LineKind::kMenuName, value, 0, line);
   }
-  void OnCaption(int, const char* caption, int line) override { Set(d_.waitingCaption, caption, line); }
+  void OnCaption(int, const char* caption, int line) override { d_.waitingCaption.Set(caption, line); }
   void OnPicture(int index, const char* value, int line) override {
-    Set(d_.entries[index].picture, value, line);
+    d_.entries[index].picture.Set(value, line);
   }
   void OnEntryKey(LineKind kind, int index, const char* value, int line) override {
     DocumentEntry& entry = d_.entries[index];
-    Set(kind == LineKind::kCondition  ? entry.condition
-        : kind == LineKind::kRunStyle ? entry.runStyle
-                                      : entry.tip,
-        value, line);
+    (kind == LineKind::kCondition  ? entry.condition
+     : kind == LineKind::kRunStyle ? entry.runStyle
+                                   : entry.tip)
+        .Set(value, line);
   }
   void OnEntry(int index, const char* command, int iconNumber, int line) override {
     DocumentEntry& entry = d_.entries[index];
     entry.caption = d_.waitingCaption;
-    d_.waitingCaption = KeyLine();
-    Set(entry.command, command, line);
+    d_.waitingCaption.Set("", 0);
+    entry.command.Set(command, line);
     entry.iconNumber = iconNumber;
     d_.entryCount = index + 1;
-    if (DocumentLine* added = d_.Add(DocumentLine::kEntry, line)) added->number = index;
+    d_.Add(DocumentLine::kEntry, LineKind::kShell, "", index, line);
   }
   void OnUnusedPicture(const char* value, int line) override {
     OnUnusedEntryKey(LineKind::kPicture, value, line);
   }
   void OnUnusedEntryKey(LineKind kind, const char* value, int line) override {
-    if (DocumentLine* added = d_.Add(DocumentLine::kUnusedKey, line)) {
-      added->key = kind;
-      added->value.Assign(value);
-    }
+    d_.Add(DocumentLine::kUnusedKey, kind, value, 0, line);
   }
   void OnLanguage(const char* value, bool afterEntry, int line) override {
-    if (DocumentLine* added = d_.Add(DocumentLine::kLanguage, line)) {
-      added->key = LineKind::kLanguage;
-      added->number = afterEntry;
-      added->value.Assign(value);
-    }
+    d_.Add(DocumentLine::kLanguage, LineKind::kLanguage, value, afterEntry, line);
   }
   void OnGap(int number, int line) override {
-    if (DocumentLine* added = d_.Add(DocumentLine::kGap, line)) {
-      added->key = LineKind::kSpace;
-      added->number = number;
-    }
+    d_.Add(DocumentLine::kGap, LineKind::kSpace, "", number, line);
   }
   void OnCopy(const char* value, int line) override {
-    if (DocumentLine* added = d_.Add(DocumentLine::kCopy, line)) {
-      added->key = LineKind::kCopy;
-      added->value.Assign(value);
-    }
+    d_.Add(DocumentLine::kCopy, LineKind::kCopy, value, 0, line);
   }
+  // The text of an ignored line is not kept: it may be any length.
   void OnIgnoredLine(LineKind kind, const char*, int line) override {
-    if (DocumentLine* added = d_.Add(DocumentLine::kIgnored, line)) added->key = kind;
+    d_.Add(DocumentLine::kIgnored, kind, "", 0, line);
   }
 
  private:
   // The page's value, and the line in its place.
-  DocumentLine* PageKey(KeyLine& key, LineKind kind, const char* value, int line) {
-    Set(key, value, line);
-    DocumentLine* added = d_.Add(DocumentLine::kPageKey, line);
-    if (added) {
-      added->key = kind;
-      added->value.Assign(value);
-    }
-    return added;
-  }
-  static void Set(KeyLine& key, const char* value, int line) {
-    key.value.Assign(value);
-    key.line = line;
+  void PageKey(KeyLine& key, LineKind kind, const char* value, int number, int line) {
+    key.Set(value, line);
+    d_.Add(DocumentLine::kPageKey, kind, value, number, line);
   }
   MenuDocument& d_;
 };

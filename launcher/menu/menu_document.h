@@ -13,6 +13,7 @@ namespace menu {
 struct KeyLine {
   Text value;
   int line = 0;
+  void Set(const char* text, int at);
 };
 
 // One completed entry: a caption and a command line, and the values of the next-entry
@@ -70,7 +71,8 @@ class MenuDocument {
 
  private:
   friend class DocumentBuilder;
-  DocumentLine* Add(DocumentLine::Kind kind, int line);
+  // Adds a line at the end; null out of memory, when the line is left out.
+  DocumentLine* Add(DocumentLine::Kind kind, LineKind key, const char* value, int number, int line);
   DocumentLine* first_ = nullptr;
   DocumentLine* last_ = nullptr;
 };
