@@ -10,6 +10,21 @@ void KeyLine::Set(const char* text, int at) {
   line = at;
 }
 
+KeyLine* DocumentEntry::NextEntryKey(LineKind kind) {
+  switch (kind) {
+    case LineKind::kPicture:
+      return &picture;
+    case LineKind::kCondition:
+      return &condition;
+    case LineKind::kRunStyle:
+      return &runStyle;
+    case LineKind::kTip:
+      return &tip;
+    default:
+      return nullptr;
+  }
+}
+
 void MenuDocument::Clear() {
   for (DocumentLine* line = first_; line;) {
     DocumentLine* next = line->next;
@@ -25,10 +40,9 @@ void MenuDocument::Clear() {
   for (DocumentEntry& entry : entries) {
     entry.caption.Set("", 0);
     entry.command.Set("", 0);
-    entry.picture.Set("", 0);
-    entry.condition.Set("", 0);
-    entry.runStyle.Set("", 0);
-    entry.tip.Set("", 0);
+    for (int kind = 0; kind <= (int)LineKind::kOtherKey; kind++) {
+      if (KeyLine* key = entry.NextEntryKey((LineKind)kind)) key->Set("", 0);
+    }
     entry.iconNumber = kNoIcon;
   }
   entryCount = 0;
@@ -63,14 +77,10 @@ class DocumentBuilder : public MenuSink {
   }
   void OnCaption(int, const char* caption, int line) override { d_.waitingCaption.Set(caption, line); }
   void OnPicture(int index, const char* value, int line) override {
-    d_.entries[index].picture.Set(value, line);
+    OnEntryKey(LineKind::kPicture, index, value, line);
   }
   void OnEntryKey(LineKind kind, int index, const char* value, int line) override {
-    DocumentEntry& entry = d_.entries[index];
-    (kind == LineKind::kCondition  ? entry.condition
-     : kind == LineKind::kRunStyle ? entry.runStyle
-                                   : entry.tip)
-        .Set(value, line);
+    if (KeyLine* key = d_.entries[index].NextEntryKey(kind)) key->Set(value, line);
   }
   void OnEntry(int index, const char* command, int iconNumber, int line) override {
     DocumentEntry& entry = d_.entries[index];

@@ -26,6 +26,8 @@ struct DocumentEntry {
   KeyLine condition;         // QXif
   KeyLine runStyle;          // QXrun
   KeyLine tip;               // QXtip
+  // The field of a next-entry key (a row of scope kNextEntry), null for another kind.
+  KeyLine* NextEntryKey(LineKind kind);
 };
 
 // A line in its place in the file: every line but the entries' captions and the
