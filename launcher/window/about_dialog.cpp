@@ -17,7 +17,8 @@ const char kBuildDate[] = __DATE__;
 
 }  // namespace
 
-AboutDialog::AboutDialog(const MessageTable& messageTexts) : Dialog(IDD_ABOUT), messageTexts(messageTexts) {}
+AboutDialog::AboutDialog(const MessageTable& messageTexts, HWND owner)
+    : Dialog(IDD_ABOUT, owner), messageTexts(messageTexts) {}
 
 AboutDialog::~AboutDialog() {}
 

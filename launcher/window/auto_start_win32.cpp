@@ -6,13 +6,13 @@
 #include "window/launcher_dialog.h"
 
 void LauncherDialog::OpenAboutBox() {
-  AboutDialog about(messageTexts);
+  AboutDialog about(messageTexts, handle_);
   Text stored = profileFile.ReadValue(menuName.c_str(), autostart::kProfileKey, autostart::kProfileDefault);
   if (!stored.empty()) {
     int n = LeadingNumber(stored.c_str());
     if (n > 0) about.autoStartChoice = n;
   }
-  // The application's main window, this one, owns the box and it is centred over it.
+  // This window owns the box and it is centred over it.
   if (about.DoModal() == IDOK) {
     Text value;
     value.AppendInt(about.autoStartChoice);

@@ -91,11 +91,10 @@ TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
   std::string limit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
   EXPECT_NE(limit.find("window\tautorun.inf\t648\t692\t2\n"), std::string::npos) << limit;
   // --dpi 144: the same screen at 150 %, so the same columns, every figure half as large again.
-  check::SetLayoutDpi(144);
-  std::string scaled = Printed(report, check::Format::kPlain);
-  std::string scaledLimit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
-  std::string note = Printed(report, check::Format::kReadable);
-  check::SetLayoutDpi(96);
+  std::string scaled = check::FormatReport(report, check::Format::kPlain, 144);
+  std::string scaledLimit =
+      check::FormatReport(check::CheckPath(Disc("broken-limit")), check::Format::kPlain, 144);
+  std::string note = check::FormatReport(report, check::Format::kReadable, 144);
   EXPECT_NE(scaled.find("window\tpage2.inf\t491\t138\t1\n"), std::string::npos) << scaled;
   EXPECT_NE(scaledLimit.find("window\tautorun.inf\t973\t1038\t2\n"), std::string::npos) << scaledLimit;
   EXPECT_NE(note.find("a 2049 x 1152 screen at 144 dpi (150 %)"), std::string::npos) << note;
