@@ -1,6 +1,7 @@
-// One menu file through the launcher's reader (ReadMenu and its sink) for what
-// the launcher shows, and through its line reader and line classifier for what
-// it passes over: keys behind a blank, lines past the thirtieth entry.
+// One menu file read into the launcher's own menu document, which DocumentJudge
+// judges for what the launcher shows, and through its line reader and line
+// classifier (CheckLines) for what it passes over: keys behind a blank, pairing out
+// of step, lines past the thirtieth entry. Rules across files are disc_check's.
 #include "menu_scan.h"
 
 #include <stdio.h>
@@ -221,7 +222,7 @@ class DocumentJudge {
   void CheckEntry(MenuItem& item) {
     std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
     int n = item.iconNumber - kIconBase;
-    if (!item.picture.empty() && !scan_.view.popup) CheckPicture(name, item);
+    if (!item.picture.empty() && !scan_.view.popup) CheckPictureValue(name, item);
     if (!scan_.view.popup && item.picture.empty() && !IconPicture(n)) {
       if (n != 0)
         Warn(item.line, name + " gets icon number " + std::to_string(n) + ", which names no icon (1 to 26)");
@@ -275,7 +276,7 @@ class DocumentJudge {
   }
 
   // The launcher's reading of the value: where the file is, and which of its icons.
-  void CheckPicture(const std::string& name, MenuItem& item) {
+  void CheckPictureValue(const std::string& name, MenuItem& item) {
     menu::PictureSource source;
     switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), kDiscRoot, &source,
                                    isLeadByte_)) {
