@@ -1,7 +1,9 @@
 // The menu document: the reader's findings gathered in one place.
 #include "menu/menu_document.h"
 
-#include "base/new_delete.h"
+#include <stdlib.h>
+
+#include <new>
 
 namespace menu {
 
@@ -28,7 +30,8 @@ KeyLine* DocumentEntry::NextEntryKey(LineKind kind) {
 void MenuDocument::Clear() {
   for (DocumentLine* line = first_; line;) {
     DocumentLine* next = line->next;
-    delete line;
+    line->~DocumentLine();
+    free(line);
     line = next;
   }
   first_ = last_ = nullptr;
@@ -51,8 +54,11 @@ void MenuDocument::Clear() {
 
 DocumentLine* MenuDocument::Add(DocumentLine::Kind kind, LineKind key, const char* value, int number,
                                 int line) {
-  DocumentLine* added = new DocumentLine;
-  if (!added) return nullptr;
+  // Pure code: no allocation function of the launcher's own, so malloc, which answers
+  // null when memory runs out, in every tree.
+  void* memory = malloc(sizeof(DocumentLine));
+  if (!memory) return nullptr;
+  DocumentLine* added = new (memory) DocumentLine;
   added->kind = kind;
   added->key = key;
   added->value.Assign(value);
