@@ -8,6 +8,8 @@ add_library(launcher_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/base/text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/base/utf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/menu_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/menu_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu/menu_document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/disc_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/language_choice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu/entry_condition.cpp

@@ -10,7 +10,8 @@ namespace command {
 
 namespace {
 
-const unsigned kIdRangeWidth = 100;    // 1001 + d for d below 100 is a button identifier
+// A button identifier is kFirstButtonId + d for d below this.
+const unsigned kIdRangeWidth = kFirstPopupItemId - kFirstButtonId;
 const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
 
 bool IsSwitchStart(char c) {
@@ -32,7 +33,7 @@ size_t LengthWithoutTrailingSpace(const char* text) {
 }  // namespace
 
 int EntryIndexForId(unsigned id) {
-  // Unsigned on purpose: an identifier below 1001 wraps round to a huge d.
+  // Unsigned on purpose: an identifier below the first button's wraps round to a huge d.
   unsigned index = id - kFirstButtonId;
   if (index >= kIdRangeWidth) index = id - kFirstPopupItemId;
   return index < (unsigned)menu::kMaxEntries ? (int)index : kNoEntry;
@@ -55,7 +56,10 @@ Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte) 
   return Text(name, end ? (size_t)(end - name) : strlen(name));
 }
 
-Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine) {
+Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine, Composition* how) {
+  Composition unused;
+  if (!how) how = &unused;
+  *how = Composition::kAsWritten;
   Text result(commandLine);
   const char* dot = strrchr(commandLine, '.');
   if (!dot) return result;
@@ -81,10 +85,12 @@ Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine) 
   if (!switchPart.empty()) {
     Text openCommand;
     if (!assoc::LookupOpenCommand(registry, className.c_str(), &openCommand)) {
+      *how = Composition::kNoOpenCommand;
       result.Assign(rest);
       return result;
     }
     // The document part ends with its own blank: two blanks stand before the switch.
+    *how = Composition::kOpenCommand;
     result = openCommand;
     result.AppendChar(' ');
     result.Append(documentPart.c_str());
@@ -94,12 +100,14 @@ Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine) 
   }
   if (EqualsIgnoringAsciiCase(commandLine, programLength, "rundll32.exe") ||
       EqualsIgnoringAsciiCase(commandLine, programLength, "rundll32.")) {
+    *how = Composition::kRundll;
     result.Assign(commandLine, programLength);
     result.AppendChar(' ');
     result.Append(rest);
     return result;
   }
   // A document with an association always opens through it; the program part is dropped.
+  *how = Composition::kUrlHandler;
   result.Assign(kUrlHandlerPrefix);
   result.Append(rest);
   return result;

@@ -7,11 +7,12 @@
 #pragma once
 #include "base/text.h"
 #include "commands/association.h"
+#include "res/resource_ids.h"
 
 namespace command {
 
-const unsigned kFirstButtonId = 1001;     // entry i has button 1001 + i
-const unsigned kFirstPopupItemId = 1101;  // and popup item 1101 + i
+const unsigned kFirstButtonId = ID_FIRST_BUTTON;
+const unsigned kFirstPopupItemId = ID_FIRST_POPUP_ITEM;
 const int kNoEntry = -1;
 // What opens a document through its association; the program part that stood before
 // the document is dropped for it.
@@ -32,7 +33,18 @@ Kind Classify(const char* commandLine);
 // search steps over double-byte characters, whose second byte may be "]".
 Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte = nullptr);
 
-// The command line started for a program or document command.
-Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine);
+// How ComposeCommandLine made the line it answers.
+enum class Composition {
+  kAsWritten,      // the command itself: its extension has no association, or is ".exe"
+  kUrlHandler,     // a document with an association, opened through kUrlHandlerPrefix; any
+                   // program part before it dropped
+  kRundll,         // "rundll32.exe" or "rundll32." kept in front of the rest
+  kOpenCommand,    // a document with a switch: its class's open command, the document, the switch
+  kNoOpenCommand,  // the same without an open command: the rest, from the document on
+};
+
+// The command line started for a program or document command; *how, when given, says
+// how it was composed.
+Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine, Composition* how = nullptr);
 
 }  // namespace command

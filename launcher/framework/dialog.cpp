@@ -1,16 +1,11 @@
 // The modal dialog of the framework: binding, default handlers and centring.
 #include "dialog.h"
 
-#include "application.h"
-
 namespace framework {
 
 INT_PTR Dialog::DoModal() {
-  HWND owner = parent_;
-  Application* app = Application::Current();
-  if (!owner && app && app->mainWindow() && app->mainWindow() != this) owner = app->mainWindow()->handle();
-  HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId_), owner, DialogProc, (LPARAM)this);
+  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_, DialogProc,
+                         (LPARAM)this);
 }
 
 void Dialog::EndDialog(INT_PTR result) {

@@ -9,7 +9,7 @@ namespace framework {
 
 class Dialog : public Window {
  public:
-  // parent null: the application's main window owns the dialog, if it has a window.
+  // parent: the window that owns the dialog; null for a dialog of its own.
   explicit Dialog(UINT templateId, HWND parent = nullptr) : templateId_(templateId), parent_(parent) {}
   ~Dialog() override {}
 

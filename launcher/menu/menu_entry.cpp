@@ -10,11 +10,6 @@ RunStyle ParseRunStyle(const char* value) {
 }
 
 void MenuEntryTable::Clear() {
-  for (MenuEntry& e : entry) {
-    e.caption.Clear();
-    e.command.Clear();
-    e.tip.Clear();
-    e.hidden = false;
-    e.runStyle = RunStyle::kStay;
-  }
+  document.Clear();
+  for (bool& h : hidden) h = false;
 }

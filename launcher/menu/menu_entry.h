@@ -1,7 +1,10 @@
-// MenuEntry and MenuEntryTable: the thirty entries of one menu, each a caption and
-// a command; entry i belongs to button 1001 + i or popup item 1101 + i.
+// MenuEntryTable: the menu a window shows, its thirty entries; entry i belongs to
+// button ID_FIRST_BUTTON + i or popup item ID_FIRST_POPUP_ITEM + i. The run style of a
+// QXrun value.
 #pragma once
 #include "base/text.h"
+#include "menu/menu_document.h"
+#include "res/resource_ids.h"
 
 // What the menu does once an entry's program has started (QXrun).
 enum class RunStyle {
@@ -12,18 +15,14 @@ enum class RunStyle {
 };
 RunStyle ParseRunStyle(const char* value);
 
-struct MenuEntry {
-  Text caption;
-  Text command;
-  bool hidden = false;  // its QXif conditions do not all hold: no button, no item
-  RunStyle runStyle = RunStyle::kStay;
-  Text tip;  // QXtip
-};
-
+// A menu as a window shows it: the document read from its file, and which of its
+// entries this machine does not show (their QXif conditions do not all hold: no button,
+// no item). The window fills hidden as it draws the document.
 struct MenuEntryTable {
-  static const int kSize = 30;
-  MenuEntry entry[kSize];
-  // Empties both texts of every entry, as each load of a menu file does first.
+  static const int kSize = MENU_MAX_ENTRIES;
+  menu::MenuDocument document;
+  bool hidden[kSize] = {};
+  // Empties the document and shows every entry, as each load of a menu file does first.
   void Clear();
 };
 

@@ -10,22 +10,20 @@ namespace {
 
 const char kCtrlZ = 0x1A;  // ends a file read in text mode, as the C runtime does
 
-// A key of the menu file: recognised by the first characters of a line, whatever follows
-// them ("titles=" is a title line), ignoring the case of ASCII letters.
+// The names and kinds of the key table's rows, in the order they are tried, and
+// whether each belongs to the next entry.
 struct KeyName {
   const char* name;
   LineKind kind;
+  bool nextEntry;
 };
-
-// In the order they are tried. "QXshell" comes after "shell", so it is only
-// tested when the line does not begin with "shell". "QXpicture" and the later keys
-// begin with no other key's name, so a launcher that does not know them ignores them.
-const KeyName kKeys[] = {
-    {"title", LineKind::kTitle},    {"QXicon", LineKind::kIconList},   {"QXName", LineKind::kMenuName},
-    {"shell", LineKind::kShell},    {"QXshell", LineKind::kShell},     {"QXspace", LineKind::kSpace},
-    {"QXcopy", LineKind::kCopy},    {"QXpicture", LineKind::kPicture}, {"QXlanguage", LineKind::kLanguage},
-    {"QXif", LineKind::kCondition}, {"QXrun", LineKind::kRunStyle},    {"QXtip", LineKind::kTip},
-};
+#define MENU_KEY_NAME(name, kind, scope, popups, description) \
+  {name, LineKind::kind, KeyScope::scope == KeyScope::kNextEntry},
+const KeyName kKeys[] = {MENU_KEYS(MENU_KEY_NAME)};
+#undef MENU_KEY_NAME
+#define MENU_KEY_NEXT(name, kind, scope, popups, description) +(KeyScope::scope == KeyScope::kNextEntry)
+const int kNextEntryKeys = 0 MENU_KEYS(MENU_KEY_NEXT);
+#undef MENU_KEY_NEXT
 
 // The icon list of the latest QXicon line and its current item.
 class IconList {
@@ -50,12 +48,11 @@ class IconList {
   size_t next_ = 0;
 };
 
-// A value waiting for the next completed entry: the latest QXpicture, QXif, QXrun or
-// QXtip line of its kind.
+// A value waiting for the next completed entry: the latest line of a next-entry key.
 class PendingValue {
  public:
-  explicit PendingValue(LineKind kind) : kind_(kind) {}
   LineKind kind() const { return kind_; }
+  void SetKind(LineKind kind) { kind_ = kind; }
   void Replace(const char* value, int line, MenuSink& sink) {
     Drop(sink);
     value_.Assign(value);
@@ -80,14 +77,20 @@ class PendingValue {
   }
 
  private:
-  LineKind kind_;
+  LineKind kind_ = LineKind::kOtherKey;
   Text value_;
   int line_ = 0;  // 0: none waits
 };
 
-// The values of the keys that belong to the next entry, in the order they are handed on.
+// The values of the keys that belong to the next entry, handed on in the table's order.
 class PendingValues {
  public:
+  PendingValues() {
+    int n = 0;
+    for (const KeyName& key : kKeys) {
+      if (key.nextEntry) values_[n++].SetKind(key.kind);
+    }
+  }
   PendingValue* For(LineKind kind) {
     for (PendingValue& value : values_) {
       if (value.kind() == kind) return &value;
@@ -102,8 +105,7 @@ class PendingValues {
   }
 
  private:
-  PendingValue values_[4] = {PendingValue(LineKind::kPicture), PendingValue(LineKind::kCondition),
-                             PendingValue(LineKind::kRunStyle), PendingValue(LineKind::kTip)};
+  PendingValue values_[kNextEntryKeys];
 };
 
 // 200 + n, saturated so that a huge number on a hostile disc cannot overflow.
@@ -235,17 +237,15 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
       case LineKind::kCopy:
         sink.OnCopy(value.c_str(), number);
         break;
-      case LineKind::kPicture:
-      case LineKind::kCondition:
-      case LineKind::kRunStyle:
-      case LineKind::kTip:
-        pending.For(kind)->Replace(value.c_str(), number, sink);
-        break;
       case LineKind::kLanguage:
         sink.OnLanguage(value.c_str(), index > 0 || captionWaiting, number);
         break;
       default:
-        sink.OnIgnoredLine(kind, line, number);
+        // The keys of the next entry wait for it; other lines change nothing.
+        if (PendingValue* next = pending.For(kind))
+          next->Replace(value.c_str(), number, sink);
+        else
+          sink.OnIgnoredLine(kind, line, number);
         break;
     }
   }

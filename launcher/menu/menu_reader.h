@@ -10,12 +10,14 @@
 #include <stddef.h>
 
 #include "base/text.h"
+#include "menu/menu_keys.h"
+#include "res/resource_ids.h"
 
 namespace menu {
 
-const int kMaxEntries = 30;
-const size_t kIconListLimit = 63;   // characters of a QXicon value that count
-const int kNoIcon = 200;            // icon number of an entry without a list item
+const int kMaxEntries = MENU_MAX_ENTRIES;
+const size_t kIconListLimit = 63;  // characters of a QXicon value that count
+const int kNoIcon = IDI_NONE;      // icon number of an entry without a list item
 
 // Where the bytes of a menu file come from.
 class ByteSource {
@@ -50,27 +52,8 @@ class LineReader {
   int lineNumber_ = 0;
 };
 
-// How the reader sees one line, in the order the kinds are decided.
-enum class LineKind {
-  kEmpty,      // no characters at all
-  kSkipped,    // first character "[" (section header) or ";" (comment)
-  kNoEquals,   // holds no "="
-  kTitle,      // "title" (5)
-  kIconList,   // "QXicon" (6)
-  kMenuName,   // "QXName" (6)
-  kShell,      // "shell" (5) or "QXshell" (7)
-  kSpace,      // "QXspace" (7)
-  kCopy,       // "QXcopy" (6)
-  kPicture,    // "QXpicture" (9)
-  kLanguage,   // "QXlanguage" (10): a start menu in another language
-  kCondition,  // "QXif" (4): where the next entry is shown
-  kRunStyle,   // "QXrun" (5): what the menu does once the next entry has started
-  kTip,        // "QXtip" (5): a line of help for the next entry
-  kOtherKey,   // a key line with none of the launcher's keys
-};
-
 // Classifies a zero-terminated line (its text ends at the first NUL byte).
-// For key lines (kTitle to kOtherKey) *value receives the trimmed value.
+// For key lines (a row of the key table, or kOtherKey) *value receives the trimmed value.
 LineKind ClassifyLine(const char* line, LeadByteTest isLeadByte, Text* value);
 
 // What the reader found, in file order. Line numbers count from 1.
@@ -107,16 +90,18 @@ class MenuSink {
   virtual void OnGap(int number, int line) { (void)number, (void)line; }
   virtual void OnCopy(const char* value, int line) { (void)value, (void)line; }
   // Every line that changes nothing (kinds kEmpty to kNoEquals and kOtherKey).
-  virtual void OnIgnoredLine(LineKind kind, const char* text, int line) { (void)kind, (void)text, (void)line; }
+  virtual void OnIgnoredLine(LineKind kind, const char* text, int line) {
+    (void)kind, (void)text, (void)line;
+  }
 
  protected:
   ~MenuSink() {}
 };
 
 enum class ReadResult {
-  kEndOfFile,    // every line was read
-  kEntryLimit,   // the thirtieth entry was completed; the rest was not read
-  kReadError,    // the source failed; what came before it was reported
+  kEndOfFile,   // every line was read
+  kEntryLimit,  // the thirtieth entry was completed; the rest was not read
+  kReadError,   // the source failed; what came before it was reported
 };
 
 // Reads the menu from the source's current position, reporting to the sink.

@@ -4,36 +4,29 @@
 #include "dpi_win32.h"
 #include "icon_scale.h"
 #include "menu/message_table.h"
+#include "res/resource_ids.h"
 #include "window/button_caption_win32.h"
 
 namespace {
 
-const UINT kTemplateId = 100;
-const int kAutoStartListId = 1201;
-const int kAnimationIconId = 1211;
-const int kFrameLabelId = 1212;
-const int kVersionLabelId = 1214;
-const int kAutoStartLabelId = 1215;
 const UINT_PTR kTimerId = 1;
 const UINT kTimerPeriodMs = 500;
-const int kFirstFrame = 201;
-const int kLastFrame = 226;
 const int kVersionTextSize = 128;
 // "Mmm dd yyyy", fixed when the program is built (SOURCE_DATE_EPOCH when set).
 const char kBuildDate[] = __DATE__;
 
 }  // namespace
 
-AboutDialog::AboutDialog(const MessageTable& messageTexts)
-    : Dialog(kTemplateId), messageTexts(messageTexts) {}
+AboutDialog::AboutDialog(const MessageTable& messageTexts, HWND owner)
+    : Dialog(IDD_ABOUT, owner), messageTexts(messageTexts) {}
 
 AboutDialog::~AboutDialog() {}
 
 void AboutDialog::DoDataExchange() {
-  versionLabel.Attach(GetDlgItem(handle_, kVersionLabelId));
-  autoStartList.Attach(GetDlgItem(handle_, kAutoStartListId));
-  frameLabel.Attach(GetDlgItem(handle_, kFrameLabelId));
-  animationIcon.Attach(GetDlgItem(handle_, kAnimationIconId));
+  versionLabel.Attach(GetDlgItem(handle_, ID_VERSION_LABEL));
+  autoStartList.Attach(GetDlgItem(handle_, ID_AUTO_START_LIST));
+  frameLabel.Attach(GetDlgItem(handle_, ID_FRAME_LABEL));
+  animationIcon.Attach(GetDlgItem(handle_, ID_ANIMATION_ICON));
 }
 
 BOOL AboutDialog::OnInitDialog() {
@@ -46,7 +39,7 @@ BOOL AboutDialog::OnInitDialog() {
 
   SetTimer(handle_, kTimerId, kTimerPeriodMs, nullptr);
   // The first frame at once, at the box's icon size: the template's is the system's.
-  animationFrame = kLastFrame;
+  animationFrame = IDI_LAST;
   ShowNextFrame();
 
   HWND list = autoStartList.handle();
@@ -55,7 +48,7 @@ BOOL AboutDialog::OnInitDialog() {
   // Each item holds the choice that it stores: its place in the list, counted on past
   // the entries before it that this machine does not show (they have no button).
   int unshown = 0;
-  for (int id = 1001; id <= 1030; id++) {
+  for (int id = ID_FIRST_BUTTON; id < ID_FIRST_BUTTON + MENU_MAX_ENTRIES; id++) {
     if (!GetDlgItem(owner, id)) {
       unshown++;
       continue;
@@ -69,7 +62,7 @@ BOOL AboutDialog::OnInitDialog() {
   if (autoStartChoice == 0) SendMessageA(list, CB_SETCURSEL, 0, 0);
 
   SetWindowTextA(handle_, messageTexts.Get(messages::kAboutBoxTitle).c_str());
-  SetDlgItemTextA(handle_, kAutoStartLabelId, messageTexts.Get(messages::kAutoStartLabel).c_str());
+  SetDlgItemTextA(handle_, ID_AUTO_START_LABEL, messageTexts.Get(messages::kAutoStartLabel).c_str());
   return TRUE;
 }
 
@@ -83,7 +76,7 @@ INT_PTR AboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void AboutDialog::ShowNextFrame() {
-  if (++animationFrame > kLastFrame) animationFrame = kFirstFrame;
+  if (++animationFrame > IDI_LAST) animationFrame = IDI_FIRST;
   // At the system's DPI the shared icon, of the system's size; at a size the groups do not
   // hold, or on a monitor of another DPI, the frame's own image of the size (or the next
   // larger shrunk), which the box destroys when it is replaced or the box goes.
@@ -93,7 +86,7 @@ void AboutDialog::ShowNextFrame() {
                       : dpi::LoadIconAtSize(GetModuleHandleA(nullptr), animationFrame, size);
   HICON owned = shared ? nullptr : icon;
   Text number;
-  number.AppendInt(animationFrame - 200);
+  number.AppendInt(animationFrame - IDI_NONE);
   SetWindowTextA(frameLabel.handle(), number.c_str());
   SendMessageA(animationIcon.handle(), STM_SETICON, (WPARAM)icon, 0);
   if (frameIcon) DestroyIcon(frameIcon);

@@ -6,8 +6,9 @@
 
 class AboutDialog : public framework::Dialog {
  public:
-  // The box reads its texts from messageTexts, which outlives it.
-  explicit AboutDialog(const MessageTable& messageTexts);
+  // The box, owned by the window owner and centred over it, reads its texts from
+  // messageTexts, which outlives it.
+  AboutDialog(const MessageTable& messageTexts, HWND owner);
   ~AboutDialog() override;
 
   // Index of the list item chosen: set before the box runs, read after IDOK.

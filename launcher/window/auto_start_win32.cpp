@@ -6,13 +6,13 @@
 #include "window/launcher_dialog.h"
 
 void LauncherDialog::OpenAboutBox() {
-  AboutDialog about(messageTexts);
+  AboutDialog about(messageTexts, handle_);
   Text stored = profileFile.ReadValue(menuName.c_str(), autostart::kProfileKey, autostart::kProfileDefault);
   if (!stored.empty()) {
     int n = LeadingNumber(stored.c_str());
     if (n > 0) about.autoStartChoice = n;
   }
-  // The application's main window, this one, owns the box and it is centred over it.
+  // This window owns the box and it is centred over it.
   if (about.DoModal() == IDOK) {
     Text value;
     value.AppendInt(about.autoStartChoice);
@@ -26,7 +26,7 @@ void LauncherDialog::RunAutoStart() {
   if (!id) return;
   // An entry that this machine does not show starts nothing, and the menu stays.
   int index = command::EntryIndexForId(id);
-  if (index != command::kNoEntry && entries && entries->entry[index].hidden) return;
+  if (index != command::kNoEntry && entries && entries->hidden[index]) return;
   // A reload whose menu auto-starts a reload again nests here; past the bound the
   // chain stops and the window stays open on the last menu.
   if (!autoStarts.Enter()) return;

@@ -4,6 +4,7 @@
 // a 96-dpi screen and scaled to the window's DPI; at 96 dpi it is itself.
 #pragma once
 #include "dpi_scale.h"
+#include "res/resource_ids.h"
 
 namespace layout {
 
@@ -13,7 +14,8 @@ const int kButtonExtra = 6;    // a button is the icon height + 6 high
 const int kButtonStep = 8;     // and the next one starts icon height + 8 lower
 const int kButtonGap = kButtonStep - kButtonExtra;  // the 2 pixels between two buttons
 const int kQuitBottomGap = 2;  // pixels between the Quit button and the lower edge
-const int kMaxButtons = 30;    // one per entry of a menu
+
+const int kMaxButtons = MENU_MAX_ENTRIES;  // one per entry of a menu
 // Gaps move the vertical position no further down than this, far below any screen, so
 // that no run of gaps, however long and large, overflows a sum.
 const int kFarthest = 1 << 20;

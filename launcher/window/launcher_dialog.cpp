@@ -12,9 +12,6 @@
 
 namespace {
 
-const UINT kTemplateId = 103;
-const UINT kWindowIconId = 201;
-const UINT kAboutCommand = 16;  // system menu item; 16 to 31 once the low bits are cleared
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
 // yet, and a system may not have given it the keyboard's state (Wine does not), so
@@ -23,20 +20,16 @@ bool ShiftIsDown() {
   return GetKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_SHIFT) < 0;
 }
 
-bool IsMenuCommand(unsigned id) {
-  return (id >= 1001 && id <= 1030) || (id >= 1101 && id <= 1130);
-}
-
 }  // namespace
 
 LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile,
                                const char* startMenu, const menu::SystemFacts& facts)
-    : Dialog(kTemplateId),
+    : Dialog(IDD_LAUNCHER),
       messageTexts(messageTexts),
       profileFile(profileFile),
       startMenu(startMenu),
       facts(facts) {
-  windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kWindowIconId));
+  windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
 }
 
 LauncherDialog::~LauncherDialog() {}
@@ -50,7 +43,7 @@ BOOL LauncherDialog::OnInitDialog() {
   SetWindowTextA(quitButton.handle(), messageTexts.Get(messages::kQuitButton).c_str());
   if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, messageTexts.Get(messages::kAboutBoxMenu).c_str());
+    AppendMenuA(systemMenu, MF_STRING, ID_ABOUT_COMMAND, messageTexts.Get(messages::kAboutBoxMenu).c_str());
   }
   // The dialog manager made the window at the DPI of its monitor.
   templateDpi = dpi::WindowDpi(handle_);
@@ -90,13 +83,13 @@ void LauncherDialog::OnDestroy() {
 INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && IsMenuCommand(LOWORD(wParam))) {
+      if (HIWORD(wParam) == 0 && command::EntryIndexForId(LOWORD(wParam)) != command::kNoEntry) {
         if (!waiting) RunEntry(LOWORD(wParam));
         return TRUE;
       }
       break;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == kAboutCommand) {
+      if ((wParam & 0xFFF0) == ID_ABOUT_COMMAND) {
         OpenAboutBox();
         return TRUE;
       }

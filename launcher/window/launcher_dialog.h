@@ -1,7 +1,17 @@
-// LauncherDialog: the launcher's main window on template 103, a column of GlyphKey
-// menu buttons above the Quit button, with the menu entry tables behind them.
-// window/ owns the launcher window: this dialog (its parts in launcher_dialog.cpp,
-// menu_loader.cpp, run_entry.cpp, launcher_dpi.cpp and auto_start_win32.cpp), the
+// LauncherDialog: the launcher's main window on template IDD_LAUNCHER, a column of
+// GlyphKey menu buttons above the Quit button, with the menu tables behind them. Its
+// members live in the files of their responsibility:
+//   launcher_dialog.cpp   making, initialising and ending the window, its messages, placing
+//                         the buttons (FinishButtons, LayOutColumn, PlaceButtons), the
+//                         iconic painting, ButtonCaption;
+//   menu_loader.cpp       loading a menu file and drawing its document (ApplyMenuFile,
+//                         DrawMenu, DrawEntry, CopyFileToFolder);
+//   run_entry.cpp         running an entry (RunEntry, Reload, OpenPopup, ShowStartError);
+//   run_wait_win32.cpp    waiting for a run (HideWhileRunning);
+//   launcher_dpi.cpp      the DPI (FrameAt, QuitSizeAt, SizeAtDpi, SetWindowIcons,
+//                         OnDpiChanged, KeepDpiLayoutToItself);
+//   auto_start_win32.cpp  the auto-start and its About box (OpenAboutBox, RunAutoStart).
+// window/ owns the launcher window: this dialog, the
 // menu builders, the About box, the pictures, the profile file, and the pure rules
 // beside them (button_layout, button_caption, start_monitor, auto_start,
 // popup_nesting: no <windows.h>). It may use framework/, base/, menu/, commands/ and
@@ -19,6 +29,8 @@
 #include "window/picture_icons.h"
 #include "window/popup_nesting.h"
 #include "window/profile_file.h"
+
+class MenuBuilder;
 
 class LauncherDialog : public framework::Dialog {
  public:
@@ -51,8 +63,6 @@ class LauncherDialog : public framework::Dialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  friend class MenuLoadSink;
-
   void PaintIconic();
   void OpenAboutBox();
   void Reload(const char* fileName);
@@ -85,6 +95,10 @@ class LauncherDialog : public framework::Dialog {
   // itself on a new DPI: the launcher lays them out.
   void KeepDpiLayoutToItself();
 
+  // The current table's document drawn by builder: the title, the disc's name, the
+  // entries shown, the gaps and the copies, in file order.
+  void DrawMenu(MenuBuilder& builder, const char* fileName);
+  void DrawEntry(MenuBuilder& builder, int index, const char* fileName);
   // The buttons of a menu just built, placed and remembered; then its auto-start.
   void FinishButtons(const layout::ButtonColumn& built);
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-const UINT kWindowIconId = 201;
 // SetDialogDpiChangeBehavior (Windows 10 1703): the dialog manager keeps the dialog's
 // fonts up to date but leaves its size and its controls' places to the launcher.
 const int kDisableResize = 0x2, kDisableControlRelayout = 0x4;
@@ -34,7 +33,7 @@ bool IsPerMonitorAware(HWND window) {
 }
 
 HICON LoadWindowIcon(int size) {
-  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), kWindowIconId, size);
+  return dpi::LoadIconAtSize(GetModuleHandleA(nullptr), IDI_WINDOW, size);
 }
 
 }  // namespace

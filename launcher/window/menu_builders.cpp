@@ -8,9 +8,7 @@
 namespace {
 
 const DWORD kButtonStyle = 0x50010100;  // child, visible, tab stop, icon at the left edge, push
-const UINT kPopupMenuTemplate = 155;
 const UINT kPopupFlags = TPM_RETURNCMD | TPM_NONOTIFY;
-static_assert(layout::kMaxButtons == MenuEntryTable::kSize, "one button per entry of a table");
 
 layout::ButtonColumn ColumnFor(HWND window) {
   int at = dpi::WindowDpi(window);
@@ -21,18 +19,11 @@ layout::ButtonColumn ColumnFor(HWND window) {
 
 MenuBuilder::MenuBuilder(HWND window) : column_(ColumnFor(window)) {}
 
-ButtonBuilder::ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, ButtonTips& tips,
-                             int clientWidth)
-    : MenuBuilder(window),
-      window_(window),
-      entries_(entries),
-      pictures_(pictures),
-      tips_(tips),
-      clientWidth_(clientWidth) {}
+ButtonBuilder::ButtonBuilder(HWND window, PictureIcons& pictures, ButtonTips& tips, int clientWidth)
+    : MenuBuilder(window), window_(window), pictures_(pictures), tips_(tips), clientWidth_(clientWidth) {}
 
-PopupBuilder::PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin,
-                           const MessageTable& messageTexts)
-    : MenuBuilder(window), window_(window), entries_(entries), origin_(origin), messageTexts_(messageTexts) {}
+PopupBuilder::PopupBuilder(HWND window, const POINT& origin, const MessageTable& messageTexts)
+    : MenuBuilder(window), window_(window), origin_(origin), messageTexts_(messageTexts) {}
 
 void ButtonBuilder::Prepare() {
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++) {
@@ -45,14 +36,15 @@ void ButtonBuilder::Prepare() {
   pictures_.Clear();
 }
 
-void ButtonBuilder::Entry(int index, int iconNumber) {
-  Text& caption = entries_->entry[index].caption;
-  caption.AppendChar('@');
-  caption.AppendInt(iconNumber);
+void ButtonBuilder::Entry(int index, const char* caption, int iconNumber) {
+  // The control reads its icon number from the end of its window text.
+  Text text(caption);
+  text.AppendChar('@');
+  text.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
   HWND button =
-      CreateWindowExA(0, "GlyphKey", caption.c_str(), kButtonStyle, column_.margin(), top,
+      CreateWindowExA(0, "GlyphKey", text.c_str(), kButtonStyle, column_.margin(), top,
                       layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
                       (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (button) ShowWindow(button, SW_SHOW);
@@ -76,18 +68,15 @@ PopupBuilder::~PopupBuilder() {
 }
 
 void PopupBuilder::Prepare() {
-  menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPopupMenuTemplate));
+  menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_POPUP));
   popup_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
   if (popup_) {
     ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, messageTexts_.Get(messages::kSelectItem).c_str());
   }
 }
 
-void PopupBuilder::Entry(int index, int) {
-  if (popup_) {
-    AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index,
-                entries_->entry[index].caption.c_str());
-  }
+void PopupBuilder::Entry(int index, const char* caption, int) {
+  if (popup_) AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index, caption);
   column_.NextButtonTop();
 }
 

@@ -12,15 +12,18 @@
 
 class MenuBuilder {
  public:
-  virtual void Prepare() = 0;                        // before the file is opened
-  virtual void Entry(int index, int iconNumber) = 0;  // each completed entry
+  virtual void Prepare() = 0;  // before the file is opened
+  // Each entry shown: its caption and icon number.
+  virtual void Entry(int index, const char* caption, int iconNumber) = 0;
   // The picture of entry index, from a QXpicture line: the file (its path as the
   // launcher opens it) and the icon's index in it. Popup items have none.
-  virtual void Picture(int index, const char* file, int iconIndex) { (void)index, (void)file, (void)iconIndex; }
+  virtual void Picture(int index, const char* file, int iconIndex) {
+    (void)index, (void)file, (void)iconIndex;
+  }
   // The line of help of entry index, from a QXtip line. Popup items have none.
   virtual void Tip(int index, const char* tip) { (void)index, (void)tip; }
-  virtual void Gap(int number) = 0;                  // each QXspace line
-  virtual UINT Close() = 0;                          // after the whole file was read
+  virtual void Gap(int number) = 0;  // each QXspace line
+  virtual UINT Close() = 0;          // after the whole file was read
   // The buttons' column as built so far.
   const layout::ButtonColumn& column() const { return column_; }
 
@@ -34,12 +37,11 @@ class MenuBuilder {
 
 class ButtonBuilder : public MenuBuilder {
  public:
-  // Buttons in window for the entries of the table that entries holds, their pictures
-  // in pictures, their tips in tips, as wide as a client area of clientWidth allows at
-  // the window's DPI.
-  ButtonBuilder(HWND window, OwnedTable& entries, PictureIcons& pictures, ButtonTips& tips, int clientWidth);
+  // Buttons in window, their pictures in pictures, their tips in tips, as wide as a
+  // client area of clientWidth allows at the window's DPI.
+  ButtonBuilder(HWND window, PictureIcons& pictures, ButtonTips& tips, int clientWidth);
   void Prepare() override;
-  void Entry(int index, int iconNumber) override;
+  void Entry(int index, const char* caption, int iconNumber) override;
   void Picture(int index, const char* file, int iconIndex) override;
   void Tip(int index, const char* tip) override;
   void Gap(int number) override { column_.Gap(number); }
@@ -47,7 +49,6 @@ class ButtonBuilder : public MenuBuilder {
 
  private:
   HWND window_;
-  OwnedTable& entries_;
   PictureIcons& pictures_;
   ButtonTips& tips_;
   int clientWidth_;
@@ -55,18 +56,17 @@ class ButtonBuilder : public MenuBuilder {
 
 class PopupBuilder : public MenuBuilder {
  public:
-  // A popup menu owned by window for the entries of the table that entries holds,
-  // opened at origin (read when it opens), its title from messageTexts.
-  PopupBuilder(HWND window, const OwnedTable& entries, const POINT& origin, const MessageTable& messageTexts);
+  // A popup menu owned by window, opened at origin (read when it opens), its title from
+  // messageTexts.
+  PopupBuilder(HWND window, const POINT& origin, const MessageTable& messageTexts);
   ~PopupBuilder();  // the loaded menu is destroyed whatever happened
   void Prepare() override;
-  void Entry(int index, int iconNumber) override;
+  void Entry(int index, const char* caption, int iconNumber) override;
   void Gap(int number) override;
   UINT Close() override;
 
  private:
   HWND window_;
-  const OwnedTable& entries_;
   const POINT& origin_;
   const MessageTable& messageTexts_;
   HMENU menu_ = nullptr;

@@ -17,11 +17,12 @@ const int kPopupOriginWithoutButton = 300;  // x and y, at 96 dpi
 
 void LauncherDialog::RunEntry(unsigned id) {
   int index = command::EntryIndexForId(id);
-  if (index == command::kNoEntry || !entries || entries->entry[index].hidden) return;
+  if (index == command::kNoEntry || !entries || entries->hidden[index]) return;
   // A copy: the table may be replaced before this call ends.
-  Text entryCommand = entries->entry[index].command;
+  Text entryCommand = entries->document.entries[index].command.value;
   // An auto-start ends the window whatever the entry asks.
-  RunStyle runStyle = autoStarts.depth() > 0 ? RunStyle::kStay : entries->entry[index].runStyle;
+  RunStyle runStyle = autoStarts.depth() > 0 ? RunStyle::kStay
+                                              : ParseRunStyle(entries->document.entries[index].runStyle.value.c_str());
   ClassesRootView registry;
   Text commandLine;
   if (entryCommand.c_str()[0] == '%') {

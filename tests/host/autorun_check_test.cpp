@@ -18,6 +18,8 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "icon_file.h"
+#include "menu/menu_keys.h"
+#include "menu_scan.h"
 #include "message_keys.h"
 #include "page_layout.h"
 #include "profile_lines.h"
@@ -89,11 +91,10 @@ TEST(AutorunCheck, CleanDiscListsEveryPageAndPopupWithoutWarnings) {
   std::string limit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
   EXPECT_NE(limit.find("window\tautorun.inf\t648\t692\t2\n"), std::string::npos) << limit;
   // --dpi 144: the same screen at 150 %, so the same columns, every figure half as large again.
-  check::SetLayoutDpi(144);
-  std::string scaled = Printed(report, check::Format::kPlain);
-  std::string scaledLimit = Printed(check::CheckPath(Disc("broken-limit")), check::Format::kPlain);
-  std::string note = Printed(report, check::Format::kReadable);
-  check::SetLayoutDpi(96);
+  std::string scaled = check::FormatReport(report, check::Format::kPlain, 144);
+  std::string scaledLimit =
+      check::FormatReport(check::CheckPath(Disc("broken-limit")), check::Format::kPlain, 144);
+  std::string note = check::FormatReport(report, check::Format::kReadable, 144);
   EXPECT_NE(scaled.find("window\tpage2.inf\t491\t138\t1\n"), std::string::npos) << scaled;
   EXPECT_NE(scaledLimit.find("window\tautorun.inf\t973\t1038\t2\n"), std::string::npos) << scaledLimit;
   EXPECT_NE(note.find("a 2049 x 1152 screen at 144 dpi (150 %)"), std::string::npos) << note;
@@ -398,6 +399,28 @@ TEST(AutorunCheck, WarnsAtPathsTheLauncherRefusesBeforeAClick) {
   unlink(start.c_str());
   EXPECT_EQ(check::ExitStatus(refused), 2);
   EXPECT_NE(refused.unreadable.find("symbolic link"), std::string::npos) << refused.unreadable;
+}
+
+// A blank before any key of the table hides the key from the launcher; the warning says
+// so, and past the thirtieth entry the line counts among the launcher lines ignored.
+TEST(AutorunCheck, WarnsOfEveryKeyBehindABlank) {
+  std::string thirty;
+  for (int i = 0; i < 30; i++) thirty += "shell\\a=a\nshell\\a\\command=readme.txt\n";
+  for (int i = 0; i < menu::kMenuKeyCount; i++) {
+    const std::string name = menu::kMenuKeys[i].name;
+    TempDisc disc({{"autorun.inf", "[autorun]\nopen=autorun.exe\nQXName=x\n " + name + "=1\n"},
+                   {"limit.inf", thirty + name + "=1\n"},
+                   {"readme.txt", ""}});
+    check::DiscReport report = check::CheckPath(disc.root());
+    std::string printed = Printed(report, check::Format::kPlain);
+    EXPECT_NE(printed.find("does not see its key '" + name + "'"), std::string::npos) << name << printed;
+    check::MenuScan limit = check::ScanMenuFile(disc.root() + "/limit.inf", "limit.inf", false,
+                                                *check::OpenCodePage(check::kDefaultCodePage));
+    bool counted = false;
+    for (const check::Warning& w : limit.warnings)
+      counted |= w.line == 61 && w.text.find("from here on are ignored") != std::string::npos;
+    EXPECT_TRUE(counted) << name << " past the thirtieth entry";
+  }
 }
 
 TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {

@@ -77,22 +77,29 @@ class Compose : public ::testing::Test {
 const char kUrl[] = "rundll32.exe url.dll,FileProtocolHandler ";
 
 TEST_F(Compose, ExamplesOfTheCommandTable) {
+  using C = command::Composition;
   const struct {
     const char* command;
     std::string started;
+    C how;
   } rows[] = {
-      {"setup.exe", "setup.exe"},
-      {"setup.exe /q", "setup.exe /q"},
-      {"tools\\check", "tools\\check"},
-      {"notes.txt", kUrl + std::string("notes.txt")},
-      {"notes.xyz", "notes.xyz"},
-      {"viewer.exe manual.pdf", kUrl + std::string("manual.pdf")},
-      {"viewer.exe manual.pdf /p", "reader.exe manual.pdf  /p"},
+      {"setup.exe", "setup.exe", C::kAsWritten},
+      {"setup.exe /q", "setup.exe /q", C::kAsWritten},
+      {"tools\\check", "tools\\check", C::kAsWritten},
+      {"notes.txt", kUrl + std::string("notes.txt"), C::kUrlHandler},
+      {"notes.xyz", "notes.xyz", C::kAsWritten},
+      {"viewer.exe manual.pdf", kUrl + std::string("manual.pdf"), C::kUrlHandler},
+      {"viewer.exe manual.pdf /p", "reader.exe manual.pdf  /p", C::kOpenCommand},
+      {"viewer.exe index.htm /p", "index.htm /p", C::kNoOpenCommand},
       {"rundll32.exe url.dll,FileProtocolHandler docs\\index.htm",
-       "rundll32.exe url.dll,FileProtocolHandler docs\\index.htm"},
-      {"SETUP.EXE", kUrl + std::string("SETUP.EXE")},
+       "rundll32.exe url.dll,FileProtocolHandler docs\\index.htm", C::kRundll},
+      {"SETUP.EXE", kUrl + std::string("SETUP.EXE"), C::kUrlHandler},
   };
-  for (const auto& row : rows) EXPECT_EQ(Line(row.command), row.started) << row.command;
+  for (const auto& row : rows) {
+    C how = C::kAsWritten;
+    EXPECT_EQ(command::ComposeCommandLine(registry, row.command, &how).c_str(), row.started) << row.command;
+    EXPECT_EQ(how, row.how) << row.command;
+  }
 }
 
 TEST_F(Compose, NoRegistryWithoutADotOrForExe) {

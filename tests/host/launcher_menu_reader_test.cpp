@@ -2,10 +2,14 @@
 // the thirty-entry stop, read errors, double-byte text, and files saved as Unicode.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "launcher_menu_source.h"
+#include "menu/menu_document.h"
+#include "menu/menu_keys.h"
 #include "menu/menu_reader.h"
 
 using menu::Encoding;
@@ -78,6 +82,36 @@ TEST(MenuReader, WorkedExample) {
   }
 }
 
+// The document holds every line: the page's latest values, each entry with the values
+// and lines of its keys, and the rest in file order.
+TEST(MenuDocument, HoldsEveryLineInItsPlace) {
+  MemorySource source(
+      "title=A\nQXicon=1,2\nQXif=x86\nQXtip=t1\nshell=a\nQXtip=t2\nshell=1\n"
+      "QXspace=4\nQXcopy=x|y\nQXrun=wait\nQXrun=close\nshell=b\nshell=2\n"
+      "title=B\nfoo=bar\nQXlanguage=de d.inf\nQXtip=late\nshell=c\n");
+  LineReader reader(source);
+  menu::MenuDocument d;
+  d.entryCount = 5;  // a document is cleared before it is read into
+  EXPECT_EQ(menu::ReadMenuDocument(reader, nullptr, d), ReadResult::kEndOfFile);
+  EXPECT_EQ(d.title.value.c_str(), "B"s);
+  EXPECT_EQ(d.title.line, 14);
+  ASSERT_EQ(d.entryCount, 2);
+  const menu::DocumentEntry& a = d.entries[0];
+  EXPECT_EQ(std::string(a.caption.value.c_str()) + ":" + std::to_string(a.caption.line), "a:5");
+  EXPECT_EQ(std::string(a.command.value.c_str()) + ":" + std::to_string(a.command.line), "1:7");
+  EXPECT_EQ(a.iconNumber, 201);
+  EXPECT_EQ(std::string(a.condition.value.c_str()) + a.tip.value.c_str() + std::to_string(a.tip.line), "x86t26");
+  EXPECT_EQ(a.runStyle.line, 0);
+  EXPECT_EQ(std::string(d.entries[1].runStyle.value.c_str()) + std::to_string(d.entries[1].runStyle.line), "close11");
+  EXPECT_EQ(std::string(d.waitingCaption.value.c_str()) + std::to_string(d.waitingCaption.line), "c18");
+  std::string order;
+  for (const menu::DocumentLine* line = d.lines(); line; line = line->next)
+    order += std::to_string(line->line) + "." + std::to_string(line->kind) + " ";
+  // Replaced next-entry lines (4 QXtip, 10 QXrun) and the one left at the end (17) are
+  // unused; the line without a known key (15) is ignored.
+  EXPECT_EQ(order, "1.0 2.0 4.5 7.1 8.2 9.3 10.5 13.1 14.0 15.6 16.4 17.5 ");
+}
+
 TEST(MenuReader, KeysAreRecognisedByTheirFirstCharacters) {
   Outcome o = Read(
       "TITLE = Demo\n"
@@ -94,6 +128,43 @@ TEST(MenuReader, KeysAreRecognisedByTheirFirstCharacters) {
       "open=autorun.exe\n");
   EXPECT_EQ(o.events, (Events{"title Demo", "title x", "name Disc 1", "name Disc 2", "icons 4", "gap 3",
                               "copy a|b", "copy c|d"}));
+}
+
+// The guide's table of keys and the key table say the same: every key documented with
+// its row's description, and no documented key the reader does not know.
+TEST(MenuKeys, TheGuideDocumentsEveryKeyOfTheTable) {
+  std::ifstream guide(GUIDE_PATH);
+  ASSERT_TRUE(guide) << GUIDE_PATH;
+  std::map<std::string, std::string> documented;  // key name -> meaning
+  std::string line;
+  bool inTable = false;
+  while (std::getline(guide, line)) {
+    if (line.rfind("| Key (first letters) |", 0) == 0)
+      inTable = true;
+    else if (inTable && line.rfind("|", 0) != 0)
+      break;
+    if (!inTable || line.rfind("|---", 0) == 0 || line.rfind("| Key ", 0) == 0) continue;
+    // | `name` or `name` | meaning | example |
+    size_t bar = line.find(" | ", 2);
+    std::string names = line.substr(2, bar - 2);
+    std::string meaning = line.substr(bar + 3, line.find(" | ", bar + 3) - bar - 3);
+    for (size_t at = 0; (at = names.find('`', at)) != std::string::npos;) {
+      size_t end = names.find('`', at + 1);
+      documented[names.substr(at + 1, end - at - 1)] = meaning;
+      at = end + 1;
+    }
+  }
+  ASSERT_FALSE(documented.empty()) << "no table of keys in the guide";
+  for (int i = 0; i < menu::kMenuKeyCount; i++) {
+    const menu::MenuKey& key = menu::kMenuKeys[i];
+    auto found = documented.find(key.name);
+    ASSERT_NE(found, documented.end()) << key.name << " is not in the guide's table of keys";
+    EXPECT_EQ(found->second, key.description) << key.name;
+    documented.erase(found);
+    // The reader knows the key by its name, in any case of ASCII letters.
+    EXPECT_EQ(menu::ClassifyLine((std::string(key.name) + "=x").c_str(), nullptr, nullptr), key.kind);
+  }
+  for (const auto& unknown : documented) ADD_FAILURE() << unknown.first << " is documented but no key";
 }
 
 TEST(MenuReader, ValueIsTrimmedAndKeepsLaterEquals) {
@@ -187,15 +258,15 @@ TEST(MenuReader, PictureGoesToTheNextEntryOnly) {
       "qxPICTUREs=readme.ico\n"
       "QXpictur=not the key\n"
       "shell=c\nQXpicture=late.ico\nshell=3\n");
-  EXPECT_EQ(o.events, (Events{"icons 1,2,3", "caption 0 a", "picture 0 setup\\setup.exe,1 :2", "entry 0 1 @201",
-                              "caption 1 b", "entry 1 2 @202", "caption 2 c", "unused picture readme.ico :7",
-                              "picture 2 late.ico :10", "entry 2 3 @203"}));
+  EXPECT_EQ(o.events, (Events{"icons 1,2,3", "caption 0 a", "picture 0 setup\\setup.exe,1 :2",
+                              "entry 0 1 @201", "caption 1 b", "entry 1 2 @202", "caption 2 c",
+                              "unused picture readme.ico :7", "picture 2 late.ico :10", "entry 2 3 @203"}));
   EXPECT_EQ(menu::ClassifyLine("QXpictur=x", nullptr, nullptr), LineKind::kOtherKey);
 
   // A picture replaced before any entry takes it, and one left at the end, are reported unused.
   o = Read("QXpicture=a.ico\nQXpicture=b.ico\nshell=a\nshell=1\nQXpicture=c.ico\n");
-  EXPECT_EQ(o.events, (Events{"unused picture a.ico :1", "caption 0 a", "picture 0 b.ico :2", "entry 0 1 @200",
-                              "unused picture c.ico :5"}));
+  EXPECT_EQ(o.events, (Events{"unused picture a.ico :1", "caption 0 a", "picture 0 b.ico :2",
+                              "entry 0 1 @200", "unused picture c.ico :5"}));
 }
 
 TEST(MenuReader, ConditionRunStyleAndTipGoToTheNextEntryOnly) {

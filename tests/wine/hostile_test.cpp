@@ -14,6 +14,7 @@
 #include "launcher_driver.h"
 #include "menu/disc_walk_win32.h"
 #include "menu/menu_reader.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ using hostile::Start;
 
 const int kMaxEntries = menu::kMaxEntries;
 const int kButtonTextLimit = 255;  // a GlyphKey keeps this much of its creation text
-const int kFirstButtonId = 1001;
+const int kFirstButtonId = ID_FIRST_BUTTON;
 const int kNestedPopups = 30;
 
 // ---- What the reader's rules give for a file ------------------------------------

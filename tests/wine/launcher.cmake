@@ -1,7 +1,8 @@
 # End-to-end tests of autorun.exe: the real launcher started in disc folders, driven by
 # real input, with recorder.exe standing in for the programs that its menus start.
 add_library(launcher_driver STATIC ${CMAKE_CURRENT_LIST_DIR}/launcher_driver.cpp)
-target_include_directories(launcher_driver PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# The tests name controls and commands by the launcher's own identifiers (res/resource_ids.h).
+target_include_directories(launcher_driver PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/launcher)
 
 add_executable(recorder WIN32 ${CMAKE_CURRENT_LIST_DIR}/recorder.cpp)
 target_include_directories(recorder PRIVATE ${CMAKE_CURRENT_LIST_DIR})

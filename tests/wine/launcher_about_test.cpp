@@ -9,17 +9,18 @@
 
 #include "check.h"
 #include "launcher_driver.h"
+#include "res/resource_ids.h"
 
 using namespace driver;
 
 namespace {
 
-constexpr int kAboutCommand = 16;
-constexpr int kAnimationIconId = 1211;
-constexpr int kFrameLabelId = 1212;
-constexpr int kVersionLabelId = 1214;
-constexpr int kAutoStartLabelId = 1215;
-constexpr int kAutoStartListId = 1201;
+constexpr int kAboutCommand = ID_ABOUT_COMMAND;
+constexpr int kAnimationIconId = ID_ANIMATION_ICON;
+constexpr int kFrameLabelId = ID_FRAME_LABEL;
+constexpr int kVersionLabelId = ID_VERSION_LABEL;
+constexpr int kAutoStartLabelId = ID_AUTO_START_LABEL;
+constexpr int kAutoStartListId = ID_AUTO_START_LIST;
 constexpr const char* kSection = "E2E About Disc";
 constexpr const char* kTranslatedSection = "E2E Translated Disc";
 constexpr const char* kLoopSection = "E2E Loop Disc";

@@ -9,13 +9,14 @@
 
 #include "check.h"
 #include "launcher_driver.h"
+#include "res/resource_ids.h"
 
 using namespace driver;
 
 namespace {
 
-constexpr int kFirstButtonId = 1001;
-constexpr int kFirstItemId = 1101;
+constexpr int kFirstButtonId = ID_FIRST_BUTTON;
+constexpr int kFirstItemId = ID_FIRST_POPUP_ITEM;
 
 bool StartsWith(const char* text, const char* prefix) { return strncmp(text, prefix, strlen(prefix)) == 0; }
 

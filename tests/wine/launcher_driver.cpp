@@ -1,5 +1,6 @@
 // The launcher test driver: everything a test needs to run autorun.exe as a user would.
 #include "launcher_driver.h"
+#include "res/resource_ids.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -32,7 +33,7 @@ constexpr const char* kLogName = "recorder.log";
 // The static control that holds a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 // The About box's auto-start list: it tells the About box from the other dialogs.
-constexpr int kAboutListId = 1201;
+constexpr int kAboutListId = ID_AUTO_START_LIST;
 
 void Copy(char* out, int size, const char* text) {
   if (size <= 0) return;

@@ -12,14 +12,15 @@
 
 #include "check.h"
 #include "launcher_driver.h"
+#include "res/resource_ids.h"
 
 using namespace driver;
 
 namespace {
 
-constexpr int kFirstButtonId = 1001;
-constexpr int kAboutCommand = 16;
-constexpr int kAutoStartListId = 1201;
+constexpr int kFirstButtonId = ID_FIRST_BUTTON;
+constexpr int kAboutCommand = ID_ABOUT_COMMAND;
+constexpr int kAutoStartListId = ID_AUTO_START_LIST;
 constexpr const char* kHiddenSection = "E2E Conditions Disc";
 
 const char kStartMenu[] =

@@ -16,14 +16,15 @@
 #include "hostile_screen.h"
 #include "launcher_driver.h"
 #include "window/template_frame.h"
+#include "res/resource_ids.h"
 
 using namespace driver;
 
 namespace {
 
-constexpr int kFirstButtonId = 1001;
-constexpr int kLastButtonId = 1030;
-constexpr int kAboutCommand = 16;
+constexpr int kFirstButtonId = ID_FIRST_BUTTON;
+constexpr int kLastButtonId = ID_FIRST_BUTTON + MENU_MAX_ENTRIES - 1;
+constexpr int kAboutCommand = ID_ABOUT_COMMAND;
 // The layout's pixel figures are written for 96 dpi and scaled to the screen's DPI.
 int g_dpi = 96;
 int Px(int figure, int dpi = g_dpi) {

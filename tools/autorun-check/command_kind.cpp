@@ -75,8 +75,8 @@ bool IsStartedAsProgram(const std::string& file) {
 
 // The kind of a command that the launcher starts, from the command line it composes:
 // what it names is what a click does.
-void ViewStart(const std::string& command, const std::string& started, LeadByteTest isLeadByte,
-               CommandView* view) {
+void ViewStart(const std::string& command, const std::string& started, command::Composition how,
+               LeadByteTest isLeadByte, CommandView* view) {
   size_t blank = command.find(' ');
   std::string program = command.substr(0, blank);
   std::string extension = LastExtension(command);
@@ -90,7 +90,8 @@ void ViewStart(const std::string& command, const std::string& started, LeadByteT
     SetFile(view, IsStartedAsProgram(document) ? CommandKind::kProgram : CommandKind::kDocument, document,
             isLeadByte);
     // The program part was dropped unless the command itself asked for the handler.
-    bool dropped = blank != std::string::npos && started != command && !IsRundll(program);
+    bool dropped =
+        blank != std::string::npos && how == command::Composition::kUrlHandler && !IsRundll(program);
     if (!dropped) return;
     if (strcasecmp(extension.c_str(), kExe) == 0 && EndsWithNoCase(ProgramOf(command), extension.c_str())) {
       view->notes.push_back(
@@ -106,12 +107,12 @@ void ViewStart(const std::string& command, const std::string& started, LeadByteT
     }
     return;
   }
-  if (started != command) {
+  if (how == command::Composition::kOpenCommand || how == command::Composition::kNoOpenCommand) {
     // A switch behind the document: the class's own open command is started.
     std::string rest = TrimLeft(command.substr(blank + 1));
     std::string document = rest.substr(0, rest.find(' '));
     SetFile(view, CommandKind::kDocument, document, isLeadByte);
-    if (started == rest)
+    if (how == command::Composition::kNoOpenCommand)
       view->notes.push_back("with a switch behind it the launcher starts the open command of '" + extension +
                             "', which " + SystemAssociationsName() + " does not have: it starts '" + rest +
                             "' as a program, which fails");
@@ -200,8 +201,9 @@ CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte, ass
     case command::Kind::kStart:
       break;
   }
-  view.commandLine = command::ComposeCommandLine(associations, command.c_str()).c_str();
-  ViewStart(command, view.commandLine, isLeadByte, &view);
+  command::Composition how;
+  view.commandLine = command::ComposeCommandLine(associations, command.c_str(), &how).c_str();
+  ViewStart(command, view.commandLine, how, isLeadByte, &view);
   return view;
 }
 

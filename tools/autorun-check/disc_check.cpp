@@ -77,7 +77,7 @@ class DiscWalker {
       }
       if (item.type != MenuItem::kEntry) continue;
       for (const std::string& note : item.view.notes) Warn(name, item.line, note);
-      if (!popup && !item.picturePath.empty()) CheckPicture(name, item);
+      if (!popup && !item.picturePath.empty()) CheckPictureFile(name, item);
       const CommandView& view = item.view;
       std::string from = name + ":" + std::to_string(item.line);
       if (view.kind == CommandKind::kPage || view.kind == CommandKind::kPopup) {
@@ -174,7 +174,7 @@ class DiscWalker {
   }
 
   // The file must give the icon the entry asks for; otherwise its button shows none.
-  void CheckPicture(const std::string& file, const MenuItem& item) {
+  void CheckPictureFile(const std::string& file, const MenuItem& item) {
     const std::string& path = item.picturePath;
     std::string found = files_.FindFile(path);
     std::string tail = "; its button shows no picture";

@@ -59,6 +59,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   bool plain = false, readable = false;
+  int layoutDpi = dpi::kBaseDpi;
   unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
   std::string language;
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "autorun-check: '%s' is not a DPI from 48 to 480\n", argv[i]);
         return Usage();
       }
-      check::SetLayoutDpi(dpi);
+      layoutDpi = dpi;
     } else if (strcmp(argv[i], "--fresh-windows") == 0) {
       check::UseFreshWindowsAssociations();
     } else if (strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
   check::Format format = check::Format::kPlain;
   if (readable || (!plain && check::IsTerminal(stdout)))
     format = check::StartColours(stdout) ? check::Format::kTerminal : check::Format::kReadable;
-  page->Write(stdout, check::FormatReport(report, format));
+  page->Write(stdout, check::FormatReport(report, format, layoutDpi));
   check::KeepConsoleOpen();
   return check::ExitStatus(report);
 }

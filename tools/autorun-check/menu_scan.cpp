@@ -1,6 +1,7 @@
-// One menu file through the launcher's reader (ReadMenu and its sink) for what
-// the launcher shows, and through its line reader and line classifier for what
-// it passes over: keys behind a blank, lines past the thirtieth entry.
+// One menu file read into the launcher's own menu document, which DocumentJudge
+// judges for what the launcher shows, and through its line reader and line
+// classifier (CheckLines) for what it passes over: keys behind a blank, pairing out
+// of step, lines past the thirtieth entry. Rules across files are disc_check's.
 #include "menu_scan.h"
 
 #include <stdio.h>
@@ -16,6 +17,7 @@
 #include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
 #include "menu/language_choice.h"
+#include "menu/menu_document.h"
 #include "menu/menu_entry.h"
 #include "path_rules.h"
 
@@ -62,10 +64,6 @@ const char* OffDiscReason(menu::DiscPathProblem problem) {
   return "names no file";
 }
 
-bool IsLauncherKey(menu::LineKind kind) {
-  return kind >= menu::LineKind::kTitle && kind <= menu::LineKind::kPicture;
-}
-
 std::string Quoted(const std::string& text) {
   return "'" + text + "'";
 }
@@ -83,46 +81,73 @@ bool KeyNamesCommand(const std::string& key, LeadByteTest isLeadByte) {
   return false;
 }
 
-class ViewSink : public menu::MenuSink {
+// Judges the document the launcher's reader made of the file, line by line in file order.
+class DocumentJudge {
  public:
-  ViewSink(MenuScan& scan, LeadByteTest isLeadByte) : scan_(scan), isLeadByte_(isLeadByte) {}
-  void OnTitle(const char* value, int line) override {
-    scan_.view.title = value;
-    scan_.view.titleLine = line;
+  DocumentJudge(MenuScan& scan, const menu::MenuDocument& document, LeadByteTest isLeadByte)
+      : scan_(scan), d_(document), isLeadByte_(isLeadByte) {}
+
+  void Run() {
+    for (const menu::DocumentLine* line = d_.lines(); line; line = line->next) {
+      switch (line->kind) {
+        case menu::DocumentLine::kPageKey:
+          PageKey(*line);
+          break;
+        case menu::DocumentLine::kEntry:
+          Entry(line->number);
+          break;
+        case menu::DocumentLine::kGap: {
+          MenuItem item;
+          item.type = MenuItem::kGap;
+          item.line = line->line;
+          item.gap = line->number;
+          scan_.view.items.push_back(item);
+          break;
+        }
+        case menu::DocumentLine::kCopy:
+          Copy(line->value.c_str(), line->line);
+          break;
+        case menu::DocumentLine::kLanguage:
+          Language(line->value.c_str(), line->number != 0, line->line);
+          break;
+        case menu::DocumentLine::kUnusedKey:
+          UnusedKey(line->key, line->value.c_str(), line->line);
+          break;
+        case menu::DocumentLine::kIgnored:
+          break;
+      }
+    }
   }
-  void OnIconList(const char* value, bool cut, int line) override {
-    haveIconList_ = true;
-    if (cut)
-      Warn(line, "the icon list is longer than " + std::to_string(menu::kIconListLimit) +
-                     " characters; the launcher reads only " + Quoted(value));
+
+ private:
+  void PageKey(const menu::DocumentLine& line) {
+    const char* value = line.value.c_str();
+    if (line.key == menu::LineKind::kTitle) {
+      scan_.view.title = value;
+      scan_.view.titleLine = line.line;
+    } else if (line.key == menu::LineKind::kMenuName) {
+      scan_.view.name = value;
+      scan_.view.nameLine = line.line;
+    } else if (line.key == menu::LineKind::kIconList) {
+      haveIconList_ = true;
+      if (line.number)
+        Warn(line.line, "the icon list is longer than " + std::to_string(menu::kIconListLimit) +
+                            " characters; the launcher reads only " + Quoted(value));
+    }
   }
-  void OnMenuName(const char* value, int line) override {
-    scan_.view.name = value;
-    scan_.view.nameLine = line;
-  }
-  void OnCaption(int index, const char* caption, int line) override {
-    waiting_ = true;
-    caption_ = caption;
-    captionLine_ = line;
-    (void)index;
-  }
-  void OnPicture(int, const char* value, int line) override {
-    picture_ = value;
-    pictureLine_ = line;
-  }
-  void OnEntryKey(menu::LineKind kind, int, const char* value, int line) override {
-    if (kind == menu::LineKind::kCondition) condition_ = value, conditionLine_ = line;
-    if (kind == menu::LineKind::kRunStyle) runStyle_ = value, runStyleLine_ = line;
-    if (kind == menu::LineKind::kTip) tip_ = value, tipLine_ = line;
-  }
-  void OnUnusedEntryKey(menu::LineKind kind, const char* value, int line) override {
-    const char* key = kind == menu::LineKind::kCondition  ? "QXif"
-                      : kind == menu::LineKind::kRunStyle ? "QXrun"
-                                                          : "QXtip";
-    Warn(line, std::string("no entry takes the ") + key + " line " + Quoted(value) +
+
+  void UnusedKey(menu::LineKind kind, const char* value, int line) {
+    if (kind == menu::LineKind::kPicture) {
+      if (scan_.view.popup) return;  // said once for every picture line of a popup
+      Warn(line, "no entry shows the picture " + Quoted(value) +
+                     ": a later QXpicture line replaces it, or no entry follows it");
+      return;
+    }
+    Warn(line, std::string("no entry takes the ") + menu::KeyOfKind(kind)->name + " line " + Quoted(value) +
                    ": a later one replaces it, or no entry follows it");
   }
-  void OnLanguage(const char* value, bool afterEntry, int line) override {
+
+  void Language(const char* value, bool afterEntry, int line) {
     if (afterEntry) {
       Warn(line,
            "the language line comes after an entry; the launcher reads only those before the first entry");
@@ -136,43 +161,29 @@ class ViewSink : public menu::MenuSink {
     }
     scan_.view.languages.push_back({line, parsed.tags.c_str(), parsed.file.c_str()});
   }
-  void OnUnusedPicture(const char* value, int line) override {
-    if (scan_.view.popup) return;  // said once for every picture line of a popup
-    Warn(line, "no entry shows the picture " + Quoted(value) +
-                   ": a later QXpicture line replaces it, or no entry follows it");
-  }
-  void OnEntry(int index, const char* command, int iconNumber, int line) override {
-    waiting_ = false;
+
+  void Entry(int index) {
+    const menu::DocumentEntry& entry = d_.entries[index];
     MenuItem item;
     item.type = MenuItem::kEntry;
-    item.line = line;
+    item.line = entry.command.line;
     item.index = index;
-    item.caption = caption_;
-    item.captionLine = captionLine_;
-    item.command = command;
-    item.iconNumber = iconNumber;
-    item.picture = picture_;
-    item.pictureLine = pictureLine_;
-    picture_.clear();
-    pictureLine_ = 0;
-    item.condition = condition_;
-    item.runStyle = runStyle_;
-    item.tip = tip_;
+    item.caption = entry.caption.value.c_str();
+    item.captionLine = entry.caption.line;
+    item.command = entry.command.value.c_str();
+    item.iconNumber = entry.iconNumber;
+    item.picture = entry.picture.value.c_str();
+    item.pictureLine = entry.picture.line;
+    item.condition = entry.condition.value.c_str();
+    item.runStyle = entry.runStyle.value.c_str();
+    item.tip = entry.tip.value.c_str();
     item.view = ViewCommand(item.command, isLeadByte_);
-    CheckEntryKeys(item);
-    condition_.clear(), runStyle_.clear(), tip_.clear();
-    lastEntryLine_ = line;
+    CheckEntryKeys(item, entry);
     CheckEntry(item);
     scan_.view.items.push_back(item);
   }
-  void OnGap(int number, int line) override {
-    MenuItem item;
-    item.type = MenuItem::kGap;
-    item.line = line;
-    item.gap = number;
-    scan_.view.items.push_back(item);
-  }
-  void OnCopy(const char* value, int line) override {
+
+  void Copy(const char* value, int line) {
     MenuItem item;
     item.type = MenuItem::kCopy;
     item.line = line;
@@ -206,18 +217,12 @@ class ViewSink : public menu::MenuSink {
     scan_.view.items.push_back(item);
   }
 
-  bool waiting() const { return waiting_; }
-  const std::string& caption() const { return caption_; }
-  int captionLine() const { return captionLine_; }
-  int lastEntryLine() const { return lastEntryLine_; }
-
- private:
   void Warn(int line, const std::string& text) { scan_.warnings.push_back({scan_.view.file, line, text}); }
 
   void CheckEntry(MenuItem& item) {
     std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
     int n = item.iconNumber - kIconBase;
-    if (!item.picture.empty() && !scan_.view.popup) CheckPicture(name, item);
+    if (!item.picture.empty() && !scan_.view.popup) CheckPictureValue(name, item);
     if (!scan_.view.popup && item.picture.empty() && !IconPicture(n)) {
       if (n != 0)
         Warn(item.line, name + " gets icon number " + std::to_string(n) + ", which names no icon (1 to 26)");
@@ -249,29 +254,29 @@ class ViewSink : public menu::MenuSink {
   }
 
   // Conditions the launcher does not know hold everywhere; a run style belongs to programs.
-  void CheckEntryKeys(const MenuItem& item) {
+  void CheckEntryKeys(const MenuItem& item, const menu::DocumentEntry& entry) {
     std::string name = "entry " + std::to_string(item.index + 1) + " " + Quoted(item.caption);
     const char* value = item.condition.c_str();
     menu::Condition condition;
     while (menu::NextCondition(&value, &condition)) {
       if (condition.kind == menu::ConditionKind::kUnknown)
-        Warn(conditionLine_, "the condition " + Quoted(condition.text.c_str()) + " of " + name + " " +
-                                 UnknownConditionReason(condition));
+        Warn(entry.condition.line, "the condition " + Quoted(condition.text.c_str()) + " of " + name + " " +
+                                       UnknownConditionReason(condition));
     }
     if (!item.runStyle.empty()) {
       bool menuCommand = item.view.kind == CommandKind::kPage || item.view.kind == CommandKind::kPopup;
       if (ParseRunStyle(item.runStyle.c_str()) == RunStyle::kUnknown)
-        Warn(runStyleLine_, "the run style " + Quoted(item.runStyle) + " of " + name +
-                                " is not known (wait or close); the menu stays");
+        Warn(entry.runStyle.line, "the run style " + Quoted(item.runStyle) + " of " + name +
+                                      " is not known (wait or close); the menu stays");
       else if (menuCommand)
-        Warn(runStyleLine_, "QXrun does nothing for " + name + ", which opens a menu");
+        Warn(entry.runStyle.line, "QXrun does nothing for " + name + ", which opens a menu");
     }
     if (!item.tip.empty() && scan_.view.popup)
-      Warn(tipLine_, "popup items show no tip; the tip of " + name + " is not shown");
+      Warn(entry.tip.line, "popup items show no tip; the tip of " + name + " is not shown");
   }
 
   // The launcher's reading of the value: where the file is, and which of its icons.
-  void CheckPicture(const std::string& name, MenuItem& item) {
+  void CheckPictureValue(const std::string& name, MenuItem& item) {
     menu::PictureSource source;
     switch (menu::ReadPictureValue(item.picture.c_str(), scan_.view.file.c_str(), kDiscRoot, &source,
                                    isLeadByte_)) {
@@ -301,13 +306,10 @@ class ViewSink : public menu::MenuSink {
   }
 
   MenuScan& scan_;
+  const menu::MenuDocument& d_;
   LeadByteTest isLeadByte_;
-  bool haveIconList_ = false, waiting_ = false;
-  std::string caption_, picture_;
+  bool haveIconList_ = false;              // a QXicon line came before the entry judged
   std::map<std::string, int> underlined_;  // the underlined characters so far, to the first entry
-  int captionLine_ = 0, lastEntryLine_ = 0, pictureLine_ = 0;
-  std::string condition_, runStyle_, tip_;  // waiting for the next entry
-  int conditionLine_ = 0, runStyleLine_ = 0, tipLine_ = 0;
 };
 
 // The names of the encoding a file was read in.
@@ -361,8 +363,9 @@ const ScannedLine* LineAt(const MenuScan& scan, int number) {
   return &scan.lines[number - 1];
 }
 
-void CheckLines(MenuScan& scan, const ViewSink& sink, LeadByteTest isLeadByte) {
+void CheckLines(MenuScan& scan, const menu::MenuDocument& document, LeadByteTest isLeadByte) {
   const std::string& file = scan.view.file;
+  const int lastEntryLine = document.entryCount ? document.entries[document.entryCount - 1].command.line : 0;
   auto warn = [&](int line, const std::string& text) { scan.warnings.push_back({file, line, text}); };
 
   for (const ScannedLine& line : scan.lines) {
@@ -370,14 +373,14 @@ void CheckLines(MenuScan& scan, const ViewSink& sink, LeadByteTest isLeadByte) {
       size_t start = line.text.find_first_not_of(" \t\v\f\r");
       Text ignored;
       menu::LineKind hidden = menu::ClassifyLine(line.text.c_str() + start, isLeadByte, &ignored);
-      if (IsLauncherKey(hidden))
+      if (menu::IsMenuKey(hidden))
         warn(line.number, "the line starts with a blank, so the launcher does not see its key " +
                               Quoted(KeyOf(line.text.substr(start))));
     }
     if (line.kind == menu::LineKind::kPicture && scan.view.popup)
       warn(line.number, "popup items show no pictures; the launcher ignores this QXpicture line");
     if (line.kind == menu::LineKind::kShell && strncasecmp(line.text.c_str(), "shellex", 7) == 0 &&
-        (!scan.view.entryLimit || line.number <= sink.lastEntryLine()))
+        (!scan.view.entryLimit || line.number <= lastEntryLine))
       warn(line.number,
            "the key " + Quoted(KeyOf(line.text)) +
                " begins with 'shell', so the launcher takes the line as a menu caption or command");
@@ -404,14 +407,14 @@ void CheckLines(MenuScan& scan, const ViewSink& sink, LeadByteTest isLeadByte) {
     }
   }
 
-  if (sink.waiting())
-    warn(sink.captionLine(),
-         "the caption " + Quoted(sink.caption()) + " has no command after it; no button is made for it");
+  if (document.waitingCaption.line)
+    warn(document.waitingCaption.line, "the caption " + Quoted(document.waitingCaption.value.c_str()) +
+                                           " has no command after it; no button is made for it");
 
   if (scan.view.entryLimit) {
     int shellLines = 0, otherKeys = 0, first = 0;
     for (const ScannedLine& line : scan.lines) {
-      if (line.number <= sink.lastEntryLine() || !IsLauncherKey(line.kind)) continue;
+      if (line.number <= lastEntryLine || !menu::IsMenuKey(line.kind)) continue;
       if (!first) first = line.number;
       if (line.kind == menu::LineKind::kShell)
         ++shellLines;
@@ -450,7 +453,7 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   DescribeEncoding(choice, codePage, &scan.view);
   bool whole = false;
   menu::ReadResult result = menu::ReadResult::kReadError;
-  ViewSink sink(scan, isLeadByte);
+  menu::MenuDocument document;
   if (chosen) {
     fseek(file, choice.markLength, SEEK_SET);
     whole = ScanLines(text, isLeadByte, &scan.lines);
@@ -458,8 +461,9 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
     menu::TextSource again(bytes, codePages);
     again.Use(choice);
     menu::LineReader reader(again);
-    result = menu::ReadMenu(reader, isLeadByte, sink);
+    result = menu::ReadMenuDocument(reader, isLeadByte, document);
   }
+  DocumentJudge(scan, document, isLeadByte).Run();
   // UTF-16 without a mark is read as ANSI bytes, in which every line ends at its
   // first zero byte: no key is found.
   unsigned char head[2] = {1, 1};
@@ -473,7 +477,7 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   scan.readError = !whole || result == menu::ReadResult::kReadError;
   scan.view.readable = !scan.readError;
   scan.view.entryLimit = result == menu::ReadResult::kEntryLimit;
-  CheckLines(scan, sink, isLeadByte);
+  CheckLines(scan, document, isLeadByte);
   return scan;
 }
 

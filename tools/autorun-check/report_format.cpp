@@ -47,7 +47,7 @@ std::string IconText(const MenuItem& item) {
   return "icon " + std::to_string(n) + ": " + (picture ? picture : "names no icon");
 }
 
-void FormatPlain(const DiscReport& report, std::string* out) {
+void FormatPlain(const DiscReport& report, int dpi, std::string* out) {
   for (const MenuView& menu : report.menus) {
     Appendf(out, "menu\t%s\t%s\t%s\n", menu.file.c_str(), menu.popup ? "popup" : "page",
             menu.openedFrom.c_str());
@@ -57,7 +57,7 @@ void FormatPlain(const DiscReport& report, std::string* out) {
     if (menu.nameLine)
       Appendf(out, "name\t%s\t%d\t%s\n", menu.file.c_str(), menu.nameLine, menu.name.c_str());
     if (!menu.popup) {
-      PageLayout page = LayOutPage(menu);
+      PageLayout page = LayOutPage(menu, dpi);
       Appendf(out, "window\t%s\t%d\t%d\t%d\n", menu.file.c_str(), page.width, page.height, page.columns);
     }
     for (const LanguageView& language : menu.languages)
@@ -97,7 +97,7 @@ void FormatPlain(const DiscReport& report, std::string* out) {
   for (const Warning& w : report.warnings) Appendf(out, "%s warning: %s\n", Place(w).c_str(), w.text.c_str());
 }
 
-void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
+void FormatReadable(const DiscReport& report, bool colours, int dpi, std::string* out) {
   const char* bold = colours ? "\033[1m" : "";
   const char* yellow = colours ? "\033[33m" : "";
   const char* normal = colours ? "\033[0m" : "";
@@ -113,7 +113,7 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
     for (const LanguageView& language : menu.languages)
       Appendf(out, "  language   %s: %s\n", language.tags.c_str(), language.file.c_str());
     if (!menu.popup) {
-      PageLayout page = LayOutPage(menu);
+      PageLayout page = LayOutPage(menu, dpi);
       Appendf(out, "  window     %d x %d pixels, %d column%s of buttons\n", page.width, page.height,
               page.columns, page.columns == 1 ? "" : "s");
     }
@@ -150,7 +150,7 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
     if (!entries) Appendf(out, "      (no entries)\n");
     Appendf(out, "\n");
   }
-  if (!report.menus.empty()) Appendf(out, "%s\n", LayoutScreen());
+  if (!report.menus.empty()) Appendf(out, "%s\n", LayoutScreen(dpi).c_str());
   for (const Warning& w : report.notes) Appendf(out, "%s note: %s\n", Place(w).c_str(), w.text.c_str());
   for (const Warning& w : report.warnings)
     Appendf(out, "%s %swarning:%s %s\n", Place(w).c_str(), yellow, normal, w.text.c_str());
@@ -160,12 +160,12 @@ void FormatReadable(const DiscReport& report, bool colours, std::string* out) {
 }
 }  // namespace
 
-std::string FormatReport(const DiscReport& report, Format format) {
+std::string FormatReport(const DiscReport& report, Format format, int dpi) {
   std::string out;
   if (format == Format::kPlain)
-    FormatPlain(report, &out);
+    FormatPlain(report, dpi, &out);
   else
-    FormatReadable(report, format == Format::kTerminal, &out);
+    FormatReadable(report, format == Format::kTerminal, dpi, &out);
   return out;
 }
 

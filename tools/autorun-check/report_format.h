@@ -6,6 +6,7 @@
 #include <string>
 
 #include "disc_check.h"
+#include "dpi_scale.h"
 
 namespace check {
 
@@ -15,6 +16,7 @@ enum class Format {
   kTerminal,  // the aligned listing with bold file names and yellow warnings
 };
 
-std::string FormatReport(const DiscReport& report, Format format);
+// layoutDpi: the DPI of the screen the windows' sizes are given for (page_layout.h).
+std::string FormatReport(const DiscReport& report, Format format, int layoutDpi = dpi::kBaseDpi);
 
 }  // namespace check

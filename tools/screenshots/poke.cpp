@@ -14,14 +14,12 @@
 
 #include "commands/command_line.h"
 #include "menu/menu_reader.h"
+#include "res/resource_ids.h"
 
 namespace {
 
 const int kQuitId = 1;
-const int kFirstButtonId = 1001;
-const int kAutoStartListId = 1201;
 const int kMessageTextId = 0xFFFF;  // the static that holds a message box's text
-const UINT kAboutCommand = 16;
 // Steps of 100 ms: ten seconds for a window to appear, stretched by the slowdown of a
 // Wine under CPU emulation (WINE_TEST_SLOWDOWN).
 int WaitSteps() {
@@ -74,7 +72,7 @@ BOOL CALLBACK CheckButtonless(HWND window, LPARAM param) {
   if (!IsWindowVisible(window) || !GetClassNameA(window, name, sizeof name) || strcmp(name, "#32770") != 0)
     return TRUE;
   if (!GetDlgItem(window, kQuitId) || GetDlgItem(window, kMessageTextId) ||
-      GetDlgItem(window, kAutoStartListId))
+      GetDlgItem(window, ID_AUTO_START_LIST))
     return TRUE;
   *found = window;
   return FALSE;
@@ -83,7 +81,7 @@ BOOL CALLBACK CheckButtonless(HWND window, LPARAM param) {
 // The launcher window: the dialog with the Quit button and the first menu button.
 HWND Launcher() {
   for (int i = 0; i < WaitSteps(); ++i) {
-    Search search = {"#32770", kFirstButtonId, nullptr};
+    Search search = {"#32770", ID_FIRST_BUTTON, nullptr};
     EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found && GetDlgItem(search.found, kQuitId)) return search.found;
     HWND buttonless = nullptr;
@@ -147,7 +145,7 @@ int OpenPopup(const char* menuFile) {
   HWND launcher = Launcher();
   if (!launcher) return 1;
   // As a click on the button does: the launcher opens the popup at its corner.
-  PostMessageA(launcher, WM_COMMAND, MAKEWPARAM(kFirstButtonId + entry, BN_CLICKED), 0);
+  PostMessageA(launcher, WM_COMMAND, MAKEWPARAM(ID_FIRST_BUTTON + entry, BN_CLICKED), 0);
   HWND popup = WaitFor("#32768", 0);
   if (!popup) return 1;
   Sleep(500);  // let the menu finish painting
@@ -160,8 +158,8 @@ int OpenPopup(const char* menuFile) {
 int OpenAbout() {
   HWND launcher = Launcher();
   if (!launcher) return 1;
-  PostMessageA(launcher, WM_SYSCOMMAND, kAboutCommand, 0);
-  HWND about = WaitFor("#32770", kAutoStartListId);
+  PostMessageA(launcher, WM_SYSCOMMAND, ID_ABOUT_COMMAND, 0);
+  HWND about = WaitFor("#32770", ID_AUTO_START_LIST);
   if (!about) return 1;
   Sleep(700);  // the first animation frame and the list are painted
   PrintRect(WindowRect(about));
@@ -177,10 +175,10 @@ int PressEscape() {
   HWND popup = FindTopLevel("#32768", 0);
   if (popup) {
     PressKey(popup, VK_ESCAPE);
-  } else if (HWND about = FindTopLevel("#32770", kAutoStartListId)) {
+  } else if (HWND about = FindTopLevel("#32770", ID_AUTO_START_LIST)) {
     PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
   }
-  for (int i = 0; i < 30 && (FindTopLevel("#32768", 0) || FindTopLevel("#32770", kAutoStartListId)); ++i)
+  for (int i = 0; i < 30 && (FindTopLevel("#32768", 0) || FindTopLevel("#32770", ID_AUTO_START_LIST)); ++i)
     Sleep(100);
   return 0;
 }
@@ -199,7 +197,7 @@ void Settle(HWND launcher) {
 bool TakeStep(HWND launcher, const char* step, HWND* popup) {
   char where[8], what[8];
   int n = 0;
-  if (sscanf(step, "%7[a-z]:%d:%7[a-z]", where, &n, what) != 3 || n < 1 || n > 30 ||
+  if (sscanf(step, "%7[a-z]:%d:%7[a-z]", where, &n, what) != 3 || n < 1 || n > MENU_MAX_ENTRIES ||
       (strcmp(where, "button") != 0 && strcmp(where, "item") != 0) ||
       (strcmp(what, "page") != 0 && strcmp(what, "popup") != 0)) {
     fprintf(stderr, "poke: '%s' is no step (button:N:page, button:N:popup, item:N:page, item:N:popup)\n",
@@ -212,7 +210,7 @@ bool TakeStep(HWND launcher, const char* step, HWND* popup) {
       fprintf(stderr, "poke: %s: a popup is open, not a page\n", step);
       return false;
     }
-    WPARAM command = MAKEWPARAM(kFirstButtonId + n - 1, BN_CLICKED);
+    WPARAM command = MAKEWPARAM(ID_FIRST_BUTTON + n - 1, BN_CLICKED);
     if (opensPopup) {
       // Posted: the launcher stays in the popup's menu loop until the popup closes.
       PostMessageA(launcher, WM_COMMAND, command, 0);
@@ -271,7 +269,7 @@ int main(int argc, char** argv) {
   if (argc >= 2 && strcmp(argv[1], "escape") == 0) return PressEscape();
   if (argc >= 2 && strcmp(argv[1], "quit") == 0) {
     PressEscape();
-    HWND launcher = FindTopLevel("#32770", kFirstButtonId);
+    HWND launcher = FindTopLevel("#32770", ID_FIRST_BUTTON);
     if (!launcher) EnumWindows(CheckButtonless, reinterpret_cast<LPARAM>(&launcher));
     if (launcher) PostMessageA(launcher, WM_COMMAND, IDCANCEL, 0);
     return 0;
