@@ -67,22 +67,13 @@ boot_prefix() {
         printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n\n' "$WINE_SESSION_DPI"
       fi
     } >"$reg"
-    # The first program with a window starts Wine's desktop process, which may lay its
-    # theme's colours over the imported ones once, after the import: the import is made
-    # again until the saved registry holds the frame colour.
-    local try
-    for try in 1 2 3; do
-      timeout 120 wine regedit /S 'C:\session.reg' >/dev/null 2>&1 9>&-
-      timeout 60 wineserver -w 9>&-
-      awk '/^\[/ { colours = index($0, "[Control Panel\\\\Colors]") == 1 }
-           colours && /^"WindowFrame"="100 100 100"/ { found = 1 }
-           END { exit !found }' "$dir/prefix/user.reg" 2>/dev/null && break
-      if [ "$try" = 3 ]; then
-        echo "wine session: the session's settings were not imported" >&2
-        return 1
-      fi
-    done
+    if ! timeout 120 wine regedit /S 'C:\session.reg' >/dev/null 2>&1 9>&-; then
+      echo "wine session: the session's settings were not imported" >&2
+      wineserver -k 2>/dev/null
+      return 1
+    fi
     rm -f "$reg"
+    timeout 60 wineserver -w 9>&-
     touch "$dir/prefix/.booted"
   fi
 }
