@@ -43,36 +43,23 @@ boot_prefix() {
         return 1
       fi
     done
-    # The session's settings, in one import: each Wine program start costs seconds under
-    # CPU emulation, where now and then one hangs, so one start with a time limit.
-    local reg="$dir/prefix/drive_c/session.reg"
-    {
-      printf 'REGEDIT4\n\n'
-      # Every program of the session shares one virtual desktop of Wine's own. Under
-      # CPU emulation explorer.exe, which owns that desktop, does not survive, so there
-      # the programs' windows go straight onto the Xvfb screen, which works as well for
-      # a test; no window manager draws their frames there: Wine draws them itself, as
-      # Windows does.
-      if [ -z "${QEMU_CPU:-}" ]; then
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"="Default"\n\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="%s"\n\n' \
-          "${WINE_SESSION_DESKTOP:-1024x768}"
-      else
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n\n'
-      fi
-      # Windows 10's outline colour for buttons: Wine's own (158 on a face of 245) stands
-      # out from the face by less than 3:1, where the picture buttons take their contrast look.
-      printf '[HKEY_CURRENT_USER\\Control Panel\\Colors]\n"WindowFrame"="100 100 100"\n\n'
-      if [ -n "${WINE_SESSION_DPI:-}" ]; then
-        printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n\n' "$WINE_SESSION_DPI"
-      fi
-    } >"$reg"
-    if ! timeout 120 wine regedit /S 'C:\session.reg' >/dev/null 2>&1 9>&-; then
-      echo "wine session: the session's settings were not imported" >&2
-      wineserver -k 2>/dev/null
-      return 1
+    # Every program of the session shares one virtual desktop of Wine's own. Under
+    # CPU emulation explorer.exe, which owns that desktop, does not survive, so there
+    # the programs' windows go straight onto the Xvfb screen, which works as well for
+    # a test.
+    if [ -z "${QEMU_CPU:-}" ]; then
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${WINE_SESSION_DESKTOP:-1024x768}" /f >/dev/null 2>&1
+    else
+      # No window manager draws their frames there: Wine draws them itself, as Windows.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
-    rm -f "$reg"
+    # Windows 10's outline colour for buttons: Wine's own (158 on a face of 245) stands
+    # out from the face by less than 3:1, where the picture buttons take their contrast look.
+    wine reg add 'HKCU\Control Panel\Colors' /v WindowFrame /d '100 100 100' /f >/dev/null 2>&1
+    if [ -n "${WINE_SESSION_DPI:-}" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_SESSION_DPI" /f >/dev/null 2>&1
+    fi
     timeout 60 wineserver -w 9>&-
     touch "$dir/prefix/.booted"
   fi
