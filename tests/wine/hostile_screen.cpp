@@ -2,6 +2,8 @@
 // and soak tests.
 #include "hostile_screen.h"
 
+#include "dpi_win32.h"
+
 namespace hostile {
 
 namespace {
@@ -94,11 +96,23 @@ LauncherIcons::LauncherIcons(const char* exePath)
     : module_(LoadLibraryExA(exePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
 
 LauncherIcons::~LauncherIcons() {
+  for (HICON icon : icons_)
+    if (icon) DestroyIcon(icon);
   if (module_) FreeLibrary(module_);
 }
 
-HICON LauncherIcons::Icon(int number) const {
-  return module_ ? LoadIconA(module_, MAKEINTRESOURCEA(number)) : nullptr;
+HICON LauncherIcons::Icon(int number) {
+  for (int i = 0; i < kSlots; i++)
+    if (numbers_[i] == number) return icons_[i];
+  if (!module_) return nullptr;
+  HICON icon = dpi::LoadIconAtSize(module_, number, GetSystemMetrics(SM_CXICON));
+  for (int i = 0; i < kSlots; i++)
+    if (!numbers_[i]) {
+      numbers_[i] = number;
+      icons_[i] = icon;
+      break;
+    }
+  return icon;
 }
 
 ButtonLook InspectButton(HWND button, HICON expected) {

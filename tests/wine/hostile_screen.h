@@ -30,12 +30,17 @@ class LauncherIcons {
  public:
   explicit LauncherIcons(const char* exePath);
   ~LauncherIcons();
-  HICON Icon(int number) const;  // null when the program has no such icon
+  // The icon at the screen's icon size as the programs make it (a size the group does not
+  // store is shrunk from a larger image); null when the program has no such icon.
+  HICON Icon(int number);
 
  private:
   LauncherIcons(const LauncherIcons&) = delete;
   void operator=(const LauncherIcons&) = delete;
   HMODULE module_;
+  static const int kSlots = 8;
+  int numbers_[kSlots] = {};
+  HICON icons_[kSlots] = {};
 };
 
 // What a menu button shows, read from the screen.

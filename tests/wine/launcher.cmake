@@ -32,9 +32,8 @@ function(add_launcher_test name)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "LAUNCHER_CORPUS_DIR=${launcher_corpus_windows}")
 endfunction()
 
-add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp
-                  ${CMAKE_CURRENT_LIST_DIR}/hostile_screen.cpp)
-target_link_libraries(launcher_window_test PRIVATE gdi32)
+add_launcher_test(launcher_window_test ${CMAKE_CURRENT_LIST_DIR}/launcher_window_test.cpp)
+target_link_libraries(launcher_window_test PRIVATE hostile_screen)
 # The hook library that the tests place in the launcher's thread; its hook procedures are
 # exported by their plain names, as GetProcAddress asks for them.
 add_library(launcher_hooks SHARED ${CMAKE_CURRENT_LIST_DIR}/launcher_hooks.cpp)
