@@ -33,14 +33,9 @@ DWORD NarrowingFlags(UINT codePage) {
 
 size_t SystemCodePages::ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units,
                                 size_t size) {
-  // Windows 10 and 11 make each invalid UTF-8 sequence U+FFFD, which ToAnsi makes "?".
+  // Windows 10 and 11 make each invalid UTF-8 sequence U+FFFD.
   return (size_t)MultiByteToWideChar(legacy ? legacy_ : CP_UTF8, 0, bytes, (int)count, (LPWSTR)units,
                                      (int)size);
-}
-
-size_t SystemCodePages::ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) {
-  return (size_t)WideCharToMultiByte(ansi_, NarrowingFlags(ansi_), (LPCWSTR)units, (int)count, out, (int)size,
-                                     nullptr, nullptr);
 }
 
 bool SystemCodePages::IsLegacyLeadByte(unsigned char byte) {

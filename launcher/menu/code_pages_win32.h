@@ -1,6 +1,6 @@
 // The system's code pages as both programs use them for menu files: the legacy ANSI
 // code page where UTF-8 is the ANSI code page, and the conversions of a file saved
-// as Unicode (or an older file there) into the ANSI code page.
+// as Unicode (or an older file there) into UTF-16 on its way to UTF-8.
 #pragma once
 #include <windows.h>
 
@@ -15,14 +15,13 @@ UINT SystemLegacyCodePage();
 // UTF-8 lacks nothing and takes no flags.
 DWORD NarrowingFlags(UINT codePage);
 
-// The system's conversions from UTF-8 or the legacy code page into ansi.
+// The system's conversions from UTF-8 or the legacy code page into UTF-16.
 class SystemCodePages : public menu::CodePages {
  public:
-  SystemCodePages(UINT ansi, UINT legacy) : ansi_(ansi), legacy_(legacy) {}
+  explicit SystemCodePages(UINT legacy) : legacy_(legacy) {}
   size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override;
-  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override;
   bool IsLegacyLeadByte(unsigned char byte) override;
 
  private:
-  UINT ansi_, legacy_;
+  UINT legacy_;
 };

@@ -1,8 +1,10 @@
 // Menu files saved as Unicode: the choice of a file's encoding and its conversion
-// to the ANSI code page while the reader reads it.
+// to UTF-8 while the reader reads it.
 #include "menu/menu_encoding.h"
 
 #include <string.h>
+
+#include "base/utf.h"
 
 namespace menu {
 
@@ -74,7 +76,7 @@ long TextSource::Read(char* buffer, size_t size) {
 }
 
 // Converts one read of the file: kChunk bytes give at most kChunk units, and each unit
-// at most 2 bytes of a double-byte code page or 3 of UTF-8.
+// at most 3 bytes of UTF-8.
 bool TextSource::Fill() {
   outPos_ = outLength_ = 0;
   long got = bytes_.Read(raw_ + carried_, kChunk - carried_);
@@ -113,7 +115,7 @@ bool TextSource::Fill() {
   }
   carried_ = end - whole;
   memmove(raw_, raw_ + whole, carried_);
-  if (units) outLength_ = codePages_.ToAnsi(units_, units, out_, sizeof out_);
+  if (units) outLength_ = utf::Utf16ToUtf8((const char16_t*)units_, units, out_, sizeof out_);
   return true;
 }
 

@@ -1,5 +1,6 @@
 // Menu files saved as Unicode: which encoding a file is read in, and a byte source
-// that hands the menu reader the file's text in the ANSI code page.
+// that hands the menu reader the file's text: a file saved in the ANSI code page as its
+// bytes stand, every other one as UTF-8, never narrowed to the ANSI code page.
 #pragma once
 #include <stddef.h>
 
@@ -10,12 +11,12 @@ namespace menu {
 const unsigned kUtf8CodePage = 65001;
 const unsigned kWindowsLatin1 = 1252;  // the legacy code page when the system names none
 
-// How the bytes of a file become text in the ANSI code page.
+// How the bytes of a file become text.
 enum class Encoding {
   kAnsi,        // the bytes as they are: ANSI text, or UTF-8 when UTF-8 is the ANSI code page
-  kUtf8,        // UTF-8 (with or without its byte-order mark), converted
-  kUtf16Le,     // UTF-16 with the mark FF FE, converted
-  kUtf16Be,     // UTF-16 with the mark FE FF, converted
+  kUtf8,        // UTF-8 (with or without its byte-order mark), invalid sequences made U+FFFD
+  kUtf16Le,     // UTF-16 with the mark FF FE, converted to UTF-8
+  kUtf16Be,     // UTF-16 with the mark FE FF, converted to UTF-8
   kLegacyAnsi,  // only when UTF-8 is the ANSI code page: a file that is not UTF-8, read in
                 // the legacy ANSI code page and converted to UTF-8
 };
@@ -23,6 +24,10 @@ enum class Encoding {
 struct EncodingChoice {
   Encoding encoding = Encoding::kAnsi;
   unsigned markLength = 0;  // bytes of the byte-order mark, dropped before the text
+  // Is the text the reader gets UTF-8 (else bytes of the ANSI code page, ansiCodePage)?
+  unsigned TextCodePage(unsigned ansiCodePage) const {
+    return encoding == Encoding::kAnsi ? ansiCodePage : kUtf8CodePage;
+  }
 };
 
 // The platform's conversions between code pages.
@@ -32,9 +37,6 @@ class CodePages {
   // units; an invalid UTF-8 sequence becomes U+FFFD. Answers the units written.
   virtual size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units,
                          size_t size) = 0;
-  // UTF-16 units to the ANSI code page; a character the code page lacks, an unpaired
-  // surrogate among them, becomes the default character. Answers the bytes written.
-  virtual size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) = 0;
   virtual bool IsLegacyLeadByte(unsigned char byte) = 0;
 
  protected:
@@ -48,11 +50,11 @@ class CodePages {
 // Windows-1252.
 unsigned LegacyCodePage(unsigned utf8Legacy, unsigned localeDefault, bool (*installed)(unsigned codePage));
 
-// The text of a file in the ANSI code page, converted read by read in bounded memory.
-// A character that the end of a read cuts (a UTF-8 sequence, a surrogate pair, a
-// double-byte character, a UTF-16 unit) waits for the next read; at the end of the
-// file the lone last byte of a UTF-16 file is dropped, and a cut character is
-// converted as it is, which makes it a default character.
+// The text of a file, converted read by read in bounded memory. A character that the
+// end of a read cuts (a UTF-8 sequence, a surrogate pair, a double-byte character, a
+// UTF-16 unit) waits for the next read; at the end of the file the lone last byte of a
+// UTF-16 file is dropped, and a cut character is converted as it is, which makes it
+// U+FFFD.
 class TextSource : public ByteSource {
  public:
   TextSource(ByteSource& bytes, CodePages& codePages) : bytes_(bytes), codePages_(codePages) {}
@@ -79,7 +81,7 @@ class TextSource : public ByteSource {
   bool ended_ = false;
   char raw_[kChunk];
   unsigned short units_[kChunk];
-  char out_[3 * kChunk];  // 3 bytes of UTF-8 at most for each unit
+  char out_[3 * kChunk + 1];  // 3 bytes of UTF-8 at most for each unit, and a zero
 };
 
 }  // namespace menu

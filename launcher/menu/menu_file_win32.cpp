@@ -32,7 +32,7 @@ HANDLE OpenMenuFile(const char* fileName) {
 MenuFile::MenuFile(const char* fileName)
     : ansiIsUtf8_(GetACP() == CP_UTF8),
       // Where UTF-8 is the ANSI code page, older discs were written in the legacy one.
-      codePages_(GetACP(), ansiIsUtf8_ ? SystemLegacyCodePage() : menu::kWindowsLatin1),
+      codePages_(ansiIsUtf8_ ? SystemLegacyCodePage() : menu::kWindowsLatin1),
       text_(*this, codePages_) {
   file_ = OpenMenuFile(fileName);
   if (file_ == INVALID_HANDLE_VALUE) return;

@@ -185,9 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK((result == menu::ReadResult::kEntryLimit) == (sink.entries == menu::kMaxEntries));
     FUZZ_CHECK(sink.reported == reader.lineNumber());
   }
-  static check::IconvCodePages windows1252(1252, 932), utf8(menu::kUtf8CodePage, 932);
+  static check::IconvCodePages legacy932(932);
   for (unsigned codePage : {1252u, menu::kUtf8CodePage}) {
-    check::IconvCodePages& codePages = codePage == 1252 ? windows1252 : utf8;
+    check::IconvCodePages& codePages = legacy932;
     ChunkedSource probe(data, size);
     menu::TextSource chooser(probe, codePages);
     if (!chooser.Choose(codePage == menu::kUtf8CodePage)) continue;  // the source's own read error

@@ -500,21 +500,25 @@ TEST(MenuEncoding, SameMenuInEveryEncodingReadsAlike) {
       u"title=D\u00e9mo \u20ac\r\nshell\\a=&Caf\u00e9 \U0001F600 \u03a9\r\nshell\\a\\command=a.exe\r\n";
   const std::string utf8 =
       u8"title=D\u00e9mo \u20ac\r\nshell\\a=&Caf\u00e9 \U0001F600 \u03a9\r\nshell\\a\\command=a.exe\r\n";
-  // In Windows-1252: the euro sign is 0x80; the emoji and omega are not there.
-  const std::string ansi = "title=D\xE9mo \x80\r\nshell\\a=&Caf\xE9 ? ?\r\nshell\\a\\command=a.exe\r\n";
   const std::string files[] = {utf8, "\xEF\xBB\xBF" + utf8, Utf16(text, false), Utf16(text, true)};
-  const Events menu = Read(ansi).events;
+  const Events menu = Read(utf8).events;
   ASSERT_EQ(menu.size(), 3u);
   for (const std::string& file : files) {
     for (size_t chunk : {(size_t)1, (size_t)2, (size_t)3, (size_t)5, (size_t)4096}) {
-      Decoded d = Decode(file, 1252, chunk);
-      EXPECT_TRUE(d.ok);
-      EXPECT_EQ(d.text, ansi) << "chunk " << chunk << ", encoding " << (int)d.choice.encoding;
-      EXPECT_EQ(Read(d.text, chunk).events, menu);
-      // Where UTF-8 is the ANSI code page, every one of them reads as the UTF-8 text.
-      EXPECT_EQ(Decode(file, 65001, chunk).text, utf8) << "chunk " << chunk;
+      // Never narrowed to the ANSI code page: the emoji and the omega, which Windows-1252
+      // lacks, stay, whatever the ANSI code page.
+      for (unsigned codePage : {1252u, 932u, menu::kUtf8CodePage}) {
+        Decoded d = Decode(file, codePage, chunk);
+        EXPECT_TRUE(d.ok);
+        EXPECT_EQ(d.text, utf8) << "chunk " << chunk << ", encoding " << (int)d.choice.encoding;
+        EXPECT_EQ(d.choice.TextCodePage(codePage), menu::kUtf8CodePage);
+      }
+      EXPECT_EQ(Read(Decode(file, 1252, chunk).text, chunk).events, menu);
     }
   }
+  // A file in the ANSI code page is handed on as its bytes stand.
+  EXPECT_EQ(Decode("title=D\xE9mo \x80", 1252).text, "title=D\xE9mo \x80");
+  EXPECT_EQ(Decode("title=D\xE9mo \x80", 1252).choice.TextCodePage(1252), 1252u);
 }
 
 TEST(MenuEncoding, CutAndBrokenCharacters) {
@@ -531,25 +535,25 @@ TEST(MenuEncoding, CutAndBrokenCharacters) {
       {"unpaired high surrogate",
        "\xFF\xFE\x3D\xD8"
        "a\0"s,
-       "?a"},
+       "\xEF\xBF\xBD" "a"},
       {"unpaired low surrogate",
        "\xFF\xFE"
        "a\0\0\xDC"
        "b\0"s,
-       "a?b"},
+       "a\xEF\xBF\xBD" "b"},
       {"high surrogate at the end",
        "\xFF\xFE"
        "a\0\x3D\xD8"s,
-       "a?"},
+       "a\xEF\xBF\xBD"},
       {"invalid UTF-8 after a mark",
        "\xEF\xBB\xBF"
        "a\xFF"
        "b",
-       "a?b"},
+       "a\xEF\xBF\xBD" "b"},
       {"UTF-8 cut at the end after a mark",
        "\xEF\xBB\xBF"
        "a\xE2\x82",
-       "a?"},
+       "a\xEF\xBF\xBD"},
       {"NUL and Ctrl-Z are characters too",
        "\xFF\xFE"
        "a\0\0\0\x1A\0"s,

@@ -93,7 +93,7 @@ struct Decoded {
 inline Decoded Decode(const std::string& bytes, unsigned codePage = 1252, size_t chunk = 4096,
                       unsigned legacy = 1252, long failAfter = -1) {
   Decoded d;
-  check::IconvCodePages codePages(codePage, legacy);
+  check::IconvCodePages codePages(legacy);
   MemorySource probe(bytes, chunk, failAfter);
   menu::TextSource chooser(probe, codePages);
   if (!chooser.Choose(codePage == menu::kUtf8CodePage)) return d;

@@ -65,15 +65,14 @@ bool ConvertText(iconv_t cd, const std::string& text, const char* replacement, s
   return true;
 }
 
-IconvCodePages::IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage)
+IconvCodePages::IconvCodePages(unsigned legacyCodePage)
     : isLegacyLead_(LeadByteTestFor(legacyCodePage)) {
   fromUtf8_ = iconv_open("UTF-16LE", "UTF-8");
   fromLegacy_ = iconv_open("UTF-16LE", IconvName(legacyCodePage).c_str());
-  toAnsi_ = iconv_open(IconvName(ansiCodePage).c_str(), "UTF-16LE");
 }
 
 IconvCodePages::~IconvCodePages() {
-  for (iconv_t cd : {fromUtf8_, fromLegacy_, toAnsi_})
+  for (iconv_t cd : {fromUtf8_, fromLegacy_})
     if (cd != (iconv_t)-1) iconv_close(cd);
 }
 
@@ -85,15 +84,6 @@ size_t IconvCodePages::ToUnits(bool legacy, const char* bytes, size_t count, uns
   for (size_t i = 0; i < written / 2; i++)
     units[i] = static_cast<unsigned short>((unsigned char)out[2 * i] | (unsigned char)out[2 * i + 1] << 8);
   return written / 2;
-}
-
-size_t IconvCodePages::ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) {
-  std::vector<char> in(2 * count);
-  for (size_t i = 0; i < count; i++) {
-    in[2 * i] = static_cast<char>(units[i] & 0xFF);
-    in[2 * i + 1] = static_cast<char>(units[i] >> 8);
-  }
-  return Convert(toAnsi_, in.data(), in.size(), out, size, "?", 1, 2);
 }
 
 }  // namespace check

@@ -11,16 +11,15 @@ namespace check {
 
 class IconvCodePages : public menu::CodePages {
  public:
-  // ansiCodePage: the system's ANSI code page (65001 for UTF-8); legacyCodePage: the
-  // one that a file that is not UTF-8 is read in when the ANSI code page is UTF-8.
-  IconvCodePages(unsigned ansiCodePage, unsigned legacyCodePage);
+  // legacyCodePage: the one that a file that is not UTF-8 is read in when the ANSI code
+  // page is UTF-8.
+  explicit IconvCodePages(unsigned legacyCodePage);
   ~IconvCodePages();
   size_t ToUnits(bool legacy, const char* bytes, size_t count, unsigned short* units, size_t size) override;
-  size_t ToAnsi(const unsigned short* units, size_t count, char* out, size_t size) override;
   bool IsLegacyLeadByte(unsigned char byte) override { return isLegacyLead_ && isLegacyLead_(byte); }
 
  private:
-  iconv_t fromUtf8_, fromLegacy_, toAnsi_;
+  iconv_t fromUtf8_, fromLegacy_;
   LeadByteTest isLegacyLead_;
 };
 

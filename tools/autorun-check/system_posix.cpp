@@ -20,7 +20,7 @@ class IconvDiscCodePage : public DiscCodePage {
  public:
   explicit IconvDiscCodePage(unsigned number)
       : DiscCodePage(number, kLegacyCodePage, LeadByteTestFor(number)),
-        conversions_(number, kLegacyCodePage),
+        conversions_(kLegacyCodePage),
         toUtf8_(iconv_open("UTF-8", IconvName(number).c_str())),
         fromUtf8_(iconv_open(IconvName(number).c_str(), "UTF-8")) {}
   ~IconvDiscCodePage() override {

@@ -57,7 +57,7 @@ std::string Respell(UINT from, UINT to, const std::string& name) {
 class SystemDiscCodePage : public DiscCodePage {
  public:
   SystemDiscCodePage(UINT number, UINT legacy)
-      : DiscCodePage(number, legacy, LeadByteTestFor(number)), conversions_(number, legacy) {}
+      : DiscCodePage(number, legacy, LeadByteTestFor(number)), conversions_(legacy) {}
   menu::CodePages& conversions() override { return conversions_; }
   std::string ToHostName(const std::string& discName) override { return Respell(number(), CP_ACP, discName); }
   std::string FromHostName(const std::string& hostName) override {

@@ -112,7 +112,7 @@ double Seconds() {
 // reader reads its text; false when the reader did not get to its end.
 bool ReadOnce(FILE* file, CountingSink* sink) {
   FileSource bytes(file);
-  check::IconvCodePages codePages(menu::kWindowsLatin1, menu::kWindowsLatin1);
+  check::IconvCodePages codePages(menu::kWindowsLatin1);
   menu::TextSource text(bytes, codePages);
   if (!text.Choose(false)) return false;
   fseek(file, text.choice().markLength, SEEK_SET);
