@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/new_delete.h"
+#include "base/wide_text_win32.h"
 #include "menu/disc_path.h"
 #include "menu/language_choice.h"
 #include "menu/menu_file_win32.h"
@@ -66,19 +67,19 @@ bool LauncherApp::InitInstance() {
 void LauncherApp::ChooseStartMenu() {
   startMenu.Assign(kStartMenuFile);
   menu::LanguageLines lines;
+  Text chosenFile;
   {
     MenuFile file(kStartMenuFile);
     if (!file.ok()) return;
     menu::LineReader reader(file.text());
-    menu::ReadMenu(reader, LeadByteTestFor(GetACP()), lines);
+    menu::ReadMenu(reader, file.textLeadBytes(), lines);
+    int chosen = lines.Choose(facts.languages);
+    if (chosen < 0) return;
+    chosenFile = file.ToUtf8(lines.at(chosen).file.c_str());
   }
-  int chosen = lines.Choose(facts.languages);
-  if (chosen < 0) return;
   // A file of the disc only; one that cannot be read leaves autorun.inf.
   Text discPath;
-  if (menu::ResolveDiscPath(lines.at(chosen).file.c_str(), "", &discPath, LeadByteTestFor(GetACP())) !=
-      menu::DiscPathProblem::kNone)
-    return;
+  if (menu::ResolveDiscPath(chosenFile.c_str(), "", &discPath, nullptr) != menu::DiscPathProblem::kNone) return;
   if (MenuFile(discPath.c_str()).ok()) startMenu = discPath;
 }
 
@@ -87,7 +88,8 @@ void LauncherApp::FillMessageTable() {
   // a bare name would send it to the Windows directory.
   Text menuFile(".\\");
   menuFile.Append(startMenu.c_str());
-  char* buffer = (char*)malloc(messages::kValueBufferSize);
+  WideText profilePath(menuFile.c_str());
+  WCHAR* buffer = (WCHAR*)malloc(messages::kValueBufferSize * sizeof(WCHAR));
   if (!buffer) return;
   // A file saved as Unicode (or, where UTF-8 is the ANSI code page, an older ANSI
   // file) is converted, and its texts come from its converted text: the system's
@@ -95,17 +97,17 @@ void LauncherApp::FillMessageTable() {
   MenuFile file(menuFile.c_str());
   bool converted = file.ok() && file.converted();
   // A file that cannot be opened, or lies behind a link, is not read by name either.
-  bool readable = file.ok();
+  bool readable = file.ok() && profilePath.ok();
   for (const messages::MessageKey& message : messages::kKeys) {
-    char defaultText[messages::kValueBufferSize];
-    if (LoadStringA(instance(), message.number, defaultText, sizeof defaultText) <= 0) defaultText[0] = 0;
-    const char* text = defaultText;
+    WCHAR defaultText[messages::kValueBufferSize];
+    if (LoadStringW(instance(), message.number, defaultText, messages::kValueBufferSize) <= 0) defaultText[0] = 0;
+    const WCHAR* text = defaultText;
     if (readable && !converted) {
-      GetPrivateProfileStringA("Messages", message.key, defaultText, buffer, messages::kValueBufferSize,
-                               menuFile.c_str());
+      GetPrivateProfileStringW(L"Messages", WideText(message.key).get(), defaultText, buffer,
+                               messages::kValueBufferSize, profilePath.get());
       text = buffer;
     }
-    messageTexts.Set(message.number, text);
+    messageTexts.Set(message.number, Utf8FromWide(text).c_str());
   }
   if (converted) messageTexts.ReadMessages(file.text());
   free(buffer);

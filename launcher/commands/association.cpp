@@ -17,14 +17,14 @@ const char kPlaceholder[] = "%1";
 // of its own classes as REG_EXPAND_SZ ("%SystemRoot%\system32\NOTEPAD.EXE %1"): such a
 // value is used expanded, as the shell uses it; a REG_SZ value exactly as it is.
 bool ReadDefault(RegistryView& registry, RegistryView::Key key, Text* value) {
-  char buffer[kValueBufferSize];
-  unsigned long size = kValueBufferSize;
+  char buffer[kValueTextSize];
+  unsigned long size = kValueTextSize;
   bool expandable = false;
   if (!registry.QueryDefault(key, buffer, &size, &expandable)) return false;
   // Data stored without its zero must not be read past the buffer (and strnlen
   // is missing from older msvcrt.dll).
   size_t length = 0;
-  while (length < sizeof buffer && buffer[length]) length++;
+  while (length < size && length < sizeof buffer && buffer[length]) length++;
   value->Assign(buffer, length);
   if (!expandable) return true;
   Text stored(*value);

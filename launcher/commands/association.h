@@ -5,7 +5,9 @@
 
 namespace assoc {
 
-const unsigned long kValueBufferSize = 256;  // every value is read into 256 bytes
+const unsigned long kValueBufferSize = 256;  // every value is read into 256 characters
+// The room those characters take as the launcher's UTF-8: three bytes at most for each.
+const unsigned long kValueTextSize = 3 * kValueBufferSize;
 // A value stored as REG_EXPAND_SZ is used with its environment references expanded;
 // the expansion may be longer than the value, up to 1023 characters. A longer one
 // counts as missing: a cut command line would name another program.
@@ -17,9 +19,9 @@ class RegistryView {
   typedef void* Key;
   // Opens parent\subKey for reading; true and *opened on success.
   virtual bool Open(Key parent, const char* subKey, Key* opened) = 0;
-  // Reads the default value into buffer; *size is the buffer size on entry.
-  // True when the value fit and buffer holds it zero-terminated; *expandable tells
-  // whether it is stored as REG_EXPAND_SZ.
+  // Reads the default value into buffer as UTF-8; *size is the buffer's size on entry
+  // (kValueTextSize), the bytes written on return. True when the value fit in
+  // kValueBufferSize characters; *expandable tells whether it is stored as REG_EXPAND_SZ.
   virtual bool QueryDefault(Key key, char* buffer, unsigned long* size, bool* expandable) = 0;
   // The text with its environment references expanded; false when the result does
   // not fit kExpandedBufferSize.

@@ -65,10 +65,10 @@ void JoinComApartmentOnce() {
 // failure is WinExec's failure too: running WinExec after it would only start the same
 // line a second time (and show a box of the system's own twice, as for a 16-bit program
 // on 64-bit Windows).
-bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HANDLE job, UINT codePage) {
+bool StartCommandLine(const char* commandLine, HWND owner, HANDLE* process, HANDLE job) {
   if (process) *process = nullptr;
-  // One UTF-8 text from here on; each Windows call gets its UTF-16 copy.
-  Text line = codePage == CP_UTF8 ? Text(commandLine) : Utf8FromWide(WideText(commandLine, codePage).get());
+  // Each Windows call gets its UTF-16 copy of the UTF-8 line.
+  Text line(commandLine);
   WideText writable(line.c_str());  // CreateProcessW may write into its command line
   if (!line.ok() || !writable.ok()) return false;
   STARTUPINFOW startup = {};

@@ -1,23 +1,29 @@
-// HKEY_CLASSES_ROOT read through RegOpenKeyExA and RegQueryValueExA, read only.
+// HKEY_CLASSES_ROOT read through RegOpenKeyExW and RegQueryValueExW, read only: names
+// and values are UTF-8 on the launcher's side.
 #include "commands/registry_view_win32.h"
 
 #include <windows.h>
 
 #include "base/text.h"
+#include "base/utf.h"
+#include "base/wide_text_win32.h"
 
 bool ClassesRootView::Open(Key parent, const char* subKey, Key* opened) {
   HKEY key = nullptr;
   HKEY from = parent ? (HKEY)parent : HKEY_CLASSES_ROOT;
-  if (RegOpenKeyExA(from, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExW(from, WideText(subKey).get(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   *opened = key;
   return true;
 }
 
 bool ClassesRootView::QueryDefault(Key key, char* buffer, unsigned long* size, bool* expandable) {
   DWORD type;  // any type is read as text; only REG_EXPAND_SZ is expanded afterwards
-  DWORD bytes = *size;
-  bool read = RegQueryValueExA((HKEY)key, nullptr, nullptr, &type, (BYTE*)buffer, &bytes) == ERROR_SUCCESS;
-  *size = bytes;
+  WCHAR value[assoc::kValueBufferSize + 1];  // one more for a zero the data may lack
+  DWORD bytes = assoc::kValueBufferSize * sizeof(WCHAR);
+  bool read = RegQueryValueExW((HKEY)key, nullptr, nullptr, &type, (BYTE*)value, &bytes) == ERROR_SUCCESS;
+  value[read ? bytes / sizeof(WCHAR) : 0] = 0;
+  size_t length = utf::Utf16ToUtf8((const char16_t*)value, lstrlenW(value), buffer, *size);
+  *size = (unsigned long)length + 1;
   *expandable = read && type == REG_EXPAND_SZ;
   return read;
 }
@@ -27,14 +33,14 @@ bool ClassesRootView::ExpandEnvironment(const char* text, Text* expanded) {
   // and CommonProgramW6432 as well; only there are references rewritten to them.
   Text native(text);
   if (GetEnvironmentVariableA("ProgramW6432", nullptr, 0)) native = assoc::PreferNativeProgramFolders(text);
-  char buffer[assoc::kExpandedBufferSize];
-  DWORD needed = ExpandEnvironmentStringsA(native.c_str(), buffer, sizeof buffer);
-  if (needed == 0 || needed > sizeof buffer) {
+  WCHAR buffer[assoc::kExpandedBufferSize];
+  DWORD needed = ExpandEnvironmentStringsW(WideText(native.c_str()).get(), buffer, assoc::kExpandedBufferSize);
+  if (needed == 0 || needed > assoc::kExpandedBufferSize) {
     // Counts as a value that cannot be read: the error box names the reason.
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return false;
   }
-  expanded->Assign(buffer);
+  *expanded = Utf8FromWide(buffer);
   return true;
 }
 
@@ -44,11 +50,11 @@ void ClassesRootView::ReportUnreadableCommand() { ShowLastSystemError(); }
 
 void ShowLastSystemError() {
   DWORD code = GetLastError();
-  char* text = nullptr;
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
-                                MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (LPSTR)&text, 0, nullptr);
+  WCHAR* text = nullptr;
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
+                                MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (LPWSTR)&text, 0, nullptr);
   if (length && text) {
-    MessageBoxA(nullptr, text, "GetLastError", MB_ICONINFORMATION);
+    MessageBoxW(nullptr, text, L"GetLastError", MB_ICONINFORMATION);
   } else {
     // The system has no text for this code: say at least which code it was.
     Text fallback("System error ");

@@ -3,8 +3,10 @@
 
 namespace framework {
 
+// A Unicode dialog: its own texts and its controls' (list boxes, buttons) are UTF-16,
+// whatever the ANSI code page.
 INT_PTR Dialog::DoModal() {
-  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_, DialogProc,
+  return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_, DialogProc,
                          (LPARAM)this);
 }
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "base/wide_text_win32.h"
 #include "menu/copy_directive.h"
 #include "menu/disc_walk_win32.h"
 
@@ -14,12 +15,12 @@ const UINT kWindowsDirSize = 256;
 }  // namespace
 
 void CopyDiscFile(const char* value, const char* discRoot) {
-  char windowsDir[kWindowsDirSize];
-  UINT length = GetWindowsDirectoryA(windowsDir, kWindowsDirSize);
+  WCHAR windowsDir[kWindowsDirSize];
+  UINT length = GetWindowsDirectoryW(windowsDir, kWindowsDirSize);
   if (length == 0 || length >= kWindowsDirSize) windowsDir[0] = 0;
-  LeadByteTest isLeadByte = LeadByteTestFor(GetACP());
+  const LeadByteTest isLeadByte = nullptr;  // UTF-8, the launcher's own text
   Text source, destination, discSource;
-  if (menu::ParseCopyDirective(value, windowsDir, &source, &destination, isLeadByte) !=
+  if (menu::ParseCopyDirective(value, Utf8FromWide(windowsDir).c_str(), &source, &destination, isLeadByte) !=
           menu::CopyOutcome::kCopy ||
       menu::CheckCopyPaths(source.c_str(), destination.c_str(), &discSource, isLeadByte) !=
           menu::CopyRefusal::kNone ||
@@ -28,13 +29,14 @@ void CopyDiscFile(const char* value, const char* discRoot) {
     return;
   Text from = menu::FullDiscPath(discRoot, discSource.c_str(), isLeadByte);
   // Never overwrites; the outcome is not the user's concern.
-  if (!from.ok() || !CopyFileA(from.c_str(), destination.c_str(), TRUE)) return;
-  // CopyFileA copies the attributes too, and every file on a CD is read-only: the
+  WideText wideFrom(from.c_str()), to(destination.c_str());
+  if (!from.ok() || !wideFrom.ok() || !to.ok() || !CopyFileW(wideFrom.get(), to.get(), TRUE)) return;
+  // CopyFile copies the attributes too, and every file on a CD is read-only: the
   // user could neither change nor replace the copy. The copy succeeded, so the file
   // is the one just made, never one that was there before.
-  DWORD attributes = GetFileAttributesA(destination.c_str());
+  DWORD attributes = GetFileAttributesW(to.get());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     attributes &= ~FILE_ATTRIBUTE_READONLY;
-    SetFileAttributesA(destination.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(to.get(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
   }
 }

@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "base/wide_text_win32.h"
+
 namespace {
 
 class WindowsAttributes : public menu::PathAttributes {
  public:
   unsigned long Of(const char* fullPath) const override {
     UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    DWORD attributes = GetFileAttributesA(fullPath);
+    DWORD attributes = GetFileAttributesW(WideText(fullPath).get());
     SetErrorMode(oldMode);
     return attributes;
   }
@@ -19,7 +21,7 @@ class WindowsAttributes : public menu::PathAttributes {
 }  // namespace
 
 menu::PathState WalkDisc(const char* discRoot, const char* discPath) {
-  return menu::WalkDiscPath(discRoot, discPath, WindowsAttributes(), LeadByteTestFor(GetACP()));
+  return menu::WalkDiscPath(discRoot, discPath, WindowsAttributes(), nullptr);
 }
 
 bool OnRemoteDrive(const char* path) {

@@ -120,15 +120,6 @@ bool RegistryHolds(const char* argument, const SystemFacts& facts) {
   return facts.RegistryHas(root, key.c_str(), hasValue ? value.c_str() : nullptr);
 }
 
-// language:TAG holds for the language the user reads Windows in, by its exact tag or
-// by its primary language.
-bool UserReads(const UserLanguages& languages, const char* tag) {
-  if (languages.count == 0) return false;
-  const char* first = languages.tag[0];
-  size_t n = strlen(tag);
-  return SameTag(tag, n, first) || SameTag(tag, n, PrimaryLanguage(first).c_str());
-}
-
 bool IsAbsolute(const char* path) {
   return ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' &&
          (path[2] == '\\' || path[2] == '/');
@@ -236,7 +227,7 @@ bool ConditionHolds(const Condition& condition, const SystemFacts& facts) {
       break;
     }
     case ConditionKind::kLanguage:
-      holds = UserReads(facts.languages, condition.argument.c_str());
+      holds = ReadsLanguage(facts.languages, condition.argument.c_str());
       break;
     case ConditionKind::kRegistry:
       holds = RegistryHolds(condition.argument.c_str(), facts);

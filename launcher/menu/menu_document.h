@@ -70,6 +70,18 @@ class MenuDocument {
   KeyLine waitingCaption;  // a caption whose command never came (line 0: none)
   // The lines in file order; null when there are none.
   const DocumentLine* lines() const { return first_; }
+  // Hands every value of the document to visit(Text&), which may change it in place:
+  // the launcher makes the text of a file in the ANSI code page UTF-8 this way.
+  template <class Visit>
+  void ForEachValue(Visit visit) {
+    KeyLine* page[] = {&title, &menuName, &iconList, &waitingCaption};
+    for (KeyLine* key : page) visit(key->value);
+    for (DocumentEntry& entry : entries) {
+      KeyLine* keys[] = {&entry.caption, &entry.command, &entry.picture, &entry.condition, &entry.runStyle, &entry.tip};
+      for (KeyLine* key : keys) visit(key->value);
+    }
+    for (DocumentLine* line = first_; line; line = line->next) visit(line->value);
+  }
 
  private:
   friend class DocumentBuilder;

@@ -2,6 +2,7 @@
 // conversions.
 #include "menu/menu_file_win32.h"
 
+#include "base/wide_text_win32.h"
 #include "menu/disc_path.h"
 #include "menu/disc_walk_win32.h"
 
@@ -12,11 +13,10 @@ namespace {
 // checked, and a link in the file's place is refused by its attributes.
 HANDLE OpenMenuFile(const char* fileName) {
   Text discPath;
-  if (menu::ResolveDiscPath(fileName, "", &discPath, LeadByteTestFor(GetACP())) ==
-          menu::DiscPathProblem::kNone &&
+  if (menu::ResolveDiscPath(fileName, "", &discPath, nullptr) == menu::DiscPathProblem::kNone &&
       WalkDisc(".", discPath.c_str()) != menu::PathState::kExists)
     return INVALID_HANDLE_VALUE;
-  HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE file = CreateFileW(WideText(fileName).get(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   BY_HANDLE_FILE_INFORMATION info;
   if (file != INVALID_HANDLE_VALUE &&
@@ -50,4 +50,9 @@ long MenuFile::Read(char* buffer, size_t size) {
   DWORD read = 0;
   if (!ReadFile(file_, buffer, (DWORD)size, &read, nullptr)) return -1;
   return (long)read;
+}
+
+Text MenuFile::ToUtf8(const char* text) const {
+  UINT codePage = textCodePage();
+  return codePage == CP_UTF8 ? Text(text) : Utf8FromWide(WideText(text, codePage).get());
 }

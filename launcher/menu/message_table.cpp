@@ -25,6 +25,9 @@ void MessageTable::ReadMessages(menu::ByteSource& text) {
     int i = -1;
     if (walk.Next(line, &name, &value, &i) != messages::LineUse::kText) continue;
     size_t kept = value.end - value.begin;
-    texts_[i].Assign(line + value.begin, kept < kLimit ? kept : kLimit);
+    // The text is UTF-8: a cut never ends inside a character.
+    if (kept > kLimit)
+      for (kept = kLimit; kept && (line[value.begin + kept] & 0xC0) == 0x80;) kept--;
+    texts_[i].Assign(line + value.begin, kept);
   }
 }

@@ -15,7 +15,8 @@ class MessageTable {
   // reads it: section and key names trimmed and matched without regard to case, only
   // the first section of that name and the first of two equal keys counting, a value
   // trimmed and without a pair of enclosing quotes. The texts of the keys there
-  // replace what the table holds, cut to 511 bytes as the launcher's buffer cuts them;
+  // replace what the table holds, cut to 511 bytes as the launcher's buffer cuts them
+  // (never inside a character of the UTF-8 text);
   // a read error ends the reading.
   void ReadMessages(menu::ByteSource& text);
 

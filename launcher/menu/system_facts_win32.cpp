@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "base/wide_text_win32.h"
 #include "menu/disc_walk_win32.h"
 
 namespace {
@@ -87,20 +88,23 @@ void WindowsFacts::Gather() {
   architecture = NativeArchitecture();
   version = TrueVersion();
   GatherLanguages(languages);
-  isLeadByte = LeadByteTestFor(GetACP());
-  char folder[MAX_PATH];
-  DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
+  isLeadByte = nullptr;  // the launcher's text is UTF-8, which no double-byte rule concerns
+  WCHAR folder[MAX_PATH];
+  DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
   if (length == 0 || length >= MAX_PATH) return;
-  discRoot.Assign(folder);
+  discRoot = Utf8FromWide(folder);
 }
 
 bool WindowsFacts::Variable(const char* name, Text* value) const {
-  char buffer[MAX_PATH];
+  WCHAR buffer[MAX_PATH];
   SetLastError(ERROR_SUCCESS);  // an empty value answers 0 too
-  DWORD length = GetEnvironmentVariableA(name, buffer, MAX_PATH);
+  DWORD length = GetEnvironmentVariableW(WideText(name).get(), buffer, MAX_PATH);
   if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return false;
   // A value too long for a path names no file: "%" makes the path untouchable.
-  value->Assign(length < MAX_PATH ? buffer : "%");
+  if (length < MAX_PATH)
+    *value = Utf8FromWide(buffer);
+  else
+    value->Assign("%");
   return true;
 }
 
@@ -114,7 +118,7 @@ menu::PathState WindowsFacts::Probe(const char* fullPath) const {
   void* redirection = nullptr;
   bool undone = disable && revert && disable(&redirection);
   UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-  DWORD attributes = GetFileAttributesA(fullPath);
+  DWORD attributes = GetFileAttributesW(WideText(fullPath).get());
   SetErrorMode(oldMode);
   if (undone) revert(redirection);
   return attributes == INVALID_FILE_ATTRIBUTES ? menu::PathState::kMissing : menu::PathState::kExists;
@@ -133,9 +137,10 @@ bool WindowsFacts::RegistryHas(menu::RegistryRoot root, const char* key, const c
   for (int i = 0; i < views; i++) {
     HKEY opened;
     REGSAM view = views == 1 ? 0 : kViews[i];
-    if (RegOpenKeyExA(kRoots[(int)root], key, 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) continue;
-    bool found =
-        !value || RegQueryValueExA(opened, value, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    if (RegOpenKeyExW(kRoots[(int)root], WideText(key).get(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
+      continue;
+    bool found = !value ||
+                 RegQueryValueExW(opened, WideText(value).get(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     RegCloseKey(opened);
     if (found) return true;
   }

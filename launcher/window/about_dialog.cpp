@@ -1,6 +1,7 @@
 // The About box: initialisation, the icon animation and the auto-start choice.
 #include "window/about_dialog.h"
 
+#include "base/wide_text_win32.h"
 #include "dpi_win32.h"
 #include "icon_scale.h"
 #include "menu/message_table.h"
@@ -43,7 +44,7 @@ BOOL AboutDialog::OnInitDialog() {
   ShowNextFrame();
 
   HWND list = autoStartList.handle();
-  SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)messageTexts.Get(messages::kNoneText).c_str());
+  SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)WideText(messageTexts.Get(messages::kNoneText).c_str()).get());
   HWND owner = GetParent(handle_);
   // Each item holds the choice that it stores: its place in the list, counted on past
   // the entries before it that this machine does not show (they have no button).
@@ -55,14 +56,14 @@ BOOL AboutDialog::OnInitDialog() {
     }
     Text caption = ButtonCaptionOf(owner, id);
     if (caption.empty()) continue;
-    LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)caption.c_str());
+    LRESULT item = SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)WideText(caption.c_str()).get());
     if (item >= 0) SendMessageA(list, CB_SETITEMDATA, (WPARAM)item, (LPARAM)(item + unshown));
     if (item + unshown == autoStartChoice) SendMessageA(list, CB_SETCURSEL, (WPARAM)item, 0);
   }
   if (autoStartChoice == 0) SendMessageA(list, CB_SETCURSEL, 0, 0);
 
-  SetWindowTextA(handle_, messageTexts.Get(messages::kAboutBoxTitle).c_str());
-  SetDlgItemTextA(handle_, ID_AUTO_START_LABEL, messageTexts.Get(messages::kAutoStartLabel).c_str());
+  SetWindowTextW(handle_, WideText(messageTexts.Get(messages::kAboutBoxTitle).c_str()).get());
+  SetDlgItemTextW(handle_, ID_AUTO_START_LABEL, WideText(messageTexts.Get(messages::kAutoStartLabel).c_str()).get());
   return TRUE;
 }
 

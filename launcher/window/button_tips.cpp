@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "base/wide_text_win32.h"
 #include "dpi_win32.h"
 
 namespace {
@@ -15,9 +16,9 @@ const UINT_PTR kSubclassId = 1;
 
 // A whole button as a tool of a tooltip control; the size of the tool record that every
 // version of the common controls takes.
-TOOLINFOA ButtonTool(HWND window, HWND button, UINT flags) {
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+TOOLINFOW ButtonTool(HWND window, HWND button, UINT flags) {
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | flags;
   tool.hwnd = window;
   tool.uId = (UINT_PTR)button;
@@ -26,9 +27,9 @@ TOOLINFOA ButtonTool(HWND window, HWND button, UINT flags) {
 
 // Owned by the window, it goes with it. Always shown, active window or not.
 HWND MakeTipControl(HWND window) {
-  return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 bool IsEscapeDown(LPARAM message) {
@@ -42,19 +43,22 @@ void ButtonTips::Add(HWND window, HWND button, const char* tip) {
   if (!hover_) hover_ = MakeTipControl(window);
   if (!focus_) focus_ = MakeTipControl(window);
   if (!hover_ || !focus_) return;
-  TOOLINFOA tool = ButtonTool(window, button, TTF_SUBCLASS);
-  tool.lpszText = const_cast<char*>(tip);  // the controls keep a copy
-  SendMessageA(hover_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
-  tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
-  SendMessageA(focus_, TTM_ADDTOOLA, 0, (LPARAM)&tool);
+  // A window laid out right to left has its tips read that way.
+  const UINT direction = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TTF_RTLREADING : 0;
+  TOOLINFOW tool = ButtonTool(window, button, TTF_SUBCLASS | direction);
+  WideText text(tip);
+  tool.lpszText = text.get();  // the controls keep a copy
+  SendMessageW(hover_, TTM_ADDTOOLW, 0, (LPARAM)&tool);
+  tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE | direction;
+  SendMessageW(focus_, TTM_ADDTOOLW, 0, (LPARAM)&tool);
   SetWindowSubclass(button, ButtonProc, kSubclassId, (DWORD_PTR)this);
 }
 
 void ButtonTips::Remove(HWND window, HWND button) {
   if (!hover_ || !focus_) return;
-  TOOLINFOA tool = ButtonTool(window, button, 0);
-  SendMessageA(hover_, TTM_DELTOOLA, 0, (LPARAM)&tool);
-  SendMessageA(focus_, TTM_DELTOOLA, 0, (LPARAM)&tool);
+  TOOLINFOW tool = ButtonTool(window, button, 0);
+  SendMessageW(hover_, TTM_DELTOOLW, 0, (LPARAM)&tool);
+  SendMessageW(focus_, TTM_DELTOOLW, 0, (LPARAM)&tool);
   RemoveWindowSubclass(button, ButtonProc, kSubclassId);
 }
 
@@ -73,8 +77,8 @@ void ButtonTips::ShowFocusTip(HWND button) {
   // versions of the control.
   RECT r;
   GetWindowRect(button, &r);
-  TOOLINFOA tool = ButtonTool(GetParent(button), button, 0);
-  const LRESULT size = SendMessageA(focus_, TTM_GETBUBBLESIZE, 0, (LPARAM)&tool);
+  TOOLINFOW tool = ButtonTool(GetParent(button), button, 0);
+  const LRESULT size = SendMessageW(focus_, TTM_GETBUBBLESIZE, 0, (LPARAM)&tool);
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
   int x = r.left, y = r.bottom;
@@ -84,7 +88,7 @@ void ButtonTips::ShowFocusTip(HWND button) {
   }
   SendMessageA(hover_, TTM_POP, 0, 0);  // one tip at a time
   SendMessageA(focus_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
-  SendMessageA(focus_, TTM_TRACKACTIVATE, TRUE, (LPARAM)&tool);
+  SendMessageW(focus_, TTM_TRACKACTIVATE, TRUE, (LPARAM)&tool);
 }
 
 LRESULT CALLBACK ButtonTips::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

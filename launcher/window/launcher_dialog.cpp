@@ -3,6 +3,7 @@
 // the window goes.
 #include "window/launcher_dialog.h"
 
+#include "base/wide_text_win32.h"
 #include "commands/command_line.h"
 #include "dpi_win32.h"
 #include "menu/message_table.h"
@@ -40,10 +41,10 @@ void LauncherDialog::DoDataExchange() {
 
 BOOL LauncherDialog::OnInitDialog() {
   Dialog::OnInitDialog();
-  SetWindowTextA(quitButton.handle(), messageTexts.Get(messages::kQuitButton).c_str());
+  SetWindowTextW(quitButton.handle(), WideText(messageTexts.Get(messages::kQuitButton).c_str()).get());
   if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, ID_ABOUT_COMMAND, messageTexts.Get(messages::kAboutBoxMenu).c_str());
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, ID_ABOUT_COMMAND, WideText(messageTexts.Get(messages::kAboutBoxMenu).c_str()).get());
   }
   // The dialog manager made the window at the DPI of its monitor.
   templateDpi = dpi::WindowDpi(handle_);
@@ -199,4 +200,10 @@ void LauncherDialog::PaintIconic() {
 
 Text LauncherDialog::ButtonCaption(int id) const {
   return ButtonCaptionOf(handle_, id);
+}
+
+int LauncherDialog::ShowMessage(const char* text, const char* caption, UINT flags) const {
+  // A window laid out right to left has its boxes read and aligned that way too.
+  if (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) flags |= MB_RTLREADING | MB_RIGHT;
+  return MessageBoxW(handle_, WideText(text).get(), WideText(caption).get(), flags);
 }

@@ -45,6 +45,8 @@ class LauncherDialog : public framework::Dialog {
 
   // The caption of control id as the About box lists it, empty without a control.
   Text ButtonCaption(int id) const;
+  // A message box of the window, in UTF-8 texts; right to left where the window is.
+  int ShowMessage(const char* text, const char* caption, UINT flags) const;
   // Reads a menu file into the current table and builds its buttons or its popup.
   // Popup mode answers the chosen item's identifier (0 for none).
   int ApplyMenuFile(const char* fileName, int mode);

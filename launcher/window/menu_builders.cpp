@@ -1,6 +1,7 @@
 // The buttons and the popup menu of a menu file.
 #include "window/menu_builders.h"
 
+#include "base/wide_text_win32.h"
 #include "commands/command_line.h"
 #include "dpi_win32.h"
 #include "glyphkey.h"
@@ -37,17 +38,21 @@ void ButtonBuilder::Prepare() {
 }
 
 void ButtonBuilder::Entry(int index, const char* caption, int iconNumber) {
-  // The control reads its icon number from the end of its window text.
+  // The control reads its icon number from the end of its text. The control's procedure
+  // is an ANSI one: a caption in any script is given in UTF-16 with its own message.
   Text text(caption);
   text.AppendChar('@');
   text.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
   HWND button =
-      CreateWindowExA(0, "GlyphKey", text.c_str(), kButtonStyle, column_.margin(), top,
+      CreateWindowExA(0, GLYPHKEY_CLASS, "", kButtonStyle, column_.margin(), top,
                       layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
                       (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
-  if (button) ShowWindow(button, SW_SHOW);
+  if (!button) return;
+  WideText wide(text.c_str());
+  SendMessageW(button, GKM_SETTEXTW, 0, (LPARAM)wide.get());
+  ShowWindow(button, SW_SHOW);
 }
 
 void ButtonBuilder::Picture(int index, const char* file, int iconIndex) {
@@ -59,7 +64,7 @@ void ButtonBuilder::Tip(int index, const char* tip) {
   HWND button = GetDlgItem(window_, command::kFirstButtonId + index);
   if (!button || !*tip) return;
   // Screen readers read it as the button's description and help.
-  SendMessageA(button, GKM_SETDESCRIPTION, 0, (LPARAM)tip);
+  SendMessageW(button, GKM_SETDESCRIPTIONW, 0, (LPARAM)WideText(tip).get());
   tips_.Add(window_, button, tip);
 }
 
@@ -71,12 +76,12 @@ void PopupBuilder::Prepare() {
   menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_POPUP));
   popup_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
   if (popup_) {
-    ModifyMenuA(popup_, 0, MF_BYPOSITION | MF_STRING, 0, messageTexts_.Get(messages::kSelectItem).c_str());
+    ModifyMenuW(popup_, 0, MF_BYPOSITION | MF_STRING, 0, WideText(messageTexts_.Get(messages::kSelectItem).c_str()).get());
   }
 }
 
 void PopupBuilder::Entry(int index, const char* caption, int) {
-  if (popup_) AppendMenuA(popup_, MF_STRING, command::kFirstPopupItemId + index, caption);
+  if (popup_) AppendMenuW(popup_, MF_STRING, command::kFirstPopupItemId + index, WideText(caption).get());
   column_.NextButtonTop();
 }
 
@@ -88,5 +93,7 @@ void PopupBuilder::Gap(int number) {
 UINT PopupBuilder::Close() {
   // Without its own menu template the launcher has no popup to show.
   if (!popup_) return 0;
-  return (UINT)TrackPopupMenu(popup_, kPopupFlags, origin_.x, origin_.y, 0, window_, nullptr);
+  // A window laid out right to left opens its popup that way too.
+  const UINT direction = (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TPM_LAYOUTRTL | TPM_RIGHTALIGN : 0;
+  return (UINT)TrackPopupMenu(popup_, kPopupFlags | direction, origin_.x, origin_.y, 0, window_, nullptr);
 }

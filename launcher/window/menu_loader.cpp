@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/new_delete.h"
+#include "base/wide_text_win32.h"
 #include "dpi_win32.h"
 #include "menu/copy_file_win32.h"
 #include "menu/disc_walk_win32.h"
@@ -16,7 +17,7 @@
 
 void LauncherDialog::DrawMenu(MenuBuilder& builder, const char* fileName) {
   const menu::MenuDocument& document = entries->document;
-  if (document.title.line) SetWindowTextA(handle_, document.title.value.c_str());
+  if (document.title.line) SetWindowTextW(handle_, WideText(document.title.value.c_str()).get());
   if (document.menuName.line) menuName = document.menuName.value;
   for (const menu::DocumentLine* line = document.lines(); line; line = line->next) {
     if (line->kind == menu::DocumentLine::kEntry) DrawEntry(builder, line->number, fileName);
@@ -40,7 +41,7 @@ void LauncherDialog::DrawEntry(MenuBuilder& builder, int index, const char* file
   menu::PictureSource source;
   const char* root = facts.discRoot.c_str();
   if (!*root ||
-      menu::ReadPictureValue(picture, fileName, root, &source, LeadByteTestFor(GetACP())) !=
+      menu::ReadPictureValue(picture, fileName, root, &source, nullptr) !=
           menu::PictureProblem::kNone ||
       WalkDisc(root, source.discPath.c_str()) != menu::PathState::kExists)
     source.path.Clear();
@@ -59,11 +60,14 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
 
   int result = 0;
   bool failed = true;
-  // Its text in the ANSI code page, whatever encoding it was saved in.
+  // Read with the rules of the code page it was saved in, then UTF-8 like every text
+  // of the launcher.
   if (MenuFile file(fileName); file.ok()) {
     menu::LineReader reader(file.text());
-    failed = menu::ReadMenuDocument(reader, LeadByteTestFor(GetACP()), entries->document) ==
+    failed = menu::ReadMenuDocument(reader, file.textLeadBytes(), entries->document) ==
              menu::ReadResult::kReadError;
+    if (file.textCodePage() != CP_UTF8)
+      entries->document.ForEachValue([&file](Text& value) { value = file.ToUtf8(value.c_str()); });
     // What came before a read error is shown all the same.
     DrawMenu(builder, fileName);
     // The file stays open while the closing step runs: an auto-start may load
@@ -78,8 +82,7 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
     text.Append(" '");
     text.Append(fileName);
     text.AppendChar('\'');
-    MessageBoxA(handle_, text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(),
-                MB_ICONEXCLAMATION | MB_OK);
+    ShowMessage(text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONEXCLAMATION | MB_OK);
   }
   if (mode == kButtons) rebuildingAfterWait = false;
   // The popup builder destroys its menu when it goes.

@@ -1,6 +1,7 @@
 // Icons of the disc's files on the menu buttons, read from the files' own bytes.
 #include "window/picture_icons.h"
 
+#include "base/wide_text_win32.h"
 #include "dpi_win32.h"
 #include "glyphkey.h"
 #include "icon_scale.h"
@@ -73,10 +74,10 @@ struct GroupSearch {
   int left;
   HRSRC found;
 };
-BOOL CALLBACK FindGroup(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param) {
+BOOL CALLBACK FindGroup(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR param) {
   GroupSearch* search = (GroupSearch*)param;
   if (search->left-- > 0) return TRUE;
-  search->found = FindResourceA(module, name, type);
+  search->found = FindResourceW(module, name, type);
   return FALSE;
 }
 
@@ -88,11 +89,12 @@ const void* Resource(HMODULE module, HRSRC resource, DWORD* size) {
 
 // A program or library is mapped as resources alone, never run.
 HICON IconFromModule(const char* path, int index, int size) {
-  HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (!module) module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);  // before Vista
+  WideText widePath(path);
+  HMODULE module = LoadLibraryExW(widePath.get(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!module) module = LoadLibraryExW(widePath.get(), nullptr, LOAD_LIBRARY_AS_DATAFILE);  // before Vista
   if (!module) return nullptr;
   GroupSearch search = {index, nullptr};
-  EnumResourceNamesA(module, RT_GROUP_ICON, FindGroup, (LONG_PTR)&search);
+  EnumResourceNamesW(module, (LPCWSTR)RT_GROUP_ICON, FindGroup, (LONG_PTR)&search);
   DWORD length = 0, imageLength = 0;
   const WORD* group = (const WORD*)Resource(module, search.found, &length);
   HICON icon = nullptr;
@@ -114,7 +116,7 @@ HICON PictureIcons::Load(const char* path, int index, int size) {
   // itself is opened as it is, refused where it is a link, and its icon made from the
   // bytes read through that handle. Held open without delete sharing, it cannot be
   // swapped while a program or library is mapped from its path.
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(WideText(path).get(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   BY_HANDLE_FILE_INFORMATION facts;

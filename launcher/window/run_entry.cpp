@@ -33,10 +33,10 @@ void LauncherDialog::RunEntry(unsigned id) {
   }
   switch (command::Classify(commandLine.c_str())) {
     case command::Kind::kReload:
-      Reload(command::MenuFileOf(commandLine.c_str(), ']', LeadByteTestFor(GetACP())).c_str());
+      Reload(command::MenuFileOf(commandLine.c_str(), ']', nullptr).c_str());
       return;
     case command::Kind::kPopup:
-      OpenPopup(id, command::MenuFileOf(commandLine.c_str(), '>', LeadByteTestFor(GetACP())).c_str());
+      OpenPopup(id, command::MenuFileOf(commandLine.c_str(), '>', nullptr).c_str());
       return;
     case command::Kind::kStart:
       break;
@@ -85,5 +85,5 @@ void LauncherDialog::ShowStartError(const char* command) {
   text.Append("\n'");
   text.Append(command);
   text.AppendChar('\'');
-  MessageBoxA(handle_, text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONERROR);
+  ShowMessage(text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONERROR);
 }

@@ -85,14 +85,14 @@ void LauncherDialog::WaitMinimised(HANDLE process, const ProgramJob* tree) {
     if (woke == WAIT_OBJECT_0 && !tree) break;
     if (tree && tree->Emptied()) break;
     MSG message;
-    while (!quit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!quit && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
         // For the loop that runs the window, once this wait is over.
         PostQuitMessage((int)message.wParam);
         quit = true;
-      } else if (!IsDialogMessageA(handle_, &message)) {
+      } else if (!IsDialogMessageW(handle_, &message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
       }
     }
   }

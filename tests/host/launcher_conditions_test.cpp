@@ -216,14 +216,20 @@ TEST(EntryCondition, RegistryKeysAndValues) {
   EXPECT_TRUE(hasValue);
 }
 
-TEST(EntryCondition, LanguageIsTheOneTheUserReadsWindowsIn) {
+TEST(EntryCondition, LanguageIsOneTheUserReads) {
   FakeFacts swiss = Machine(Architecture::kX64, kWindows10, "de-CH");
   swiss.languages.Add("fr-CH");
   EXPECT_TRUE(menu::ConditionsHold("language:de-CH", swiss));
   EXPECT_TRUE(menu::ConditionsHold("language:DE", swiss));
   EXPECT_FALSE(menu::ConditionsHold("language:de-DE", swiss));
-  EXPECT_FALSE(menu::ConditionsHold("language:fr", swiss));  // only the first counts
-  EXPECT_TRUE(menu::ConditionsHold("!language:fr", swiss));
+  EXPECT_TRUE(menu::ConditionsHold("language:fr", swiss));  // the second language counts too
+  EXPECT_FALSE(menu::ConditionsHold("!language:fr", swiss));
+  EXPECT_FALSE(menu::ConditionsHold("language:it", swiss));
+  EXPECT_TRUE(menu::ConditionsHold("!language:it", swiss));
+  // Windows' own fallback: Hong Kong Chinese reads Traditional Chinese.
+  FakeFacts hongKong = Machine(Architecture::kX64, kWindows10, "zh-HK");
+  EXPECT_TRUE(menu::ConditionsHold("language:zh-Hant", hongKong));
+  EXPECT_FALSE(menu::ConditionsHold("language:zh-Hans", hongKong));
   FakeFacts none = Machine(Architecture::kX64, kWindows10, "");
   EXPECT_FALSE(menu::ConditionsHold("language:en", none));
 }
