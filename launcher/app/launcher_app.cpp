@@ -50,7 +50,8 @@ bool LauncherApp::InitInstance() {
   facts.Gather();
   ChooseStartMenu();
   FillMessageTable();
-  LauncherDialog* dialog = new LauncherDialog(messageTexts, profileFile, startMenu.c_str(), facts);
+  LauncherDialog* dialog =
+      new LauncherDialog(messageTexts, profileFile, startMenu.c_str(), startRightToLeft, facts);
   if (!dialog) {
     FreeLibrary(library);
     return false;
@@ -68,6 +69,7 @@ void LauncherApp::ChooseStartMenu() {
   startMenu.Assign(kStartMenuFile);
   menu::LanguageLines lines;
   Text chosenFile;
+  bool rightToLeft = false;
   {
     MenuFile file(kStartMenuFile);
     if (!file.ok()) return;
@@ -76,11 +78,15 @@ void LauncherApp::ChooseStartMenu() {
     int chosen = lines.Choose(facts.languages);
     if (chosen < 0) return;
     chosenFile = file.ToUtf8(lines.at(chosen).file.c_str());
+    rightToLeft = menu::LineIsRightToLeft(lines.at(chosen));
   }
   // A file of the disc only; one that cannot be read leaves autorun.inf.
   Text discPath;
-  if (menu::ResolveDiscPath(chosenFile.c_str(), "", &discPath, nullptr) != menu::DiscPathProblem::kNone) return;
-  if (MenuFile(discPath.c_str()).ok()) startMenu = discPath;
+  if (menu::ResolveDiscPath(chosenFile.c_str(), "", &discPath, nullptr) != menu::DiscPathProblem::kNone ||
+      !MenuFile(discPath.c_str()).ok())
+    return;
+  startMenu = discPath;
+  startRightToLeft = rightToLeft;
 }
 
 void LauncherApp::FillMessageTable() {

@@ -32,4 +32,6 @@ class LauncherApp : public framework::Application {
   WindowsFacts facts;
   // The start menu's name relative to the disc's root, the current folder.
   Text startMenu;
+  // Its language, by the tag of the line that chose it, is written right to left.
+  bool startRightToLeft = false;
 };

@@ -4,10 +4,27 @@
 namespace framework {
 
 // A Unicode dialog: its own texts and its controls' (list boxes, buttons) are UTF-16,
-// whatever the ANSI code page.
+// whatever the ANSI code page. Laid out right to left, it is made from a copy of its
+// template with WS_EX_LAYOUTRTL, so that the dialog manager places every control mirrored.
 INT_PTR Dialog::DoModal() {
-  return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_, DialogProc,
-                         (LPARAM)this);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (!rightToLeft_)
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId_), parent_, DialogProc, (LPARAM)this);
+  HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId_), (LPCWSTR)RT_DIALOG);
+  HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+  const DWORD size = found ? SizeofResource(instance, found) : 0;
+  const BYTE* original = loaded ? (const BYTE*)LockResource(loaded) : nullptr;
+  // DLGTEMPLATEEX (signature 0xFFFF) holds its extended style after a version, the
+  // signature and a help identifier; DLGTEMPLATE after the style.
+  if (!original || size < 16) return -1;
+  BYTE* copy = (BYTE*)HeapAlloc(GetProcessHeap(), 0, size);
+  if (!copy) return -1;
+  CopyMemory(copy, original, size);
+  DWORD* exStyle = (DWORD*)(copy + (((WORD*)copy)[1] == 0xFFFF ? 8 : 4));
+  *exStyle |= WS_EX_LAYOUTRTL;
+  INT_PTR result = DialogBoxIndirectParamW(instance, (LPCDLGTEMPLATEW)copy, parent_, DialogProc, (LPARAM)this);
+  HeapFree(GetProcessHeap(), 0, copy);
+  return result;
 }
 
 void Dialog::EndDialog(INT_PTR result) {

@@ -1,5 +1,5 @@
-// The framework's modal dialog: a template run with DialogBoxParamA, bound to its
-// C++ object at WM_INITDIALOG, with virtual hooks that derived dialogs override.
+// The framework's modal dialog: a template run as a Unicode dialog, bound to its C++
+// object at WM_INITDIALOG, with virtual hooks that derived dialogs override.
 #pragma once
 #include <windows.h>
 
@@ -15,6 +15,9 @@ class Dialog : public Window {
 
   // Runs the dialog until EndDialog; its result, or -1 when it cannot be created.
   INT_PTR DoModal();
+  // Before DoModal: the dialog is made laid out right to left (WS_EX_LAYOUTRTL), its
+  // controls placed from the right, as for a language written that way.
+  void LayOutRightToLeft(bool rightToLeft) { rightToLeft_ = rightToLeft; }
   void EndDialog(INT_PTR result);
 
  protected:
@@ -35,6 +38,7 @@ class Dialog : public Window {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   UINT templateId_;
   HWND parent_;
+  bool rightToLeft_ = false;
 };
 
 }  // namespace framework

@@ -217,6 +217,18 @@ bool IsRightToLeft(const char* tag) {
   return false;
 }
 
+bool LineIsRightToLeft(const LanguageLine& line) {
+  const char* tags = line.tags.c_str();
+  while (*tags == ',' || IsTrimSpace((unsigned char)*tags)) tags++;
+  return IsRightToLeft(Text(tags, TagLength(tags)).c_str());
+}
+
+bool PageIsRightToLeft(const char* direction, bool startIsRightToLeft) {
+  if (EqualsIgnoringAsciiCase(direction, strlen(direction), "rtl")) return true;
+  if (EqualsIgnoringAsciiCase(direction, strlen(direction), "ltr")) return false;
+  return startIsRightToLeft;
+}
+
 void LanguageLines::OnLanguage(const char* value, bool afterEntry, int line) {
   if (afterEntry || count_ == kMax) return;
   LanguageLine& parsed = lines_[count_];

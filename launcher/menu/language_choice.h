@@ -65,6 +65,11 @@ bool ReachedByWindows(const char* tag);
 // Arabic, Hebrew, Persian, Urdu, Pashto, Sindhi, Uyghur, Yiddish, Divehi, Syriac and
 // Central Kurdish.
 bool IsRightToLeft(const char* tag);
+// The direction of a language line's file: that of its first tag.
+bool LineIsRightToLeft(const LanguageLine& line);
+// Does a page read right to left? Its QXdirection value decides where it is "rtl" or
+// "ltr" (ASCII case ignored); else the direction of the start menu's language.
+bool PageIsRightToLeft(const char* direction, bool startIsRightToLeft);
 
 // Collects the QXlanguage lines of a start menu that count: those before its first
 // entry. The reader reports every line; the later ones are counted apart.

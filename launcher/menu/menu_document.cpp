@@ -38,6 +38,7 @@ void MenuDocument::Clear() {
   result = ReadResult::kEndOfFile;
   title.Set("", 0);
   menuName.Set("", 0);
+  direction.Set("", 0);
   iconList.Set("", 0);
   iconListCut = false;
   for (DocumentEntry& entry : entries) {
@@ -80,6 +81,9 @@ class DocumentBuilder : public MenuSink {
   }
   void OnMenuName(const char* value, int line) override {
     PageKey(d_.menuName, LineKind::kMenuName, value, 0, line);
+  }
+  void OnDirection(const char* value, int line) override {
+    PageKey(d_.direction, LineKind::kDirection, value, 0, line);
   }
   void OnCaption(int, const char* caption, int line) override { d_.waitingCaption.Set(caption, line); }
   void OnPicture(int index, const char* value, int line) override {

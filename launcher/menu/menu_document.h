@@ -34,7 +34,7 @@ struct DocumentEntry {
 // next-entry lines an entry took, which the entries hold.
 struct DocumentLine {
   enum Kind {
-    kPageKey,    // a title, QXicon or QXName line (key): value; number is 1 for a cut icon list
+    kPageKey,    // a title, QXicon, QXName or QXdirection line (key): value; number is 1 for a cut icon list
     kEntry,      // entry `number` was completed here
     kGap,        // QXspace: number is its value
     kCopy,       // QXcopy: value
@@ -63,6 +63,7 @@ class MenuDocument {
   ReadResult result = ReadResult::kEndOfFile;
   KeyLine title;
   KeyLine menuName;  // QXName
+  KeyLine direction;  // QXdirection
   KeyLine iconList;  // as it counts: cut at kIconListLimit characters
   bool iconListCut = false;
   DocumentEntry entries[kMaxEntries];
@@ -74,7 +75,7 @@ class MenuDocument {
   // the launcher makes the text of a file in the ANSI code page UTF-8 this way.
   template <class Visit>
   void ForEachValue(Visit visit) {
-    KeyLine* page[] = {&title, &menuName, &iconList, &waitingCaption};
+    KeyLine* page[] = {&title, &menuName, &direction, &iconList, &waitingCaption};
     for (KeyLine* key : page) visit(key->value);
     for (DocumentEntry& entry : entries) {
       KeyLine* keys[] = {&entry.caption, &entry.command, &entry.picture, &entry.condition, &entry.runStyle, &entry.tip};

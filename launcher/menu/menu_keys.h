@@ -22,6 +22,7 @@ enum class LineKind {
   kCondition,
   kRunStyle,
   kTip,
+  kDirection,
   kOtherKey,  // a key line with none of the launcher's keys
 };
 
@@ -51,7 +52,8 @@ enum class KeyScope {
   KEY("QXlanguage", kLanguage, kStartFile, false, "users of these languages read another start menu")       \
   KEY("QXif", kCondition, kNextEntry, true, "the next entry is shown only where its conditions hold")       \
   KEY("QXrun", kRunStyle, kNextEntry, true, "what the menu does once the next entry's program has started") \
-  KEY("QXtip", kTip, kNextEntry, false, "the next entry's line of help: a tooltip, read by screen readers")
+  KEY("QXtip", kTip, kNextEntry, false, "the next entry's line of help: a tooltip, read by screen readers") \
+  KEY("QXdirection", kDirection, kPage, false, "rtl: the window reads right to left; ltr: left to right")
 
 // One row of the table, for the tools and tests that read it whole.
 struct MenuKey {

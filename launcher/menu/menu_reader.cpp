@@ -220,6 +220,9 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
       case LineKind::kMenuName:
         sink.OnMenuName(value.c_str(), number);
         break;
+      case LineKind::kDirection:
+        sink.OnDirection(value.c_str(), number);
+        break;
       case LineKind::kShell:
         if (!captionWaiting) {
           sink.OnCaption(index, value.c_str(), number);

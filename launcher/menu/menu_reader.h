@@ -63,6 +63,7 @@ class MenuSink {
   // The icon list as it counts (cut at kIconListLimit characters); cut tells whether it was.
   virtual void OnIconList(const char* value, bool cut, int line) { (void)value, (void)cut, (void)line; }
   virtual void OnMenuName(const char* value, int line) { (void)value, (void)line; }
+  virtual void OnDirection(const char* value, int line) { (void)value, (void)line; }
   virtual void OnCaption(int index, const char* caption, int line) { (void)index, (void)caption, (void)line; }
   // Entry index is complete: its command and its icon number (200 + n).
   virtual void OnEntry(int index, const char* command, int iconNumber, int line) {

@@ -7,6 +7,8 @@
 
 void LauncherDialog::OpenAboutBox() {
   AboutDialog about(messageTexts, handle_);
+  // The box reads the way its window does.
+  about.LayOutRightToLeft((GetWindowLongW(handle_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0);
   Text stored = profileFile.ReadValue(menuName.c_str(), autostart::kProfileKey, autostart::kProfileDefault);
   if (!stored.empty()) {
     int n = LeadingNumber(stored.c_str());

@@ -24,12 +24,14 @@ bool ShiftIsDown() {
 }  // namespace
 
 LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile,
-                               const char* startMenu, const menu::SystemFacts& facts)
+                               const char* startMenu, bool startRightToLeft, const menu::SystemFacts& facts)
     : Dialog(IDD_LAUNCHER),
       messageTexts(messageTexts),
       profileFile(profileFile),
       startMenu(startMenu),
+      startRightToLeft(startRightToLeft),
       facts(facts) {
+  LayOutRightToLeft(startRightToLeft);
   windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
 }
 
@@ -124,6 +126,15 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return FALSE;
   }
   return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+void LauncherDialog::SetLayoutDirection(bool rightToLeft) {
+  const LONG was = GetWindowLongW(handle_, GWL_EXSTYLE);
+  const LONG now = rightToLeft ? was | WS_EX_LAYOUTRTL : was & ~WS_EX_LAYOUTRTL;
+  if (now == was) return;
+  // The Quit button keeps its place from the near edge: PlaceButtons puts it again.
+  SetWindowLongW(handle_, GWL_EXSTYLE, now);
+  InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {

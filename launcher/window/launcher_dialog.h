@@ -37,10 +37,10 @@ class LauncherDialog : public framework::Dialog {
   enum MenuMode { kButtons = 0, kPopup = 1 };
 
   // The window reads its texts from messageTexts, keeps the auto-start choices in
-  // profileFile, shows startMenu first and asks facts where an entry is shown; all
-  // outlive it.
+  // profileFile, shows startMenu first (laid out right to left for a language written
+  // so) and asks facts where an entry is shown; all outlive it.
   LauncherDialog(const MessageTable& messageTexts, const ProfileFile& profileFile, const char* startMenu,
-                 const menu::SystemFacts& facts);
+                 bool startRightToLeft, const menu::SystemFacts& facts);
   ~LauncherDialog() override;
 
   // The caption of control id as the About box lists it, empty without a control.
@@ -101,12 +101,16 @@ class LauncherDialog : public framework::Dialog {
   // entries shown, the gaps and the copies, in file order.
   void DrawMenu(MenuBuilder& builder, const char* fileName);
   void DrawEntry(MenuBuilder& builder, int index, const char* fileName);
+  // A page's direction: the window laid out right to left, or left to right, before its
+  // buttons are made.
+  void SetLayoutDirection(bool rightToLeft);
   // The buttons of a menu just built, placed and remembered; then its auto-start.
   void FinishButtons(const layout::ButtonColumn& built);
 
   const MessageTable& messageTexts;
   const ProfileFile& profileFile;
   const char* startMenu;
+  const bool startRightToLeft;
   const menu::SystemFacts& facts;
   ButtonTips tips;
   bool waiting = false;  // minimised while a started program runs: no entry runs

@@ -9,6 +9,7 @@
 #include "menu/disc_walk_win32.h"
 #include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
+#include "menu/language_choice.h"
 #include "menu/menu_document.h"
 #include "menu/menu_file_win32.h"
 #include "menu/message_table.h"
@@ -68,6 +69,8 @@ int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
              menu::ReadResult::kReadError;
     if (file.textCodePage() != CP_UTF8)
       entries->document.ForEachValue([&file](Text& value) { value = file.ToUtf8(value.c_str()); });
+    if (mode == kButtons)
+      SetLayoutDirection(menu::PageIsRightToLeft(entries->document.direction.value.c_str(), startRightToLeft));
     // What came before a read error is shown all the same.
     DrawMenu(builder, fileName);
     // The file stays open while the closing step runs: an auto-start may load

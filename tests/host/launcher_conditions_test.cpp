@@ -326,6 +326,17 @@ TEST(LanguageChoice, RightToLeftByLanguageOrScript) {
   for (const char* tag :
        {"en", "arn", "sd-Deva", "ku", "pa-Guru", "az-Latn", "uz-Cyrl", "he-Latn", "", "syrc"})
     EXPECT_FALSE(menu::IsRightToLeft(tag)) << tag;
+  // A language line's file reads as its first tag; a page's QXdirection overrides that.
+  menu::LanguageLine line;
+  for (auto row : {std::make_pair("ar,ar-EG menu-ar.inf", true), std::make_pair("he-IL x.inf", true),
+                   std::make_pair("en,ar x.inf", false)}) {
+    ASSERT_TRUE(menu::ParseLanguageValue(row.first, &line)) << row.first;
+    EXPECT_EQ(menu::LineIsRightToLeft(line), row.second) << row.first;
+  }
+  EXPECT_TRUE(menu::PageIsRightToLeft("RTL", false));
+  EXPECT_FALSE(menu::PageIsRightToLeft("ltr", true));
+  EXPECT_TRUE(menu::PageIsRightToLeft("", true));  // not given, or not understood: the start's
+  EXPECT_FALSE(menu::PageIsRightToLeft("right", false));
 }
 
 TEST(RunStyle, ValuesIgnoreCaseAndOthersAreUnknown) {

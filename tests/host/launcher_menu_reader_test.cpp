@@ -88,7 +88,7 @@ TEST(MenuDocument, HoldsEveryLineInItsPlace) {
   MemorySource source(
       "title=A\nQXicon=1,2\nQXif=x86\nQXtip=t1\nshell=a\nQXtip=t2\nshell=1\n"
       "QXspace=4\nQXcopy=x|y\nQXrun=wait\nQXrun=close\nshell=b\nshell=2\n"
-      "title=B\nfoo=bar\nQXlanguage=de d.inf\nQXtip=late\nshell=c\n");
+      "title=B\nfoo=bar\nQXlanguage=de d.inf\nQXtip=late\nshell=c\nQXdirection=rtl\n");
   LineReader reader(source);
   menu::MenuDocument d;
   d.entryCount = 5;  // a document is cleared before it is read into
@@ -104,12 +104,13 @@ TEST(MenuDocument, HoldsEveryLineInItsPlace) {
   EXPECT_EQ(a.runStyle.line, 0);
   EXPECT_EQ(std::string(d.entries[1].runStyle.value.c_str()) + std::to_string(d.entries[1].runStyle.line), "close11");
   EXPECT_EQ(std::string(d.waitingCaption.value.c_str()) + std::to_string(d.waitingCaption.line), "c18");
+  EXPECT_EQ(std::string(d.direction.value.c_str()) + std::to_string(d.direction.line), "rtl19");
   std::string order;
   for (const menu::DocumentLine* line = d.lines(); line; line = line->next)
     order += std::to_string(line->line) + "." + std::to_string(line->kind) + " ";
   // Replaced next-entry lines (4 QXtip, 10 QXrun) and the one left at the end (17) are
   // unused; the line without a known key (15) is ignored.
-  EXPECT_EQ(order, "1.0 2.0 4.5 7.1 8.2 9.3 10.5 13.1 14.0 15.6 16.4 17.5 ");
+  EXPECT_EQ(order, "1.0 2.0 4.5 7.1 8.2 9.3 10.5 13.1 14.0 15.6 16.4 19.0 17.5 ");
 }
 
 TEST(MenuReader, KeysAreRecognisedByTheirFirstCharacters) {
