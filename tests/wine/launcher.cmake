@@ -73,3 +73,11 @@ add_dependencies(launcher_menus_test launcher_hooks)
 add_test(NAME launcher_menus_test_german COMMAND launcher_menus_test german)
 set_tests_properties(launcher_menus_test_german PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 600
                      ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS};LC_ALL=de_DE.UTF-8")
+# Every script on a machine whose ANSI code page is Windows-1252 (C.UTF-8 gives Wine that
+# code page and file names in any script); an Arabic interface for right to left.
+add_test(NAME launcher_menus_test_scripts COMMAND launcher_menus_test scripts)
+set_tests_properties(launcher_menus_test_scripts PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS};LC_ALL=C.UTF-8")
+add_test(NAME launcher_menus_test_arabic COMMAND launcher_menus_test arabic)
+set_tests_properties(launcher_menus_test_arabic PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 600
+                     ENVIRONMENT "DISC_BIN_DIR=${DISC_BIN_DIR_WINDOWS};LC_ALL=ar_EG.UTF-8")

@@ -29,7 +29,6 @@ namespace {
 
 constexpr DWORD kPollMs = 15;
 constexpr const char* kProfileFile = "QXAutorun.ini";
-constexpr const char* kLogName = "recorder.log";
 // The static control that holds a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 // The About box's auto-start list: it tells the About box from the other dialogs.

@@ -18,8 +18,10 @@ DWORD Scaled(DWORD ms);
 extern const DWORD kWaitMs;
 // How long a test waits to be sure that something does NOT appear.
 extern const DWORD kQuietMs;
-// The environment variable through which recorder.exe learns where to write.
+// The environment variable through which recorder.exe learns where to write, and the
+// log's name in the disc folder.
 constexpr const char* kRecorderLogVariable = "E2E_RECORDER_LOG";
+constexpr const char* kLogName = "recorder.log";
 // recorder.exe stays this many milliseconds before exiting when this variable is set.
 constexpr const char* kRecorderStayVariable = "E2E_RECORDER_STAY_MS";
 

@@ -326,9 +326,151 @@ void TestRunStylesAndTip() {
 
 }  // namespace
 
+// A UTF-8 menu in five scripts on a machine whose ANSI code page (1252) has none of them,
+// from a folder with a Cyrillic name, starting a program with a Cyrillic name and argument;
+// a second page says it reads right to left.
+const char kScriptsMenu[] =
+    "title=\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E \xCE\x9C\xCE\xB5\xCE\xBD\xCE\xBF\xCF\x8D\r\n"  // Меню Μενού
+    "shell\\a=&\xD0\xA3\xD1\x81\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2\xD0\xB8\xD1\x82\xD1\x8C\r\n"  // &Установить
+    "shell\\a\\command=\xD0\xB7\xD0\xB0\xD0\xBF\xD0\xB8\xD1\x81\xD1\x8C.exe "
+    "\xD0\xB0\xD1\x80\xD0\xB3\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\r\n"  // запись.exe аргумент
+    "shell\\b=\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC\r\nshell\\b\\command=b.exe\r\n"  // Ελληνικά
+    "shell\\c=\xE0\xA4\xB9\xE0\xA4\xBF\xE0\xA4\xA8\xE0\xA5\x8D\xE0\xA4\xA6\xE0\xA5\x80\r\nshell\\c\\command=c.exe\r\n"  // हिन्दी
+    "shell\\d=\xD8\xA7\xD9\x84\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A\xD8\xA9\r\nshell\\d\\command=d.exe\r\n"  // العربية
+    "shell\\e=\xE4\xB8\xAD\xE6\x96\x87\r\nshell\\e\\command=[page.inf]\r\n"  // 中文
+    "[Messages]\r\nQuitButton=\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\r\n";  // Выход
+const char kRightToLeftPage[] = "QXdirection=rtl\r\nshell\\a=\xD7\x97\xD7\x96\xD7\xA8\xD7\x94\r\nshell\\a\\command=[autorun.inf]\r\n";
+
+std::wstring Wide(const char* utf8) {
+  wchar_t wide[512] = L"";
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 512);
+  return wide;
+}
+
+// The text a window holds, read without its procedure: the picture buttons' procedure is
+// an ANSI one, which would hand out a Unicode caption narrowed.
+std::wstring HeldText(HWND window) {
+  wchar_t text[512] = L"";
+  InternalGetWindowText(window, text, 512);
+  return text;
+}
+
+bool MirroredWindow(HWND window) {
+  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+}
+
+void TestScripts() {
+  TEST_CASE("a UTF-8 menu in five scripts, from a Cyrillic folder, under code page 1252");
+  CHECK_EQ(GetACP(), 1252);
+  Disc disc;
+  CHECK(MakeDisc(disc, "scripts"));
+  const std::wstring base = Wide(disc.dir), folder = base + L"\\\x0434\x0438\x0441\x043A";  // диск
+  CHECK(CreateDirectoryW(folder.c_str(), nullptr));
+  for (const wchar_t* name : {L"autorun.exe", L"GlyphKey32.dll"})
+    CHECK(CopyFileW((base + L"\\" + name).c_str(), (folder + L"\\" + name).c_str(), FALSE));
+  char here[MAX_PATH];
+  GetModuleFileNameA(nullptr, here, MAX_PATH);
+  *strrchr(here, '\\') = 0;
+  CHECK(CopyFileW((Wide(here) + L"\\recorder.exe").c_str(), (folder + L"\\\x0437\x0430\x043F\x0438\x0441\x044C.exe").c_str(), FALSE));
+  CHECK(WriteDiscFile(disc, "menu.inf", kScriptsMenu));
+  CHECK(WriteDiscFile(disc, "page.inf", kRightToLeftPage));
+  for (const wchar_t* name : {L"autorun.inf", L"page.inf"}) {
+    const wchar_t* from = wcscmp(name, L"autorun.inf") ? L"page.inf" : L"menu.inf";
+    CHECK(MoveFileW((base + L"\\" + from).c_str(), (folder + L"\\" + name).c_str()));
+  }
+  char log[MAX_PATH];
+  DiscPath(disc, kLogName, log, sizeof log);
+  SetEnvironmentVariableA(kRecorderLogVariable, log);
+  Launcher launcher;
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + folder + L"\\autorun.exe\"";
+  launcher.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                    folder.c_str(), &startup, &launcher.pi) != 0;
+  CHECK(launcher.started);
+  HWND window = launcher.started ? WaitForLauncherWindow(launcher) : nullptr;
+  CHECK(window != nullptr);
+  if (window) {
+    WaitIdle(launcher);
+    wchar_t title[256] = L"";
+    GetWindowTextW(window, title, 256);
+    CHECK(Wide("\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E \xCE\x9C\xCE\xB5\xCE\xBD\xCE\xBF\xCF\x8D") == title);
+    CHECK(Wide("\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4") == HeldText(GetDlgItem(window, IDOK)));
+    const char* captions[] = {"&\xD0\xA3\xD1\x81\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2\xD0\xB8\xD1\x82\xD1\x8C",
+                              "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC",
+                              "\xE0\xA4\xB9\xE0\xA4\xBF\xE0\xA4\xA8\xE0\xA5\x8D\xE0\xA4\xA6\xE0\xA5\x80",
+                              "\xD8\xA7\xD9\x84\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A\xD8\xA9", "\xE4\xB8\xAD\xE6\x96\x87"};
+    for (int i = 0; i < 5; i++) {
+      // The caption, with the icon number the control reads from its end.
+      std::wstring held = HeldText(GetDlgItem(window, kFirstButtonId + i));
+      CHECK(held.compare(0, Wide(captions[i]).size(), Wide(captions[i])) == 0);
+    }
+    CHECK(!MirroredWindow(window));
+
+    TEST_CASE("a program and an argument in Cyrillic start, in the Cyrillic folder");
+    PostMessageA(window, WM_COMMAND, kFirstButtonId, 0);
+    Record records[kMaxRecords];
+    CHECK_EQ(WaitForRecords(disc, 1, records, kMaxRecords), 1);
+    CHECK(strstr(records[0].commandLine, "\xD0\xB7\xD0\xB0\xD0\xBF\xD0\xB8\xD1\x81\xD1\x8C.exe "
+                                         "\xD0\xB0\xD1\x80\xD0\xB3\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82") != nullptr);
+    const char* tail = records[0].directory + strlen(records[0].directory);
+    CHECK(strlen(records[0].directory) > 8 && strcmp(tail - 8, "\xD0\xB4\xD0\xB8\xD1\x81\xD0\xBA") == 0);
+
+    TEST_CASE("a page with QXdirection=rtl lays the window out right to left, and back");
+    PostMessageA(window, WM_COMMAND, kFirstButtonId + 4, 0);
+    CHECK(WaitUntil([&] { return MirroredWindow(window); }));
+    PostMessageA(window, WM_COMMAND, kFirstButtonId, 0);
+    CHECK(WaitUntil([&] { return !MirroredWindow(window); }));
+  }
+  CHECK(EndLauncher(launcher));
+  ForgetLauncher(launcher);
+  RemoveDisc(disc);
+}
+
+// Under an Arabic interface (LC_ALL=ar_EG.UTF-8) the Arabic start file is chosen and laid
+// out right to left; a disc in English only is not.
+void TestRightToLeft() {
+  TEST_CASE("an Arabic start menu is mirrored, an English one is not");
+  for (bool arabic : {true, false}) {
+    Disc disc;
+    CHECK(MakeDisc(disc, arabic ? "arabic" : "english"));
+    CHECK(CopyRecorder(disc, "recorder.exe"));
+    CHECK(WriteDiscFile(disc, "autorun.inf",
+                        arabic ? "title=English\r\nQXlanguage=ar ar.inf\r\nshell\\a=Install\r\nshell\\a\\command=x.exe\r\n"
+                               : "title=English\r\nshell\\a=Install\r\nshell\\a\\command=x.exe\r\n"));
+    CHECK(WriteDiscFile(disc, "ar.inf",
+                        "title=\xD8\xAA\xD8\xAB\xD8\xA8\xD9\x8A\xD8\xAA\r\nshell\\a=\xD8\xAA\xD8\xAB\xD8\xA8\xD9\x8A\xD8\xAA\r\n"
+                        "shell\\a\\command=x.exe\r\n"));
+    Launcher launcher;
+    CHECK(StartLauncher(launcher, disc));
+    if (HWND window = launcher.window) {
+      CHECK_EQ(MirroredWindow(window), arabic);
+      // The client area's origin is its right edge when mirrored: the button stands a margin
+      // from it, at the right.
+      RECT button = WindowRectOf(GetDlgItem(window, kFirstButtonId));
+      POINT origin = {0, 0};
+      ClientToScreen(window, &origin);
+      const int margin = arabic ? origin.x - button.right : button.left - origin.x;
+      CHECK(margin >= 0 && margin < 40);
+    }
+    CHECK(EndLauncher(launcher));
+    ForgetLauncher(launcher);
+    RemoveDisc(disc);
+  }
+}
+
 int main(int argc, char** argv) {
   if (!getenv("DISC_BIN_DIR") || !LauncherBuilt()) return 1;
-  bool german = argc > 1 && strcmp(argv[1], "german") == 0;
+  const char* mode = argc > 1 ? argv[1] : "";
+  if (strcmp(mode, "scripts") == 0) {
+    TestScripts();
+    return check::Summary();
+  }
+  if (strcmp(mode, "arabic") == 0) {
+    TestRightToLeft();
+    return check::Summary();
+  }
+  bool german = strcmp(mode, "german") == 0;
   TestLanguage(german);
   if (!german) {
     TestConditions();

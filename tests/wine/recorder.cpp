@@ -1,5 +1,6 @@
 // recorder.exe: stands in for the programs a menu starts. It appends its command line
-// and its current directory, as one line, to the log named by an environment variable.
+// and its current directory, as one line of UTF-8, to the log named by an environment
+// variable.
 // "recorder.exe boot" is a setup's bootstrapper: it starts "recorder.exe install" and
 // ends at once; "install" stays as long as every recorder and then leaves done.txt in
 // its current directory, as a setup leaves what it installed.
@@ -13,10 +14,13 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char log[MAX_PATH];
   if (!GetEnvironmentVariableA(driver::kRecorderLogVariable, log, sizeof log)) return 2;
-  char directory[MAX_PATH] = "";
-  GetCurrentDirectoryA(sizeof directory, directory);
-  static char line[4096];
-  int n = snprintf(line, sizeof line, "%s\t%s\r\n", GetCommandLineA(), directory);
+  // Whatever script its name, arguments and folder are in.
+  wchar_t directory[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, directory);
+  static char commandLine[2048], folder[3 * MAX_PATH], line[4096];
+  WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, commandLine, sizeof commandLine, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, directory, -1, folder, sizeof folder, nullptr, nullptr);
+  int n = snprintf(line, sizeof line, "%s\t%s\r\n", commandLine, folder);
   if (n < 0 || n >= (int)sizeof line) n = (int)strlen(line);
   // One append per line, so lines of recorders that run one after the other never mix.
   HANDLE file = INVALID_HANDLE_VALUE;
