@@ -65,6 +65,17 @@ rect=$(cd "$work" && run poke.exe about | tr -d '\r') && [ -n "$rect" ] && shoot
 (cd "$work" && run poke.exe quit >/dev/null)
 wait "$launcher_pid" 2>/dev/null; launcher_pid=
 
+# The demo as Arabic and Hindi users read it: mirrored, right to left, and in a script
+# that no Windows code page holds.
+for lang in ar_EG hi_IN; do
+  (cd "$work" && LC_ALL=$lang.UTF-8 exec bash "$repo/cmake/wine-run.sh" "$session" autorun.exe) >/dev/null 2>&1 &
+  launcher_pid=$!
+  rect=$(cd "$work" && run poke.exe launcher | tr -d '\r') && [ -n "$rect" ] &&
+    shoot_named "screenshot-demo-${lang%_*}.png" "$rect" || { echo "screenshots: no $lang launcher window" >&2; status=1; }
+  (cd "$work" && run poke.exe quit >/dev/null)
+  wait "$launcher_pid" 2>/dev/null; launcher_pid=
+done
+
 # A menu of thirty entries, more than a screen of 768 pixels holds in one column: the
 # buttons flow into a second column.
 long=$work/long
@@ -95,7 +106,8 @@ kill "$looks_pid" 2>/dev/null
 pkill -f 'looks.exe 120' 2>/dev/null
 
 # A blank or single-coloured picture means the window was not drawn.
-for name in screenshot-demo.png screenshot-popup.png screenshot-about.png screenshot-columns.png screenshot-looks.png; do
+for name in screenshot-demo.png screenshot-demo-ar.png screenshot-demo-hi.png screenshot-popup.png \
+  screenshot-about.png screenshot-columns.png screenshot-looks.png; do
   [ -f "$out/$name" ] || { status=1; continue; }
   measure=$(looks_blank "$out/$name") && { echo "screenshots: $name looks blank" >&2; status=1; }
   echo "screenshots: $measure"

@@ -6,7 +6,7 @@ set -u
 need_pkgs=(cmake make g++ clang libclang-rt-dev googletest libgtest-dev
            g++-mingw-w64-i686 binutils-mingw-w64-i686
            wine wine32:i386 xvfb x11-utils imagemagick xorriso zip unzip osslsigncode
-           zlib1g-dev zopfli)
+           zlib1g-dev zopfli fonts-dejavu-core fonts-lohit-deva fonts-droid-fallback)
 # A command that proves each package is usable, so a present tool is not reinstalled.
 declare -A probe=(
   [cmake]="command -v cmake" [make]="command -v make" [g++]="command -v g++"
@@ -21,6 +21,11 @@ declare -A probe=(
   [imagemagick]="test -x /usr/bin/import" [xorriso]="command -v xorriso"
   [zip]="command -v zip" [unzip]="command -v unzip" [osslsigncode]="command -v osslsigncode"
   [zlib1g-dev]="test -f /usr/include/zlib.h" [zopfli]="command -v zopfli"
+  # Fonts that Wine finds through fontconfig for the scripts its own fonts lack: Arabic,
+  # Hebrew, Greek and Cyrillic (DejaVu), Devanagari (Lohit), Chinese (Droid fallback).
+  [fonts-dejavu-core]="test -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+  [fonts-lohit-deva]="test -d /usr/share/fonts/truetype/lohit-devanagari"
+  [fonts-droid-fallback]="test -f /usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"
 )
 
 missing=()
