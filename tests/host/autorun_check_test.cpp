@@ -432,12 +432,14 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
     std::string menu;
     const char* printed;                     // every text, in UTF-8
     const char* absent = "not on the disc";  // nowhere in the report
+    const char* readable = "";               // a line of the aligned listing, its columns counted on screen
   } rows[] = {
       {"Windows-1252", 1252, "title=D\xE9mo\nshell\\a=&Caf\xE9\nshell\\a\\command=readme.txt\n",
        "title\tautorun.inf\t1\tDémo\n"
        "window\tautorun.inf\t327\t92\t1\n"
        "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\t"
-       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n"},
+       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n",
+       "not on the disc", "   1  &Café                          icon 0: names no icon\n"},
       {"Windows-1251", 1251, "title=\xCF\xF0\xE8\xE2\xE5\xF2\n", "title\tautorun.inf\t1\tПривет\n"},
       // Unicode files keep every character, whatever the disc's code page.
       {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ☃\n"},
@@ -477,7 +479,8 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
        "window\tautorun.inf\t327\t92\t1\n"
        "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\t\n"
        "copy\tautorun.inf\t5\treadme.txt\tC:\\表\\readme.txt\n"
-       "menu\t表.INF\tpage\tautorun.inf:4\n"},
+       "menu\t表.INF\tpage\tautorun.inf:4\n",
+       "not on the disc", "   1  表                             icon 1: a compact disc\n"},
   };
   for (const auto& row : rows) {
     TempDisc disc({{"autorun.inf", row.menu}, {"readme.txt", ""}, {"表.inf", "QXName=x\n"}});
@@ -500,6 +503,8 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       want = end;
     }
     EXPECT_EQ(printed.find(row.absent), std::string::npos) << row.what << printed;
+    std::string readable = check::FormatReport(report, check::Format::kReadable);
+    EXPECT_NE(readable.find(row.readable), std::string::npos) << row.what << readable;
   }
 }
 
