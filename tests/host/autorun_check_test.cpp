@@ -453,21 +453,18 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       {"UTF-8 Cyrillic capital and small", 1252,
        "shell\\a=&Файл\nshell\\a\\command=readme.txt\nshell\\b=&файлы\nshell\\b\\command=readme.txt\n",
        "autorun.inf:3: warning: entry 2 '&файлы' underlines 'ф' like entry 1 before it: typing the letter "
-       "never "
-       "reaches this button\n"},
+       "never reaches this button\n"},
       {"Windows-1253 Greek", 1253,
        "shell\\a=&\xC1\xF1\xF7\xDE\nshell\\a\\command=readme.txt\nshell\\b=&"
        "\xE1\xF1\xF7\xE5\xDF\xEF\nshell\\b\\command=readme.txt\n",
        "autorun.inf:3: warning: entry 2 '&αρχείο' underlines 'α' like entry 1 before it: typing the letter "
-       "never "
-       "reaches this button\n"},
+       "never reaches this button\n"},
       {"Windows-1252 accented", 1252,
        "shell\\a=&\xC9"
        "cole\nshell\\a\\command=readme.txt\nshell\\b=&\xE9"
        "cran\nshell\\b\\command=readme.txt\n",
        "autorun.inf:3: warning: entry 2 '&écran' underlines 'é' like entry 1 before it: typing the letter "
-       "never "
-       "reaches this button\n"},
+       "never reaches this button\n"},
       {"UTF-16 into Windows-1251", 1251, std::string("\xFF\xFEt\0i\0t\0l\0e\0=\0\x1F\x04\x40\x04", 18),
        "title\tautorun.inf\t1\tПр\n"},
       // Shift-JIS: "表" (95 5C) ends in "\", the name of a page whose file is "表.inf" on Linux.
@@ -633,24 +630,11 @@ TEST(AutorunCheck, LanguageFilesAreStartMenusAndOneLanguageReadsItsOwn) {
 }
 
 TEST(LetterCase, SmallLettersOfEveryCasedScriptHaveTheirCapitals) {
-  const unsigned pairs[][2] = {
-      {'q', 'Q'},
-      {'Q', 'Q'},
-      {0xE9, 0xC9} /* é */,
-      {0xF7, 0xF7} /* ÷ */,
-      {0xFF, 0x178} /* ÿ */,
-      {0x13A, 0x139} /* ĺ */,
-      {0x101, 0x100} /* ā */,
-      {0x3C2, 0x3A3} /* ς */,
-      {0x3AE, 0x389} /* ή */,
-      {0x3C9, 0x3A9} /* ω */,
-      {0x444, 0x424} /* ф */,
-      {0x451, 0x401} /* ё */,
-      {0x4D1, 0x4D0} /* ӑ */,
-      {0x561, 0x531} /* ա */,
-      {0x5D0, 0x5D0} /* א */,
-      {0x4E00, 0x4E00},
-  };
+  // q, Q, é, the sign ÷, ÿ, ĺ, ā, ς, ή, ω, ф, ё, ӑ, ա; א and 一 have no case.
+  const unsigned pairs[][2] = {{'q', 'Q'},     {'Q', 'Q'},     {0xE9, 0xC9},   {0xF7, 0xF7},
+                               {0xFF, 0x178},  {0x13A, 0x139}, {0x101, 0x100}, {0x3C2, 0x3A3},
+                               {0x3AE, 0x389}, {0x3C9, 0x3A9}, {0x444, 0x424}, {0x451, 0x401},
+                               {0x4D1, 0x4D0}, {0x561, 0x531}, {0x5D0, 0x5D0}, {0x4E00, 0x4E00}};
   for (const auto& pair : pairs) EXPECT_EQ(check::CapitalLetter(pair[0]), pair[1]) << std::hex << pair[0];
 }
 
