@@ -286,7 +286,7 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std:
   std::string trimmed = TrimHostPath(path);
   struct stat st;
   if (stat(trimmed.c_str(), &st) != 0) {
-    report.unreadable = "no such file or folder: " + path;
+    report.unreadable = "no such file or folder: " + codePage.FromHostName(path);
     return report;
   }
   if (S_ISDIR(st.st_mode)) {
@@ -295,7 +295,7 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std:
     if (name.empty()) {
       bool link = !DiscFiles(trimmed, &codePage).LinkOn(kStartFile).empty();
       report.unreadable =
-          "the folder " + path +
+          "the folder " + codePage.FromHostName(path) +
           (link ? "'s autorun.inf is a symbolic link, which the launcher refuses" : " has no autorun.inf");
       return report;
     }
