@@ -18,17 +18,18 @@ const struct {
     {874, "th"},
     {932, "ja"},
     {949, "ko"},
-    {1250, "cs pl hu sk sl hr ro sq bs sr hsb dsb tk"},
+    {1250, "cs pl hu sk sl hr ro sq bs sr tk"},
     {1251, "ru uk be bg mk kk ky tt mn ba sah tg"},
     {1252,
-     "en de fr es it pt nl sv da no nb nn fi is ca eu gl af ga id ms sw fy lb rm fo br co oc gd cy fil"},
+     "en de fr es it pt nl sv da no nb nn fi is ca eu gl af ga id ms sw fy lb rm fo br co oc gd cy fil hsb "
+     "dsb"},
     {1253, "el"},
     {1254, "tr az uz"},
     {1255, "he"},
     {1256, "ar fa ur ug ckb prs sd"},
     {1257, "et lv lt"},
     {1258, "vi"},
-    {kNoAnsiCodePage, "hi bn ta te ka hy am mr gu pa kn ml si ne km lo my bo or as sa kok dv syr iu ps yi"},
+    {kNoAnsiCodePage, "hi bn ta te ka hy am mr gu pa kn ml si ne km lo my bo or as sa kok dv syr ps"},
 };
 
 // Is one of the subtags after the first word (both in lower case)?
