@@ -18,6 +18,8 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "icon_file.h"
+#include "language_code_page.h"
+#include "letter_case.h"
 #include "menu/menu_keys.h"
 #include "menu_scan.h"
 #include "message_keys.h"
@@ -428,16 +430,41 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
     const char* what;
     unsigned codePage;
     std::string menu;
-    const char* printed;  // every text, in UTF-8
+    const char* printed;                     // every text, in UTF-8
+    const char* absent = "not on the disc";  // nowhere in the report
+    const char* readable = "";               // a line of the aligned listing, its columns counted on screen
   } rows[] = {
       {"Windows-1252", 1252, "title=D\xE9mo\nshell\\a=&Caf\xE9\nshell\\a\\command=readme.txt\n",
        "title\tautorun.inf\t1\tDémo\n"
        "window\tautorun.inf\t327\t92\t1\n"
        "entry\tautorun.inf\t3\t1\t&Café\t0\t\tdocument\treadme.txt\t"
-       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n"},
+       "rundll32.exe url.dll,FileProtocolHandler readme.txt\n",
+       "not on the disc", "   1  &Café                          icon 0: names no icon\n"},
       {"Windows-1251", 1251, "title=\xCF\xF0\xE8\xE2\xE5\xF2\n", "title\tautorun.inf\t1\tПривет\n"},
-      // Converted to the code page as the launcher converts it: the snowman becomes "?".
-      {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ?\n"},
+      // Unicode files keep every character, whatever the disc's code page.
+      {"UTF-8", 1252, "title=Démo ☃\n", "title\tautorun.inf\t1\tDémo ☃\n"},
+      {"UTF-8 under Shift-JIS", 932, "title=表示 ☃\n", "title\tautorun.inf\t1\t表示 ☃\n"},
+      // Underlined letters compare as letters, a capital and its small letter as one.
+      {"UTF-8 Cyrillic letters", 1252,
+       "shell\\a=&Да\nshell\\a\\command=readme.txt\nshell\\b=&Нет\nshell\\b\\command=readme.txt\n",
+       "entry\tautorun.inf\t2\t1\t&Да\t0\t\tdocument\treadme.txt\trundll32.exe url.dll,FileProtocolHandler "
+       "readme.txt\n",
+       "underlines"},
+      {"UTF-8 Cyrillic capital and small", 1252,
+       "shell\\a=&Файл\nshell\\a\\command=readme.txt\nshell\\b=&файлы\nshell\\b\\command=readme.txt\n",
+       "autorun.inf:3: warning: entry 2 '&файлы' underlines 'ф' like entry 1 before it: typing the letter "
+       "never reaches this button\n"},
+      {"Windows-1253 Greek", 1253,
+       "shell\\a=&\xC1\xF1\xF7\xDE\nshell\\a\\command=readme.txt\nshell\\b=&"
+       "\xE1\xF1\xF7\xE5\xDF\xEF\nshell\\b\\command=readme.txt\n",
+       "autorun.inf:3: warning: entry 2 '&αρχείο' underlines 'α' like entry 1 before it: typing the letter "
+       "never reaches this button\n"},
+      {"Windows-1252 accented", 1252,
+       "shell\\a=&\xC9"
+       "cole\nshell\\a\\command=readme.txt\nshell\\b=&\xE9"
+       "cran\nshell\\b\\command=readme.txt\n",
+       "autorun.inf:3: warning: entry 2 '&écran' underlines 'é' like entry 1 before it: typing the letter "
+       "never reaches this button\n"},
       {"UTF-16 into Windows-1251", 1251, std::string("\xFF\xFEt\0i\0t\0l\0e\0=\0\x1F\x04\x40\x04", 18),
        "title\tautorun.inf\t1\tПр\n"},
       // Shift-JIS: "表" (95 5C) ends in "\", the name of a page whose file is "表.inf" on Linux.
@@ -449,7 +476,8 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
        "window\tautorun.inf\t327\t92\t1\n"
        "entry\tautorun.inf\t4\t1\t表\t1\ta compact disc\tpage\t[表.INF]\t\n"
        "copy\tautorun.inf\t5\treadme.txt\tC:\\表\\readme.txt\n"
-       "menu\t表.INF\tpage\tautorun.inf:4\n"},
+       "menu\t表.INF\tpage\tautorun.inf:4\n",
+       "not on the disc", "   1  表                             icon 1: a compact disc\n"},
   };
   for (const auto& row : rows) {
     TempDisc disc({{"autorun.inf", row.menu}, {"readme.txt", ""}, {"表.inf", "QXName=x\n"}});
@@ -471,7 +499,9 @@ TEST(AutorunCheck, PrintsTheMenusTextsInUtf8) {
       ASSERT_NE(at, std::string::npos) << row.what << " lacks " << std::string(want, end) << printed;
       want = end;
     }
-    EXPECT_EQ(printed.find("not on the disc"), std::string::npos) << row.what << printed;
+    EXPECT_EQ(printed.find(row.absent), std::string::npos) << row.what << printed;
+    std::string readable = check::FormatReport(report, check::Format::kReadable);
+    EXPECT_NE(readable.find(row.readable), std::string::npos) << row.what << readable;
   }
 }
 
@@ -511,8 +541,7 @@ TEST(AutorunCheck, JudgesActionAsWindowsShowsIt) {
     }
   }
   // Scripts without capitals name their product in their own characters.
-  std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
-  EXPECT_TRUE(check::NamesSomething("\x83\x81\x83\x6A\x83\x85\x81\x5B", shiftJis->isLeadByte()));
+  EXPECT_TRUE(check::NamesSomething("\x83\x81\x83\x6A\x83\x85\x81\x5B", LeadByteTestFor(932)));
   EXPECT_FALSE(check::NamesSomething("Ouvrir le menu de d\xE9monstration", nullptr));
   EXPECT_TRUE(check::NamesSomething("Installer la version 2", nullptr));
 }
@@ -561,6 +590,52 @@ TEST(AutorunCheck, LanguageFilesAreStartMenusAndOneLanguageReadsItsOwn) {
     EXPECT_EQ(one.menus[0].file, row.first) << row.language;
     EXPECT_EQ(one.menus.size(), row.menus) << row.language;
   }
+
+  // Tags no Windows user has; a language file saved as ANSI text, whose letters show right
+  // only under its language's code page (one in ASCII alone, or in UTF-8, is never wrong);
+  // and a note while no line names the start file's own language.
+  for (const char* own : {"", "QXlanguage=en autorun.inf\n"}) {
+    TempDisc disc({{"autorun.inf", std::string("[autorun]\nopen=autorun.exe\nQXName=x\n") + own +
+                                       "QXlanguage=de_DE,zh-Hant-TW,iw de.inf\nQXlanguage=ru,uk ru.inf\n"
+                                       "QXlanguage=el el.inf\n"},
+                   {"de.inf", "QXName=de\ntitle=Grüße\n"},
+                   {"ru.inf", "QXName=ru\ntitle=\xCF\xF0\xE8\xE2\xE5\xF2\n"},
+                   {"el.inf", "QXName=el\n"}});
+    int line = *own ? 5 : 4;
+    for (unsigned codePage : {1252u, 65001u}) {
+      check::DiscReport report = check::CheckPath(disc.root(), *check::OpenCodePage(codePage));
+      std::string at = "autorun.inf:" + std::to_string(line);
+      ASSERT_EQ(Places(report), (std::vector<std::string>{at, at, "ru.inf:0"}))
+          << Printed(report, check::Format::kPlain);
+      EXPECT_NE(report.warnings[0].text.find("tag 'zh-Hant-TW'"), std::string::npos);
+      EXPECT_NE(report.warnings[1].text.find("tag 'iw'"), std::string::npos);
+      EXPECT_NE(report.warnings[2].text.find("(1251 for ru)"), std::string::npos) << report.warnings[2].text;
+      EXPECT_NE(report.warnings[2].text.find("read here as code page 1252"), std::string::npos);
+      EXPECT_EQ(report.notes.size(), *own ? 0u : 1u) << codePage;
+      if (!*own) {
+        EXPECT_NE(report.notes[0].text.find("no language line names autorun.inf itself"), std::string::npos);
+      }
+    }
+  }
+  const struct {
+    const char* tag;
+    int codePage;
+  } pages[] = {{"zh-TW", 950},
+               {"zh_Hans", 936},
+               {"sr-Cyrl-RS", 1251},
+               {"sr-Latn", 1250},
+               {"hi", check::kNoAnsiCodePage},
+               {"tlh", check::kUnknownCodePage}};
+  for (const auto& page : pages) EXPECT_EQ(check::AnsiCodePageOf(page.tag), page.codePage) << page.tag;
+}
+
+TEST(LetterCase, SmallLettersOfEveryCasedScriptHaveTheirCapitals) {
+  // q, Q, é, the sign ÷, ÿ, ĺ, ā, ς, ή, ω, ф, ё, ӑ, ա; א and 一 have no case.
+  const unsigned pairs[][2] = {{'q', 'Q'},     {'Q', 'Q'},     {0xE9, 0xC9},   {0xF7, 0xF7},
+                               {0xFF, 0x178},  {0x13A, 0x139}, {0x101, 0x100}, {0x3C2, 0x3A3},
+                               {0x3AE, 0x389}, {0x3C9, 0x3A9}, {0x444, 0x424}, {0x451, 0x401},
+                               {0x4D1, 0x4D0}, {0x561, 0x531}, {0x5D0, 0x5D0}, {0x4E00, 0x4E00}};
+  for (const auto& pair : pairs) EXPECT_EQ(check::CapitalLetter(pair[0]), pair[1]) << std::hex << pair[0];
 }
 
 TEST(AutorunCheck, FindsFilesWhateverTheirCaseOnTheDisc) {
@@ -682,8 +757,7 @@ TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
     bool utf16 = name.compare(0, 3, "08-") == 0;
     EXPECT_EQ(start.encoding, utf16 ? "utf-16le" : "ansi") << name;
     if (utf16) {
-      EXPECT_NE(Printed(report, check::Format::kTerminal).find("UTF-16 LE, converted to code page 1252"),
-                std::string::npos);
+      EXPECT_NE(Printed(report, check::Format::kTerminal).find("encoding   UTF-16 LE\n"), std::string::npos);
     }
     int last = 0;
     for (const check::MenuItem& item : start.items) {
@@ -728,12 +802,13 @@ TEST(DiscFiles, FindsNamesAsWindowsDoes) {
     EXPECT_EQ(files.DiscSpelling(row.name), row.spelled) << row.name;
     EXPECT_EQ(files.FindFile(row.name).empty(), *row.spelled == 0) << row.name;
   }
-  // In Shift-JIS "ア" is 83 41: its second byte is "A", yet "ヂ" (83 61) is another name.
+  // Names are UTF-8 inside the checker: "ア" of a Shift-JIS menu (83 41, its second byte
+  // "A") is not "ヂ" (83 61) there.
   std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
   TempDisc japanese({{"ア.inf", ""}, {"readme.txt", ""}});
   check::DiscFiles kana(japanese.root(), shiftJis.get());
-  EXPECT_EQ(kana.DiscSpelling("\x83\x41.INF"), "\x83\x41.inf");
-  EXPECT_EQ(kana.DiscSpelling("\x83\x61.inf"), "");
+  EXPECT_EQ(kana.DiscSpelling("ア.INF"), "ア.inf");
+  EXPECT_EQ(kana.DiscSpelling("ヂ.inf"), "");
 
   EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
   EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));

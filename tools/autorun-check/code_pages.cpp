@@ -1,6 +1,5 @@
-// Windows' MultiByteToWideChar and WideCharToMultiByte, as far as menu files need
-// them, over iconv: an invalid sequence becomes U+FFFD, a character the code page
-// lacks becomes "?".
+// Windows' MultiByteToWideChar, as far as menu files and the report need it, over
+// iconv: an invalid sequence, or a byte the code page has no character for, becomes U+FFFD.
 #include "code_pages.h"
 
 #include <errno.h>
@@ -13,9 +12,9 @@ namespace check {
 namespace {
 
 // Converts with cd; where iconv stops at a byte it cannot take, the replacement goes
-// out and `step` bytes are skipped (a surrogate pair counts as one character).
+// out and the byte is skipped.
 size_t Convert(iconv_t cd, const char* in, size_t inSize, char* out, size_t outSize, const char* replacement,
-               size_t replacementSize, size_t step) {
+               size_t replacementSize) {
   if (cd == (iconv_t)-1) return 0;
   char* input = const_cast<char*>(in);
   char* output = out;
@@ -24,12 +23,8 @@ size_t Convert(iconv_t cd, const char* in, size_t inSize, char* out, size_t outS
   while (inSize) {
     if (iconv(cd, &input, &inSize, &output, &outLeft) != (size_t)-1) break;
     if (errno == E2BIG || outLeft < replacementSize) break;
-    size_t skip = step;
-    // A high surrogate with its low one is one character the code page lacks; a
-    // sequence cut by the end of the input is one invalid character.
-    if (step == 2 && inSize >= 4 && (input[1] & 0xFC) == 0xD8 && (input[3] & 0xFC) == 0xDC) skip = 4;
-    if (errno == EINVAL) skip = inSize;
-    if (skip > inSize) skip = inSize;
+    // A sequence cut by the end of the input is one invalid character.
+    size_t skip = errno == EINVAL ? inSize : 1;
     for (size_t i = 0; i < replacementSize; i++) *output++ = replacement[i];
     outLeft -= replacementSize;
     input += skip, inSize -= skip;
@@ -45,28 +40,15 @@ std::string IconvName(unsigned codePage) {
   return codePage == menu::kUtf8CodePage ? "UTF-8" : "CP" + std::to_string(codePage);
 }
 
-bool ConvertText(iconv_t cd, const std::string& text, const char* replacement, std::string* out) {
+std::string ConvertText(iconv_t cd, const std::string& text, const char* replacement) {
   // Four bytes out for each byte in covers a UTF-8 character or a replacement for each.
   std::vector<char> buffer(4 * text.size() + 4);
-  size_t written;
-  if (replacement) {
-    written = Convert(cd, text.data(), text.size(), buffer.data(), buffer.size(), replacement,
-                      strlen(replacement), 1);
-  } else {
-    if (cd == (iconv_t)-1) return false;
-    char* input = const_cast<char*>(text.data());
-    char* output = buffer.data();
-    size_t inLeft = text.size(), outLeft = buffer.size();
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &input, &inLeft, &output, &outLeft) == (size_t)-1) return false;
-    written = buffer.size() - outLeft;
-  }
-  out->assign(buffer.data(), written);
-  return true;
+  size_t written =
+      Convert(cd, text.data(), text.size(), buffer.data(), buffer.size(), replacement, strlen(replacement));
+  return std::string(buffer.data(), written);
 }
 
-IconvCodePages::IconvCodePages(unsigned legacyCodePage)
-    : isLegacyLead_(LeadByteTestFor(legacyCodePage)) {
+IconvCodePages::IconvCodePages(unsigned legacyCodePage) : isLegacyLead_(LeadByteTestFor(legacyCodePage)) {
   fromUtf8_ = iconv_open("UTF-16LE", "UTF-8");
   fromLegacy_ = iconv_open("UTF-16LE", IconvName(legacyCodePage).c_str());
 }
@@ -80,7 +62,7 @@ size_t IconvCodePages::ToUnits(bool legacy, const char* bytes, size_t count, uns
                                size_t size) {
   std::vector<char> out(2 * size);
   size_t written = Convert(legacy ? fromLegacy_ : fromUtf8_, bytes, count, out.data(), out.size(),
-                           kReplacementUnit, sizeof kReplacementUnit, 1);
+                           kReplacementUnit, sizeof kReplacementUnit);
   for (size_t i = 0; i < written / 2; i++)
     units[i] = static_cast<unsigned short>((unsigned char)out[2 * i] | (unsigned char)out[2 * i + 1] << 8);
   return written / 2;

@@ -26,8 +26,7 @@ class IconvCodePages : public menu::CodePages {
 // The iconv name of a Windows code page.
 std::string IconvName(unsigned codePage);
 
-// Converts a whole text with cd (from iconv_open). A byte it cannot take becomes
-// replacement; without one (null) the text does not convert and the answer is false.
-bool ConvertText(iconv_t cd, const std::string& text, const char* replacement, std::string* out);
+// Converts a whole text with cd (from iconv_open); a byte it cannot take becomes replacement.
+std::string ConvertText(iconv_t cd, const std::string& text, const char* replacement);
 
 }  // namespace check

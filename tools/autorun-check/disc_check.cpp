@@ -11,6 +11,7 @@
 #include "autorun_section.h"
 #include "disc_files.h"
 #include "icon_file.h"
+#include "language_code_page.h"
 #include "lead_bytes.h"
 #include "menu/disc_path.h"
 #include "menu/language_choice.h"
@@ -30,9 +31,10 @@ class DiscWalker {
 
   // Reads one menu file and, after it, the files its commands open.
   // popupChain: the files of the popups open when this one opens, outermost first.
-  // startMenu: a language file read in place of the start file.
+  // languageTags: the tags of the language line whose file is read in place of the start file.
   void Visit(const std::string& name, bool popup, const std::string& openedFrom,
-             std::vector<std::string> popupChain, bool startMenu = false) {
+             std::vector<std::string> popupChain, const std::string& languageTags = "") {
+    bool startMenu = !languageTags.empty();
     std::string spelled = files_.DiscSpelling(name);
     std::string key = Lower(spelled) + (popup ? "<>" : "[]");
     if (!visited_.insert(key).second) return;
@@ -51,11 +53,20 @@ class DiscWalker {
     if (!scan.opened) return;  // the opener's warning says so
     if (scan.readError) report_.warnings.push_back({name, 0, "read error; the launcher stops reading here"});
     report_.warnings.insert(report_.warnings.end(), scan.warnings.begin(), scan.warnings.end());
-    WarnAtLinks(scan.view, files_, codePage_.isLeadByte(), &report_.warnings);
+    WarnAtLinks(scan.view, files_, &report_.warnings);
+    // The sections as Windows' profile reader reads them: in the file's own text.
     bool discFile = start && Lower(spelled) == kStartFile;
+    size_t warnings = report_.warnings.size(), notes = report_.notes.size();
     CheckMessageSection(scan.lines, name, discFile || startMenu, &report_.warnings);
     if (discFile)
-      CheckAutorunSection(scan.lines, name, codePage_.isLeadByte(), &report_.warnings, &report_.notes);
+      CheckAutorunSection(scan.lines, name, LeadByteTestFor(scan.textCodePage), &report_.warnings,
+                          &report_.notes);
+    for (size_t i = warnings; i < report_.warnings.size(); ++i)
+      report_.warnings[i].text = codePage_.Utf8Of(report_.warnings[i].text, scan.textCodePage);
+    for (size_t i = notes; i < report_.notes.size(); ++i)
+      report_.notes[i].text = codePage_.Utf8Of(report_.notes[i].text, scan.textCodePage);
+    if (startMenu && scan.view.legacyCodePage) WarnAtLegacyText(name, languageTags, scan.view.legacyCodePage);
+    if (openedFrom.empty()) NoteWithoutOwnLanguage(name, Lower(spelled), scan.view.languages);
     if (start && scan.view.name.empty())
       Warn(name, 0,
            "no QXName line: the auto-start choice is kept under an empty disc name, shared with every "
@@ -115,8 +126,7 @@ class DiscWalker {
   // The disc file of a language line, as the launcher opens it; "" when it is not there.
   std::string LanguageFile(const std::string& from, const LanguageView& language) {
     Text discPath;
-    if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath, codePage_.isLeadByte()) !=
-        menu::DiscPathProblem::kNone) {
+    if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath) != menu::DiscPathProblem::kNone) {
       Warn(from, language.line,
            "the language file '" + language.file + "' is not a file of the disc; users of " + language.tags +
                " read " + from);
@@ -136,13 +146,15 @@ class DiscWalker {
     for (const LanguageView& language : languages) {
       std::string file = LanguageFile(from, language);
       if (!file.empty())
-        Visit(file, false, from + ":" + std::to_string(language.line) + " (" + language.tags + ")", {}, true);
+        Visit(file, false, from + ":" + std::to_string(language.line) + " (" + language.tags + ")", {},
+              language.tags);
     }
   }
 
   // The start menu of a user of language: its file, or "" for the start file itself;
-  // *from says which line chose it.
-  std::string StartMenuFor(const std::string& startFile, const std::string& language, std::string* from) {
+  // *from says which line chose it, *tags its tags.
+  std::string StartMenuFor(const std::string& startFile, const std::string& language, std::string* from,
+                           std::string* tags) {
     MenuScan scan = ScanMenuFile(files_.FindFile(startFile), startFile, false, codePage_);
     menu::LanguageLines lines;
     for (const LanguageView& view : scan.view.languages) {
@@ -155,20 +167,59 @@ class DiscWalker {
     if (chosen < 0) return "";
     const LanguageView& line = scan.view.languages[chosen];
     *from = startFile + ":" + std::to_string(line.line) + " (" + line.tags + ")";
+    *tags = line.tags;
     return LanguageFile(startFile, line);
   }
 
   bool followLanguages_ = true;
 
  private:
-  std::string Lower(const std::string& name) const { return LowerName(name, codePage_.isLeadByte()); }
+  static std::string Lower(const std::string& name) { return LowerName(name, nullptr); }
 
   void Warn(const std::string& file, int line, const std::string& text) {
     report_.warnings.push_back({file, line, text});
   }
 
+  // A language file saved as ANSI text shows its letters right only where Windows' code
+  // page for programs without Unicode is the one it was saved in; UTF-8 shows them everywhere.
+  void WarnAtLegacyText(const std::string& file, const std::string& tags, unsigned readIn) {
+    std::string language = tags.substr(0, tags.find(','));
+    int own = AnsiCodePageOf(language.c_str());
+    std::string where =
+        "its letters show right only where Windows' code page for programs without Unicode is the one it was "
+        "saved in";
+    if (own == kNoAnsiCodePage)
+      where = "Windows has no such code page for " + language + ", so its letters show right nowhere";
+    else if (own != kUnknownCodePage)
+      where += " (" + std::to_string(own) + " for " + language + "), and a user of " + language +
+               " may have set another";
+    if (own != static_cast<int>(readIn)) where += "; it is read here as code page " + std::to_string(readIn);
+    Warn(file, 0, "the language file is saved as ANSI text, not as Unicode: " + where + ". Save it as UTF-8");
+  }
+
+  // A user reads the first of their languages that a line names: without a line for the
+  // start file's own language, a user who puts it first and a language of the lines
+  // second reads the other file.
+  void NoteWithoutOwnLanguage(const std::string& file, const std::string& lowerSpelled,
+                              const std::vector<LanguageView>& languages) {
+    if (languages.empty()) return;
+    std::string tags;
+    for (const LanguageView& language : languages) {
+      Text discPath;
+      if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath) == menu::DiscPathProblem::kNone &&
+          Lower(discPath.c_str()) == lowerSpelled)
+        return;
+      tags += (tags.empty() ? "" : ",") + language.tags;
+    }
+    report_.notes.push_back(
+        {file, languages[0].line,
+         "no language line names " + file +
+             " itself: a user whose Windows lists its language first and one of " + tags +
+             " second reads the other file; name its own language too, such as QXlanguage=en " + file});
+  }
+
   void CheckCopy(const std::string& file, const MenuItem& item) {
-    if (item.copySource.empty() || IsOutsideDisc(item.copySource, codePage_.isLeadByte())) return;
+    if (item.copySource.empty() || IsOutsideDisc(item.copySource)) return;
     if (files_.FindFile(item.copySource).empty())
       Warn(file, item.line, "the copy source '" + item.copySource + "' is not on the disc");
   }
@@ -212,12 +263,12 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile, Disc
   } else {
     // What a user of that language sees, and nothing else.
     walker.followLanguages_ = false;
-    std::string from;
-    std::string chosen = walker.StartMenuFor(startFile, language, &from);
+    std::string from, tags;
+    std::string chosen = walker.StartMenuFor(startFile, language, &from, &tags);
     if (chosen.empty())
       walker.Visit(startFile, false, "", {});
     else
-      walker.Visit(chosen, false, from, {}, true);
+      walker.Visit(chosen, false, from, {}, tags);
   }
   // Warnings read file by file in the order of the listing, line by line within a file.
   std::vector<std::string> order;
@@ -235,16 +286,16 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std:
   std::string trimmed = TrimHostPath(path);
   struct stat st;
   if (stat(trimmed.c_str(), &st) != 0) {
-    report.unreadable = "no such file or folder: " + path;
+    report.unreadable = "no such file or folder: " + codePage.FromHostName(path);
     return report;
   }
   if (S_ISDIR(st.st_mode)) {
-    // The start file's name as the disc spells it, in the disc's code page.
+    // The start file's name as the disc spells it.
     std::string name = DiscFiles(trimmed, &codePage).DiscSpelling(kStartFile);
     if (name.empty()) {
       bool link = !DiscFiles(trimmed, &codePage).LinkOn(kStartFile).empty();
       report.unreadable =
-          "the folder " + path +
+          "the folder " + codePage.FromHostName(path) +
           (link ? "'s autorun.inf is a symbolic link, which the launcher refuses" : " has no autorun.inf");
       return report;
     }

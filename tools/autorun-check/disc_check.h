@@ -1,5 +1,6 @@
 // The disc checker: what the launcher will show for a disc, page by page and
-// popup by popup, and what a disc author should hear about before burning it.
+// popup by popup, and what a disc author should hear about before burning it. Every
+// text of a report is UTF-8.
 #pragma once
 #include <string>
 #include <vector>
@@ -54,10 +55,13 @@ struct MenuView {
   // How the file was read: a short name ("ansi", "utf-8", "utf-8-bom", "utf-16le",
   // "utf-16be", "legacy-ansi") and a sentence for people.
   std::string encoding, encodingText;
+  // A file saved as ANSI text with characters beyond ASCII: the code page it is read in
+  // (0 for a file saved as Unicode or in ASCII alone).
+  unsigned legacyCodePage = 0;
   std::string title, name;  // "" when the file has none
   int titleLine = 0, nameLine = 0;
   std::vector<MenuItem> items;
-  bool entryLimit = false;  // the thirtieth entry stopped the reading
+  bool entryLimit = false;              // the thirtieth entry stopped the reading
   std::vector<LanguageView> languages;  // the QXlanguage lines the launcher looks at
 };
 
@@ -71,11 +75,11 @@ struct DiscReport {
 // The ANSI code page the checker reads a disc in when none is named (on Linux).
 const unsigned kDefaultCodePage = 1252;
 
-// Checks the disc whose root folder holds startFile (a disc-relative name in the
-// disc's code page), read as the launcher reads it on a Windows whose ANSI code page
-// is codePage. Messages are looked at only when startFile is the disc's autorun.inf.
-// Without a language, every language file of the start file is checked as a start menu
-// too; with one (a tag, "de-CH"), only the start menu that its users read.
+// Checks the disc whose root folder holds startFile (a disc-relative name), read as
+// the launcher reads it on a Windows whose ANSI code page is codePage. Messages are
+// looked at only when startFile is the disc's autorun.inf. Without a language, every
+// language file of the start file is checked as a start menu too; with one (a tag,
+// "de-CH"), only the start menu that its users read.
 DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage,
                      const std::string& language = "");
 // Checks a disc folder (its autorun.inf) or one menu file, as given on the command line.

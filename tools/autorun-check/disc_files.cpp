@@ -35,10 +35,9 @@ std::vector<std::string> SplitPath(const std::string& name, LeadByteTest isLeadB
 }  // namespace
 
 // The entry of folder whose name matches part ignoring case, exact spelling first: its
-// host name and its name in the disc's code page.
+// host name and its name in UTF-8.
 bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* host,
                           std::string* spelled) const {
-  LeadByteTest isLeadByte = codePage_ ? codePage_->isLeadByte() : nullptr;
   std::string hostPart = codePage_ ? codePage_->ToHostName(part) : part;
   struct stat st;
   if (stat((folder + "/" + hostPart).c_str(), &st) == 0) {
@@ -50,7 +49,7 @@ bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, st
   bool ok = false;
   while (dirent* entry = readdir(dir)) {
     std::string name = codePage_ ? codePage_->FromHostName(entry->d_name) : entry->d_name;
-    if (SameName(name, part, isLeadByte)) {
+    if (SameName(name, part, nullptr)) {
       *host = entry->d_name, *spelled = name;
       ok = true;
       break;
@@ -72,10 +71,9 @@ bool IsOutsideDisc(const std::string& name, LeadByteTest isLeadByte) {
 // the way ends the walk (*link is then its spelling on the disc), and nothing is ever
 // opened or looked at through one.
 std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::string* link) const {
-  LeadByteTest isLeadByte = codePage_ ? codePage_->isLeadByte() : nullptr;
-  if (discName.empty() || IsOutsideDisc(discName, isLeadByte)) return "";
+  if (discName.empty() || IsOutsideDisc(discName)) return "";
   std::string path = root_, spelled;
-  std::vector<std::string> parts = SplitPath(discName, isLeadByte);
+  std::vector<std::string> parts = SplitPath(discName, nullptr);
   if (parts.empty()) return "";
   struct stat st;
   for (const std::string& part : parts) {

@@ -10,8 +10,8 @@ namespace check {
 
 class DiscFiles {
  public:
-  // Names are in the disc's code page (bytes as they are without one) and are looked
-  // for under their host spelling.
+  // Names are in UTF-8 and are looked for under their host spelling (as they are
+  // without a code page).
   explicit DiscFiles(const std::string& root, DiscCodePage* codePage = nullptr)
       : root_(root), codePage_(codePage) {}
   const std::string& root() const { return root_; }
@@ -19,8 +19,7 @@ class DiscFiles {
   // disc has no such file. Names that leave the disc (a drive letter, a leading
   // "\", "..") are not looked for.
   std::string FindFile(const std::string& discName) const;
-  // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE"), in the
-  // disc's code page.
+  // The name as the disc spells it ("SETUP\setup.exe" for "setup\SETUP.EXE").
   std::string DiscSpelling(const std::string& discName) const;
   // The part of the name (as the disc spells it, "pics" of "pics\a.ico") that is a
   // symbolic link, or "" when none is. The launcher refuses a path through a link, so

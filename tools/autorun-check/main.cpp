@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   }
   check::DiscReport report = check::CheckPath(path, *page, language);
   if (!report.unreadable.empty()) {
-    fprintf(stderr, "autorun-check: %s\n", report.unreadable.c_str());
+    page->Write(stderr, "autorun-check: " + report.unreadable + "\n");  // it may quote a name
     check::KeepConsoleOpen();
     return 2;
   }

@@ -10,9 +10,11 @@
 
 #include <map>
 
+#include "base/utf.h"
 #include "control_text.h"
 #include "icon_names.h"
 #include "lead_bytes.h"
+#include "letter_case.h"
 #include "menu/copy_directive.h"
 #include "menu/entry_condition.h"
 #include "menu/entry_picture.h"
@@ -81,11 +83,12 @@ bool KeyNamesCommand(const std::string& key, LeadByteTest isLeadByte) {
   return false;
 }
 
-// Judges the document the launcher's reader made of the file, line by line in file order.
+// Judges the document the launcher's reader made of the file, line by line in file order,
+// in the file's own text (textCodePage): its limits and lead bytes are the launcher's.
 class DocumentJudge {
  public:
-  DocumentJudge(MenuScan& scan, const menu::MenuDocument& document, LeadByteTest isLeadByte)
-      : scan_(scan), d_(document), isLeadByte_(isLeadByte) {}
+  DocumentJudge(MenuScan& scan, const menu::MenuDocument& document, DiscCodePage& codePage)
+      : scan_(scan), d_(document), codePage_(codePage), isLeadByte_(LeadByteTestFor(scan.textCodePage)) {}
 
   void Run() {
     for (const menu::DocumentLine* line = d_.lines(); line; line = line->next) {
@@ -160,6 +163,18 @@ class DocumentJudge {
       return;
     }
     scan_.view.languages.push_back({line, parsed.tags.c_str(), parsed.file.c_str()});
+    // The launcher compares tags with the user's; a tag Windows never gives matches no one.
+    std::string tags = parsed.tags.c_str();
+    for (size_t at = 0; at < tags.size();) {
+      size_t end = tags.find(',', at);
+      if (end == std::string::npos) end = tags.size();
+      std::string tag = tags.substr(at, end - at);
+      if (!tag.empty() && !menu::ReachedByWindows(tag.c_str()))
+        Warn(line, "no Windows user has the language tag " + Quoted(tag) +
+                       ", so none reads this file by it: Windows gives tags such as de, de-CH, zh-TW and "
+                       "sr-Latn, never zh-Hant-TW, zh-CHS, iw or in");
+      at = end + 1;
+    }
   }
 
   void Entry(int index) {
@@ -239,14 +254,22 @@ class DocumentJudge {
   }
 
   // A letter underlined on two buttons of a page reaches only the first of them. The
-  // underlined character is the one the buttons themselves underline and answer to.
+  // underlined character is the one the buttons themselves underline and answer to; its
+  // capital and small letter are one key.
   void CheckUnderlinedLetter(const std::string& name, const MenuItem& item) {
-    glyphkey::Underline underline = glyphkey::UnderlinedCharacter(item.caption.c_str(), isLeadByte_);
+    const std::string& caption = item.caption;
+    glyphkey::Underline underline = glyphkey::UnderlinedCharacter(caption.c_str(), isLeadByte_);
     if (underline.offset < 0) return;
-    std::string shown = item.caption.substr(underline.offset, underline.length);
-    std::string letter = shown;
-    if (letter.size() == 1) letter[0] = LowerAscii(letter[0]);
-    auto first = underlined_.emplace(letter, item.index);
+    size_t length = underline.length;
+    unsigned codePoint = utf::kReplacement;
+    // In UTF-8 the whole character that begins there is underlined.
+    if (scan_.textCodePage == menu::kUtf8CodePage)
+      length =
+          utf::DecodeUtf8(caption.data() + underline.offset, caption.size() - underline.offset, &codePoint);
+    std::string shown = caption.substr(underline.offset, length);
+    std::string letter = codePage_.Utf8Of(shown, scan_.textCodePage);
+    if (!letter.empty()) utf::DecodeUtf8(letter.data(), letter.size(), &codePoint);
+    auto first = underlined_.emplace(CapitalLetter(codePoint), item.index);
     if (first.second) return;
     Warn(item.captionLine, name + " underlines '" + shown + "' like entry " +
                                std::to_string(first.first->second + 1) +
@@ -307,29 +330,28 @@ class DocumentJudge {
 
   MenuScan& scan_;
   const menu::MenuDocument& d_;
+  DiscCodePage& codePage_;
   LeadByteTest isLeadByte_;
-  bool haveIconList_ = false;              // a QXicon line came before the entry judged
-  std::map<std::string, int> underlined_;  // the underlined characters so far, to the first entry
+  bool haveIconList_ = false;           // a QXicon line came before the entry judged
+  std::map<unsigned, int> underlined_;  // the underlined letters (capitals) so far, to the first entry
 };
 
 // The names of the encoding a file was read in.
 void DescribeEncoding(const menu::EncodingChoice& choice, const DiscCodePage& codePage, MenuView* view) {
-  std::string page = "code page " + std::to_string(codePage.number());
   switch (choice.encoding) {
     case menu::Encoding::kAnsi:
       view->encoding = "ansi";
-      view->encodingText = "ANSI, read as " + page;
+      view->encodingText = "ANSI, read as code page " + std::to_string(codePage.number());
       break;
     case menu::Encoding::kUtf8:
       view->encoding = choice.markLength ? "utf-8-bom" : "utf-8";
-      view->encodingText = std::string(choice.markLength ? "UTF-8 with a byte-order mark" : "UTF-8") +
-                           ", converted to " + page;
+      view->encodingText = choice.markLength ? "UTF-8 with a byte-order mark" : "UTF-8";
       break;
     case menu::Encoding::kUtf16Le:
     case menu::Encoding::kUtf16Be: {
       bool le = choice.encoding == menu::Encoding::kUtf16Le;
       view->encoding = le ? "utf-16le" : "utf-16be";
-      view->encodingText = std::string(le ? "UTF-16 LE" : "UTF-16 BE") + ", converted to " + page;
+      view->encodingText = le ? "UTF-16 LE" : "UTF-16 BE";
       break;
     }
     case menu::Encoding::kLegacyAnsi:
@@ -433,6 +455,22 @@ void CheckLines(MenuScan& scan, const menu::MenuDocument& document, LeadByteTest
     }
   }
 }
+// The texts of the view and the warnings, judged in the file's own text, in UTF-8.
+void TextsInUtf8(DiscCodePage& codePage, MenuScan* scan) {
+  auto utf8 = [&](std::string& text) { text = codePage.Utf8Of(text, scan->textCodePage); };
+  MenuView& view = scan->view;
+  utf8(view.title);
+  utf8(view.name);
+  for (MenuItem& item : view.items) {
+    for (std::string* text : {&item.caption, &item.command, &item.picture, &item.picturePath, &item.condition,
+                              &item.runStyle, &item.tip, &item.view.target, &item.view.commandLine,
+                              &item.copyValue, &item.copySource, &item.copyDestination})
+      utf8(*text);
+    for (std::string& note : item.view.notes) utf8(note);
+  }
+  for (LanguageView& language : view.languages) utf8(language.tags), utf8(language.file);
+  for (Warning& warning : scan->warnings) utf8(warning.text);
+}
 }  // namespace
 
 MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, bool popup,
@@ -445,12 +483,13 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   scan.opened = true;
   // The launcher's own reading: the encoding chosen, then the text from after the mark.
   FileSource bytes(file);
-  LeadByteTest isLeadByte = codePage.isLeadByte();
   menu::CodePages& codePages = codePage.conversions();
   menu::TextSource text(bytes, codePages);
   bool chosen = text.Choose(codePage.number() == menu::kUtf8CodePage);
   menu::EncodingChoice choice = text.choice();
   DescribeEncoding(choice, codePage, &scan.view);
+  scan.textCodePage = choice.TextCodePage(codePage.number());
+  LeadByteTest isLeadByte = LeadByteTestFor(scan.textCodePage);
   bool whole = false;
   menu::ReadResult result = menu::ReadResult::kReadError;
   menu::MenuDocument document;
@@ -463,7 +502,7 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
     menu::LineReader reader(again);
     result = menu::ReadMenuDocument(reader, isLeadByte, document);
   }
-  DocumentJudge(scan, document, isLeadByte).Run();
+  DocumentJudge(scan, document, codePage).Run();
   // UTF-16 without a mark is read as ANSI bytes, in which every line ends at its
   // first zero byte: no key is found.
   unsigned char head[2] = {1, 1};
@@ -477,7 +516,15 @@ MenuScan ScanMenuFile(const std::string& hostPath, const std::string& discName, 
   scan.readError = !whole || result == menu::ReadResult::kReadError;
   scan.view.readable = !scan.readError;
   scan.view.entryLimit = result == menu::ReadResult::kEntryLimit;
+  if (choice.encoding == menu::Encoding::kLegacyAnsi) {
+    scan.view.legacyCodePage = codePage.legacyNumber();
+  } else if (scan.textCodePage != menu::kUtf8CodePage) {
+    for (const ScannedLine& line : scan.lines)
+      for (char c : line.text)
+        if (static_cast<unsigned char>(c) > 0x7F) scan.view.legacyCodePage = scan.textCodePage;
+  }
   CheckLines(scan, document, isLeadByte);
+  TextsInUtf8(codePage, &scan);
   return scan;
 }
 

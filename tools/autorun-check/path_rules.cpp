@@ -47,12 +47,10 @@ void WarnAtLink(const DiscFiles& files, const std::string& discPath, const std::
 
 }  // namespace
 
-void WarnAtLinks(const MenuView& menu, const DiscFiles& files, LeadByteTest isLeadByte,
-                 std::vector<Warning>* warnings) {
+void WarnAtLinks(const MenuView& menu, const DiscFiles& files, std::vector<Warning>* warnings) {
   for (const LanguageView& language : menu.languages) {
     Text discPath;
-    if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath, isLeadByte) ==
-        menu::DiscPathProblem::kNone)
+    if (menu::ResolveDiscPath(language.file.c_str(), "", &discPath) == menu::DiscPathProblem::kNone)
       WarnAtLink(files, discPath.c_str(), "the language file", language.line, menu.file, warnings);
   }
   for (const MenuItem& item : menu.items) {
@@ -70,8 +68,7 @@ void WarnAtLinks(const MenuView& menu, const DiscFiles& files, LeadByteTest isLe
       Text discPath;
       if ((condition.kind == menu::ConditionKind::kExists ||
            condition.kind == menu::ConditionKind::kMissing) &&
-          menu::ResolveDiscPath(condition.argument.c_str(), "", &discPath, isLeadByte) ==
-              menu::DiscPathProblem::kNone)
+          menu::ResolveDiscPath(condition.argument.c_str(), "", &discPath) == menu::DiscPathProblem::kNone)
         WarnAtLink(files, discPath.c_str(), "the condition's path", item.line, menu.file, warnings);
     }
   }

@@ -21,8 +21,7 @@ std::string UnknownConditionReason(const menu::Condition& condition);
 
 // Warns, with its line, at each path of the menu that the launcher reaches before a
 // click (a picture, a copy's source, a page or popup, a language file, a condition's
-// disc path) and that runs through a symbolic link on the disc.
-void WarnAtLinks(const MenuView& menu, const DiscFiles& files, LeadByteTest isLeadByte,
-                 std::vector<Warning>* warnings);
+// disc path) and that runs through a symbolic link on the disc. The menu is in UTF-8.
+void WarnAtLinks(const MenuView& menu, const DiscFiles& files, std::vector<Warning>* warnings);
 
 }  // namespace check

@@ -4,6 +4,7 @@
 #include <stdarg.h>
 #include <stdio.h>
 
+#include "base/utf.h"
 #include "icon_names.h"
 #include "page_layout.h"
 
@@ -27,6 +28,28 @@ __attribute__((format(printf, 2, 3))) void Appendf(std::string* out, const char*
   vsnprintf(&large[0], large.size(), format, args);
   va_end(args);
   out->append(large.data(), n);
+}
+
+// The columns a terminal gives a character: two for the wide characters of East Asian
+// scripts (Hangul, CJK, kana, full-width forms), one for any other.
+int Columns(unsigned c) {
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+                 (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                 (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                 (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD)
+             ? 2
+             : 1;
+}
+
+// UTF-8 text padded with blanks to width columns, as "%-*s" pads ASCII.
+std::string Padded(const std::string& text, int width) {
+  int columns = 0;
+  for (size_t at = 0; at < text.size();) {
+    unsigned c;
+    at += utf::DecodeUtf8(text.data() + at, text.size() - at, &c);
+    columns += Columns(c);
+  }
+  return columns < width ? text + std::string(width - columns, ' ') : text;
 }
 
 std::string Place(const Warning& w) {
@@ -123,7 +146,7 @@ void FormatReadable(const DiscReport& report, bool colours, int dpi, std::string
         case MenuItem::kEntry:
           ++entries;
           // Popup items show their caption alone.
-          Appendf(out, "  %2d  %-30s %s\n", item.index + 1, item.caption.c_str(),
+          Appendf(out, "  %2d  %s %s\n", item.index + 1, Padded(item.caption, 30).c_str(),
                   menu.popup ? "" : IconText(item).c_str());
           Appendf(out, "      %-14s %s\n", KindName(item.view.kind), item.command.c_str());
           // What a click starts, where the launcher composes another command line.

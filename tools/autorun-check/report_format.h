@@ -1,7 +1,6 @@
 // Formats a disc report: aligned and readable for people, or one tab-separated
 // record per line for scripts. Warnings read file:line: warning: text, and notes
-// file:line: note: text. The menu's texts stay in the disc's code page; the checker's
-// own words are ASCII.
+// file:line: note: text. Every text is UTF-8.
 #pragma once
 #include <string>
 

@@ -1,5 +1,5 @@
 // What the checker takes from the system it runs on: the conversions of the disc's
-// code page, the host's file names, the paths given on its command line, and the
+// code page to UTF-8, the host's file names, the paths given on its command line, and the
 // terminal its report goes to. One implementation for Linux (iconv, UTF-8 terminals
 // and file names), one for Windows (its own conversions, the console).
 #pragma once
@@ -18,33 +18,38 @@ namespace check {
 // on Linux (a Western Windows), the system's own on Windows.
 unsigned SystemCodePage();
 
-// The ANSI code page of the Windows the checker stands for. The menu's texts stay in
-// it inside the checker, as the launcher sees them, and are converted only for the
-// host: file names when a file is looked for, the report when it is printed.
+// The ANSI code page of the Windows the checker stands for. Inside the checker every
+// text is UTF-8, as inside the launcher: a menu file in this code page is judged as its
+// bytes stand (its limits and lead bytes are the code page's) and converted once read; a
+// file saved as Unicode is UTF-8 from the start.
 class DiscCodePage {
  public:
   virtual ~DiscCodePage() {}
   unsigned number() const { return number_; }
   // Where the ANSI code page is UTF-8: the code page a file that is not UTF-8 is read in.
   unsigned legacyNumber() const { return legacyNumber_; }
-  LeadByteTest isLeadByte() const { return isLeadByte_; }
-  // The launcher's conversions of a menu file saved as Unicode to this code page.
+  // The launcher's conversions of a menu file saved as Unicode to UTF-8.
   virtual menu::CodePages& conversions() = 0;
-  // A name of the disc as the host's file system spells it, and a host file name as
-  // the disc's code page spells it; a name that does not convert stays as it is.
+  // Text in textCodePage (this code page or UTF-8, as EncodingChoice::TextCodePage tells)
+  // in UTF-8; a byte this code page has no character for becomes U+FFFD.
+  std::string Utf8Of(const std::string& text, unsigned textCodePage) {
+    return textCodePage == menu::kUtf8CodePage ? text : ToUtf8(text);
+  }
+  // A name of the disc (UTF-8) as the host's file system spells it, and a host file name
+  // in UTF-8; a name that does not convert stays as it is.
   virtual std::string ToHostName(const std::string& discName) = 0;
   virtual std::string FromHostName(const std::string& hostName) = 0;
-  // Writes text in this code page to a stream as its reader reads it: UTF-8 on Linux;
-  // on Windows the console's characters, or its code page when the stream is a file.
+  // Writes UTF-8 text to a stream as its reader reads it: UTF-8 on Linux; on Windows the
+  // console's characters, or its code page when the stream is a file.
   virtual void Write(FILE* stream, const std::string& text) = 0;
 
  protected:
-  DiscCodePage(unsigned number, unsigned legacyNumber, LeadByteTest isLeadByte)
-      : number_(number), legacyNumber_(legacyNumber), isLeadByte_(isLeadByte) {}
+  DiscCodePage(unsigned number, unsigned legacyNumber) : number_(number), legacyNumber_(legacyNumber) {}
+  // Text in this code page in UTF-8.
+  virtual std::string ToUtf8(const std::string& text) = 0;
 
  private:
   unsigned number_, legacyNumber_;
-  LeadByteTest isLeadByte_;
 };
 
 // The code page, or null when the system cannot convert it.

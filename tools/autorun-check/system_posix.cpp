@@ -1,11 +1,10 @@
-// The checker's system on Linux: iconv for the disc's code page, UTF-8 for the
+// The checker's system on Linux: iconv for the disc's code page; UTF-8 inside, for the
 // terminal and for file names (what xorriso writes to a disc's Joliet names).
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "association_table.h"
 #include "code_pages.h"
-#include "lead_bytes.h"
 #include "system.h"
 
 namespace check {
@@ -19,34 +18,26 @@ const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD, for a byte the code page
 class IconvDiscCodePage : public DiscCodePage {
  public:
   explicit IconvDiscCodePage(unsigned number)
-      : DiscCodePage(number, kLegacyCodePage, LeadByteTestFor(number)),
+      : DiscCodePage(number, kLegacyCodePage),
         conversions_(kLegacyCodePage),
-        toUtf8_(iconv_open("UTF-8", IconvName(number).c_str())),
-        fromUtf8_(iconv_open(IconvName(number).c_str(), "UTF-8")) {}
+        toUtf8_(iconv_open("UTF-8", IconvName(number).c_str())) {}
   ~IconvDiscCodePage() override {
-    for (iconv_t cd : {toUtf8_, fromUtf8_})
-      if (cd != (iconv_t)-1) iconv_close(cd);
+    if (toUtf8_ != (iconv_t)-1) iconv_close(toUtf8_);
   }
-  bool ok() const { return toUtf8_ != (iconv_t)-1 && fromUtf8_ != (iconv_t)-1; }
+  bool ok() const { return toUtf8_ != (iconv_t)-1; }
 
   menu::CodePages& conversions() override { return conversions_; }
-  std::string ToHostName(const std::string& discName) override {
-    std::string name;
-    return ConvertText(toUtf8_, discName, nullptr, &name) ? name : discName;
-  }
-  std::string FromHostName(const std::string& hostName) override {
-    std::string name;
-    return ConvertText(fromUtf8_, hostName, nullptr, &name) ? name : hostName;
-  }
-  void Write(FILE* stream, const std::string& text) override {
-    std::string utf8;
-    ConvertText(toUtf8_, text, kReplacement, &utf8);
-    fwrite(utf8.data(), 1, utf8.size(), stream);
-  }
+  // Linux names files in UTF-8, as the checker does.
+  std::string ToHostName(const std::string& discName) override { return discName; }
+  std::string FromHostName(const std::string& hostName) override { return hostName; }
+  void Write(FILE* stream, const std::string& text) override { fwrite(text.data(), 1, text.size(), stream); }
+
+ protected:
+  std::string ToUtf8(const std::string& text) override { return ConvertText(toUtf8_, text, kReplacement); }
 
  private:
   IconvCodePages conversions_;
-  iconv_t toUtf8_, fromUtf8_;
+  iconv_t toUtf8_;
 };
 }  // namespace
 

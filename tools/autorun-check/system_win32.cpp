@@ -56,14 +56,22 @@ std::string Respell(UINT from, UINT to, const std::string& name) {
 
 class SystemDiscCodePage : public DiscCodePage {
  public:
-  SystemDiscCodePage(UINT number, UINT legacy)
-      : DiscCodePage(number, legacy, LeadByteTestFor(number)), conversions_(legacy) {}
+  SystemDiscCodePage(UINT number, UINT legacy) : DiscCodePage(number, legacy), conversions_(legacy) {}
   menu::CodePages& conversions() override { return conversions_; }
-  std::string ToHostName(const std::string& discName) override { return Respell(number(), CP_ACP, discName); }
+  std::string ToHostName(const std::string& discName) override { return Respell(CP_UTF8, CP_ACP, discName); }
   std::string FromHostName(const std::string& hostName) override {
-    return Respell(CP_ACP, number(), hostName);
+    return Respell(CP_ACP, CP_UTF8, hostName);
   }
   void Write(FILE* stream, const std::string& text) override;
+
+ protected:
+  std::string ToUtf8(const std::string& text) override {
+    std::wstring wide;
+    std::string utf8;
+    Widen(number(), text, false, &wide);
+    Narrow(CP_UTF8, wide, false, &utf8);
+    return utf8;
+  }
 
  private:
   SystemCodePages conversions_;
@@ -75,7 +83,7 @@ HANDLE HandleOf(FILE* stream) {
 
 void SystemDiscCodePage::Write(FILE* stream, const std::string& text) {
   std::wstring wide;
-  Widen(number(), text, false, &wide);
+  Widen(CP_UTF8, text, false, &wide);
   fflush(stream);
   HANDLE console = HandleOf(stream);
   DWORD mode;
