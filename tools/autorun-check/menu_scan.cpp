@@ -131,6 +131,12 @@ class DocumentJudge {
     } else if (line.key == menu::LineKind::kMenuName) {
       scan_.view.name = value;
       scan_.view.nameLine = line.line;
+    } else if (line.key == menu::LineKind::kDirection) {
+      // Only the two words count; the launcher lays out any other page as its start menu.
+      if (menu::PageIsRightToLeft(value, false) == menu::PageIsRightToLeft(value, true))
+        return;
+      Warn(line.line, "the direction " + Quoted(value) +
+                          " is neither rtl nor ltr; the page reads the way its start menu does");
     } else if (line.key == menu::LineKind::kIconList) {
       haveIconList_ = true;
       if (line.number)
