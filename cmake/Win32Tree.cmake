@@ -7,7 +7,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${DISC_BIN_DIR})
 
 add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
-                    -mpreferred-stack-boundary=2
+                    -mpreferred-stack-boundary=2 -fomit-frame-pointer
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)

@@ -57,6 +57,16 @@ boot_prefix() {
     # Windows 10's outline colour for buttons: Wine's own (158 on a face of 245) stands
     # out from the face by less than 3:1, where the picture buttons take their contrast look.
     wine reg add 'HKCU\Control Panel\Colors' /v WindowFrame /d '100 100 100' /f >/dev/null 2>&1
+    # Windows links its dialog fonts to the fonts of the scripts they lack (Nirmala UI for
+    # Devanagari, and so on); Wine links them to what SystemLink names, for each face by
+    # its full name (the bold one apart). The message font is Tahoma, or where Wine has
+    # none the Liberation Sans that stands in for it.
+    local face
+    for face in Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+        /t REG_MULTI_SZ /d 'Lohit-Devanagari.ttf,Lohit Devanagari\0DroidSansFallbackFull.ttf,Droid Sans Fallback\0DejaVuSans.ttf,DejaVu Sans' \
+        /f >/dev/null 2>&1
+    done
     if [ -n "${WINE_SESSION_DPI:-}" ]; then
       wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_SESSION_DPI" /f >/dev/null 2>&1
     fi

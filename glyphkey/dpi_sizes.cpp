@@ -7,6 +7,8 @@
 namespace glyphkey {
 namespace {
 
+const UINT kWesternCodePage = 1252;
+
 // GrayStringA's output procedure for a copy: the copy's own size, where GrayIcon draws
 // at the system's icon size.
 BOOL CALLBACK GrayIconOwnSize(HDC dc, LPARAM data, int) {
@@ -39,14 +41,21 @@ HICON SizedCopy(ControlRecord::SizedIcon* slot, HICON icon, int size) {
 }
 
 // Does the device context's font lack a glyph for some character of the caption? Where
-// the font cannot say (a bitmap face may not map glyphs), it holds the ANSI code page's
-// letters, as the system font does: a character outside the code page is lacking.
+// the font cannot say (a bitmap face may not map glyphs), it holds the letters of its
+// character set's code page, as the system font does: a character outside it is lacking.
+// Where UTF-8 is the ANSI code page, a bitmap face still holds one single-byte set.
 bool LacksGlyphs(HDC dc, const wchar_t* caption) {
   WORD glyphs[kTextBufferSize];
   int length = lstrlenW(caption);
   if (GetGlyphIndicesW(dc, caption, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    CHARSETINFO set;
+    UINT codePage = TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<UINT_PTR>(GetTextCharset(dc))), &set,
+                                         TCI_SRCCHARSET)
+                        ? set.ciACP
+                        : GetACP();
+    if (codePage == CP_UTF8) codePage = kWesternCodePage;
     BOOL lacking = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, caption, length, nullptr, 0, nullptr, &lacking);
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, caption, length, nullptr, 0, nullptr, &lacking);
     return lacking != FALSE;
   }
   for (int i = 0; i < length; ++i)
