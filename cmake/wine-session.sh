@@ -2,7 +2,7 @@
 # Starts or stops the Wine session of one test run: an Xvfb display and a Wine
 # prefix inside the build tree (never the user's ~/.wine), with Wine's virtual
 # desktop so that windows get focus and activation as on Windows.
-#   wine-session.sh start|resume|stop SESSION_DIR
+#   wine-session.sh start|resume|stop|link-fonts|unlink-fonts SESSION_DIR
 # start makes a new prefix; resume keeps the one there, booting one only when there is
 # none. WINE_SESSION_SCREEN (1280x1024x24) and WINE_SESSION_DESKTOP (1024x768) size the
 # X screen and the virtual desktop of a prefix that is booted; WINE_SESSION_DPI (96) its
@@ -23,6 +23,26 @@ start_display() {
   echo $! >"$dir/xvfb.pid"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   echo ":$n" >"$dir/display"
+}
+
+# Windows links its dialog fonts to the fonts of the scripts they lack (Nirmala UI for
+# Devanagari, and so on), bold faces included; Wine links them to what SystemLink names,
+# for each face by its full name. The message font is Tahoma, or where Wine has none the
+# Liberation Sans that stands in for it. Linked fonts change that font's line metrics in
+# Wine, so the links are made only for the pictures (screenshots, previews), not for the
+# tests that measure captions.
+font_links() {
+  export DISPLAY=$(cat "$dir/display")
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+  for face in Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold"; do
+    if [ "$1" = on ]; then
+      wine reg add "$key" /v "$face" /t REG_MULTI_SZ \
+        /d 'Lohit-Devanagari.ttf,Lohit Devanagari\0DroidSansFallbackFull.ttf,Droid Sans Fallback\0DejaVuSans.ttf,DejaVu Sans' \
+        /f >/dev/null 2>&1
+    else
+      wine reg delete "$key" /v "$face" /f >/dev/null 2>&1
+    fi
+  done
 }
 
 boot_prefix() {
@@ -57,16 +77,6 @@ boot_prefix() {
     # Windows 10's outline colour for buttons: Wine's own (158 on a face of 245) stands
     # out from the face by less than 3:1, where the picture buttons take their contrast look.
     wine reg add 'HKCU\Control Panel\Colors' /v WindowFrame /d '100 100 100' /f >/dev/null 2>&1
-    # Windows links its dialog fonts to the fonts of the scripts they lack (Nirmala UI for
-    # Devanagari, and so on); Wine links them to what SystemLink names, for each face by
-    # its full name (the bold one apart). The message font is Tahoma, or where Wine has
-    # none the Liberation Sans that stands in for it.
-    local face
-    for face in Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold"; do
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-        /t REG_MULTI_SZ /d 'Lohit-Devanagari.ttf,Lohit Devanagari\0DroidSansFallbackFull.ttf,Droid Sans Fallback\0DejaVuSans.ttf,DejaVu Sans' \
-        /f >/dev/null 2>&1
-    done
     if [ -n "${WINE_SESSION_DPI:-}" ]; then
       wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_SESSION_DPI" /f >/dev/null 2>&1
     fi
@@ -85,11 +95,15 @@ case "$cmd" in
     boot_prefix || exit 1
     echo "wine session: display $(cat "$dir/display"), prefix $dir/prefix"
     ;;
+  link-fonts|unlink-fonts)
+    [ -f "$dir/display" ] && [ -f "$dir/prefix/.booted" ] || { echo "wine session: none at $dir" >&2; exit 1; }
+    font_links "$([ "$cmd" = link-fonts ] && echo on || echo off)"
+    ;;
   stop)
     [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null
     if [ -f "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null; rm -f "$dir/xvfb.pid"; fi
     rm -f "$dir/display"
     echo "wine session stopped"
     ;;
-  *) echo "usage: wine-session.sh start|resume|stop DIR" >&2; exit 2 ;;
+  *) echo "usage: wine-session.sh start|resume|stop|link-fonts|unlink-fonts DIR" >&2; exit 2 ;;
 esac

@@ -103,6 +103,8 @@ if [ ! -f "$session/xvfb.pid" ] || ! kill -0 "$(cat "$session/xvfb.pid")" 2>/dev
   own_display=1
 fi
 display=$(cat "$session/display")
+# The preview's own session draws every script as Windows draws it.
+bash "$repo/cmake/wine-session.sh" link-fonts "$session" 8>&-
 . "$here/screenshots/shoot.sh"
 # Wine's programs in the session, in the locale of the disc's code page.
 wine_in() {

@@ -27,6 +27,8 @@ if [ ! -f "$session/display" ] || [ ! -f "$session/prefix/.booted" ]; then
   bash "$repo/cmake/wine-session.sh" start "$session" >/dev/null || exit 2
 fi
 display=$(cat "$session/display")
+# Every script drawn as Windows draws it, for the pictures only.
+bash "$repo/cmake/wine-session.sh" link-fonts "$session"
 . "$here/screenshots/shoot.sh"
 run() { bash "$repo/cmake/wine-run.sh" "$session" "$@"; }
 
@@ -35,6 +37,7 @@ work=$(mktemp -d)
 launcher_pid=
 cleanup() {
   run "$poke" quit >/dev/null 2>&1
+  bash "$repo/cmake/wine-session.sh" unlink-fonts "$session"
   [ -n "$launcher_pid" ] && { sleep 1; kill "$launcher_pid" 2>/dev/null; }
   rm -rf "$work"
 }
