@@ -961,7 +961,8 @@ void TestEncodings() {
   WideCharToMultiByte(CP_ACP, 0, L"D\u00e9mo", -1, title, sizeof title, nullptr, nullptr);
   WideCharToMultiByte(CP_ACP, 0, L"&Caf\u00e9", -1, caption, sizeof caption, nullptr, nullptr);
   WideCharToMultiByte(CP_ACP, 0, L"&Ferm\u00e9", -1, quit, sizeof quit, nullptr, nullptr);
-  WideCharToMultiByte(CP_ACP, 0, L"recorder.exe caf\u00e9", -1, command, sizeof command, nullptr, nullptr);
+  // The recorder logs its command line in UTF-8.
+  WideCharToMultiByte(CP_UTF8, 0, L"recorder.exe caf\u00e9", -1, command, sizeof command, nullptr, nullptr);
   Disc disc;
   CHECK(MakeDisc(disc, "encodings"));
   CHECK(CopyRecorder(disc, "recorder.exe"));
