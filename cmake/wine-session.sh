@@ -2,7 +2,7 @@
 # Starts or stops the Wine session of one test run: an Xvfb display and a Wine
 # prefix inside the build tree (never the user's ~/.wine), with Wine's virtual
 # desktop so that windows get focus and activation as on Windows.
-#   wine-session.sh start|resume|stop|link-fonts|unlink-fonts SESSION_DIR
+#   wine-session.sh start|resume|stop|link-fonts|unlink-fonts SESSION_DIR [bold]
 # start makes a new prefix; resume keeps the one there, booting one only when there is
 # none. WINE_SESSION_SCREEN (1280x1024x24) and WINE_SESSION_DESKTOP (1024x768) size the
 # X screen and the virtual desktop of a prefix that is booted; WINE_SESSION_DPI (96) its
@@ -31,10 +31,14 @@ start_display() {
 # Liberation Sans that stands in for it. Linked fonts change that font's line metrics in
 # Wine, so the links are made only for the pictures (screenshots, previews), not for the
 # tests that measure captions.
+# "link-fonts DIR bold" links the bold faces alone, which the picture buttons' captions and
+# the caption bar use: the dialog font, and with it the dialog's layout, stays as it is.
 font_links() {
   export DISPLAY=$(cat "$dir/display")
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
-  for face in Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold"; do
+  local faces=(Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold")
+  [ "${2:-}" = bold ] && faces=("Tahoma Bold" "Liberation Sans Bold")
+  for face in "${faces[@]}"; do
     if [ "$1" = on ]; then
       wine reg add "$key" /v "$face" /t REG_MULTI_SZ \
         /d 'Lohit-Devanagari.ttf,Lohit Devanagari\0DroidSansFallbackFull.ttf,Droid Sans Fallback\0DejaVuSans.ttf,DejaVu Sans' \
@@ -97,7 +101,7 @@ case "$cmd" in
     ;;
   link-fonts|unlink-fonts)
     [ -f "$dir/display" ] && [ -f "$dir/prefix/.booted" ] || { echo "wine session: none at $dir" >&2; exit 1; }
-    font_links "$([ "$cmd" = link-fonts ] && echo on || echo off)"
+    font_links "$([ "$cmd" = link-fonts ] && echo on || echo off)" "${3:-}"
     ;;
   stop)
     [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") wineserver -k 2>/dev/null

@@ -103,8 +103,9 @@ if [ ! -f "$session/xvfb.pid" ] || ! kill -0 "$(cat "$session/xvfb.pid")" 2>/dev
   own_display=1
 fi
 display=$(cat "$session/display")
-# The preview's own session draws every script as Windows draws it.
-bash "$repo/cmake/wine-session.sh" link-fonts "$session" 8>&-
+# The preview's own session draws the captions in every script as Windows draws them; the
+# dialog font stays unlinked, so that every window keeps the size the checker gives it.
+bash "$repo/cmake/wine-session.sh" link-fonts "$session" bold 8>&-
 . "$here/screenshots/shoot.sh"
 # Wine's programs in the session, in the locale of the disc's code page.
 wine_in() {
@@ -129,6 +130,8 @@ quit_launcher() {
 }
 cleanup() {
   quit_launcher
+  # A session shared with tests (PREVIEW_SESSION) gets its fonts back as they were.
+  bash "$repo/cmake/wine-session.sh" unlink-fonts "$session" 8>&- >/dev/null 2>&1
   [ $own_display = 1 ] && bash "$repo/cmake/wine-session.sh" stop "$session" >/dev/null 2>&1
   rm -rf "$work"
 }

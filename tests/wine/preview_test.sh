@@ -24,7 +24,7 @@ done
 order=$(grep -o 'src="[^"]*"\|<h2>[^<]*</h2>\|clean: 0 warnings' "$out/index.html" | tr '\n' ' ')
 want='<h2>autorun.inf</h2> src="autorun.png" <h2>tools.inf</h2> src="tools.png" <h2>more.inf</h2> src="more.png" <h2>autorun-check</h2> clean: 0 warnings '
 [ "$order" = "$want" ] || fail "index.html holds: $order"
-grep -q 'opened by entry 5 &ldquo;&amp;Tools...&rdquo; of autorun.inf (line 27)' "$out/index.html" ||
+grep -q 'opened by entry 5 &ldquo;&amp;Tools...&rdquo; of autorun.inf (line 31)' "$out/index.html" ||
   fail "index.html does not say what opens the popup"
 
 # Every page reached, and reached once: its picture is its window (they all differ in
