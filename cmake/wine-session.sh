@@ -36,8 +36,11 @@ start_display() {
 font_links() {
   export DISPLAY=$(cat "$dir/display")
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+  local saved="$dir/systemlink.reg" savedWindows="Z:${dir//\//\\}\\systemlink.reg"
   local faces=(Tahoma "Tahoma Bold" "Liberation Sans" "Liberation Sans Bold")
   [ "${2:-}" = bold ] && faces=("Tahoma Bold" "Liberation Sans Bold")
+  # Wine's own links (its Tahoma names fonts of Windows) are kept aside and put back.
+  [ "$1" = on ] && [ ! -f "$saved" ] && wine reg export "$key" "$savedWindows" /y >/dev/null 2>&1
   for face in "${faces[@]}"; do
     if [ "$1" = on ]; then
       wine reg add "$key" /v "$face" /t REG_MULTI_SZ \
@@ -47,6 +50,10 @@ font_links() {
       wine reg delete "$key" /v "$face" /f >/dev/null 2>&1
     fi
   done
+  if [ "$1" = off ] && [ -f "$saved" ]; then
+    wine reg import "$savedWindows" >/dev/null 2>&1
+    rm -f "$saved"
+  fi
 }
 
 boot_prefix() {

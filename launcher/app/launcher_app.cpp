@@ -44,7 +44,7 @@ bool LauncherApp::InitInstance() {
   Enable3dControls();
   HMODULE library = LoadOwnLibrary();
   if (!library) {
-    MessageBoxA(nullptr, "Cannot load GlyphKey32.dll library", "Error", MB_ICONERROR);
+    MessageBoxW(nullptr, L"Cannot load GlyphKey32.dll library", L"Error", MB_ICONERROR);
     return false;
   }
   facts.Gather();

@@ -2,13 +2,14 @@
 #include "base/wide_text_win32.h"
 
 #include <stdlib.h>
+#include <string.h>
 
 #include "base/utf.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' UTF-16 unit");
 
 WideText::WideText(const char* text, UINT codePage) {
-  size_t length = lstrlenA(text);
+  size_t length = text ? strlen(text) : 0;
   // UTF-8 is converted by the launcher's own rule, the same on every Windows: XP's
   // MultiByteToWideChar drops an invalid sequence where later versions put U+FFFD.
   size_t units = codePage == CP_UTF8

@@ -43,11 +43,12 @@ void JoinComApartmentOnce() {
   if (joined) return;
   joined = true;
   typedef HRESULT(WINAPI * CoInitializeExFn)(void*, DWORD);
-  char path[MAX_PATH];
-  UINT length = GetSystemDirectoryA(path, MAX_PATH - sizeof "\\ole32.dll");
-  if (length == 0 || length >= MAX_PATH - sizeof "\\ole32.dll") return;
-  lstrcatA(path, "\\ole32.dll");
-  HMODULE ole32 = LoadLibraryA(path);
+  static const WCHAR kName[] = L"\\ole32.dll";
+  WCHAR path[MAX_PATH];
+  UINT length = GetSystemDirectoryW(path, MAX_PATH - ARRAYSIZE(kName));
+  if (length == 0 || length >= MAX_PATH - ARRAYSIZE(kName)) return;
+  lstrcpyW(path + length, kName);
+  HMODULE ole32 = LoadLibraryW(path);
   CoInitializeExFn initialize =
       ole32 ? (CoInitializeExFn)(void*)GetProcAddress(ole32, "CoInitializeEx") : nullptr;
   // An apartment the thread already has (a screen reader's request made one) stays as it is.

@@ -32,7 +32,7 @@ bool ClassesRootView::ExpandEnvironment(const char* text, Text* expanded) {
   // On 64-bit Windows the environment names the 64-bit program folders ProgramW6432
   // and CommonProgramW6432 as well; only there are references rewritten to them.
   Text native(text);
-  if (GetEnvironmentVariableA("ProgramW6432", nullptr, 0)) native = assoc::PreferNativeProgramFolders(text);
+  if (GetEnvironmentVariableW(L"ProgramW6432", nullptr, 0)) native = assoc::PreferNativeProgramFolders(text);
   WCHAR buffer[assoc::kExpandedBufferSize];
   DWORD needed = ExpandEnvironmentStringsW(WideText(native.c_str()).get(), buffer, assoc::kExpandedBufferSize);
   if (needed == 0 || needed > assoc::kExpandedBufferSize) {
@@ -60,7 +60,7 @@ void ShowLastSystemError() {
     Text fallback("System error ");
     fallback.AppendInt((long)code);
     fallback.Append(" (no description available).");
-    MessageBoxA(nullptr, fallback.c_str(), "GetLastError", MB_ICONINFORMATION);
+    MessageBoxW(nullptr, WideText(fallback.c_str()).get(), L"GetLastError", MB_ICONINFORMATION);
   }
   if (text) LocalFree(text);
 }

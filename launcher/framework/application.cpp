@@ -15,9 +15,10 @@ Application::~Application() {
 
 int Application::Run() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  // The windows are Unicode ones: their characters stay UTF-16 on the way.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return ExitInstance();
 }

@@ -46,7 +46,7 @@ void ButtonBuilder::Entry(int index, const char* caption, int iconNumber) {
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
   HWND button =
-      CreateWindowExA(0, GLYPHKEY_CLASS, "", kButtonStyle, column_.margin(), top,
+      CreateWindowExW(0, L"" GLYPHKEY_CLASS, L"", kButtonStyle, column_.margin(), top,
                       layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
                       (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (!button) return;

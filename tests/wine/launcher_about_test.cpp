@@ -22,7 +22,7 @@ constexpr int kVersionLabelId = ID_VERSION_LABEL;
 constexpr int kAutoStartLabelId = ID_AUTO_START_LABEL;
 constexpr int kAutoStartListId = ID_AUTO_START_LIST;
 constexpr const char* kSection = "E2E About Disc";
-constexpr const char* kTranslatedSection = "E2E Translated Disc";
+constexpr const char* kTranslatedSection = "E2E \xD0\x9F\xD0\xB5\xD1\x80\xD0\xB5\xD0\xB2\xD0\xBE\xD0\xB4";  // Перевод
 constexpr const char* kLoopSection = "E2E Loop Disc";
 
 // Entry 2 has an empty caption, so it has no list item: the list reads <none>, Install,
@@ -303,7 +303,7 @@ void TestAutoStart(const Disc& disc) {
 }
 
 void TestTranslated() {
-  TEST_CASE("About box texts from the Messages section");
+  TEST_CASE("About box texts from the Messages section; a disc named in Cyrillic keeps its own section");
   Disc disc;
   CHECK(MakeDisc(disc, "translated"));
   CHECK(WriteDiscFile(disc, "autorun.inf",
@@ -311,7 +311,7 @@ void TestTranslated() {
                       "AboutBoxTitle=A propos du disque\r\n"
                       "NoneText=(aucun)\r\n"
                       "AutoStart=Lancement :\r\n"
-                      "[autorun]\r\nQXName=E2E Translated Disc\r\n"
+                      "[autorun]\r\nQXName=E2E \xD0\x9F\xD0\xB5\xD1\x80\xD0\xB5\xD0\xB2\xD0\xBE\xD0\xB4\r\n"
                       "shell\\a=&Premier&\r\nshell\\a\\command=a.exe\r\n"));
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
@@ -381,9 +381,9 @@ int main() {
   static const char* const programs[] = {"recorder.exe", "tool.exe"};
   for (const char* name : programs) CHECK(CopyRecorder(disc, name));
   CHECK(WriteDiscFile(disc, "autorun.inf", kMenu));
-  RemoveProfileSection(kSection);
+  // The launcher makes the file: in UTF-16, so that a disc's name in any script is kept.
+  DeleteFileW(ProfilePath().c_str());
 
-  TEST_CASE("the profile file lives in the Windows directory, not on the disc");
   Launcher launcher;
   CHECK(StartLauncher(launcher, disc));
   if (HWND window = WaitForLauncherWindow(launcher)) {
@@ -393,13 +393,11 @@ int main() {
     CHECK(!"launcher window");
   }
   CHECK(EndLauncher(launcher));
+  TEST_CASE("the profile file lives in the Windows directory, not on the disc, in UTF-16");
   char path[MAX_PATH];
   DiscPath(disc, "QXAutorun.ini", path, sizeof path);
   CHECK(!FileExists(path));
-  char windows[MAX_PATH];
-  GetWindowsDirectoryA(windows, sizeof windows);
-  lstrcatA(windows, "\\QXAutorun.ini");
-  CHECK(FileExists(windows));
+  CHECK(ProfileIsUnicode());
 
   TestAutoStart(disc);
   TestTranslated();

@@ -28,7 +28,7 @@ const DWORD kQuietMs = Scaled(700);
 namespace {
 
 constexpr DWORD kPollMs = 15;
-constexpr const char* kProfileFile = "QXAutorun.ini";
+constexpr const wchar_t* kProfileFile = L"QXAutorun.ini";
 // The static control that holds a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 // The About box's auto-start list: it tells the About box from the other dialogs.
@@ -580,16 +580,43 @@ LONG DeleteKeyTree(HKEY parent, const char* name) {
 
 bool DeleteClassKey(const char* keyPath) { return DeleteKeyTree(HKEY_CLASSES_ROOT, keyPath) == ERROR_SUCCESS; }
 
+std::wstring Wide(const char* utf8) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  std::wstring wide(size > 0 ? size : 1, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], size);
+  wide.resize(wcslen(wide.c_str()));
+  return wide;
+}
+
 void ReadAutoStart(const char* section, char* out, int size) {
-  GetPrivateProfileStringA(section, "AutoStart", "", out, size, kProfileFile);
+  wchar_t value[256] = L"";
+  GetPrivateProfileStringW(Wide(section).c_str(), L"AutoStart", L"", value, 256, kProfileFile);
+  WideCharToMultiByte(CP_UTF8, 0, value, -1, out, size, nullptr, nullptr);
 }
 
 bool WriteAutoStart(const char* section, const char* value) {
-  return WritePrivateProfileStringA(section, "AutoStart", value, kProfileFile) != 0;
+  return WritePrivateProfileStringW(Wide(section).c_str(), L"AutoStart", Wide(value).c_str(), kProfileFile) != 0;
 }
 
 bool RemoveProfileSection(const char* section) {
-  return WritePrivateProfileStringA(section, nullptr, nullptr, kProfileFile) != 0;
+  return WritePrivateProfileStringW(Wide(section).c_str(), nullptr, nullptr, kProfileFile) != 0;
+}
+
+std::wstring ProfilePath() {
+  wchar_t windows[MAX_PATH] = L"";
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  return std::wstring(windows) + L"\\" + kProfileFile;
+}
+
+bool ProfileIsUnicode() {
+  HANDLE file = CreateFileW(ProfilePath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  unsigned char mark[2] = {};
+  DWORD read = 0;
+  ReadFile(file, mark, 2, &read, nullptr);
+  CloseHandle(file);
+  return read == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
 }
 
 ThreadHook::ThreadHook(DWORD threadId, const char* procedure) {

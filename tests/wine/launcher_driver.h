@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace driver {
 
 // How many times slower than a plain Wine this one runs: the WINE_TEST_SLOWDOWN of the
@@ -143,10 +145,16 @@ void ClearRecords(const Disc& disc);
 bool SetClassValue(const char* keyPath, const char* value, bool expandable = false);
 bool DeleteClassKey(const char* keyPath);  // with all sub-keys
 
-// The launcher's profile file "QXAutorun.ini" in the Windows directory.
+// UTF-8 widened for the W calls.
+std::wstring Wide(const char* utf8);
+
+// The launcher's profile file "QXAutorun.ini" in the Windows directory; sections in UTF-8.
 void ReadAutoStart(const char* section, char* out, int size);  // "" when missing
 bool WriteAutoStart(const char* section, const char* value);
 bool RemoveProfileSection(const char* section);
+// The file's full path, and whether it starts with UTF-16's byte order mark.
+std::wstring ProfilePath();
+bool ProfileIsUnicode();
 
 // A WH_CALLWNDPROC hook procedure of launcher_hooks.dll placed in a launcher thread for
 // the object's lifetime: it acts there on what only the launcher's process can do.

@@ -341,12 +341,6 @@ const char kScriptsMenu[] =
     "[Messages]\r\nQuitButton=\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\r\n";  // Выход
 const char kRightToLeftPage[] = "QXdirection=rtl\r\nshell\\a=\xD7\x97\xD7\x96\xD7\xA8\xD7\x94\r\nshell\\a\\command=[autorun.inf]\r\n";
 
-std::wstring Wide(const char* utf8) {
-  wchar_t wide[512] = L"";
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 512);
-  return wide;
-}
-
 // The text a window holds, read without its procedure: the picture buttons' procedure is
 // an ANSI one, which would hand out a Unicode caption narrowed.
 std::wstring HeldText(HWND window) {
