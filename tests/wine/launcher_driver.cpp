@@ -56,29 +56,26 @@ bool CopyFromBin(const Disc& disc, const char* name) {
   if (!bin) return false;
   snprintf(source, sizeof source, "%s\\%s", bin, name);
   DiscPath(disc, name, target, sizeof target);
-  return CopyFileA(source, target, FALSE) != 0;
+  return CopyFileW(Wide(source).c_str(), Wide(target).c_str(), FALSE) != 0;
 }
 
-bool RemoveTree(const char* dir) {
-  char pattern[MAX_PATH];
-  snprintf(pattern, sizeof pattern, "%s\\*", dir);
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern, &found);
+bool RemoveTree(const std::wstring& dir) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      if (!strcmp(found.cFileName, ".") || !strcmp(found.cFileName, "..")) continue;
-      char path[MAX_PATH];
-      snprintf(path, sizeof path, "%s\\%s", dir, found.cFileName);
+      if (!wcscmp(found.cFileName, L".") || !wcscmp(found.cFileName, L"..")) continue;
+      std::wstring path = dir + L"\\" + found.cFileName;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(path);
       } else {
-        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
       }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  return RemoveDirectoryA(dir) != 0;
+  return RemoveDirectoryW(dir.c_str()) != 0;
 }
 
 bool HasClass(HWND window, const char* className) {
@@ -181,7 +178,7 @@ void DiscPath(const Disc& disc, const char* name, char* out, int size) {
   snprintf(out, size, "%s\\%s", disc.dir, name);
 }
 
-bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const char* path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool LauncherBuilt() {
   const char* bin = getenv("DISC_BIN_DIR");
@@ -199,13 +196,15 @@ bool LauncherBuilt() {
 }
 
 bool MakeDisc(Disc& disc, const char* name, bool withLibrary) {
-  char temp[MAX_PATH];
-  if (!GetTempPathA(MAX_PATH, temp)) return false;
+  wchar_t wideTemp[MAX_PATH];
+  char temp[3 * MAX_PATH];
+  if (!GetTempPathW(MAX_PATH, wideTemp)) return false;
+  WideCharToMultiByte(CP_UTF8, 0, wideTemp, -1, temp, sizeof temp, nullptr, nullptr);
   size_t n = strlen(temp);
   if (n && temp[n - 1] == '\\') temp[n - 1] = 0;
   snprintf(disc.dir, sizeof disc.dir, "%s\\e2e-%s-%lu", temp, name, GetCurrentProcessId());
-  if (FileExists(disc.dir)) RemoveTree(disc.dir);
-  if (!CreateDirectoryA(disc.dir, nullptr)) return false;
+  if (FileExists(disc.dir)) RemoveTree(Wide(disc.dir));
+  if (!CreateDirectoryW(Wide(disc.dir).c_str(), nullptr)) return false;
   if (!CopyFromBin(disc, "autorun.exe")) return false;
   return !withLibrary || CopyFromBin(disc, "GlyphKey32.dll");
 }
@@ -213,7 +212,7 @@ bool MakeDisc(Disc& disc, const char* name, bool withLibrary) {
 bool WriteDiscBytes(const Disc& disc, const char* name, const void* bytes, DWORD size) {
   char path[MAX_PATH];
   DiscPath(disc, name, path, sizeof path);
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   BOOL ok = WriteFile(file, bytes, size, &written, nullptr);
@@ -230,14 +229,14 @@ bool CopyRecorder(const Disc& disc, const char* asName) {
   if (!DirectoryOfModule(here, sizeof here)) return false;
   snprintf(source, sizeof source, "%s\\recorder.exe", here);
   DiscPath(disc, asName, target, sizeof target);
-  return CopyFileA(source, target, FALSE) != 0;
+  return CopyFileW(Wide(source).c_str(), Wide(target).c_str(), FALSE) != 0;
 }
 
 bool RemoveDisc(Disc& disc) {
   if (!disc.dir[0]) return true;
   // A process that just ended may still hold a file for a moment.
   for (int attempt = 0; attempt < 20; attempt++) {
-    if (RemoveTree(disc.dir) || !FileExists(disc.dir)) {
+    if (RemoveTree(Wide(disc.dir)) || !FileExists(disc.dir)) {
       disc.dir[0] = 0;
       return true;
     }
@@ -256,13 +255,14 @@ bool StartLauncher(Launcher& launcher, const Disc& disc, const StartOptions& opt
   snprintf(commandLine, sizeof commandLine, "\"%s\"%s%s", exe, options.arguments ? " " : "",
            options.arguments ? options.arguments : "");
   // The launcher passes its environment on to what it starts, so the recorder finds its log.
-  SetEnvironmentVariableA(kRecorderLogVariable, log);
+  SetEnvironmentVariableW(kRecorderLogVariable, Wide(log).c_str());
   if (options.holdShift) keybd_event(VK_SHIFT, 0, 0, 0);
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  BOOL ok =
-      CreateProcessA(exe, commandLine, nullptr, nullptr, FALSE, options.suspended ? CREATE_SUSPENDED : 0,
-                     nullptr, disc.dir, &startup, &launcher.pi);
+  std::wstring wideCommandLine = Wide(commandLine);
+  BOOL ok = CreateProcessW(Wide(exe).c_str(), &wideCommandLine[0], nullptr, nullptr, FALSE,
+                           options.suspended ? CREATE_SUSPENDED : 0, nullptr, Wide(disc.dir).c_str(), &startup,
+                           &launcher.pi);
   launcher.started = ok != 0;
   if (ok && options.waitForWindow && !options.suspended) {
     WaitForLauncherWindow(launcher);
@@ -511,8 +511,8 @@ void PostKey(HWND window, WORD vk) {
 int ReadRecords(const Disc& disc, Record* out, int max) {
   char path[MAX_PATH];
   DiscPath(disc, kLogName, path, sizeof path);
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, 0);
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, 0);
   if (file == INVALID_HANDLE_VALUE) return 0;
   static char text[16384];
   DWORD got = 0;
@@ -548,7 +548,7 @@ int WaitForRecords(const Disc& disc, int count, Record* out, int max, DWORD time
 void ClearRecords(const Disc& disc) {
   char path[MAX_PATH];
   DiscPath(disc, kLogName, path, sizeof path);
-  DeleteFileA(path);
+  DeleteFileW(Wide(path).c_str());
 }
 
 // ---- Registry and profile -------------------------------------------------------------

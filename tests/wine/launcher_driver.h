@@ -22,7 +22,7 @@ extern const DWORD kWaitMs;
 extern const DWORD kQuietMs;
 // The environment variable through which recorder.exe learns where to write, and the
 // log's name in the disc folder.
-constexpr const char* kRecorderLogVariable = "E2E_RECORDER_LOG";
+constexpr const wchar_t* kRecorderLogVariable = L"E2E_RECORDER_LOG";
 constexpr const char* kLogName = "recorder.log";
 // recorder.exe stays this many milliseconds before exiting when this variable is set.
 constexpr const char* kRecorderStayVariable = "E2E_RECORDER_STAY_MS";
@@ -43,9 +43,10 @@ bool LauncherBuilt();
 
 // A fresh folder that stands for the root of a disc.
 struct Disc {
-  char dir[MAX_PATH] = "";  // Windows path without trailing backslash
+  char dir[3 * MAX_PATH] = "";  // Windows path without trailing backslash, in UTF-8
 };
 
+// Names and paths of disc files are UTF-8, in any script.
 // Makes an empty disc folder in the temp directory and copies autorun.exe (and, unless
 // withLibrary is false, GlyphKey32.dll) from DISC_BIN_DIR into it.
 bool MakeDisc(Disc& disc, const char* name, bool withLibrary = true);

@@ -12,8 +12,8 @@
 #include "launcher_driver.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  char log[MAX_PATH];
-  if (!GetEnvironmentVariableA(driver::kRecorderLogVariable, log, sizeof log)) return 2;
+  wchar_t log[MAX_PATH];
+  if (!GetEnvironmentVariableW(driver::kRecorderLogVariable, log, MAX_PATH)) return 2;
   // Whatever script its name, arguments and folder are in.
   wchar_t directory[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, directory);
@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // One append per line, so lines of recorders that run one after the other never mix.
   HANDLE file = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 50 && file == INVALID_HANDLE_VALUE; attempt++) {
-    file = CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
+    file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
     if (file == INVALID_HANDLE_VALUE) Sleep(20);
   }
   if (file == INVALID_HANDLE_VALUE) return 3;
