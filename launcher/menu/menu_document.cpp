@@ -27,6 +27,21 @@ KeyLine* DocumentEntry::NextEntryKey(LineKind kind) {
   }
 }
 
+KeyLine* MenuDocument::PageKey(LineKind kind) {
+  switch (kind) {
+    case LineKind::kTitle:
+      return &title;
+    case LineKind::kIconList:
+      return &iconList;
+    case LineKind::kMenuName:
+      return &menuName;
+    case LineKind::kDirection:
+      return &direction;
+    default:
+      return nullptr;
+  }
+}
+
 void MenuDocument::Clear() {
   for (DocumentLine* line = first_; line;) {
     DocumentLine* next = line->next;
@@ -36,10 +51,9 @@ void MenuDocument::Clear() {
   }
   first_ = last_ = nullptr;
   result = ReadResult::kEndOfFile;
-  title.Set("", 0);
-  menuName.Set("", 0);
-  direction.Set("", 0);
-  iconList.Set("", 0);
+  for (int kind = 0; kind <= (int)LineKind::kOtherKey; kind++) {
+    if (KeyLine* key = PageKey((LineKind)kind)) key->Set("", 0);
+  }
   iconListCut = false;
   for (DocumentEntry& entry : entries) {
     entry.caption.Set("", 0);
@@ -74,16 +88,10 @@ DocumentLine* MenuDocument::Add(DocumentLine::Kind kind, LineKind key, const cha
 class DocumentBuilder : public MenuSink {
  public:
   explicit DocumentBuilder(MenuDocument& document) : d_(document) {}
-  void OnTitle(const char* value, int line) override { PageKey(d_.title, LineKind::kTitle, value, 0, line); }
+  void OnPageKey(LineKind kind, const char* value, int line) override { PageValue(kind, value, 0, line); }
   void OnIconList(const char* value, bool cut, int line) override {
-    PageKey(d_.iconList, LineKind::kIconList, value, cut, line);
+    PageValue(LineKind::kIconList, value, cut, line);
     d_.iconListCut = cut;
-  }
-  void OnMenuName(const char* value, int line) override {
-    PageKey(d_.menuName, LineKind::kMenuName, value, 0, line);
-  }
-  void OnDirection(const char* value, int line) override {
-    PageKey(d_.direction, LineKind::kDirection, value, 0, line);
   }
   void OnCaption(int, const char* caption, int line) override { d_.waitingCaption.Set(caption, line); }
   void OnPicture(int index, const char* value, int line) override {
@@ -123,8 +131,8 @@ class DocumentBuilder : public MenuSink {
 
  private:
   // The page's value, and the line in its place.
-  void PageKey(KeyLine& key, LineKind kind, const char* value, int number, int line) {
-    key.Set(value, line);
+  void PageValue(LineKind kind, const char* value, int number, int line) {
+    if (KeyLine* key = d_.PageKey(kind)) key->Set(value, line);
     d_.Add(DocumentLine::kPageKey, kind, value, number, line);
   }
   MenuDocument& d_;

@@ -66,6 +66,8 @@ class MenuDocument {
   KeyLine direction;  // QXdirection
   KeyLine iconList;  // as it counts: cut at kIconListLimit characters
   bool iconListCut = false;
+  // The field of a page key (a row of scope kPage), null for another kind.
+  KeyLine* PageKey(LineKind kind);
   DocumentEntry entries[kMaxEntries];
   int entryCount = 0;
   KeyLine waitingCaption;  // a caption whose command never came (line 0: none)
@@ -75,11 +77,16 @@ class MenuDocument {
   // the launcher makes the text of a file in the ANSI code page UTF-8 this way.
   template <class Visit>
   void ForEachValue(Visit visit) {
-    KeyLine* page[] = {&title, &menuName, &direction, &iconList, &waitingCaption};
-    for (KeyLine* key : page) visit(key->value);
+    for (int kind = 0; kind <= (int)LineKind::kOtherKey; kind++) {
+      if (KeyLine* key = PageKey((LineKind)kind)) visit(key->value);
+    }
+    visit(waitingCaption.value);
     for (DocumentEntry& entry : entries) {
-      KeyLine* keys[] = {&entry.caption, &entry.command, &entry.picture, &entry.condition, &entry.runStyle, &entry.tip};
-      for (KeyLine* key : keys) visit(key->value);
+      visit(entry.caption.value);
+      visit(entry.command.value);
+      for (int kind = 0; kind <= (int)LineKind::kOtherKey; kind++) {
+        if (KeyLine* key = entry.NextEntryKey((LineKind)kind)) visit(key->value);
+      }
     }
     for (DocumentLine* line = first_; line; line = line->next) visit(line->value);
   }

@@ -207,9 +207,6 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
     // functions that read it on Windows see it; the bytes after it are lost.
     LineKind kind = ClassifyLine(line, isLeadByte, &value);
     switch (kind) {
-      case LineKind::kTitle:
-        sink.OnTitle(value.c_str(), number);
-        break;
       case LineKind::kIconList: {
         bool cut = value.length() > kIconListLimit;
         if (cut) value.Assign(value.c_str(), kIconListLimit);
@@ -217,12 +214,6 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
         sink.OnIconList(value.c_str(), cut, number);
         break;
       }
-      case LineKind::kMenuName:
-        sink.OnMenuName(value.c_str(), number);
-        break;
-      case LineKind::kDirection:
-        sink.OnDirection(value.c_str(), number);
-        break;
       case LineKind::kShell:
         if (!captionWaiting) {
           sink.OnCaption(index, value.c_str(), number);
@@ -243,13 +234,18 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
       case LineKind::kLanguage:
         sink.OnLanguage(value.c_str(), index > 0 || captionWaiting, number);
         break;
-      default:
-        // The keys of the next entry wait for it; other lines change nothing.
-        if (PendingValue* next = pending.For(kind))
+      default: {
+        // A page key counts where it stands; the keys of the next entry wait for it; other
+        // lines change nothing.
+        const MenuKey* key = KeyOfKind(kind);
+        if (key && key->scope == KeyScope::kPage)
+          sink.OnPageKey(kind, value.c_str(), number);
+        else if (PendingValue* next = pending.For(kind))
           next->Replace(value.c_str(), number, sink);
         else
           sink.OnIgnoredLine(kind, line, number);
         break;
+      }
     }
   }
 }

@@ -59,11 +59,11 @@ LineKind ClassifyLine(const char* line, LeadByteTest isLeadByte, Text* value);
 // What the reader found, in file order. Line numbers count from 1.
 class MenuSink {
  public:
-  virtual void OnTitle(const char* value, int line) { (void)value, (void)line; }
+  // A line of a page key (a row of scope kPage) other than the icon list: title, QXName,
+  // QXdirection and any page key added to the table.
+  virtual void OnPageKey(LineKind kind, const char* value, int line) { (void)kind, (void)value, (void)line; }
   // The icon list as it counts (cut at kIconListLimit characters); cut tells whether it was.
   virtual void OnIconList(const char* value, bool cut, int line) { (void)value, (void)cut, (void)line; }
-  virtual void OnMenuName(const char* value, int line) { (void)value, (void)line; }
-  virtual void OnDirection(const char* value, int line) { (void)value, (void)line; }
   virtual void OnCaption(int index, const char* caption, int line) { (void)index, (void)caption, (void)line; }
   // Entry index is complete: its command and its icon number (200 + n).
   virtual void OnEntry(int index, const char* command, int iconNumber, int line) {

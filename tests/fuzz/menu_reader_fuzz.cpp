@@ -94,8 +94,7 @@ class CheckingSink : public menu::MenuSink {
     entries++;
     Line(line);
   }
-  void OnTitle(const char*, int line) override { Line(line); }
-  void OnMenuName(const char*, int line) override { Line(line); }
+  void OnPageKey(menu::LineKind, const char*, int line) override { Line(line); }
   void OnGap(int, int line) override { Line(line); }
   void OnCopy(const char* value, int line) override {
     // A copy directive from the disc: never a destination beyond its limit.

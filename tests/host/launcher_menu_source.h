@@ -43,11 +43,15 @@ class MemorySource : public menu::ByteSource {
 // Records every event as "kind index: text" (see Describe below).
 class RecordingSink : public menu::MenuSink {
  public:
-  void OnTitle(const char* value, int) override { Add("title " + std::string(value)); }
+  void OnPageKey(menu::LineKind kind, const char* value, int) override {
+    const char* name = kind == menu::LineKind::kTitle      ? "title"
+                       : kind == menu::LineKind::kMenuName ? "name"
+                                                           : menu::KeyOfKind(kind)->name;
+    Add(name + std::string(" ") + value);
+  }
   void OnIconList(const char* value, bool cut, int) override {
     Add(std::string(cut ? "icons(cut) " : "icons ") + value);
   }
-  void OnMenuName(const char* value, int) override { Add("name " + std::string(value)); }
   void OnCaption(int index, const char* caption, int) override {
     Add("caption " + std::to_string(index) + " " + caption);
   }

@@ -58,7 +58,9 @@ class BytesSource : public menu::ByteSource {
 class ExpectationSink : public menu::MenuSink {
  public:
   explicit ExpectationSink(ExpectedMenu* menu) : menu_(menu) {}
-  void OnTitle(const char* value, int) override { menu_->titleSet = true, menu_->title.Assign(value); }
+  void OnPageKey(menu::LineKind kind, const char* value, int) override {
+    if (kind == menu::LineKind::kTitle) menu_->titleSet = true, menu_->title.Assign(value);
+  }
   void OnCaption(int, const char* caption, int) override { caption_.Assign(caption); }
   // The button is created with "caption@icon"; it keeps the first 255 characters
   // and shows what comes before the first "@".

@@ -37,9 +37,8 @@ class FileSource : public menu::ByteSource {
 // Counts what the reader reports, so that no event can be optimised away.
 class CountingSink : public menu::MenuSink {
  public:
-  void OnTitle(const char* value, int) override { Count(value); }
+  void OnPageKey(menu::LineKind, const char* value, int) override { Count(value); }
   void OnIconList(const char* value, bool, int) override { Count(value); }
-  void OnMenuName(const char* value, int) override { Count(value); }
   void OnCaption(int, const char* caption, int) override { Count(caption); }
   void OnEntry(int, const char* command, int iconNumber, int) override {
     Count(command), bytes += iconNumber;
