@@ -10,15 +10,14 @@ namespace {
 
 const char kCtrlZ = 0x1A;  // ends a file read in text mode, as the C runtime does
 
-// The names and kinds of the key table's rows, in the order they are tried, and
-// whether each belongs to the next entry.
+// The names, kinds and scopes of the key table's rows, in the order they are tried:
+// the rows as the reader needs them, so the launcher carries no descriptions.
 struct KeyName {
   const char* name;
   LineKind kind;
-  bool nextEntry;
+  KeyScope scope;
 };
-#define MENU_KEY_NAME(name, kind, scope, popups, description) \
-  {name, LineKind::kind, KeyScope::scope == KeyScope::kNextEntry},
+#define MENU_KEY_NAME(name, kind, scope, popups, description) {name, LineKind::kind, KeyScope::scope},
 const KeyName kKeys[] = {MENU_KEYS(MENU_KEY_NAME)};
 #undef MENU_KEY_NAME
 #define MENU_KEY_NEXT(name, kind, scope, popups, description) +(KeyScope::scope == KeyScope::kNextEntry)
@@ -88,7 +87,7 @@ class PendingValues {
   PendingValues() {
     int n = 0;
     for (const KeyName& key : kKeys) {
-      if (key.nextEntry) values_[n++].SetKind(key.kind);
+      if (key.scope == KeyScope::kNextEntry) values_[n++].SetKind(key.kind);
     }
   }
   PendingValue* For(LineKind kind) {
@@ -188,6 +187,17 @@ LineKind ClassifyLine(const char* line, LeadByteTest isLeadByte, Text* value) {
   return LineKind::kOtherKey;
 }
 
+namespace {
+
+bool IsPageKey(LineKind kind) {
+  for (const KeyName& key : kKeys) {
+    if (key.kind == kind) return key.scope == KeyScope::kPage;
+  }
+  return false;
+}
+
+}  // namespace
+
 ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink) {
   int index = 0;
   bool captionWaiting = false;
@@ -237,8 +247,7 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
       default: {
         // A page key counts where it stands; the keys of the next entry wait for it; other
         // lines change nothing.
-        const MenuKey* key = KeyOfKind(kind);
-        if (key && key->scope == KeyScope::kPage)
+        if (IsPageKey(kind))
           sink.OnPageKey(kind, value.c_str(), number);
         else if (PendingValue* next = pending.For(kind))
           next->Replace(value.c_str(), number, sink);
