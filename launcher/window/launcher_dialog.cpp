@@ -1,18 +1,26 @@
-// The launcher window: construction, initialisation, command routing, the placing
-// of a menu's buttons, iconic painting, button captions and the tables freed when
-// the window goes.
+// The launcher window: construction, initialisation, command routing, loading a menu,
+// placing its buttons at the window's DPI, running an entry, the auto-start, iconic
+// painting and the tables freed when the window goes.
 #include "window/launcher_dialog.h"
 
 #include "base/wide_text_win32.h"
 #include "commands/command_line.h"
+#include "commands/command_start_win32.h"
+#include "commands/registry_view_win32.h"
 #include "dpi_win32.h"
+#include "menu/language_choice.h"
+#include "menu/menu_document.h"
+#include "menu/menu_file_win32.h"
 #include "menu/message_table.h"
-#include "window/button_caption_win32.h"
+#include "window/about_dialog.h"
 #include "window/button_layout.h"
+#include "window/menu_builders.h"
+#include "window/menu_drawing.h"
 #include "window/start_monitor_win32.h"
 
 namespace {
 
+const int kPopupOriginWithoutButton = 300;  // x and y, at 96 dpi
 
 // Shift skips the auto-start. At start-up the launcher's thread has read no input
 // yet, and a system may not have given it the keyboard's state (Wine does not), so
@@ -32,7 +40,6 @@ LauncherDialog::LauncherDialog(const MessageTable& messageTexts, const ProfileFi
       startRightToLeft(startRightToLeft),
       facts(facts) {
   LayOutRightToLeft(startRightToLeft);
-  windowIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
 }
 
 LauncherDialog::~LauncherDialog() {}
@@ -46,20 +53,10 @@ BOOL LauncherDialog::OnInitDialog() {
   SetWindowTextW(quitButton.handle(), WideText(messageTexts.Get(messages::kQuitButton).c_str()).get());
   if (HMENU systemMenu = GetSystemMenu(handle_, FALSE)) {
     AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(systemMenu, MF_STRING, ID_ABOUT_COMMAND, WideText(messageTexts.Get(messages::kAboutBoxMenu).c_str()).get());
+    AppendMenuW(systemMenu, MF_STRING, ID_ABOUT_COMMAND,
+                WideText(messageTexts.Get(messages::kAboutBoxMenu).c_str()).get());
   }
-  // The dialog manager made the window at the DPI of its monitor.
-  templateDpi = dpi::WindowDpi(handle_);
-  SetWindowIcons(templateDpi);
-  KeepDpiLayoutToItself();
-  // Without an owner the window stands at the screen origin, so the window
-  // rectangle's right and bottom edges are its template width and height.
-  GetClientRect(handle_, &initialClientRect);
-  GetWindowRect(handle_, &initialWindowRect);
-  // Recorded before the first move: a move onto a monitor of another DPI sends
-  // WM_DPICHANGED at once, and its layout scales the Quit button from this.
-  GetWindowRect(quitButton.handle(), &quitTemplateRect);
-  MapWindowPoints(nullptr, handle_, (POINT*)&quitTemplateRect, 2);
+  dpiTemplate.MeasureTemplate(handle_, quitButton.handle());
   // The window opens where the user is: centred on the monitor the program was started
   // from. Later layouts keep to the monitor that holds the window.
   CentreIn(StartWorkArea());
@@ -75,9 +72,7 @@ void LauncherDialog::OnCancel() {
 }
 
 void LauncherDialog::OnDestroy() {
-  if (smallIcon) DestroyIcon(smallIcon);
-  if (bigIcon) DestroyIcon(bigIcon);
-  smallIcon = bigIcon = nullptr;
+  dpiTemplate.DestroyIcons();
   pictures.Clear();
   entries.Reset();
   savedEntries.Reset();
@@ -87,7 +82,7 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && command::EntryIndexForId(LOWORD(wParam)) != command::kNoEntry) {
-        if (!waiting) RunEntry(LOWORD(wParam));
+        if (!runWait.waiting()) RunEntry(LOWORD(wParam));
         return TRUE;
       }
       break;
@@ -104,7 +99,7 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       break;
     case WM_QUERYDRAGICON:
-      return (INT_PTR)(bigIcon ? bigIcon : windowIcon);
+      return (INT_PTR)dpiTemplate.BigIcon();
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
       // Only top-level windows hear of new colours or a contrast theme; their controls
@@ -163,7 +158,7 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   // sized and placed in one step, in the work area the layout was made for: grown first
   // and centred after, it could reach into a screen below and be centred there.
   const int at = column.dpi();
-  const layout::Frame frame = FrameAt(at);
+  const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
   const layout::Arrangement a =
       layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
   const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
@@ -189,7 +184,7 @@ void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT
   RECT client;
   GetClientRect(handle_, &client);
   int x, y;
-  const SIZE quit = QuitSizeAt(at);
+  const SIZE quit = dpiTemplate.QuitSizeAt(at);
   tips.FollowDpi(at);
   layout::QuitButtonOrigin(client.right - client.left, client.bottom, quit.cx, quit.cy, &x, &y, at);
   MoveWindow(quitButton.handle(), x, y, quit.cx, quit.cy, TRUE);
@@ -205,16 +200,211 @@ void LauncherDialog::PaintIconic() {
   const int at = dpi::WindowDpi(handle_);
   const int cx = dpi::MetricForDpi(SM_CXICON, at), cy = dpi::MetricForDpi(SM_CYICON, at);
   layout::IconicIconOrigin(client.right - client.left, client.bottom - client.top, cx, cy, &x, &y);
-  DrawIconEx(dc, x, y, bigIcon ? bigIcon : windowIcon, cx, cy, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc, x, y, dpiTemplate.BigIcon(), cx, cy, 0, nullptr, DI_NORMAL);
   EndPaint(handle_, &paint);
-}
-
-Text LauncherDialog::ButtonCaption(int id) const {
-  return ButtonCaptionOf(handle_, id);
 }
 
 int LauncherDialog::ShowMessage(const char* text, const char* caption, UINT flags) const {
   // A window laid out right to left has its boxes read and aligned that way too.
   if (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) flags |= MB_RTLREADING | MB_RIGHT;
   return MessageBoxW(handle_, WideText(text).get(), WideText(caption).get(), flags);
+}
+
+SIZE LauncherDialog::SizeAtDpi(int at) const {
+  const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
+  if (column.dpi() == 0) return {frame.windowWidth, frame.windowHeight};
+  // Where the window will stand is not known yet. A long menu's columns are measured for
+  // the work area under the pointer, which carries a dragged window across; should the
+  // window land elsewhere, WM_DPICHANGED lays it out for its real work area.
+  POINT pointer = {};
+  GetCursorPos(&pointer);
+  const RECT spot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+  const RECT work = framework::WorkAreaNear(spot);
+  const layout::Arrangement a = layout::Arrange(column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at), frame,
+                                                work.right - work.left, work.bottom - work.top);
+  return {a.windowWidth, a.windowHeight};
+}
+
+void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
+  if (!LauncherDpi::IsPerMonitorAware(handle_)) return;
+  dpiTemplate.SetWindowIcons(handle_, at);
+  // The window goes exactly where Windows suggests: moved anywhere else, a window dragged
+  // across two monitors would jump away from the pointer, and could bounce between them.
+  // The size is the launcher's own, the one WM_GETDPISCALEDSIZE gave for the suggestion.
+  const POINT origin = {suggested.left, suggested.top};
+  if (placing) {
+    // The layout under way moved the window here; it lays out again at this DPI when
+    // that move returns (LayOutColumn).
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  if (column.dpi() == 0) {
+    // No menu was laid out: the window keeps its template's size and Quit button.
+    const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
+    SetWindowPos(handle_, nullptr, origin.x, origin.y, frame.windowWidth, frame.windowHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT quitAt = dpiTemplate.QuitOriginAt(at);
+    const SIZE quit = dpiTemplate.QuitSizeAt(at);
+    MoveWindow(quitButton.handle(), quitAt.x, quitAt.y, quit.cx, quit.cy, TRUE);
+    return;
+  }
+  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
+  PlaceButtons(column, framework::WorkAreaNear(suggested), &origin, true);
+  // The disc's own pictures are read again from their files at the new icon size.
+  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
+}
+
+int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {
+  if (!entries) entries.Reset(new MenuEntryTable);
+  if (!entries) return 0;  // out of memory: nothing is loaded
+  entries->Clear();
+  if (mode == kButtons) buttonsMenu = Text(fileName);
+  ButtonBuilder buttons(handle_, pictures, tips,
+                        dpiTemplate.FrameAt(handle_, dpi::WindowDpi(handle_)).clientWidth);
+  PopupBuilder popup(handle_, popupOrigin, messageTexts);
+  MenuBuilder& builder = mode == kPopup ? static_cast<MenuBuilder&>(popup) : buttons;
+  builder.Prepare();
+
+  int result = 0;
+  bool failed = true;
+  // Read with the rules of the code page it was saved in, then UTF-8 like every text
+  // of the launcher.
+  if (MenuFile file(fileName); file.ok()) {
+    const menu::MenuDocument& document = entries->document;
+    menu::LineReader reader(file.text());
+    failed = menu::ReadMenuDocument(reader, file.textLeadBytes(), entries->document) ==
+             menu::ReadResult::kReadError;
+    if (file.textCodePage() != CP_UTF8)
+      entries->document.ForEachValue([&file](Text& value) { value = file.ToUtf8(value.c_str()); });
+    if (mode == kButtons)
+      SetLayoutDirection(menu::PageIsRightToLeft(document.direction.value.c_str(), startRightToLeft));
+    // What came before a read error is shown all the same. The copies were made when the
+    // menu was first read, not again after a wait.
+    if (document.title.line) SetWindowTextW(handle_, WideText(document.title.value.c_str()).get());
+    if (document.menuName.line) menuName = document.menuName.value;
+    DrawMenuDocument(builder, *entries.get(), facts, fileName, !rebuildingAfterWait);
+    // The file stays open while the closing step runs: an auto-start may load
+    // another menu before this call returns.
+    if (!failed) {
+      result = builder.Close();
+      if (mode != kPopup) FinishButtons(buttons.column());
+    }
+  }
+  if (failed) {
+    Text text(messageTexts.Get(messages::kErrorOpen));
+    text.Append(" '");
+    text.Append(fileName);
+    text.AppendChar('\'');
+    ShowMessage(text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONEXCLAMATION | MB_OK);
+  }
+  if (mode == kButtons) rebuildingAfterWait = false;
+  // The popup builder destroys its menu when it goes.
+  return result;
+}
+
+void LauncherDialog::RunEntry(unsigned id) {
+  int index = command::EntryIndexForId(id);
+  if (index == command::kNoEntry || !entries || entries->hidden[index]) return;
+  // A copy: the table may be replaced before this call ends.
+  Text entryCommand = entries->document.entries[index].command.value;
+  // An auto-start ends the window whatever the entry asks.
+  RunStyle runStyle = autoStarts.depth() > 0
+                          ? RunStyle::kStay
+                          : ParseRunStyle(entries->document.entries[index].runStyle.value.c_str());
+  ClassesRootView registry;
+  Text commandLine;
+  if (entryCommand.c_str()[0] == '%') {
+    Text document = command::PercentCommandDocument(entryCommand.c_str());
+    commandLine = assoc::BuildAssociationCommand(registry, document.c_str());
+  } else {
+    commandLine = entryCommand;
+  }
+  switch (command::Classify(commandLine.c_str())) {
+    case command::Kind::kReload:
+      Reload(command::MenuFileOf(commandLine.c_str(), ']', nullptr).c_str());
+      return;
+    case command::Kind::kPopup:
+      OpenPopup(id, command::MenuFileOf(commandLine.c_str(), '>', nullptr).c_str());
+      return;
+    case command::Kind::kStart:
+      break;
+  }
+  Text composed = command::ComposeCommandLine(registry, commandLine.c_str());
+  if (!(runStyle == RunStyle::kWait ? StartAndWait(composed.c_str())
+                                    : StartCommandLine(composed.c_str(), handle_))) {
+    ShowStartError(entryCommand.c_str());
+    return;
+  }
+  // The launcher ends: the disc is no longer in use.
+  if (runStyle == RunStyle::kClose) OnOK();
+}
+
+bool LauncherDialog::StartAndWait(const char* commandLine) {
+  const RunWait::Outcome outcome = runWait.StartAndWait(handle_, commandLine);
+  if (outcome != RunWait::kWindowBack) return outcome != RunWait::kNotStarted;
+  // What the program did may change what the menu shows: its conditions are asked
+  // again and its buttons made anew, without its copy lines or its auto-start.
+  rebuildingAfterWait = true;
+  Text menu(buttonsMenu);
+  Reload(menu.c_str());
+  runWait.GiveFocusBack(handle_);
+  tips.HideFocusTip();  // the focus came back by itself, not by the keyboard
+  return true;
+}
+
+void LauncherDialog::Reload(const char* fileName) {
+  // Inside a popup the current table is the popup's: the reload waits until the
+  // window's own table is back (see OpenPopup).
+  if (popups.RequestReload(fileName)) ApplyMenuFile(fileName, kButtons);
+}
+
+void LauncherDialog::OpenPopup(unsigned id, const char* fileName) {
+  // The window's table is set aside; ApplyMenuFile makes a fresh one for the popup. The
+  // table that an outer popup set aside belongs to this call until the popup ends.
+  OwnedTable outerSaved;
+  outerSaved.Take(savedEntries);
+  savedEntries.Take(entries);
+  popupOrigin.x = popupOrigin.y = dpi::Scale(kPopupOriginWithoutButton, dpi::WindowDpi(handle_));
+  if (HWND button = GetDlgItem(handle_, id)) {
+    RECT r;
+    GetWindowRect(button, &r);
+    popupOrigin.x = r.right;
+    popupOrigin.y = r.top;
+  }
+  popups.EnterPopup();
+  int chosen = ApplyMenuFile(fileName, kPopup);
+  // Sent, not posted: the chosen entry runs while the popup's table is current.
+  if (chosen) SendMessageA(handle_, WM_COMMAND, (WPARAM)chosen, 0);
+  entries.Take(savedEntries);  // the popup's table goes
+  savedEntries.Take(outerSaved);
+  Text reload;
+  if (popups.LeavePopup(&reload)) ApplyMenuFile(reload.c_str(), kButtons);
+}
+
+void LauncherDialog::ShowStartError(const char* command) {
+  Text text(messageTexts.Get(messages::kErrorStart));
+  text.Append("\n'");
+  text.Append(command);
+  text.AppendChar('\'');
+  ShowMessage(text.c_str(), messageTexts.Get(messages::kErrorCaption).c_str(), MB_ICONERROR);
+}
+
+void LauncherDialog::OpenAboutBox() {
+  // The box lists the captions of the buttons' menu.
+  AboutDialog::ChooseAutoStart(handle_, messageTexts, profileFile, menuName.c_str(), entries.get());
+}
+
+void LauncherDialog::RunAutoStart() {
+  Text stored = profileFile.ReadValue(menuName.c_str(), autostart::kProfileKey, autostart::kProfileDefault);
+  unsigned id = autostart::ChoiceId(stored.c_str());
+  if (!id) return;
+  // An entry that this machine does not show starts nothing, and the menu stays.
+  int index = command::EntryIndexForId(id);
+  if (index != command::kNoEntry && entries && entries->hidden[index]) return;
+  // A reload whose menu auto-starts a reload again nests here; past the bound the
+  // chain stops and the window stays open on the last menu.
+  if (!autoStarts.Enter()) return;
+  RunEntry(id);
+  if (autoStarts.Leave()) OnOK();
 }
