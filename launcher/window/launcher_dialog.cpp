@@ -1,6 +1,6 @@
 // The launcher window: construction, initialisation, command routing, loading a menu,
-// placing its buttons at the window's DPI, running an entry, the auto-start, iconic
-// painting and the tables freed when the window goes.
+// running an entry, the auto-start, iconic painting and the tables freed when the
+// window goes.
 #include "window/launcher_dialog.h"
 
 #include "base/wide_text_win32.h"
@@ -111,11 +111,15 @@ INT_PTR LauncherDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       // Windows asks before it moves the window to a monitor of another DPI, so that the
       // rectangle WM_DPICHANGED suggests is the launcher's own size there.
       if (!lParam) break;
-      *(SIZE*)lParam = SizeAtDpi(LOWORD(wParam));
+      *(SIZE*)lParam = placement.SizeAtDpi(LOWORD(wParam));
       SetWindowLongPtrA(handle_, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_DPICHANGED:
-      if (lParam) OnDpiChanged(LOWORD(wParam), *(const RECT*)lParam);
+      // A window that is not per-monitor aware Windows scales itself.
+      if (lParam && LauncherDpi::IsPerMonitorAware(handle_)) {
+        dpiTemplate.SetWindowIcons(handle_, LOWORD(wParam));
+        placement.FollowDpi(LOWORD(wParam), *(const RECT*)lParam);
+      }
       // Not handled for the dialog manager, which gives the controls the dialog font
       // at the new DPI; their sizes and places are the launcher's, above.
       return FALSE;
@@ -127,67 +131,14 @@ void LauncherDialog::SetLayoutDirection(bool rightToLeft) {
   const LONG was = GetWindowLongW(handle_, GWL_EXSTYLE);
   const LONG now = rightToLeft ? was | WS_EX_LAYOUTRTL : was & ~WS_EX_LAYOUTRTL;
   if (now == was) return;
-  // The Quit button keeps its place from the near edge: PlaceButtons puts it again.
+  // The Quit button keeps its place from the near edge: the placement puts it again.
   SetWindowLongW(handle_, GWL_EXSTYLE, now);
   InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void LauncherDialog::FinishButtons(const layout::ButtonColumn& built) {
-  // The window is centred in the work area of the screen that holds it.
-  LayOutColumn(built, WorkArea());
+  placement.LayOut(built);
   if (!rebuildingAfterWait && !ShiftIsDown()) RunAutoStart();
-}
-
-void LauncherDialog::LayOutColumn(const layout::ButtonColumn& laidOut, const RECT& work) {
-  column = laidOut;
-  PlaceButtons(column, work, nullptr, false);
-  // Centring can take the window onto a monitor of another DPI (at start-up, from the
-  // primary monitor's corner): the layout is made once more at the DPI it now has. Only
-  // once, so that a window between two monitors cannot bounce between them.
-  const int at = dpi::WindowDpi(handle_);
-  if (at == column.dpi()) return;
-  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
-  PlaceButtons(column, WorkArea(), nullptr, true);
-  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
-}
-
-void LauncherDialog::PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
-                                  bool resizeButtons) {
-  // Only now is it known whether the single column fits the screen; where it does not,
-  // the buttons made at their single-column places move into columns. The window is then
-  // sized and placed in one step, in the work area the layout was made for: grown first
-  // and centred after, it could reach into a screen below and be centred there.
-  const int at = column.dpi();
-  const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
-  const layout::Arrangement a =
-      layout::Arrange(column, frame, work.right - work.left, work.bottom - work.top);
-  const int buttonWidth = layout::ButtonWidth(frame.clientWidth, at);
-  // The column's places belong to the buttons in entry order: a hidden entry has none.
-  unsigned id = command::kFirstButtonId;
-  for (int i = 0; i < column.count(); i++) {
-    HWND button = nullptr;
-    while (!button && id < command::kFirstButtonId + MenuEntryTable::kSize)
-      button = GetDlgItem(handle_, id++);
-    if (!resizeButtons && a.left[i] == column.margin() && a.top[i] == column.top(i)) continue;
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resizeButtons ? 0 : SWP_NOSIZE);
-    if (button) SetWindowPos(button, nullptr, a.left[i], a.top[i], buttonWidth, column.buttonHeight(), flags);
-  }
-  long left = origin ? origin->x : 0, top = origin ? origin->y : 0;
-  if (!origin) {
-    geometry::CentredOrigin(framework::ToRect(work), framework::ToRect(work), a.windowWidth, a.windowHeight,
-                            &left, &top);
-  }
-  placing = true;
-  SetWindowPos(handle_, nullptr, left, top, a.windowWidth, a.windowHeight, SWP_NOZORDER);
-  placing = false;
-  InvalidateRect(handle_, nullptr, TRUE);
-  RECT client;
-  GetClientRect(handle_, &client);
-  int x, y;
-  const SIZE quit = dpiTemplate.QuitSizeAt(at);
-  tips.FollowDpi(at);
-  layout::QuitButtonOrigin(client.right - client.left, client.bottom, quit.cx, quit.cy, &x, &y, at);
-  MoveWindow(quitButton.handle(), x, y, quit.cx, quit.cy, TRUE);
 }
 
 void LauncherDialog::PaintIconic() {
@@ -208,51 +159,6 @@ int LauncherDialog::ShowMessage(const char* text, const char* caption, UINT flag
   // A window laid out right to left has its boxes read and aligned that way too.
   if (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) flags |= MB_RTLREADING | MB_RIGHT;
   return MessageBoxW(handle_, WideText(text).get(), WideText(caption).get(), flags);
-}
-
-SIZE LauncherDialog::SizeAtDpi(int at) const {
-  const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
-  if (column.dpi() == 0) return {frame.windowWidth, frame.windowHeight};
-  // Where the window will stand is not known yet. A long menu's columns are measured for
-  // the work area under the pointer, which carries a dragged window across; should the
-  // window land elsewhere, WM_DPICHANGED lays it out for its real work area.
-  POINT pointer = {};
-  GetCursorPos(&pointer);
-  const RECT spot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
-  const RECT work = framework::WorkAreaNear(spot);
-  const layout::Arrangement a = layout::Arrange(column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at), frame,
-                                                work.right - work.left, work.bottom - work.top);
-  return {a.windowWidth, a.windowHeight};
-}
-
-void LauncherDialog::OnDpiChanged(int at, const RECT& suggested) {
-  if (!LauncherDpi::IsPerMonitorAware(handle_)) return;
-  dpiTemplate.SetWindowIcons(handle_, at);
-  // The window goes exactly where Windows suggests: moved anywhere else, a window dragged
-  // across two monitors would jump away from the pointer, and could bounce between them.
-  // The size is the launcher's own, the one WM_GETDPISCALEDSIZE gave for the suggestion.
-  const POINT origin = {suggested.left, suggested.top};
-  if (placing) {
-    // The layout under way moved the window here; it lays out again at this DPI when
-    // that move returns (LayOutColumn).
-    SetWindowPos(handle_, nullptr, origin.x, origin.y, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return;
-  }
-  if (column.dpi() == 0) {
-    // No menu was laid out: the window keeps its template's size and Quit button.
-    const layout::Frame frame = dpiTemplate.FrameAt(handle_, at);
-    SetWindowPos(handle_, nullptr, origin.x, origin.y, frame.windowWidth, frame.windowHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const POINT quitAt = dpiTemplate.QuitOriginAt(at);
-    const SIZE quit = dpiTemplate.QuitSizeAt(at);
-    MoveWindow(quitButton.handle(), quitAt.x, quitAt.y, quit.cx, quit.cy, TRUE);
-    return;
-  }
-  column = column.AtDpi(dpi::MetricForDpi(SM_CYICON, at), at);
-  PlaceButtons(column, framework::WorkAreaNear(suggested), &origin, true);
-  // The disc's own pictures are read again from their files at the new icon size.
-  pictures.Reload(handle_, command::kFirstButtonId, column.iconHeight());
 }
 
 int LauncherDialog::ApplyMenuFile(const char* fileName, int mode) {

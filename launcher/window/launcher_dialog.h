@@ -3,7 +3,8 @@
 // loads a menu file and draws its document, places the buttons, follows the DPI, runs
 // an entry (a program, a reload, a popup), and runs the auto-start; its collaborators
 // have their own files: MenuBuilder (menu_builders), DrawMenuDocument (menu_drawing),
-// LauncherDpi (launcher_dpi), RunWait (run_wait_win32), AboutDialog (about_dialog).
+// ButtonPlacement (button_placement), LauncherDpi (launcher_dpi), RunWait
+// (run_wait_win32), AboutDialog (about_dialog), ButtonTips, PictureIcons.
 // window/ owns the launcher window: this dialog, the menu builders, the About box, the
 // pictures, the profile file, and the pure rules beside them (button_layout,
 // button_caption, start_monitor, auto_start, popup_nesting: no <windows.h>). It may use
@@ -18,6 +19,7 @@
 #include "menu/message_table.h"
 #include "window/auto_start.h"
 #include "window/button_layout.h"
+#include "window/button_placement.h"
 #include "window/button_tips.h"
 #include "window/launcher_dpi.h"
 #include "window/picture_icons.h"
@@ -64,17 +66,6 @@ class LauncherDialog : public framework::Dialog {
   // QXrun=wait: starts the command line and waits (RunWait); when the window comes
   // back the menu is made anew. False when nothing was started.
   bool StartAndWait(const char* commandLine);
-  // Puts the column's buttons, sizes the window to hold them, places it at origin (or,
-  // without one, centred in the work area) and the Quit button at the bottom.
-  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
-                    bool resizeButtons);
-  // Lays a menu's column out centred in the work area and, should that move the window
-  // onto a monitor of another DPI, once more at that DPI.
-  void LayOutColumn(const layout::ButtonColumn& column, const RECT& work);
-  // The window's size at a DPI, as WM_GETDPISCALEDSIZE asks before a move.
-  SIZE SizeAtDpi(int dpi) const;
-  // WM_DPICHANGED: the window laid out again at the new DPI, in the suggested place.
-  void OnDpiChanged(int dpi, const RECT& suggested);
   // A page's direction: the window laid out right to left, or left to right, before its
   // buttons are made.
   void SetLayoutDirection(bool rightToLeft);
@@ -98,9 +89,7 @@ class LauncherDialog : public framework::Dialog {
   OwnedTable savedEntries;
   Text menuName;
   POINT popupOrigin = {};
-  // The buttons of the last menu laid out, for a new DPI; of DPI 0 before the first.
-  layout::ButtonColumn column{0, 0};
-  bool placing = false;  // the window is being moved by PlaceButtons
+  ButtonPlacement placement{*this, quitButton, dpiTemplate, tips, pictures};
 
   PopupNesting popups;
   autostart::NestingGuard autoStarts;
