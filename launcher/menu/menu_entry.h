@@ -37,6 +37,7 @@ class OwnedTable {
   OwnedTable& operator=(const OwnedTable&) = delete;
 
   MenuEntryTable* operator->() const { return table_; }
+  MenuEntryTable* get() const { return table_; }
   explicit operator bool() const { return table_ != nullptr; }
   // Frees the table held, if any, and holds table (null: none) instead.
   void Reset(MenuEntryTable* table = nullptr) {

@@ -4,9 +4,9 @@
 #include "base/wide_text_win32.h"
 #include "dpi_win32.h"
 #include "icon_scale.h"
-#include "menu/message_table.h"
 #include "res/resource_ids.h"
-#include "window/button_caption_win32.h"
+#include "window/auto_start.h"
+#include "window/button_caption.h"
 
 namespace {
 
@@ -18,10 +18,29 @@ const char kBuildDate[] = __DATE__;
 
 }  // namespace
 
-AboutDialog::AboutDialog(const MessageTable& messageTexts, HWND owner)
-    : Dialog(IDD_ABOUT, owner), messageTexts(messageTexts) {}
+AboutDialog::AboutDialog(const MessageTable& messageTexts, HWND owner, const MenuEntryTable* menu)
+    : Dialog(IDD_ABOUT, owner), messageTexts(messageTexts), menu(menu) {}
 
 AboutDialog::~AboutDialog() {}
+
+void AboutDialog::ChooseAutoStart(HWND owner, const MessageTable& messageTexts,
+                                  const ProfileFile& profileFile, const char* menuName,
+                                  const MenuEntryTable* menu) {
+  AboutDialog about(messageTexts, owner, menu);
+  // The box reads the way its window does.
+  about.LayOutRightToLeft((GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0);
+  Text stored = profileFile.ReadValue(menuName, autostart::kProfileKey, autostart::kProfileDefault);
+  if (!stored.empty()) {
+    int n = LeadingNumber(stored.c_str());
+    if (n > 0) about.autoStartChoice = n;
+  }
+  // The window owns the box and it is centred over it.
+  if (about.DoModal() == IDOK) {
+    Text value;
+    value.AppendInt(about.autoStartChoice);
+    profileFile.WriteValue(menuName, autostart::kProfileKey, value.c_str());
+  }
+}
 
 void AboutDialog::DoDataExchange() {
   versionLabel.Attach(GetDlgItem(handle_, ID_VERSION_LABEL));
@@ -45,16 +64,15 @@ BOOL AboutDialog::OnInitDialog() {
 
   HWND list = autoStartList.handle();
   SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)WideText(messageTexts.Get(messages::kNoneText).c_str()).get());
-  HWND owner = GetParent(handle_);
   // Each item holds the choice that it stores: its place in the list, counted on past
   // the entries before it that this machine does not show (they have no button).
   int unshown = 0;
-  for (int id = ID_FIRST_BUTTON; id < ID_FIRST_BUTTON + MENU_MAX_ENTRIES; id++) {
-    if (!GetDlgItem(owner, id)) {
+  for (int index = 0; index < MenuEntryTable::kSize; index++) {
+    if (!menu || index >= menu->document.entryCount || menu->hidden[index]) {
       unshown++;
       continue;
     }
-    Text caption = ButtonCaptionOf(owner, id);
+    Text caption = PlainButtonCaption(menu->document.entries[index].caption.value.c_str(), nullptr);
     if (caption.empty()) continue;
     LRESULT item = SendMessageW(list, CB_ADDSTRING, 0, (LPARAM)WideText(caption.c_str()).get());
     if (item >= 0) SendMessageA(list, CB_SETITEMDATA, (WPARAM)item, (LPARAM)(item + unshown));
@@ -63,7 +81,8 @@ BOOL AboutDialog::OnInitDialog() {
   if (autoStartChoice == 0) SendMessageA(list, CB_SETCURSEL, 0, 0);
 
   SetWindowTextW(handle_, WideText(messageTexts.Get(messages::kAboutBoxTitle).c_str()).get());
-  SetDlgItemTextW(handle_, ID_AUTO_START_LABEL, WideText(messageTexts.Get(messages::kAutoStartLabel).c_str()).get());
+  SetDlgItemTextW(handle_, ID_AUTO_START_LABEL,
+                  WideText(messageTexts.Get(messages::kAutoStartLabel).c_str()).get());
   return TRUE;
 }
 

@@ -1,21 +1,15 @@
 // LauncherDialog: the launcher's main window on template IDD_LAUNCHER, a column of
-// GlyphKey menu buttons above the Quit button, with the menu tables behind them. Its
-// members live in the files of their responsibility:
-//   launcher_dialog.cpp   making, initialising and ending the window, its messages, placing
-//                         the buttons (FinishButtons, LayOutColumn, PlaceButtons), the
-//                         iconic painting, ButtonCaption;
-//   menu_loader.cpp       loading a menu file and drawing its document (ApplyMenuFile,
-//                         DrawMenu, DrawEntry, CopyFileToFolder);
-//   run_entry.cpp         running an entry (RunEntry, Reload, OpenPopup, ShowStartError);
-//   run_wait_win32.cpp    waiting for a run (HideWhileRunning);
-//   launcher_dpi.cpp      the DPI (FrameAt, QuitSizeAt, SizeAtDpi, SetWindowIcons,
-//                         OnDpiChanged, KeepDpiLayoutToItself);
-//   auto_start_win32.cpp  the auto-start and its About box (OpenAboutBox, RunAutoStart).
-// window/ owns the launcher window: this dialog, the
-// menu builders, the About box, the pictures, the profile file, and the pure rules
-// beside them (button_layout, button_caption, start_monitor, auto_start,
-// popup_nesting: no <windows.h>). It may use framework/, base/, menu/, commands/ and
-// dpi/; the message table and the profile file are handed to it when it is made.
+// GlyphKey menu buttons above the Quit button, with the menu tables behind them. It
+// loads a menu file and draws its document, places the buttons, follows the DPI, runs
+// an entry (a program, a reload, a popup), and runs the auto-start; its collaborators
+// have their own files: MenuBuilder (menu_builders), DrawMenuDocument (menu_drawing),
+// ButtonPlacement (button_placement), LauncherDpi (launcher_dpi), RunWait
+// (run_wait_win32), AboutDialog (about_dialog), ButtonTips, PictureIcons.
+// window/ owns the launcher window: this dialog, the menu builders, the About box, the
+// pictures, the profile file, and the pure rules beside them (button_layout,
+// button_caption, start_monitor, auto_start, popup_nesting: no <windows.h>). It may use
+// framework/, base/, menu/, commands/ and dpi/; the message table and the profile file
+// are handed to it when it is made.
 #pragma once
 #include "base/text.h"
 #include "framework/centre_geometry.h"
@@ -25,10 +19,13 @@
 #include "menu/message_table.h"
 #include "window/auto_start.h"
 #include "window/button_layout.h"
+#include "window/button_placement.h"
 #include "window/button_tips.h"
+#include "window/launcher_dpi.h"
 #include "window/picture_icons.h"
 #include "window/popup_nesting.h"
 #include "window/profile_file.h"
+#include "window/run_wait_win32.h"
 
 class MenuBuilder;
 
@@ -43,15 +40,11 @@ class LauncherDialog : public framework::Dialog {
                  bool startRightToLeft, const menu::SystemFacts& facts);
   ~LauncherDialog() override;
 
-  // The caption of control id as the About box lists it, empty without a control.
-  Text ButtonCaption(int id) const;
   // A message box of the window, in UTF-8 texts; right to left where the window is.
   int ShowMessage(const char* text, const char* caption, UINT flags) const;
   // Reads a menu file into the current table and builds its buttons or its popup.
   // Popup mode answers the chosen item's identifier (0 for none).
   int ApplyMenuFile(const char* fileName, int mode);
-  // Carries out a QXcopy value "source|folder".
-  void CopyFileToFolder(const char* value);
   // Carries out the command of the entry behind a button or popup-item identifier.
   void RunEntry(unsigned id);
   // Starts the entry chosen in the About box, then ends the window.
@@ -70,37 +63,9 @@ class LauncherDialog : public framework::Dialog {
   void Reload(const char* fileName);
   void OpenPopup(unsigned id, const char* fileName);
   void ShowStartError(const char* command);
-  // QXrun=wait: starts the command line and keeps the window minimised, its buttons
-  // disabled, until the program and the processes it started end or the user restores
-  // the window; the menu is then made anew. False when nothing was started.
+  // QXrun=wait: starts the command line and waits (RunWait); when the window comes
+  // back the menu is made anew. False when nothing was started.
   bool StartAndWait(const char* commandLine);
-  void WaitMinimised(HANDLE process, const class ProgramJob* tree);
-  // The template's window at a DPI: as created at the DPI it was created at, scaled
-  // and framed for another.
-  layout::Frame FrameAt(int dpi) const;
-  // Puts the column's buttons, sizes the window to hold them, places it at origin (or,
-  // without one, centred in the work area) and the Quit button at the bottom.
-  void PlaceButtons(const layout::ButtonColumn& column, const RECT& work, const POINT* origin,
-                    bool resizeButtons);
-  // Lays a menu's column out centred in the work area and, should that move the window
-  // onto a monitor of another DPI, once more at that DPI.
-  void LayOutColumn(const layout::ButtonColumn& column, const RECT& work);
-  // The Quit button's template size at a DPI.
-  SIZE QuitSizeAt(int dpi) const;
-  // The window's size at a DPI, as WM_GETDPISCALEDSIZE asks before a move.
-  SIZE SizeAtDpi(int dpi) const;
-  // The caption bar's, task bar's and Alt-Tab's icons at the sizes for a DPI.
-  void SetWindowIcons(int dpi);
-  // WM_DPICHANGED: the window laid out again at the new DPI, in the suggested place.
-  void OnDpiChanged(int dpi, const RECT& suggested);
-  // Tells Windows 10's dialog manager not to scale the window and move its controls
-  // itself on a new DPI: the launcher lays them out.
-  void KeepDpiLayoutToItself();
-
-  // The current table's document drawn by builder: the title, the disc's name, the
-  // entries shown, the gaps and the copies, in file order.
-  void DrawMenu(MenuBuilder& builder, const char* fileName);
-  void DrawEntry(MenuBuilder& builder, int index, const char* fileName);
   // A page's direction: the window laid out right to left, or left to right, before its
   // buttons are made.
   void SetLayoutDirection(bool rightToLeft);
@@ -113,26 +78,18 @@ class LauncherDialog : public framework::Dialog {
   const bool startRightToLeft;
   const menu::SystemFacts& facts;
   ButtonTips tips;
-  bool waiting = false;  // minimised while a started program runs: no entry runs
+  RunWait runWait;
   // The menu is being made anew after a wait: no copy lines, no auto-start.
   bool rebuildingAfterWait = false;
   Text buttonsMenu;  // the file the buttons were last made from
   framework::Window quitButton;
-  HICON windowIcon;
-  HICON smallIcon = nullptr;  // loaded at the small-icon size, destroyed with the window
-  PictureIcons pictures;  // the current buttons' pictures from the disc's files
-  HICON bigIcon = nullptr;    // at a DPI not the system's, loaded at its size and destroyed
+  LauncherDpi dpiTemplate;  // the template, the Quit button and the icons at a DPI
+  PictureIcons pictures;    // the current buttons' pictures from the disc's files
   OwnedTable entries;
   OwnedTable savedEntries;
   Text menuName;
-  RECT initialClientRect = {};
-  RECT initialWindowRect = {};
   POINT popupOrigin = {};
-  int templateDpi = dpi::kBaseDpi;  // the DPI of the monitor the window was created on
-  RECT quitTemplateRect = {};       // the Quit button at that DPI, in client coordinates
-  // The buttons of the last menu laid out, for a new DPI; of DPI 0 before the first.
-  layout::ButtonColumn column{0, 0};
-  bool placing = false;  // the window is being moved by PlaceButtons
+  ButtonPlacement placement{*this, quitButton, dpiTemplate, tips, pictures};
 
   PopupNesting popups;
   autostart::NestingGuard autoStarts;

@@ -38,11 +38,12 @@ void ButtonBuilder::Prepare() {
 }
 
 void ButtonBuilder::Entry(int index, const char* caption, int iconNumber) {
-  // The control reads its icon number from the end of its text. The control's procedure
-  // is an ANSI one: a caption in any script is given in UTF-16 with its own message.
-  Text text(caption);
-  text.AppendChar('@');
-  text.AppendInt(iconNumber);
+  // The control's own text format carries its icon: "caption@number", made here for the
+  // control alone (the document's caption stays as it is). The control's procedure is an
+  // ANSI one: a caption in any script is given in UTF-16 with its own message.
+  Text controlText(caption);
+  controlText.AppendChar('@');
+  controlText.AppendInt(iconNumber);
   int top = column_.NextButtonTop();
   const int at = column_.dpi();
   HWND button =
@@ -50,7 +51,7 @@ void ButtonBuilder::Entry(int index, const char* caption, int iconNumber) {
                       layout::ButtonWidth(clientWidth_, at), column_.buttonHeight(), window_,
                       (HMENU)(UINT_PTR)(command::kFirstButtonId + index), GetModuleHandleA(nullptr), nullptr);
   if (!button) return;
-  WideText wide(text.c_str());
+  WideText wide(controlText.c_str());
   SendMessageW(button, GKM_SETTEXTW, 0, (LPARAM)wide.get());
   ShowWindow(button, SW_SHOW);
 }

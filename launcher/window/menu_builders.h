@@ -1,6 +1,6 @@
 // The two builders of a menu load: one GlyphKey button per entry stacked in the
 // launcher window, or one item per entry in a popup menu shown at the popup's origin.
-// They are handed the window's parts they build into; the window places the buttons.
+// They are handed the window's parts they build into; ButtonPlacement places the buttons.
 #pragma once
 #include <windows.h>
 

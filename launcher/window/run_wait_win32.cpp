@@ -1,13 +1,9 @@
-// QXrun=wait: the launcher window minimised to the task bar, its buttons disabled, while
-// a started program runs, and its menu asked again when it comes back. The window thread
-// does not block: it goes on answering its messages (the system's, a screen reader's)
-// while it waits.
-#include <windows.h>
+// The wait of QXrun=wait over a job that holds the program and what it starts.
+#include "window/run_wait_win32.h"
 
 #include "commands/command_line.h"
 #include "commands/command_start_win32.h"
 #include "menu/menu_entry.h"
-#include "window/launcher_dialog.h"
 
 namespace {
 
@@ -21,7 +17,7 @@ const ULONG_PTR kJobKey = 1;
 // The program and every process it starts: a job whose messages go to a port. Children
 // may leave it (a program that asks to break away still starts); the processes go on
 // when the launcher lets go of the job.
-class ProgramJob {
+class RunWait::ProgramJob {
  public:
   HANDLE job = CreateJobObjectA(nullptr, nullptr);
   HANDLE port = CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
@@ -55,31 +51,31 @@ class ProgramJob {
   }
 };
 
-bool LauncherDialog::StartAndWait(const char* commandLine) {
+RunWait::Outcome RunWait::StartAndWait(HWND window, const char* commandLine) {
   ProgramJob tree;
   HANDLE process = nullptr;
-  if (!StartCommandLine(commandLine, handle_, &process, tree.job)) return false;
+  if (!StartCommandLine(commandLine, window, &process, tree.job)) return kNotStarted;
   // Without a process (the shell handed a document to a running program) nothing waits.
-  if (!process) return true;
+  if (!process) return kOver;
   // An elevated program, or one the job would not take (the launcher is in a job of its
   // own that forbids it): the program alone is waited for.
   BOOL inJob = FALSE;
   if (tree.job && !IsProcessInJob(process, tree.job, &inJob)) inJob = FALSE;
-  WaitMinimised(process, inJob ? &tree : nullptr);
+  const bool back = WaitMinimised(window, process, inJob ? &tree : nullptr);
   CloseHandle(process);
-  return true;
+  return back ? kWindowBack : kOver;
 }
 
-void LauncherDialog::WaitMinimised(HANDLE process, const ProgramJob* tree) {
+bool RunWait::WaitMinimised(HWND window, HANDLE process, const ProgramJob* tree) {
   HWND focus = GetFocus();
-  const int focusId = focus && IsChild(handle_, focus) ? GetDlgCtrlID(focus) : 0;
-  waiting = true;
+  focusId_ = focus && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0;
+  waiting_ = true;
   for (UINT id = command::kFirstButtonId; id < command::kFirstButtonId + MenuEntryTable::kSize; id++)
-    if (HWND button = GetDlgItem(handle_, id)) EnableWindow(button, FALSE);
+    if (HWND button = GetDlgItem(window, id)) EnableWindow(button, FALSE);
   // On the task bar, where the user finds it; restored by the user, it is back at once.
-  ShowWindow(handle_, SW_MINIMIZE);
+  ShowWindow(window, SW_MINIMIZE);
   bool quit = false;
-  while (!quit && IsWindowVisible(handle_) && IsIconic(handle_)) {
+  while (!quit && IsWindowVisible(window) && IsIconic(window)) {
     DWORD woke = MsgWaitForMultipleObjects(tree ? 0 : 1, &process, FALSE, tree ? kPollInterval : INFINITE,
                                            QS_ALLINPUT);
     if (woke == WAIT_OBJECT_0 && !tree) break;
@@ -90,27 +86,25 @@ void LauncherDialog::WaitMinimised(HANDLE process, const ProgramJob* tree) {
         // For the loop that runs the window, once this wait is over.
         PostQuitMessage((int)message.wParam);
         quit = true;
-      } else if (!IsDialogMessageW(handle_, &message)) {
+      } else if (!IsDialogMessageW(window, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
       }
     }
   }
-  waiting = false;
+  waiting_ = false;
   // Closed meanwhile (from the task bar, or the session ends): nothing comes back.
-  if (quit || !IsWindow(handle_) || !IsWindowVisible(handle_)) return;
-  // What the program did may change what the menu shows: its conditions are asked
-  // again and its buttons made anew, without its copy lines or its auto-start.
-  // Restored first: a minimised window's place is the icon's, and the layout is made
-  // for the work area that holds the window.
-  if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
-  SetForegroundWindow(handle_);
-  rebuildingAfterWait = true;
-  Text menu(buttonsMenu);
-  Reload(menu.c_str());
-  HWND back = focusId ? GetDlgItem(handle_, focusId) : nullptr;
+  if (quit || !IsWindow(window) || !IsWindowVisible(window)) return false;
+  // Restored first: a minimised window's place is the icon's, and the menu made anew is
+  // laid out for the work area that holds the window.
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return true;
+}
+
+void RunWait::GiveFocusBack(HWND window) const {
+  HWND back = focusId_ ? GetDlgItem(window, focusId_) : nullptr;
   if (!back || !IsWindowEnabled(back) || !IsWindowVisible(back))
-    back = GetNextDlgTabItem(handle_, nullptr, FALSE);
-  if (back) SendMessageA(handle_, WM_NEXTDLGCTL, (WPARAM)back, TRUE);
-  tips.HideFocusTip();  // the focus came back by itself, not by the keyboard
+    back = GetNextDlgTabItem(window, nullptr, FALSE);
+  if (back) SendMessageA(window, WM_NEXTDLGCTL, (WPARAM)back, TRUE);
 }

@@ -151,7 +151,7 @@ TEST(MessageTable, MessagesSectionReadAsTheProfileReaderReadsIt) {
 
 bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
-TEST(ButtonCaption, AmpersandsBecomeBlanksAndWhiteSpaceGoes) {
+TEST(ButtonCaption, AmpersandsBecomeBlanksWhiteSpaceAndIconNamesGo) {
   EXPECT_STREQ(PlainButtonCaption("&Install", nullptr).c_str(), "Install");
   EXPECT_STREQ(PlainButtonCaption(" &Setup ", nullptr).c_str(), "Setup");
   EXPECT_STREQ(PlainButtonCaption("Read &me", nullptr).c_str(), "Read  me");
@@ -160,6 +160,9 @@ TEST(ButtonCaption, AmpersandsBecomeBlanksAndWhiteSpaceGoes) {
   EXPECT_STREQ(PlainButtonCaption("", nullptr).c_str(), "");
   // A double-byte character at the end stays whole: its trail byte is no white space.
   EXPECT_STREQ(PlainButtonCaption("&A\x82\xA0 ", ShiftJisLead).c_str(), "A\x82\xA0");
+  // The control shows what comes before the first "@", which may be a trail byte.
+  EXPECT_STREQ(PlainButtonCaption(" Mail@home@201", nullptr).c_str(), "Mail");
+  EXPECT_STREQ(PlainButtonCaption("A\x81\x40X@201", ShiftJisLead).c_str(), "A\x81\x40X");
 }
 
 TEST(Layout, ThreeEntriesWithoutGapsAsTheWindowGrows) {
