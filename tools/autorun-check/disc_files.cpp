@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "lead_bytes.h"
+#include "letter_case.h"
 
 namespace check {
 

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   int layoutDpi = dpi::kBaseDpi;
   unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
-  std::string language;
+  check::CheckOptions options;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--plain") == 0) {
       plain = true;
@@ -81,10 +81,10 @@ int main(int argc, char** argv) {
       }
       layoutDpi = dpi;
     } else if (strcmp(argv[i], "--fresh-windows") == 0) {
-      check::UseFreshWindowsAssociations();
+      options.freshWindows = true;
     } else if (strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
-      language = argv[++i];
-      if (language.empty() || language.find_first_of(" \t,") != std::string::npos) {
+      options.language = argv[++i];
+      if (options.language.empty() || options.language.find_first_of(" \t,") != std::string::npos) {
         fprintf(stderr, "autorun-check: '%s' is not a language tag\n", argv[i]);
         return Usage();
       }
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "autorun-check: this system cannot convert code page %u\n", codePage);
     return 2;
   }
-  check::DiscReport report = check::CheckPath(path, *page, language);
+  check::DiscReport report = check::CheckPath(path, *page, options);
   if (!report.unreadable.empty()) {
     page->Write(stderr, "autorun-check: " + report.unreadable + "\n");  // it may quote a name
     check::KeepConsoleOpen();

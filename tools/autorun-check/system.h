@@ -55,13 +55,15 @@ class DiscCodePage {
 // The code page, or null when the system cannot convert it.
 std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number);
 
-// The document associations that commands are composed with: on Windows the registry's
-// own, read only and without any box; on Linux a fresh Windows 10's (association_table.h).
-assoc::RegistryView& SystemAssociations();
-// Whose associations they are, for the report: "this Windows" or "a fresh Windows 10".
-const char* SystemAssociationsName();
-// From now on, a fresh Windows 10's associations on Windows too.
-void UseFreshWindowsAssociations();
+// The document associations that commands are composed with, and whose they are, for
+// the report ("this Windows" or "a fresh Windows 10").
+struct Associations {
+  assoc::RegistryView& registry;
+  const char* name;
+};
+// On Windows the registry's own, read only and without any box, unless freshWindows;
+// on Linux, and with freshWindows, a fresh Windows 10's (association_table.h).
+Associations SystemAssociations(bool freshWindows = false);
 
 // A path from the command line without separators at its end, but for a root's ("/",
 // "C:\"): Windows' C library finds no folder "C:\disc\".

@@ -41,16 +41,10 @@ class IconvDiscCodePage : public DiscCodePage {
 };
 }  // namespace
 
-assoc::RegistryView& SystemAssociations() {
+Associations SystemAssociations(bool) {
   static TableRegistryView freshWindows;
-  return freshWindows;
+  return {freshWindows, "a fresh Windows 10"};
 }
-
-const char* SystemAssociationsName() {
-  return "a fresh Windows 10";
-}
-
-void UseFreshWindowsAssociations() {}
 
 unsigned SystemCodePage() {
   return menu::kWindowsLatin1;

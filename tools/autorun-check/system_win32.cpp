@@ -130,22 +130,13 @@ class QuietClassesRootView : public ClassesRootView {
   void ReportUnreadableCommand() override {}
 };
 
-bool freshWindows = false;
 }  // namespace
 
-assoc::RegistryView& SystemAssociations() {
+Associations SystemAssociations(bool freshWindows) {
   static QuietClassesRootView registry;
   static TableRegistryView table;
-  if (freshWindows) return table;
-  return registry;
-}
-
-const char* SystemAssociationsName() {
-  return freshWindows ? "a fresh Windows 10" : "this Windows";
-}
-
-void UseFreshWindowsAssociations() {
-  freshWindows = true;
+  if (freshWindows) return {table, "a fresh Windows 10"};
+  return {registry, "this Windows"};
 }
 
 unsigned SystemCodePage() {

@@ -1,7 +1,13 @@
-// The nine keys of the Messages section that the launcher reads, and the
-// nearest of them to a key it does not know.
+// The Messages section of a menu file as the system's profile reader finds it, through
+// the launcher's own walk: its nine keys with their numbers and built-in texts, and the
+// rules on the section (misspelt keys, keys given twice, empty and over-long texts, a
+// section the launcher never reads).
 #pragma once
 #include <string>
+#include <vector>
+
+#include "disc_report.h"
+#include "menu_file.h"
 
 namespace check {
 
@@ -21,5 +27,10 @@ const MessageKey* FindMessageKey(const std::string& name);
 // The known key closest to a misspelt name (few edits, ignoring case), or null
 // when none is close enough to be what the author meant.
 const MessageKey* NearestMessageKey(const std::string& name);
+
+// Warnings about the file's Messages section. The launcher reads that section
+// only from the disc's autorun.inf (startFile true); elsewhere it is ignored.
+void JudgeMessages(const std::vector<ScannedLine>& lines, const std::string& file, bool startFile,
+                   std::vector<Warning>* warnings);
 
 }  // namespace check
