@@ -29,10 +29,6 @@ namespace check {
 namespace {
 const char kStartFile[] = "autorun.inf";
 
-std::string Lower(const std::string& name) {
-  return LowerName(name, nullptr);
-}
-
 // Warnings judged in a file's own text, in UTF-8.
 void AppendInUtf8(std::vector<Warning>& from, unsigned textCodePage, DiscCodePage& codePage,
                   std::vector<Warning>* to) {
@@ -57,7 +53,7 @@ class DiscWalker {
              std::vector<std::string> popupChain, const std::string& languageTags = "") {
     bool startMenu = !languageTags.empty();
     std::string spelled = files_.DiscSpelling(name);
-    std::string here = Lower(spelled);
+    std::string here = LowerName(spelled, nullptr);
     if (!visited_.insert(here + (popup ? "<>" : "[]")).second) return;
 
     // Read: the launcher's own document of the file.

@@ -46,7 +46,7 @@ class EntryJudge {
   void Entry(int index, const menu::DocumentEntry& entry) {
     std::string caption = entry.caption.value.c_str();
     std::string name = EntryName(index, caption);
-    Keys(name, entry);
+    NextEntryKeys(name, entry);
     if (!file_.popup) UnderlinedLetter(name, index, entry.caption);
     if (entry.command.value.empty())
       w_.Warn(entry.command.line, name + " has an empty command; choosing it shows the launch error");
@@ -55,7 +55,7 @@ class EntryJudge {
   }
 
   // Conditions the launcher does not know hold everywhere; a run style belongs to programs.
-  void Keys(const std::string& name, const menu::DocumentEntry& entry) {
+  void NextEntryKeys(const std::string& name, const menu::DocumentEntry& entry) {
     const char* value = entry.condition.value.c_str();
     menu::Condition condition;
     while (menu::NextCondition(&value, &condition)) {

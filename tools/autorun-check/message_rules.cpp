@@ -5,8 +5,8 @@
 #include "message_rules.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "letter_case.h"
 #include "menu/message_walk.h"
 #include "menu/messages.h"
 
@@ -31,7 +31,7 @@ const struct {
 static_assert(kMessageKeyCount == messages::kCount, "the launcher's nine messages");
 
 // The launcher's keys in its loading order, with their built-in texts.
-const MessageKey* Keys() {
+const MessageKey* MessageKeys() {
   static MessageKey keys[kMessageKeyCount];
   if (!keys[0].name) {
     for (int i = 0; i < kMessageKeyCount; i++) {
@@ -41,12 +41,6 @@ const MessageKey* Keys() {
     }
   }
   return keys;
-}
-
-std::string Lower(const std::string& text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
 }
 
 // Edit distance with adjacent swaps counted as one edit (a common typing slip).
@@ -67,23 +61,23 @@ size_t Distance(const std::string& a, const std::string& b) {
 }  // namespace
 
 const MessageKey& MessageKeyAt(int i) {
-  return Keys()[i];
+  return MessageKeys()[i];
 }
 
 const MessageKey* FindMessageKey(const std::string& name) {
-  std::string lower = Lower(name);
+  std::string lower = LowerName(name, nullptr);
   for (int i = 0; i < kMessageKeyCount; i++)
-    if (Lower(Keys()[i].name) == lower) return &Keys()[i];
+    if (LowerName(MessageKeys()[i].name, nullptr) == lower) return &MessageKeys()[i];
   return nullptr;
 }
 
 const MessageKey* NearestMessageKey(const std::string& name) {
-  std::string lower = Lower(name);
+  std::string lower = LowerName(name, nullptr);
   const MessageKey* best = nullptr;
   size_t bestDistance = 0;
   for (int i = 0; i < kMessageKeyCount; i++) {
-    const MessageKey& key = Keys()[i];
-    size_t distance = Distance(lower, Lower(key.name));
+    const MessageKey& key = MessageKeys()[i];
+    size_t distance = Distance(lower, LowerName(key.name, nullptr));
     if (!best || distance < bestDistance) best = &key, bestDistance = distance;
   }
   // A third of the key's letters wrong is still a slip; more is another word.
