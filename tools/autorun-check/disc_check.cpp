@@ -3,7 +3,6 @@
 #include "disc_check.h"
 
 #include <stdio.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <set>
@@ -41,7 +40,7 @@ void AppendInUtf8(std::vector<Warning>& from, unsigned textCodePage, DiscCodePag
 class DiscWalker {
  public:
   DiscWalker(const std::string& root, DiscCodePage& codePage, const CheckOptions& options, DiscReport& report)
-      : files_(root, &codePage),
+      : files_(root),
         codePage_(codePage),
         associations_(SystemAssociations(options.freshWindows)),
         report_(report) {}
@@ -181,18 +180,18 @@ DiscReport CheckDisc(const std::string& root, const std::string& startFile, Disc
 DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const CheckOptions& options) {
   DiscReport report;
   std::string trimmed = TrimHostPath(path);
-  struct stat st;
-  if (stat(trimmed.c_str(), &st) != 0) {
-    report.unreadable = "no such file or folder: " + codePage.FromHostName(path);
+  HostEntry entry = HostEntryAt(trimmed);
+  if (entry == HostEntry::kNone) {
+    report.unreadable = "no such file or folder: " + path;
     return report;
   }
-  if (S_ISDIR(st.st_mode)) {
+  if (entry == HostEntry::kFolder) {
     // The start file's name as the disc spells it.
-    std::string name = DiscFiles(trimmed, &codePage).DiscSpelling(kStartFile);
+    std::string name = DiscFiles(trimmed).DiscSpelling(kStartFile);
     if (name.empty()) {
-      bool link = !DiscFiles(trimmed, &codePage).LinkOn(kStartFile).empty();
+      bool link = !DiscFiles(trimmed).LinkOn(kStartFile).empty();
       report.unreadable =
-          "the folder " + codePage.FromHostName(path) +
+          "the folder " + path +
           (link ? "'s autorun.inf is a symbolic link, which the launcher refuses" : " has no autorun.inf");
       return report;
     }
@@ -200,7 +199,7 @@ DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const Chec
   }
   std::string folder, name;
   SplitHostPath(trimmed, &folder, &name);
-  return CheckDisc(folder, codePage.FromHostName(name), codePage, options);
+  return CheckDisc(folder, name, codePage, options);
 }
 
 DiscReport CheckPath(const std::string& path, unsigned codePage) {

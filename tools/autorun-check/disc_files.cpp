@@ -1,9 +1,7 @@
 // Looks up disc-relative names in a host folder the way Windows would find them.
 #include "disc_files.h"
 
-#include <dirent.h>
 #include <strings.h>
-#include <sys/stat.h>
 
 #include <vector>
 
@@ -35,28 +33,21 @@ std::vector<std::string> SplitPath(const std::string& name, LeadByteTest isLeadB
 }  // namespace
 
 // The entry of folder whose name matches part ignoring case, exact spelling first: its
-// host name and its name in UTF-8.
-bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* host,
-                          std::string* spelled) const {
-  std::string hostPart = codePage_ ? codePage_->ToHostName(part) : part;
-  struct stat st;
-  if (stat((folder + "/" + hostPart).c_str(), &st) == 0) {
-    *host = hostPart, *spelled = part;
+// name as the host spells it, in UTF-8.
+bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* spelled) const {
+  if (HostEntryAt(folder + "/" + part) != HostEntry::kNone) {
+    *spelled = part;
     return true;
   }
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return false;
-  bool ok = false;
-  while (dirent* entry = readdir(dir)) {
-    std::string name = codePage_ ? codePage_->FromHostName(entry->d_name) : entry->d_name;
+  std::vector<std::string> names;
+  if (!ListHostFolder(folder, &names)) return false;
+  for (const std::string& name : names) {
     if (SameName(name, part, nullptr)) {
-      *host = entry->d_name, *spelled = name;
-      ok = true;
-      break;
+      *spelled = name;
+      return true;
     }
   }
-  closedir(dir);
-  return ok;
+  return false;
 }
 
 bool IsOutsideDisc(const std::string& name, LeadByteTest isLeadByte) {
@@ -75,11 +66,10 @@ std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::
   std::string path = root_, spelled;
   std::vector<std::string> parts = SplitPath(discName, nullptr);
   if (parts.empty()) return "";
-  struct stat st;
   for (const std::string& part : parts) {
-    std::string host, name;
-    if (!FindEntry(path, part, &host, &name)) return "";
-    path += "/" + host;
+    std::string name;
+    if (!FindEntry(path, part, &name)) return "";
+    path += "/" + name;
     spelled += (spelled.empty() ? "" : "\\") + name;
     if (IsLink(path)) {
       if (link) *link = spelled;
@@ -87,7 +77,7 @@ std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::
     }
   }
   // No link on the way: stat looks at the file itself.
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";
+  if (HostEntryAt(path) != HostEntry::kFile) return "";
   return spelling ? spelled : path;
 }
 

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "disc_check.h"
 #include "page_layout.h"
@@ -57,7 +58,8 @@ int Usage() {
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+// The command line in UTF-8.
+static int RunChecker(int argc, char** argv) {
   bool plain = false, readable = false;
   int layoutDpi = dpi::kBaseDpi;
   unsigned codePage = check::SystemCodePage();
@@ -117,3 +119,19 @@ int main(int argc, char** argv) {
   check::KeepConsoleOpen();
   return check::ExitStatus(report);
 }
+
+#ifdef _WIN32
+// Windows hands the arguments over in UTF-16 (the program is linked with -municode), so
+// that a path the ANSI code page cannot spell arrives whole.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments = check::Utf8Arguments(argc, argv);
+  std::vector<char*> pointers;
+  for (std::string& argument : arguments) pointers.push_back(&argument[0]);
+  pointers.push_back(nullptr);
+  return RunChecker(argc, pointers.data());
+}
+#else
+int main(int argc, char** argv) {
+  return RunChecker(argc, argv);
+}
+#endif

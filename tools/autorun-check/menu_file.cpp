@@ -44,7 +44,7 @@ MenuFile ReadMenuFile(const std::string& hostPath, const std::string& name, bool
   MenuFile menu;
   menu.name = name;
   menu.popup = popup;
-  FILE* file = fopen(hostPath.c_str(), "rb");
+  FILE* file = OpenHostFile(hostPath);
   if (!file) return menu;
   menu.opened = true;
   FileSource bytes(file);
