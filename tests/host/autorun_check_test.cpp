@@ -719,6 +719,10 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
     EXPECT_EQ(view.onDisc, row.onDisc) << row.command;
     EXPECT_EQ(!view.notes.empty(), row.note) << row.command;
   }
+  EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
+  EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
+  EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's
+  EXPECT_FALSE(check::IsSystemProgram("setup.exe"));
 }
 
 TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
@@ -815,10 +819,6 @@ TEST(DiscFiles, FindsNamesAsWindowsDoes) {
   EXPECT_EQ(kana.DiscSpelling("ア.INF"), "ア.inf");
   EXPECT_EQ(kana.DiscSpelling("ヂ.inf"), "");
 
-  EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
-  EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
-  EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's
-  EXPECT_FALSE(check::IsSystemProgram("setup.exe"));
   EXPECT_TRUE(check::IsOutsideDisc("%windir%\\notepad.exe"));
   EXPECT_TRUE(check::IsOutsideDisc("\\\\server\\share\\a.exe"));
   EXPECT_FALSE(check::IsOutsideDisc("a..b.txt"));

@@ -124,6 +124,19 @@ void ViewStart(const std::string& command, const std::string& started, command::
 }
 }  // namespace
 
+bool IsSystemProgram(const std::string& program) {
+  static const char* const kPrograms[] = {
+      "rundll32.exe", "rundll32",     "notepad.exe", "notepad",     "explorer.exe", "explorer",
+      "cmd.exe",      "command.com",  "write.exe",   "wordpad.exe", "mspaint.exe",  "calc.exe",
+      "control.exe",  "msiexec.exe",  "msiexec",     "hh.exe",      "mshta.exe",    "regedit.exe",
+      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start",       "wscript.exe",  "cscript.exe",
+  };
+  if (program.find_first_of("\\/") != std::string::npos) return false;
+  for (const char* known : kPrograms)
+    if (strcasecmp(program.c_str(), known) == 0) return true;
+  return false;
+}
+
 const char* KindName(CommandKind kind) {
   switch (kind) {
     case CommandKind::kNothing:

@@ -40,5 +40,7 @@ const char* KindName(CommandKind kind);
 CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte = nullptr,
                         const Associations& associations = SystemAssociations());
 bool IsWebAddress(const std::string& text);
+// Is the program one that Windows itself provides (named without a folder)?
+bool IsSystemProgram(const std::string& program);
 
 }  // namespace check

@@ -1,8 +1,6 @@
 // Looks up disc-relative names in a host folder the way Windows would find them.
 #include "disc_files.h"
 
-#include <strings.h>
-
 #include <vector>
 
 #include "letter_case.h"
@@ -93,19 +91,6 @@ std::string DiscFiles::LinkOn(const std::string& discName) const {
   std::string link;
   Resolve(discName, false, &link);
   return link;
-}
-
-bool IsSystemProgram(const std::string& program) {
-  static const char* const kPrograms[] = {
-      "rundll32.exe", "rundll32",     "notepad.exe", "notepad",     "explorer.exe", "explorer",
-      "cmd.exe",      "command.com",  "write.exe",   "wordpad.exe", "mspaint.exe",  "calc.exe",
-      "control.exe",  "msiexec.exe",  "msiexec",     "hh.exe",      "mshta.exe",    "regedit.exe",
-      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start",       "wscript.exe",  "cscript.exe",
-  };
-  if (program.find_first_of("\\/") != std::string::npos) return false;
-  for (const char* known : kPrograms)
-    if (strcasecmp(program.c_str(), known) == 0) return true;
-  return false;
 }
 
 }  // namespace check

@@ -33,7 +33,5 @@ class DiscFiles {
 // Does the name lie outside the disc (a drive letter, a UNC or rooted path, an
 // environment variable)? Such names are not checked.
 bool IsOutsideDisc(const std::string& discName, LeadByteTest isLeadByte = nullptr);
-// Is the program one that Windows itself provides (named without a folder)?
-bool IsSystemProgram(const std::string& program);
 
 }  // namespace check

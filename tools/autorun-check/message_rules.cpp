@@ -9,6 +9,7 @@
 #include "letter_case.h"
 #include "menu/message_walk.h"
 #include "menu/messages.h"
+#include "res/resource_ids.h"
 
 namespace check {
 
@@ -18,17 +19,16 @@ const struct {
   unsigned number;
   const char* text;
 } kDefaultTexts[] = {
-    {115, "&Quit"},
-    {104, "About Autorun"},
-    {101, "&About Autorun..."},
-    {105, "Unable to launch:"},
-    {106, "Unable to open the file:"},
-    {107, "Error !"},
-    {109, "Select an item:"},
-    {111, "<none>"},
-    {113, "Auto start:"},
+    {IDS_QUIT_BUTTON, "&Quit"},
+    {IDS_ABOUT_BOX_TITLE, "About Autorun"},
+    {IDS_ABOUT_BOX_MENU, "&About Autorun..."},
+    {IDS_ERROR_START, "Unable to launch:"},
+    {IDS_ERROR_OPEN, "Unable to open the file:"},
+    {IDS_ERROR_CAPTION, "Error !"},
+    {IDS_SELECT_ITEM, "Select an item:"},
+    {IDS_NONE_TEXT, "<none>"},
+    {IDS_AUTO_START_LABEL, "Auto start:"},
 };
-static_assert(kMessageKeyCount == messages::kCount, "the launcher's nine messages");
 
 // The launcher's keys in its loading order, with their built-in texts.
 const MessageKey* MessageKeys() {
@@ -58,6 +58,15 @@ size_t Distance(const std::string& a, const std::string& b) {
   }
   return d[a.size()][b.size()];
 }
+
+// "QuitButton, AboutBoxTitle, ... and AutoStart", in the launcher's order.
+std::string KnownKeys() {
+  std::string names;
+  for (int i = 0; i < kMessageKeyCount; i++)
+    names += std::string(i == 0 ? "" : i + 1 < kMessageKeyCount ? ", " : " and ") + MessageKeys()[i].name;
+  return names;
+}
+
 }  // namespace
 
 const MessageKey& MessageKeyAt(int i) {
@@ -113,10 +122,7 @@ void JudgeMessages(const std::vector<ScannedLine>& lines, const std::string& fil
       if (nearest)
         warn(line.number, "unknown Messages key '" + key + "'; did you mean '" + nearest->name + "'?");
       else
-        warn(line.number,
-             "unknown Messages key '" + key +
-                 "'; the launcher reads QuitButton, AboutBoxTitle, "
-                 "AboutBoxMenu, ErrorStartMsg, ErrorOpenMsg, ErrorMsg, SelectItem, NoneText and AutoStart");
+        warn(line.number, "unknown Messages key '" + key + "'; the launcher reads " + KnownKeys());
       continue;
     }
     const MessageKey& known = MessageKeyAt(index);

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "disc_report.h"
+#include "menu/messages.h"
 #include "menu_file.h"
 
 namespace check {
 
-const int kMessageKeyCount = 9;
-const size_t kMessageLimit = 511;  // characters of a message the profile reader keeps
+const int kMessageKeyCount = messages::kCount;
+// Characters of a message the profile reader keeps: the launcher reads into this buffer.
+const size_t kMessageLimit = messages::kValueBufferSize - 1;
 
 struct MessageKey {
   const char* name;

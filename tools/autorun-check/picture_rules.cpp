@@ -86,8 +86,8 @@ void JudgePictures(const MenuFile& file, std::vector<Warning>* warnings) {
     int n = entry.iconNumber - kIconBase;
     if (IconPicture(n)) continue;
     if (n != 0)
-      w.Warn(entry.command.line,
-             name + " gets icon number " + std::to_string(n) + ", which names no icon (1 to 26)");
+      w.Warn(entry.command.line, name + " gets icon number " + std::to_string(n) + ", which names no icon (" +
+                                     std::to_string(kFirstIcon) + " to " + std::to_string(kLastIcon) + ")");
     else if (haveIconList)
       w.Warn(entry.command.line, name + " has no icon: the icon list is used up");
     else
