@@ -12,7 +12,6 @@ namespace {
 
 // A button identifier is kFirstButtonId + d for d below this.
 const unsigned kIdRangeWidth = kFirstPopupItemId - kFirstButtonId;
-const char kNeverLookedUp[] = ".exe";  // case-sensitive: ".EXE" is looked up
 
 bool IsSwitchStart(char c) {
   return c == '/' || c == '-';
@@ -56,16 +55,25 @@ Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte) 
   return Text(name, end ? (size_t)(end - name) : strlen(name));
 }
 
+Text CommandExtension(const char* commandLine) {
+  const char* dot = strrchr(commandLine, '.');
+  if (!dot) return Text();
+  const char* extensionEnd = strchr(dot, ' ');
+  return Text(dot, extensionEnd ? (size_t)(extensionEnd - dot) : strlen(dot));
+}
+
+const char* CommandRest(const char* commandLine) {
+  const char* firstBlank = strchr(commandLine, ' ');
+  return firstBlank ? SkipLeadingSpace(firstBlank + 1) : commandLine;
+}
+
 Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine, Composition* how) {
   Composition unused;
   if (!how) how = &unused;
   *how = Composition::kAsWritten;
   Text result(commandLine);
-  const char* dot = strrchr(commandLine, '.');
-  if (!dot) return result;
-  const char* extensionEnd = strchr(dot, ' ');
-  Text extension(dot, extensionEnd ? (size_t)(extensionEnd - dot) : strlen(dot));
-  if (strcmp(extension.c_str(), kNeverLookedUp) == 0) return result;
+  Text extension = CommandExtension(commandLine);
+  if (extension.empty() || strcmp(extension.c_str(), kNeverLookedUp) == 0) return result;
   Text className;
   if (!assoc::LookupDocumentClass(registry, extension.c_str(), &className)) return result;
 
@@ -73,7 +81,7 @@ Text ComposeCommandLine(assoc::RegistryView& registry, const char* commandLine, 
   // and a switch part when a "/" or "-" follows that blank.
   const char* firstBlank = strchr(commandLine, ' ');
   size_t programLength = firstBlank ? (size_t)(firstBlank - commandLine) : 0;
-  const char* rest = firstBlank ? SkipLeadingSpace(firstBlank + 1) : commandLine;
+  const char* rest = CommandRest(commandLine);
   const char* restBlank = strchr(rest, ' ');
   Text documentPart, switchPart;
   if (restBlank) {

@@ -33,6 +33,15 @@ Kind Classify(const char* commandLine);
 // search steps over double-byte characters, whose second byte may be "]".
 Text MenuFileOf(const char* commandLine, char closing, LeadByteTest isLeadByte = nullptr);
 
+// The parts of a command line as ComposeCommandLine reads them, for the disc checker's
+// advice too. ".exe", written so, is the one extension never looked up (".EXE" is).
+const char kNeverLookedUp[] = ".exe";
+// The extension looked up: from the last "." up to the first blank after it; "" without a ".".
+Text CommandExtension(const char* commandLine);
+// The rest after the program part: from the first non-blank after the first blank; the
+// whole line when it has no blank.
+const char* CommandRest(const char* commandLine);
+
 // How ComposeCommandLine made the line it answers.
 enum class Composition {
   kAsWritten,      // the command itself: its extension has no association, or is ".exe"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "association_table.h"
-#include "autorun_section.h"
+#include "autoplay_rules.h"
 #include "command_kind.h"
 #include "corpus.h"
 #include "disc_check.h"
@@ -21,10 +21,8 @@
 #include "language_code_page.h"
 #include "letter_case.h"
 #include "menu/menu_keys.h"
-#include "menu_scan.h"
-#include "message_keys.h"
+#include "message_rules.h"
 #include "page_layout.h"
-#include "profile_lines.h"
 #include "report_format.h"
 #include "system.h"
 
@@ -38,6 +36,13 @@ std::vector<std::string> Places(const check::DiscReport& report) {
   std::vector<std::string> places;
   for (const check::Warning& w : report.warnings) places.push_back(w.file + ":" + std::to_string(w.line));
   return places;
+}
+
+// The disc read as a user of the language reads it ("" for every language file).
+check::CheckOptions Reading(const char* language) {
+  check::CheckOptions options;
+  options.language = language;
+  return options;
 }
 
 std::string Printed(const check::DiscReport& report, check::Format format) {
@@ -316,7 +321,7 @@ TEST(AutorunCheck, DemoDiscsAreClean) {
     std::string folder = std::string(EXAMPLES_DIR) + "/demo";
     if (access((folder + "/autorun.inf").c_str(), F_OK) != 0) continue;
     ++checked;
-    check::DiscReport report = check::CheckPath(folder, *page, language);
+    check::DiscReport report = check::CheckPath(folder, *page, Reading(language));
     if (*language) {
       EXPECT_EQ(report.menus[0].file, "fr\\menu.inf");
     }
@@ -418,11 +423,10 @@ TEST(AutorunCheck, WarnsOfEveryKeyBehindABlank) {
     check::DiscReport report = check::CheckPath(disc.root());
     std::string printed = Printed(report, check::Format::kPlain);
     EXPECT_NE(printed.find("does not see its key '" + name + "'"), std::string::npos) << name << printed;
-    check::MenuScan limit = check::ScanMenuFile(disc.root() + "/limit.inf", "limit.inf", false,
-                                                *check::OpenCodePage(check::kDefaultCodePage));
+    check::DiscReport limit = check::CheckPath(disc.root() + "/limit.inf");
     bool counted = false;
     for (const check::Warning& w : limit.warnings)
-      counted |= w.line == 61 && w.text.find("from here on are ignored") != std::string::npos;
+      counted |= w.file == "limit.inf" && w.line == 61 && w.text.find("from here on are ignored") != std::string::npos;
     EXPECT_TRUE(counted) << name << " past the thirtieth entry";
   }
 }
@@ -587,7 +591,7 @@ TEST(AutorunCheck, LanguageFilesAreStartMenusAndOneLanguageReadsItsOwn) {
     size_t menus;
   } rows[] = {{"de-AT", "deutsch.inf", 1}, {"it", "autorun.inf", 2}, {"fr-FR", "autorun.inf", 2}};
   for (const Row& row : rows) {
-    check::DiscReport one = check::CheckPath(Disc("broken-languages"), *page, row.language);
+    check::DiscReport one = check::CheckPath(Disc("broken-languages"), *page, Reading(row.language));
     ASSERT_FALSE(one.menus.empty()) << row.language;
     EXPECT_EQ(one.menus[0].file, row.first) << row.language;
     EXPECT_EQ(one.menus.size(), row.menus) << row.language;
@@ -715,6 +719,10 @@ TEST(CommandView, SortsCommandsAsTheLauncherCarriesThemOut) {
     EXPECT_EQ(view.onDisc, row.onDisc) << row.command;
     EXPECT_EQ(!view.notes.empty(), row.note) << row.command;
   }
+  EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
+  EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
+  EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's
+  EXPECT_FALSE(check::IsSystemProgram("setup.exe"));
 }
 
 TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
@@ -737,7 +745,7 @@ TEST(CommandView, CarriesTheCommandLineTheLauncherStarts) {
   // With another registry, its associations: nothing associated, nothing recomposed.
   const check::Association none[] = {{nullptr, nullptr, nullptr}};
   check::TableRegistryView empty(none);
-  EXPECT_EQ(check::ViewCommand("viewer.exe notes.txt", nullptr, &empty).commandLine, "viewer.exe notes.txt");
+  EXPECT_EQ(check::ViewCommand("viewer.exe notes.txt", nullptr, {empty, "no Windows"}).commandLine, "viewer.exe notes.txt");
 }
 
 TEST(AutorunCheck, EveryCorpusFileGivesASensibleReport) {
@@ -806,16 +814,11 @@ TEST(DiscFiles, FindsNamesAsWindowsDoes) {
   }
   // Names are UTF-8 inside the checker: "ア" of a Shift-JIS menu (83 41, its second byte
   // "A") is not "ヂ" (83 61) there.
-  std::unique_ptr<check::DiscCodePage> shiftJis = check::OpenCodePage(932);
   TempDisc japanese({{"ア.inf", ""}, {"readme.txt", ""}});
-  check::DiscFiles kana(japanese.root(), shiftJis.get());
+  check::DiscFiles kana(japanese.root());
   EXPECT_EQ(kana.DiscSpelling("ア.INF"), "ア.inf");
   EXPECT_EQ(kana.DiscSpelling("ヂ.inf"), "");
 
-  EXPECT_TRUE(check::IsSystemProgram("RunDll32.exe"));
-  EXPECT_TRUE(check::IsSystemProgram("notepad.exe"));
-  EXPECT_FALSE(check::IsSystemProgram("tools\\notepad.exe"));  // a copy on the disc is the disc's
-  EXPECT_FALSE(check::IsSystemProgram("setup.exe"));
   EXPECT_TRUE(check::IsOutsideDisc("%windir%\\notepad.exe"));
   EXPECT_TRUE(check::IsOutsideDisc("\\\\server\\share\\a.exe"));
   EXPECT_FALSE(check::IsOutsideDisc("a..b.txt"));

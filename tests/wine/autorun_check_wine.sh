@@ -6,8 +6,8 @@ set -u
 src=$1; session=$2; exe=$3
 . "$src/tools/checker.sh"
 linux=$(find_checker) || exit 1
-out=$(mktemp); err=$(mktemp); linux_err=$(mktemp)
-trap 'rm -f "$out" "$err" "$linux_err"' EXIT
+out=$(mktemp); err=$(mktemp); linux_err=$(mktemp); discs=$(mktemp -d)
+trap 'rm -f "$out" "$err" "$linux_err"; rm -rf "$discs"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -54,5 +54,10 @@ compare more.inf 1 CP1252 --fresh-windows --plain "Z:$(echo "$src/tests/discs/br
 # "Démonstration" goes to a pipe in the ANSI code page, Windows-1252 in a new prefix:
 # the demo's French start menu, as a French user reads the disc.
 compare demo-fr 0 CP1252 --fresh-windows --plain --language fr-FR "$src/examples/demo"
+# A disc in a folder whose name code page 1252 cannot spell, as a Joliet or UDF disc
+# may be opened from: the path arrives in UTF-16 and every file is opened and listed by
+# its UTF-16 name.
+cp -r "$src/tests/discs/clean" "$discs/Диск"
+exe_locale=C.UTF-8 compare cyrillic-folder 0 CP1252 --fresh-windows --plain "Z:$(echo "$discs/Диск" | tr / '\\')"
 [ $failed = 0 ] && echo "autorun-check.exe: all checks passed"
 exit $failed

@@ -1,7 +1,6 @@
 // Sorts a menu command the way the launcher will carry it out: the launcher's own
-// classification for reloads, popups and "%" documents, and, for anything else,
-// the same split at the first blank and the same last-extension rule that its
-// command-line composition uses.
+// classification for reloads, popups and "%" documents and, for anything else, its own
+// composition, which says how it composed the line, and the parts it read the command as.
 #include "command_kind.h"
 
 #include <string.h>
@@ -14,30 +13,13 @@
 namespace check {
 
 namespace {
-const char kExe[] = ".exe";  // the one extension the launcher never looks up (case counts)
-
-std::string TrimLeft(const std::string& text) {
-  size_t i = 0;
-  while (i < text.size() && IsTrimSpace(static_cast<unsigned char>(text[i]))) ++i;
-  return text.substr(i);
-}
-
 bool StartsWithNoCase(const std::string& text, const char* prefix) {
   return strncasecmp(text.c_str(), prefix, strlen(prefix)) == 0;
 }
 
-bool IsRundll(const std::string& program) {
-  return strcasecmp(program.c_str(), "rundll32.exe") == 0 || strcasecmp(program.c_str(), "rundll32.") == 0 ||
-         strcasecmp(program.c_str(), "rundll32") == 0;
-}
-
-// The last extension of a command line as the launcher takes it: from the last
-// "." up to the first blank after it; "" when the line has no ".".
-std::string LastExtension(const std::string& line) {
-  size_t dot = line.rfind('.');
-  if (dot == std::string::npos) return "";
-  size_t blank = line.find(' ', dot);
-  return line.substr(dot, blank == std::string::npos ? std::string::npos : blank - dot);
+// The extension the launcher looks up in a command line.
+std::string ExtensionOf(const std::string& line) {
+  return command::CommandExtension(line.c_str()).c_str();
 }
 
 void SetFile(CommandView* view, CommandKind kind, const std::string& name, LeadByteTest isLeadByte) {
@@ -76,11 +58,14 @@ bool IsStartedAsProgram(const std::string& file) {
 // The kind of a command that the launcher starts, from the command line it composes:
 // what it names is what a click does.
 void ViewStart(const std::string& command, const std::string& started, command::Composition how,
-               LeadByteTest isLeadByte, CommandView* view) {
+               LeadByteTest isLeadByte, const char* associationsName, CommandView* view) {
   size_t blank = command.find(' ');
   std::string program = command.substr(0, blank);
-  std::string extension = LastExtension(command);
-  if (strcasecmp(program.c_str(), "rundll32") == 0)
+  std::string extension = ExtensionOf(command);
+  // Windows finds "rundll32" as well, but the launcher keeps only "rundll32.exe" and
+  // "rundll32." in front of a document.
+  bool bareRundll = strcasecmp(program.c_str(), "rundll32") == 0;
+  if (bareRundll)
     view->notes.push_back(
         "write 'rundll32.exe' (or 'rundll32.'): only those stay in front of a document whose "
         "extension has an association; the launcher starts '" +
@@ -90,10 +75,10 @@ void ViewStart(const std::string& command, const std::string& started, command::
     SetFile(view, IsStartedAsProgram(document) ? CommandKind::kProgram : CommandKind::kDocument, document,
             isLeadByte);
     // The program part was dropped unless the command itself asked for the handler.
-    bool dropped =
-        blank != std::string::npos && how == command::Composition::kUrlHandler && !IsRundll(program);
+    bool dropped = blank != std::string::npos && how == command::Composition::kUrlHandler && !bareRundll;
     if (!dropped) return;
-    if (strcasecmp(extension.c_str(), kExe) == 0 && EndsWithNoCase(ProgramOf(command), extension.c_str())) {
+    if (strcasecmp(extension.c_str(), command::kNeverLookedUp) == 0 &&
+        EndsWithNoCase(ProgramOf(command), extension.c_str())) {
       view->notes.push_back(
           "the extension '" + extension + "' is not written '.exe', so the launcher opens '" + document +
           "' through its association instead of starting " + program + "; write the extension in lower case");
@@ -109,12 +94,12 @@ void ViewStart(const std::string& command, const std::string& started, command::
   }
   if (how == command::Composition::kOpenCommand || how == command::Composition::kNoOpenCommand) {
     // A switch behind the document: the class's own open command is started.
-    std::string rest = TrimLeft(command.substr(blank + 1));
+    std::string rest = command::CommandRest(command.c_str());
     std::string document = rest.substr(0, rest.find(' '));
     SetFile(view, CommandKind::kDocument, document, isLeadByte);
     if (how == command::Composition::kNoOpenCommand)
       view->notes.push_back("with a switch behind it the launcher starts the open command of '" + extension +
-                            "', which " + SystemAssociationsName() + " does not have: it starts '" + rest +
+                            "', which " + associationsName + " does not have: it starts '" + rest +
                             "' as a program, which fails");
     else
       view->notes.push_back("the launcher drops '" + program + "' and starts '" + started +
@@ -131,13 +116,26 @@ void ViewStart(const std::string& command, const std::string& started, command::
   SetFile(view, IsSystemProgram(file) ? CommandKind::kSystemProgram : CommandKind::kProgram, file,
           isLeadByte);
   if (view->kind == CommandKind::kSystemProgram) view->onDisc = false;
-  std::string own = LastExtension(file);
+  std::string own = ExtensionOf(file);
   if (!own.empty() && !IsStartedAsProgram(file) && strcasecmp(own.c_str(), ".pif") != 0 &&
       own.find_first_of("\\/") == std::string::npos)
-    view->notes.push_back("'" + own + "' has no association in " + SystemAssociationsName() +
+    view->notes.push_back("'" + own + "' has no association in " + associationsName +
                           ": the launcher starts '" + file + "' as a program, which fails");
 }
 }  // namespace
+
+bool IsSystemProgram(const std::string& program) {
+  static const char* const kPrograms[] = {
+      "rundll32.exe", "rundll32",     "notepad.exe", "notepad",     "explorer.exe", "explorer",
+      "cmd.exe",      "command.com",  "write.exe",   "wordpad.exe", "mspaint.exe",  "calc.exe",
+      "control.exe",  "msiexec.exe",  "msiexec",     "hh.exe",      "mshta.exe",    "regedit.exe",
+      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start",       "wscript.exe",  "cscript.exe",
+  };
+  if (program.find_first_of("\\/") != std::string::npos) return false;
+  for (const char* known : kPrograms)
+    if (strcasecmp(program.c_str(), known) == 0) return true;
+  return false;
+}
 
 const char* KindName(CommandKind kind) {
   switch (kind) {
@@ -166,10 +164,11 @@ bool IsWebAddress(const std::string& text) {
          StartsWithNoCase(text, "www.");
 }
 
-CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte, assoc::RegistryView* registry) {
+CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte,
+                        const Associations& associations) {
   CommandView view;
   if (command.empty()) return view;
-  assoc::RegistryView& associations = registry ? *registry : SystemAssociations();
+  assoc::RegistryView& registry = associations.registry;
   if (command[0] == '%') {
     Text document = command::PercentCommandDocument(command.c_str());
     SetFile(&view, CommandKind::kPercentDocument, document.c_str(), isLeadByte);
@@ -180,11 +179,11 @@ CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte, ass
                            "', '%' included; write: %open " + command.substr(1));
     }
     // The document's open command, then composed like any other command line.
-    Text opened = assoc::BuildAssociationCommand(associations, document.c_str());
-    if (!opened.empty()) view.commandLine = command::ComposeCommandLine(associations, opened.c_str()).c_str();
+    Text opened = assoc::BuildAssociationCommand(registry, document.c_str());
+    if (!opened.empty()) view.commandLine = command::ComposeCommandLine(registry, opened.c_str()).c_str();
     if (view.commandLine.empty() && view.notes.empty())
       view.notes.push_back("the document's extension has no open command in " +
-                           std::string(SystemAssociationsName()) + ": choosing it shows the launch error");
+                           std::string(associations.name) + ": choosing it shows the launch error");
     return view;
   }
   switch (command::Classify(command.c_str())) {
@@ -202,8 +201,8 @@ CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte, ass
       break;
   }
   command::Composition how;
-  view.commandLine = command::ComposeCommandLine(associations, command.c_str(), &how).c_str();
-  ViewStart(command, view.commandLine, how, isLeadByte, &view);
+  view.commandLine = command::ComposeCommandLine(registry, command.c_str(), &how).c_str();
+  ViewStart(command, view.commandLine, how, isLeadByte, associations.name, &view);
   return view;
 }
 

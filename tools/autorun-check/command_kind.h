@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "commands/association.h"
+#include "system.h"
 
 namespace check {
 
@@ -36,9 +36,11 @@ struct CommandView {
 
 const char* KindName(CommandKind kind);
 // isLeadByte: the lead-byte test of the code page the command is in (null: single-byte).
-// registry: the associations to compose with; null for the system's (system.h).
+// associations: those to compose with, the system's unless another is given.
 CommandView ViewCommand(const std::string& command, LeadByteTest isLeadByte = nullptr,
-                        assoc::RegistryView* registry = nullptr);
+                        const Associations& associations = SystemAssociations());
 bool IsWebAddress(const std::string& text);
+// Is the program one that Windows itself provides (named without a folder)?
+bool IsSystemProgram(const std::string& program);
 
 }  // namespace check

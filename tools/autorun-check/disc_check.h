@@ -1,91 +1,34 @@
-// The disc checker: what the launcher will show for a disc, page by page and
-// popup by popup, and what a disc author should hear about before burning it. Every
-// text of a report is UTF-8.
+// The disc checker as one pipeline: each menu file of a disc read into the launcher's
+// own menu document (menu_file.h), described for the report (menu_view.h) and judged by
+// the rules of each family (*_rules.h), then the files its commands open, in the order
+// a reader of the disc meets them.
 #pragma once
 #include <string>
-#include <vector>
 
-#include "command_kind.h"
+#include "disc_report.h"
 #include "system.h"
 
 namespace check {
 
-struct Warning {
-  std::string file;  // disc-relative menu file name
-  int line = 0;      // 0 when the warning is about the file as a whole
-  std::string text;
-};
-
-struct MenuItem {
-  enum Type { kEntry, kGap, kCopy } type = kEntry;
-  int line = 0;
-  // kEntry
-  int index = 0;  // 0 to 29: button 1001 + index, popup item 1101 + index
-  std::string caption;
-  int captionLine = 0;
-  std::string command;
-  int iconNumber = 0;  // 200 + n
-  // The entry's QXpicture value as written ("" for none), its line, and the file and
-  // icon index the launcher takes from it (no file when the value is unusable).
-  std::string picture;
-  int pictureLine = 0;
-  std::string picturePath;
-  int pictureIndex = 0;
-  CommandView view;
-  // QXif, QXrun and QXtip of the entry as written ("" for none): where it is shown, what
-  // the menu does once it has started, its line of help.
-  std::string condition, runStyle, tip;
-  // kGap
-  int gap = 0;
-  // kCopy: the directive as written, and where it goes ("" when it copies nothing)
-  std::string copyValue, copySource, copyDestination;
-};
-
-// A QXlanguage line of a start menu: users of these tags read this file instead.
-struct LanguageView {
-  int line = 0;
-  std::string tags, file;
-};
-
-struct MenuView {
-  std::string file;  // as the command named it ("autorun.inf" for the start file)
-  bool popup = false;
-  std::string openedFrom;  // "file:line" of the command that opens it; "" for the start file
-  bool readable = false;
-  // How the file was read: a short name ("ansi", "utf-8", "utf-8-bom", "utf-16le",
-  // "utf-16be", "legacy-ansi") and a sentence for people.
-  std::string encoding, encodingText;
-  // A file saved as ANSI text with characters beyond ASCII: the code page it is read in
-  // (0 for a file saved as Unicode or in ASCII alone).
-  unsigned legacyCodePage = 0;
-  std::string title, name;  // "" when the file has none
-  int titleLine = 0, nameLine = 0;
-  std::vector<MenuItem> items;
-  bool entryLimit = false;              // the thirtieth entry stopped the reading
-  std::vector<LanguageView> languages;  // the QXlanguage lines the launcher looks at
-};
-
-struct DiscReport {
-  std::vector<MenuView> menus;  // in the order a reader of the disc meets them
-  std::vector<Warning> warnings;
-  std::vector<Warning> notes;  // what the author should know but need not change: no warnings
-  std::string unreadable;      // why the start file could not be read ("" when it could)
-};
-
 // The ANSI code page the checker reads a disc in when none is named (on Linux).
 const unsigned kDefaultCodePage = 1252;
 
+struct CheckOptions {
+  // Without a language, every language file of the start file is checked as a start menu
+  // too; with one (a tag, "de-CH"), only the start menu that its users read.
+  std::string language;
+  // Commands composed with a fresh Windows 10's associations, also on Windows.
+  bool freshWindows = false;
+};
+
 // Checks the disc whose root folder holds startFile (a disc-relative name), read as
 // the launcher reads it on a Windows whose ANSI code page is codePage. Messages are
-// looked at only when startFile is the disc's autorun.inf. Without a language, every
-// language file of the start file is checked as a start menu too; with one (a tag,
-// "de-CH"), only the start menu that its users read.
+// looked at only when startFile is the disc's autorun.inf.
 DiscReport CheckDisc(const std::string& root, const std::string& startFile, DiscCodePage& codePage,
-                     const std::string& language = "");
+                     const CheckOptions& options = CheckOptions());
 // Checks a disc folder (its autorun.inf) or one menu file, as given on the command line.
-DiscReport CheckPath(const std::string& path, DiscCodePage& codePage, const std::string& language = "");
+DiscReport CheckPath(const std::string& path, DiscCodePage& codePage,
+                     const CheckOptions& options = CheckOptions());
 DiscReport CheckPath(const std::string& path, unsigned codePage = kDefaultCodePage);
-// Exit status of the checker: 0 clean, 1 warnings, 2 the start file cannot be read.
-int ExitStatus(const DiscReport& report);
 
 }  // namespace check

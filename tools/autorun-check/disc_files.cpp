@@ -1,13 +1,9 @@
 // Looks up disc-relative names in a host folder the way Windows would find them.
 #include "disc_files.h"
 
-#include <dirent.h>
-#include <strings.h>
-#include <sys/stat.h>
-
 #include <vector>
 
-#include "lead_bytes.h"
+#include "letter_case.h"
 
 namespace check {
 
@@ -35,28 +31,21 @@ std::vector<std::string> SplitPath(const std::string& name, LeadByteTest isLeadB
 }  // namespace
 
 // The entry of folder whose name matches part ignoring case, exact spelling first: its
-// host name and its name in UTF-8.
-bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* host,
-                          std::string* spelled) const {
-  std::string hostPart = codePage_ ? codePage_->ToHostName(part) : part;
-  struct stat st;
-  if (stat((folder + "/" + hostPart).c_str(), &st) == 0) {
-    *host = hostPart, *spelled = part;
+// name as the host spells it, in UTF-8.
+bool DiscFiles::FindEntry(const std::string& folder, const std::string& part, std::string* spelled) const {
+  if (HostEntryAt(folder + "/" + part) != HostEntry::kNone) {
+    *spelled = part;
     return true;
   }
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return false;
-  bool ok = false;
-  while (dirent* entry = readdir(dir)) {
-    std::string name = codePage_ ? codePage_->FromHostName(entry->d_name) : entry->d_name;
+  std::vector<std::string> names;
+  if (!ListHostFolder(folder, &names)) return false;
+  for (const std::string& name : names) {
     if (SameName(name, part, nullptr)) {
-      *host = entry->d_name, *spelled = name;
-      ok = true;
-      break;
+      *spelled = name;
+      return true;
     }
   }
-  closedir(dir);
-  return ok;
+  return false;
 }
 
 bool IsOutsideDisc(const std::string& name, LeadByteTest isLeadByte) {
@@ -75,11 +64,10 @@ std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::
   std::string path = root_, spelled;
   std::vector<std::string> parts = SplitPath(discName, nullptr);
   if (parts.empty()) return "";
-  struct stat st;
   for (const std::string& part : parts) {
-    std::string host, name;
-    if (!FindEntry(path, part, &host, &name)) return "";
-    path += "/" + host;
+    std::string name;
+    if (!FindEntry(path, part, &name)) return "";
+    path += "/" + name;
     spelled += (spelled.empty() ? "" : "\\") + name;
     if (IsLink(path)) {
       if (link) *link = spelled;
@@ -87,7 +75,7 @@ std::string DiscFiles::Resolve(const std::string& discName, bool spelling, std::
     }
   }
   // No link on the way: stat looks at the file itself.
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";
+  if (HostEntryAt(path) != HostEntry::kFile) return "";
   return spelling ? spelled : path;
 }
 
@@ -103,19 +91,6 @@ std::string DiscFiles::LinkOn(const std::string& discName) const {
   std::string link;
   Resolve(discName, false, &link);
   return link;
-}
-
-bool IsSystemProgram(const std::string& program) {
-  static const char* const kPrograms[] = {
-      "rundll32.exe", "rundll32",     "notepad.exe", "notepad",     "explorer.exe", "explorer",
-      "cmd.exe",      "command.com",  "write.exe",   "wordpad.exe", "mspaint.exe",  "calc.exe",
-      "control.exe",  "msiexec.exe",  "msiexec",     "hh.exe",      "mshta.exe",    "regedit.exe",
-      "iexplore.exe", "winhlp32.exe", "winhelp.exe", "start",       "wscript.exe",  "cscript.exe",
-  };
-  if (program.find_first_of("\\/") != std::string::npos) return false;
-  for (const char* known : kPrograms)
-    if (strcasecmp(program.c_str(), known) == 0) return true;
-  return false;
 }
 
 }  // namespace check

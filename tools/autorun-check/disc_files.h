@@ -10,10 +10,8 @@ namespace check {
 
 class DiscFiles {
  public:
-  // Names are in UTF-8 and are looked for under their host spelling (as they are
-  // without a code page).
-  explicit DiscFiles(const std::string& root, DiscCodePage* codePage = nullptr)
-      : root_(root), codePage_(codePage) {}
+  // Names are in UTF-8, as the host's file names are to the checker (system.h).
+  explicit DiscFiles(const std::string& root) : root_(root) {}
   const std::string& root() const { return root_; }
   // The host path of a disc-relative name that names a file, or "" when the
   // disc has no such file. Names that leave the disc (a drive letter, a leading
@@ -28,16 +26,12 @@ class DiscFiles {
 
  private:
   std::string Resolve(const std::string& discName, bool spelling, std::string* link = nullptr) const;
-  bool FindEntry(const std::string& folder, const std::string& part, std::string* host,
-                 std::string* spelled) const;
+  bool FindEntry(const std::string& folder, const std::string& part, std::string* spelled) const;
   std::string root_;
-  DiscCodePage* codePage_;
 };
 
 // Does the name lie outside the disc (a drive letter, a UNC or rooted path, an
 // environment variable)? Such names are not checked.
 bool IsOutsideDisc(const std::string& discName, LeadByteTest isLeadByte = nullptr);
-// Is the program one that Windows itself provides (named without a folder)?
-bool IsSystemProgram(const std::string& program);
 
 }  // namespace check

@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include "system.h"
+
 namespace check {
 
 namespace {
@@ -150,7 +152,7 @@ IconFile ReadIconFile(FileBytes& bytes) {
 }
 
 IconFile ReadIconFile(const std::string& hostPath) {
-  FILE* f = fopen(hostPath.c_str(), "rb");
+  FILE* f = OpenHostFile(hostPath);
   if (!f) return IconFile();
   OpenFileBytes bytes(f);
   IconFile file = ReadIconFile(bytes);

@@ -1,8 +1,24 @@
-// Capitals of small letters from the Unicode case tables, for the blocks whose pairs
-// follow a rule: a fixed distance, or a capital and its small letter side by side.
+// Names compared without regard to the case of ASCII letters, double-byte characters
+// whole; capitals of small letters from the Unicode case tables, for the blocks whose
+// pairs follow a rule: a fixed distance, or a capital and its small letter side by side.
 #include "letter_case.h"
 
 namespace check {
+
+std::string LowerName(const std::string& text, LeadByteTest isLeadByte) {
+  std::string lower(text);
+  for (size_t i = 0; i < lower.size(); ++i) {
+    if (isLeadByte && isLeadByte(static_cast<unsigned char>(lower[i])) && i + 1 < lower.size())
+      ++i;
+    else
+      lower[i] = LowerAscii(lower[i]);
+  }
+  return lower;
+}
+
+bool SameName(const std::string& a, const std::string& b, LeadByteTest isLeadByte) {
+  return a.size() == b.size() && LowerName(a, isLeadByte) == LowerName(b, isLeadByte);
+}
 
 namespace {
 // Blocks of pairs side by side: the capital at an even (or, with oddCapital, odd) code point.

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "disc_check.h"
 #include "page_layout.h"
@@ -57,12 +58,13 @@ int Usage() {
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+// The command line in UTF-8.
+static int RunChecker(int argc, char** argv) {
   bool plain = false, readable = false;
   int layoutDpi = dpi::kBaseDpi;
   unsigned codePage = check::SystemCodePage();
   const char* path = nullptr;
-  std::string language;
+  check::CheckOptions options;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--plain") == 0) {
       plain = true;
@@ -81,10 +83,10 @@ int main(int argc, char** argv) {
       }
       layoutDpi = dpi;
     } else if (strcmp(argv[i], "--fresh-windows") == 0) {
-      check::UseFreshWindowsAssociations();
+      options.freshWindows = true;
     } else if (strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
-      language = argv[++i];
-      if (language.empty() || language.find_first_of(" \t,") != std::string::npos) {
+      options.language = argv[++i];
+      if (options.language.empty() || options.language.find_first_of(" \t,") != std::string::npos) {
         fprintf(stderr, "autorun-check: '%s' is not a language tag\n", argv[i]);
         return Usage();
       }
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "autorun-check: this system cannot convert code page %u\n", codePage);
     return 2;
   }
-  check::DiscReport report = check::CheckPath(path, *page, language);
+  check::DiscReport report = check::CheckPath(path, *page, options);
   if (!report.unreadable.empty()) {
     page->Write(stderr, "autorun-check: " + report.unreadable + "\n");  // it may quote a name
     check::KeepConsoleOpen();
@@ -117,3 +119,19 @@ int main(int argc, char** argv) {
   check::KeepConsoleOpen();
   return check::ExitStatus(report);
 }
+
+#ifdef _WIN32
+// Windows hands the arguments over in UTF-16 (the program is linked with -municode), so
+// that a path the ANSI code page cannot spell arrives whole.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments = check::Utf8Arguments(argc, argv);
+  std::vector<char*> pointers;
+  for (std::string& argument : arguments) pointers.push_back(&argument[0]);
+  pointers.push_back(nullptr);
+  return RunChecker(argc, pointers.data());
+}
+#else
+int main(int argc, char** argv) {
+  return RunChecker(argc, argv);
+}
+#endif

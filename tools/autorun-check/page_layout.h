@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "disc_check.h"
+#include "disc_report.h"
 
 namespace check {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "disc_check.h"
+#include "disc_report.h"
 #include "dpi_scale.h"
 
 namespace check {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/text.h"
 #include "commands/association.h"
@@ -35,10 +36,6 @@ class DiscCodePage {
   std::string Utf8Of(const std::string& text, unsigned textCodePage) {
     return textCodePage == menu::kUtf8CodePage ? text : ToUtf8(text);
   }
-  // A name of the disc (UTF-8) as the host's file system spells it, and a host file name
-  // in UTF-8; a name that does not convert stays as it is.
-  virtual std::string ToHostName(const std::string& discName) = 0;
-  virtual std::string FromHostName(const std::string& hostName) = 0;
   // Writes UTF-8 text to a stream as its reader reads it: UTF-8 on Linux; on Windows the
   // console's characters, or its code page when the stream is a file.
   virtual void Write(FILE* stream, const std::string& text) = 0;
@@ -55,13 +52,30 @@ class DiscCodePage {
 // The code page, or null when the system cannot convert it.
 std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number);
 
-// The document associations that commands are composed with: on Windows the registry's
-// own, read only and without any box; on Linux a fresh Windows 10's (association_table.h).
-assoc::RegistryView& SystemAssociations();
-// Whose associations they are, for the report: "this Windows" or "a fresh Windows 10".
-const char* SystemAssociationsName();
-// From now on, a fresh Windows 10's associations on Windows too.
-void UseFreshWindowsAssociations();
+// The document associations that commands are composed with, and whose they are, for
+// the report ("this Windows" or "a fresh Windows 10").
+struct Associations {
+  assoc::RegistryView& registry;
+  const char* name;
+};
+// On Windows the registry's own, read only and without any box, unless freshWindows;
+// on Linux, and with freshWindows, a fresh Windows 10's (association_table.h).
+Associations SystemAssociations(bool freshWindows = false);
+
+// The host's files by paths in UTF-8, as the checker keeps every text: on Linux as they
+// are; on Windows through its UTF-16 calls, so that a name the ANSI code page cannot
+// spell (a disc's Joliet and UDF names are Unicode) is found and read as well.
+FILE* OpenHostFile(const std::string& path);  // for reading bytes; null when it cannot
+enum class HostEntry { kNone, kFile, kFolder, kOther };
+// What the path names, through any symbolic link (as stat answers).
+HostEntry HostEntryAt(const std::string& path);
+// The names in a folder, "." and ".." among them; false when it cannot be listed.
+bool ListHostFolder(const std::string& folder, std::vector<std::string>* names);
+
+#ifdef _WIN32
+// The program's arguments, given in UTF-16, in UTF-8.
+std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
+#endif
 
 // A path from the command line without separators at its end, but for a root's ("/",
 // "C:\"): Windows' C library finds no folder "C:\disc\".

@@ -1,5 +1,6 @@
 // The checker's system on Linux: iconv for the disc's code page; UTF-8 inside, for the
 // terminal and for file names (what xorriso writes to a disc's Joliet names).
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,9 +28,6 @@ class IconvDiscCodePage : public DiscCodePage {
   bool ok() const { return toUtf8_ != (iconv_t)-1; }
 
   menu::CodePages& conversions() override { return conversions_; }
-  // Linux names files in UTF-8, as the checker does.
-  std::string ToHostName(const std::string& discName) override { return discName; }
-  std::string FromHostName(const std::string& hostName) override { return hostName; }
   void Write(FILE* stream, const std::string& text) override { fwrite(text.data(), 1, text.size(), stream); }
 
  protected:
@@ -41,16 +39,10 @@ class IconvDiscCodePage : public DiscCodePage {
 };
 }  // namespace
 
-assoc::RegistryView& SystemAssociations() {
+Associations SystemAssociations(bool) {
   static TableRegistryView freshWindows;
-  return freshWindows;
+  return {freshWindows, "a fresh Windows 10"};
 }
-
-const char* SystemAssociationsName() {
-  return "a fresh Windows 10";
-}
-
-void UseFreshWindowsAssociations() {}
 
 unsigned SystemCodePage() {
   return menu::kWindowsLatin1;
@@ -76,6 +68,26 @@ void SplitHostPath(const std::string& path, std::string* folder, std::string* na
     *folder = slash == 0 ? "/" : path.substr(0, slash);
     *name = path.substr(slash + 1);
   }
+}
+
+// Linux names files in UTF-8, as the checker does.
+FILE* OpenHostFile(const std::string& path) {
+  return fopen(path.c_str(), "rb");
+}
+
+HostEntry HostEntryAt(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return HostEntry::kNone;
+  if (S_ISREG(st.st_mode)) return HostEntry::kFile;
+  return S_ISDIR(st.st_mode) ? HostEntry::kFolder : HostEntry::kOther;
+}
+
+bool ListHostFolder(const std::string& folder, std::vector<std::string>* names) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return false;
+  while (dirent* entry = readdir(dir)) names->push_back(entry->d_name);
+  closedir(dir);
+  return true;
 }
 
 bool IsLink(const std::string& hostPath) {

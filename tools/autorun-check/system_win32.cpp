@@ -1,7 +1,8 @@
-// The checker's system on Windows: the conversions the launcher itself uses, file
-// names in the ANSI code page of the C library's functions, and the console.
+// The checker's system on Windows: the conversions the launcher itself uses, files
+// opened and listed by their UTF-16 names, and the console.
 #include <io.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 #include "association_table.h"
@@ -14,12 +15,6 @@ namespace check {
 namespace {
 // Older headers stop at Windows XP's console modes.
 const DWORD kVirtualTerminalProcessing = 0x0004;
-
-// The lead-byte test of the host's file names and command line, in its ANSI code page.
-bool IsHostLeadByte(unsigned char byte) {
-  static const LeadByteTest test = LeadByteTestFor(GetACP());
-  return test && test(byte);
-}
 
 // Text in a code page as UTF-16; false when strict and a byte is no character there.
 bool Widen(UINT codePage, const std::string& text, bool strict, std::wstring* wide) {
@@ -46,22 +41,17 @@ bool Narrow(UINT codePage, const std::wstring& wide, bool strict, std::string* t
                              n, nullptr, nullptr) == n;
 }
 
-// A name in one code page spelt in another, or as it is when a character does not convert.
-std::string Respell(UINT from, UINT to, const std::string& name) {
+// A path in UTF-8 as Windows' UTF-16 calls take it.
+std::wstring WidePath(const std::string& path) {
   std::wstring wide;
-  std::string respelled;
-  if (from == to || !Widen(from, name, true, &wide) || !Narrow(to, wide, true, &respelled)) return name;
-  return respelled;
+  Widen(CP_UTF8, path, false, &wide);
+  return wide;
 }
 
 class SystemDiscCodePage : public DiscCodePage {
  public:
   SystemDiscCodePage(UINT number, UINT legacy) : DiscCodePage(number, legacy), conversions_(legacy) {}
   menu::CodePages& conversions() override { return conversions_; }
-  std::string ToHostName(const std::string& discName) override { return Respell(CP_UTF8, CP_ACP, discName); }
-  std::string FromHostName(const std::string& hostName) override {
-    return Respell(CP_ACP, CP_UTF8, hostName);
-  }
   void Write(FILE* stream, const std::string& text) override;
 
  protected:
@@ -130,22 +120,13 @@ class QuietClassesRootView : public ClassesRootView {
   void ReportUnreadableCommand() override {}
 };
 
-bool freshWindows = false;
 }  // namespace
 
-assoc::RegistryView& SystemAssociations() {
+Associations SystemAssociations(bool freshWindows) {
   static QuietClassesRootView registry;
   static TableRegistryView table;
-  if (freshWindows) return table;
-  return registry;
-}
-
-const char* SystemAssociationsName() {
-  return freshWindows ? "a fresh Windows 10" : "this Windows";
-}
-
-void UseFreshWindowsAssociations() {
-  freshWindows = true;
+  if (freshWindows) return {table, "a fresh Windows 10"};
+  return {registry, "this Windows"};
 }
 
 unsigned SystemCodePage() {
@@ -158,11 +139,40 @@ std::unique_ptr<DiscCodePage> OpenCodePage(unsigned number) {
   return std::unique_ptr<DiscCodePage>(new SystemDiscCodePage(number, legacy));
 }
 
+FILE* OpenHostFile(const std::string& path) {
+  return _wfopen(WidePath(path).c_str(), L"rb");
+}
+
+HostEntry HostEntryAt(const std::string& path) {
+  struct _stat st;
+  if (_wstat(WidePath(path).c_str(), &st) != 0) return HostEntry::kNone;
+  if ((st.st_mode & _S_IFMT) == _S_IFREG) return HostEntry::kFile;
+  return (st.st_mode & _S_IFMT) == _S_IFDIR ? HostEntry::kFolder : HostEntry::kOther;
+}
+
+bool ListHostFolder(const std::string& folder, std::vector<std::string>* names) {
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW(WidePath(folder + "\\*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  do {
+    std::string name;
+    Narrow(CP_UTF8, found.cFileName, false, &name);
+    names->push_back(name);
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  return true;
+}
+
+std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments(argc);
+  for (int i = 0; i < argc; i++) Narrow(CP_UTF8, argv[i], false, &arguments[i]);
+  return arguments;
+}
+
 std::string TrimHostPath(const std::string& path) {
   std::string trimmed = path;
   for (;;) {
-    size_t last =
-        trimmed.empty() ? 0 : (size_t)(::LastCharacter(trimmed.c_str(), IsHostLeadByte) - trimmed.c_str());
+    size_t last = trimmed.empty() ? 0 : (size_t)(::LastCharacter(trimmed.c_str(), nullptr) - trimmed.c_str());
     bool root = last == 0 || (last == 2 && trimmed[1] == ':');
     if (trimmed.empty() || root || last + 1 != trimmed.size() || !IsSeparator(trimmed[last])) break;
     trimmed.resize(last);
@@ -172,7 +182,7 @@ std::string TrimHostPath(const std::string& path) {
 
 void SplitHostPath(const std::string& path, std::string* folder, std::string* name) {
   size_t cut = std::string::npos;  // where the name starts
-  for (size_t i = 0; i < path.size(); i += IsHostLeadByte((BYTE)path[i]) && i + 1 < path.size() ? 2 : 1)
+  for (size_t i = 0; i < path.size(); ++i)
     if (IsSeparator(path[i]) || (i == 1 && path[i] == ':')) cut = i + 1;
   if (cut == std::string::npos) {
     *folder = ".", *name = path;
@@ -188,7 +198,7 @@ void SplitHostPath(const std::string& path, std::string* folder, std::string* na
 }
 
 bool IsLink(const std::string& hostPath) {
-  DWORD attributes = GetFileAttributesA(hostPath.c_str());
+  DWORD attributes = GetFileAttributesW(WidePath(hostPath).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 

@@ -4,13 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "menu_scan.h"
+#include "disc_report.h"
+#include "menu_file.h"
 
 namespace check {
 
+// Lines as Windows' own profile reader splits them (the launcher's rules,
+// menu/profile_section.h): true when the line is a section header, *name its name;
+// true when it is a key line, *key and *value its trimmed parts, the value without a
+// pair of enclosing quotes.
+bool SectionOf(const std::string& line, std::string* name);
+bool KeyValueOf(const std::string& line, std::string* key, std::string* value);
+
 // Warnings about the disc's autorun.inf as Windows sees it (only for that file), and
 // notes: what the author should know but need not change.
-void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
+void JudgeAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
                          LeadByteTest isLeadByte, std::vector<Warning>* warnings,
                          std::vector<Warning>* notes);
 

@@ -1,16 +1,31 @@
 // What Windows takes from [autorun]: open= for the AutoPlay dialog's choice, action=
 // on the drives that read it, and the keys worms used, which make antivirus programs
 // suspicious of a disc.
-#include "autorun_section.h"
+#include "autoplay_rules.h"
 
 #include <ctype.h>
 #include <string.h>
 #include <strings.h>
 
-#include "lead_bytes.h"
-#include "profile_lines.h"
+#include "letter_case.h"
+#include "menu/profile_section.h"
 
 namespace check {
+
+bool SectionOf(const std::string& line, std::string* name) {
+  profile::Span key, value;
+  if (profile::SplitLine(line.c_str(), &key, &value) != profile::LineType::kSection) return false;
+  *name = line.substr(key.begin, key.end - key.begin);
+  return true;
+}
+
+bool KeyValueOf(const std::string& line, std::string* key, std::string* value) {
+  profile::Span name, text;
+  if (profile::SplitLine(line.c_str(), &name, &text) != profile::LineType::kKey) return false;
+  *key = line.substr(name.begin, name.end - name.begin);
+  *value = line.substr(text.begin, text.end - text.begin);
+  return true;
+}
 
 namespace {
 const char kSection[] = "autorun";
@@ -89,7 +104,7 @@ bool NamesSomething(const std::string& action, LeadByteTest isLeadByte) {
   return false;
 }
 
-void CheckAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
+void JudgeAutorunSection(const std::vector<ScannedLine>& lines, const std::string& file,
                          LeadByteTest isLeadByte, std::vector<Warning>* warnings,
                          std::vector<Warning>* notes) {
   auto warn = [&](int line, const std::string& text) { warnings->push_back({file, line, text}); };

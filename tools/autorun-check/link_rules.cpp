@@ -1,38 +1,10 @@
-// The launcher's refusals of a menu's paths, as warnings.
-#include "path_rules.h"
+// Paths through symbolic links, which Windows would follow off the disc.
+#include "link_rules.h"
 
-#include "menu/copy_directive.h"
 #include "menu/disc_path.h"
+#include "menu/entry_condition.h"
 
 namespace check {
-
-std::string CopyRefusal(const std::string& source, const std::string& destination, std::string* discSource,
-                        LeadByteTest isLeadByte) {
-  Text onDisc;
-  switch (menu::CheckCopyPaths(source.c_str(), destination.c_str(), &onDisc, isLeadByte)) {
-    case menu::CopyRefusal::kNone:
-      *discSource = onDisc.c_str();
-      return "";
-    case menu::CopyRefusal::kSourceOffDisc:
-      return "takes its source from off the disc (a network or NT path, a drive, a variable, \"..\" above "
-             "the "
-             "root, a device or a wildcard): the launcher copies only the disc's own files, and copies "
-             "nothing";
-    case menu::CopyRefusal::kDestinationOffLimits:
-      break;
-  }
-  return "copies to a network or NT path, a device or a name with a wildcard: the launcher copies nothing "
-         "(a copy runs while the menu loads, before any click)";
-}
-
-std::string UnknownConditionReason(const menu::Condition& condition) {
-  const char* body = condition.text.c_str();
-  if (*body == '!') body++;
-  if (StartsWithIgnoringAsciiCase(body, "registry:"))
-    return "names a registry root that is not known (HKLM, HKCU or HKCR); it holds everywhere";
-  return "is not known; it holds everywhere (known: 32-bit, 64-bit, x64, arm64, windows>=V, windows<V, "
-         "exists:, missing:, language:, registry:)";
-}
 
 namespace {
 
