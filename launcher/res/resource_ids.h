@@ -32,7 +32,8 @@
 #define IDI_FIRST 201
 #define IDI_LAST 226
 
-// The nine translatable messages' default texts.
+// The nine translatable messages' default texts: their numbers, then their texts, which
+// the string table holds and the disc checker reports.
 #define IDS_ABOUT_BOX_MENU 101
 #define IDS_ABOUT_BOX_TITLE 104
 #define IDS_ERROR_START 105
@@ -42,3 +43,13 @@
 #define IDS_NONE_TEXT 111
 #define IDS_AUTO_START_LABEL 113
 #define IDS_QUIT_BUTTON 115
+
+#define TEXT_ABOUT_BOX_MENU "&About Autorun..."
+#define TEXT_ABOUT_BOX_TITLE "About Autorun"
+#define TEXT_ERROR_START "Unable to launch:"
+#define TEXT_ERROR_OPEN "Unable to open the file:"
+#define TEXT_ERROR_CAPTION "Error !"
+#define TEXT_SELECT_ITEM "Select an item:"
+#define TEXT_NONE_TEXT "<none>"
+#define TEXT_AUTO_START_LABEL "Auto start:"
+#define TEXT_QUIT_BUTTON "&Quit"

@@ -19,15 +19,15 @@ const struct {
   unsigned number;
   const char* text;
 } kDefaultTexts[] = {
-    {IDS_QUIT_BUTTON, "&Quit"},
-    {IDS_ABOUT_BOX_TITLE, "About Autorun"},
-    {IDS_ABOUT_BOX_MENU, "&About Autorun..."},
-    {IDS_ERROR_START, "Unable to launch:"},
-    {IDS_ERROR_OPEN, "Unable to open the file:"},
-    {IDS_ERROR_CAPTION, "Error !"},
-    {IDS_SELECT_ITEM, "Select an item:"},
-    {IDS_NONE_TEXT, "<none>"},
-    {IDS_AUTO_START_LABEL, "Auto start:"},
+    {IDS_QUIT_BUTTON, TEXT_QUIT_BUTTON},
+    {IDS_ABOUT_BOX_TITLE, TEXT_ABOUT_BOX_TITLE},
+    {IDS_ABOUT_BOX_MENU, TEXT_ABOUT_BOX_MENU},
+    {IDS_ERROR_START, TEXT_ERROR_START},
+    {IDS_ERROR_OPEN, TEXT_ERROR_OPEN},
+    {IDS_ERROR_CAPTION, TEXT_ERROR_CAPTION},
+    {IDS_SELECT_ITEM, TEXT_SELECT_ITEM},
+    {IDS_NONE_TEXT, TEXT_NONE_TEXT},
+    {IDS_AUTO_START_LABEL, TEXT_AUTO_START_LABEL},
 };
 
 // The launcher's keys in its loading order, with their built-in texts.
