@@ -244,7 +244,7 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
       case LineKind::kLanguage:
         sink.OnLanguage(value.c_str(), index > 0 || captionWaiting, number);
         break;
-      default: {
+      default:
         // A page key counts where it stands; the keys of the next entry wait for it; other
         // lines change nothing.
         if (IsPageKey(kind))
@@ -254,7 +254,6 @@ ReadResult ReadMenu(LineReader& reader, LeadByteTest isLeadByte, MenuSink& sink)
         else
           sink.OnIgnoredLine(kind, line, number);
         break;
-      }
     }
   }
 }
